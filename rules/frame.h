@@ -1,0 +1,61 @@
+// Everything the rules ask of the screen and read from the player.
+//
+// The game calls these from inside its step. The window implements them with
+// timed animations and held messages; tests and the simulator implement them
+// with fakes that record or ignore.
+#pragma once
+
+// The last mouse-button event, in window pixels with y growing downwards.
+struct MouseEvent {
+    int x = 0;
+    int y = 0;
+    bool pressed = false;  // true from the press until the release
+};
+
+class CFrame {
+public:
+    virtual ~CFrame() = default;
+
+    // Shows one line over the board and holds it for 1.5 s.
+    virtual void DrawMessage(const char* text) = 0;
+    // Puts the "OUI   NON" words under the next message.
+    virtual void DrawYesNo() = 0;
+    // Draws one frame of the board as it stands.
+    virtual void Redraw() = 0;
+    // Walks a pawn to a square, each straight leg taking the given seconds.
+    virtual void MovePawnTo(int pawn, int square, float seconds) = 0;
+    // Turns the camera towards a pawn.
+    virtual void RegardePion(int pawn) = 0;
+    // Flies the camera to the view from above the board.
+    virtual void FlyToOverview() = 0;
+    // Rolls the dice on screen, ending on the given faces.
+    virtual void AnimateDice(int die1, int die2) = 0;
+    // Shows the title deed of the property on this square.
+    virtual void LoadPicture(int square) = 0;
+    // Removes a pawn from play; those after it move down one slot.
+    virtual void RemovePawn(int pawn, int pawnCount) = 0;
+    // Sets the buildings drawn on a square: 0..4 houses, 5 a hotel.
+    virtual void SetBuildings(int square, int count) = 0;
+
+    // The last mouse-button event.
+    virtual MouseEvent LastMouse() const = 0;
+    // The key typed last, or 0; reading it clears it.
+    virtual char TakeKey() = 0;
+};
+
+// A frame that shows nothing and never has input: for headless play.
+class CNullFrame : public CFrame {
+public:
+    void DrawMessage(const char*) override {}
+    void DrawYesNo() override {}
+    void Redraw() override {}
+    void MovePawnTo(int, int, float) override {}
+    void RegardePion(int) override {}
+    void FlyToOverview() override {}
+    void AnimateDice(int, int) override {}
+    void LoadPicture(int) override {}
+    void RemovePawn(int, int) override {}
+    void SetBuildings(int, int) override {}
+    MouseEvent LastMouse() const override { return {}; }
+    char TakeKey() override { return 0; }
+};

@@ -1,0 +1,147 @@
+// The state of one game and the rules that change it.
+//
+// The frame calls Step once per idle tick. A step runs as much of the turn
+// as it can; when it needs a person's answer it sets `inputMode` and returns,
+// and the next step resumes because every rule re-tests its own situation.
+#pragma once
+
+#include <cstdint>
+
+#include "frame.h"
+#include "player.h"
+#include "random.h"
+#include "tables.h"
+
+// The creditor of a payment to the bank.
+constexpr int kBank = -1;
+
+constexpr int kChestCards = 15;
+constexpr int kChanceCards = 16;
+constexpr int kMessageSize = 80;
+
+// What the step waits for (`inputMode`).
+enum InputMode : int32_t {
+    kNoInput = 0,
+    kYesNo = 1,
+    kInspectPick = 2,
+    kBuildPick = 3,
+    kTradeWantedPick = 4,
+    kTradeOfferedPick = 5,
+    kMortgagePick = 6,
+    kLiftPick = 7,
+};
+
+// The human actions of the lower strip (`action`).
+enum Action : int32_t {
+    kNoAction = -1,
+    kActionOverview = 0,
+    kActionOptions = 1,
+    kActionInspect = 2,
+    kActionThrow = 3,
+    kActionThrowRight = 4,
+    kActionTrade = 5,
+    kActionBuild = 6,
+    kActionMortgage = 7,
+    kActionLift = 8,
+};
+constexpr int kActionCount = 9;
+
+// Where a click chooses an action: x in [x, x + 40], y in [y, y + 35].
+struct ActionZone {
+    int x, y;
+};
+extern const ActionZone actionZones[kActionCount];
+
+class CGame {
+public:
+    CGame(CFrame& frame, CRandom& random);
+    virtual ~CGame() = default;
+
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // --- Set-up ---
+    void ResetPlayers();
+    void ResetProperties();
+    void ShuffleDecks();
+    void NewGame();
+    void ThrowDice();
+
+    // --- The turn ---
+    void Step();
+    void ReadHumanAction();
+    void RefreshAndRoll();
+    void AdvanceOneSquare(int player);
+    void JailExit();
+    void Land();
+    int ChooseProperty();
+
+    // --- Groups and buildings ---
+    bool OwnsGroup(int p) const;
+    bool SameGroup(int p, int q) const;
+    bool GroupHasBuildings(int p) const;
+    bool BuildHouse(int p);
+    int SellHouse(int p, int player);
+    int SellHouse(int p);
+
+    // --- Payments ---
+    int PayFrom(int payer, int amount, int creditor);
+    int Pay(int amount, int creditor);
+    void EliminatePlayer(int p);
+    void RestoreSetupPlayers();
+
+    // --- Talking to the players ---
+    void ShowMessage();
+    void ShowText(const char* text);
+    char AskYesNo();
+    // Formats into `message`, cut to fit, and shows it.
+    void Say(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // Formats into `message`, cut to fit, without showing it.
+    void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void FlyToOverview();
+
+    // --- State, in the order the players' screen reads it ---
+    int32_t showSquare = 1;
+    char message[kMessageSize] = {};
+    int32_t moveSteps = 0;
+    int32_t doublesCount = 0;
+    int32_t parkingPot = 0;
+    int32_t gameOver = 0;
+    int32_t action = kNoAction;
+    int32_t chestNext = 0;
+    int32_t chanceNext = 0;
+    int32_t chestOrder[kChestCards] = {};
+    int32_t chanceOrder[kChanceCards] = {};
+    int32_t jailCardHolder[2] = {-1, -1};  // [0] chest's card, [1] chance's
+    int32_t rollState = 0;
+    int32_t die1 = 1;
+    int32_t die2 = 1;
+    int32_t current = 0;
+    int32_t playerCount = 2;
+    Player setupPlayers[kPlayerSlots] = {};
+
+    Player players[kPlayerSlots] = {};
+    Property properties[kPropertyCount] = {};
+
+    // The dialogue with the frame.
+    int32_t inputMode = kNoInput;
+    char answer = ' ';
+    int32_t playerEliminated = 0;
+
+private:
+    bool IsPlayersProperty(int p, int player) const;
+    void MortgageForPayment(int p, int payer);
+    bool RaiseMoney(int payer);
+    void HandOverEstate(int payer, int creditor, int left);
+    void PassTurn();
+    void ThrowForTurn(bool& turnEnded);
+    void WalkThrow();
+    bool AskCardQuestion(int& card);
+    void AskFineQuestion();
+
+    CFrame* m_pFrame;
+    CRandom* m_pRandom;
+    // A human's refusal of the prison card, remembered for the rest of the
+    // turn while the fine question is pending.
+    bool m_bCardRefused = false;
+};
