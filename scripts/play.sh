@@ -4,4 +4,4 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
 sh scripts/build.sh
-exec ./build/app/bourgade3d
+exec ./build/bourgade3d
