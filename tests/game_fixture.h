@@ -1,0 +1,53 @@
+// A game of scripted players on a fake frame, for driving whole turns.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <initializer_list>
+
+#include "fake_frame.h"
+#include "game.h"
+
+// Window points of the action zones and of the answer words.
+constexpr int kDieX = 200, kDieY = 540;
+constexpr int kBuildX = 380, kBuildY = 540;
+
+class GameTest : public ::testing::Test {
+protected:
+    CFakeFrame frame;
+    CScriptedRandom random;
+    CGame game{frame, random};
+
+    // Starts a game; each flag says whether the computer plays that seat.
+    void Start(std::initializer_list<int> computers)
+    {
+        game.playerCount = static_cast<int32_t>(computers.size());
+        int i = 0;
+        for (int computer : computers)
+            game.players[i++].computer = computer;
+        for (int k = 0; k < kPlayerSlots; ++k)
+            game.setupPlayers[k] = game.players[k];
+        game.NewGame();
+        random.values.clear();
+        frame.Clear();
+    }
+
+    // One tick as the window runs it: the answer from a click, then a step.
+    void Tick(char answer = 0)
+    {
+        if (answer != 0 && game.inputMode == kYesNo)
+            game.answer = answer;
+        game.Step();
+    }
+
+    // A click on the left die, delivered as a press tick then a release tick.
+    void ClickDie()
+    {
+        frame.Press(kDieX, kDieY);
+        Tick();
+        frame.Release();
+    }
+
+    Player& P(int i) { return game.players[i]; }
+};
