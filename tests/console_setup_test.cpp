@@ -56,9 +56,9 @@ TEST(ConsoleSetup, NonNumbersAreDroppedWithTheirLine)
 TEST(ConsoleSetup, TheRestOfTheNameLineAnswersTheComputerQuestion)
 {
     Dialogue d;
-    ASSERT_TRUE(d.Players("2\nJean Nicolas o\nLea\nn\n"));
+    ASSERT_TRUE(d.Players("2\nJean xyz o\nLea\nn\n"));
     EXPECT_STREQ(d.game.players[0].name, "Jean");
-    EXPECT_EQ(d.game.players[0].computer, 0) << "the N of Nicolas answered";
+    EXPECT_EQ(d.game.players[0].computer, 1) << "the o after the second word answered";
     EXPECT_STREQ(d.game.players[1].name, "Lea");
     EXPECT_EQ(d.game.players[1].computer, 0);
 }
