@@ -1,0 +1,69 @@
+#include "deed_text.h"
+
+#include "money_text.h"
+#include "tables.h"
+
+namespace {
+
+constexpr int kStationCount = kPropertyCount - kFirstStation;
+
+std::vector<CDeedLine> StreetLines(const Property& deed)
+{
+    std::vector<CDeedLine> lines = {{"Prix", FormatFrancs(deed.price)},
+                                    {"Loyer terrain nu", FormatFrancs(deed.rent[0])},
+                                    {"Avec 1 maison", FormatFrancs(deed.rent[1])}};
+    for (int houses = 2; houses <= 4; ++houses)
+        lines.push_back({"Avec " + std::to_string(houses) + " maisons", FormatFrancs(deed.rent[houses])});
+    lines.push_back({"Avec un HÔTEL", FormatFrancs(deed.rent[5])});
+    lines.push_back({"Prix d'une maison", FormatFrancs(deed.houseCost)});
+    lines.push_back({"Prix d'un hôtel", FormatFrancs(deed.houseCost)});
+    return lines;
+}
+
+std::vector<CDeedLine> StationLines(const Property& deed)
+{
+    std::vector<CDeedLine> lines = {{"Prix", FormatFrancs(deed.price)},
+                                    {"Loyer", FormatFrancs(kStationBaseRent * 2)}};
+    for (int stations = 2; stations <= kStationCount; ++stations)
+        lines.push_back({"Avec " + std::to_string(stations) + " gares",
+                         FormatFrancs(kStationBaseRent << stations)});
+    return lines;
+}
+
+std::vector<CDeedLine> UtilityLines(const Property& deed)
+{
+    return {{"Prix", FormatFrancs(deed.price)},
+            {"Avec 1 compagnie", "dés × " + FormatFrancs(kUtilityRentPerPoint)},
+            {"Avec les 2", "dés × " + FormatFrancs(kBothUtilitiesRentPerPoint)}};
+}
+
+}  // namespace
+
+EDeedKind DeedKindOf(int property)
+{
+    if (property >= kFirstStation)
+        return kStationDeed;
+    return property >= kFirstUtility ? kUtilityDeed : kStreetDeed;
+}
+
+std::vector<CDeedLine> DeedLines(int property)
+{
+    const Property& deed = deedTable[property];
+    std::vector<CDeedLine> lines = DeedKindOf(property) == kStreetDeed    ? StreetLines(deed)
+                                   : DeedKindOf(property) == kStationDeed ? StationLines(deed)
+                                                                          : UtilityLines(deed);
+    lines.push_back({"Valeur hypothécaire", FormatFrancs(deed.mortgageValue)});
+    return lines;
+}
+
+std::string DeedNote(int property)
+{
+    switch (DeedKindOf(property)) {
+    case kStreetDeed:
+        return "Loyer du terrain nu doublé pour qui possède tout le groupe.";
+    case kUtilityDeed:
+        return "Le loyer se compte sur le total des dés du dernier lancer.";
+    default:
+        return "";
+    }
+}

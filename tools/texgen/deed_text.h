@@ -1,0 +1,20 @@
+// What a title-deed card says, line by line, from the rules' own tables.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CDeedLine {
+    std::string label;
+    std::string amount;
+};
+
+enum EDeedKind { kStreetDeed, kStationDeed, kUtilityDeed };
+
+EDeedKind DeedKindOf(int property);
+
+// The priced lines of the card, top to bottom.
+std::vector<CDeedLine> DeedLines(int property);
+
+// The small print under the lines (empty when there is none).
+std::string DeedNote(int property);
