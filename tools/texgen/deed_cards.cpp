@@ -10,6 +10,7 @@
 #include "tables.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -81,27 +82,23 @@ void DrawRule(cairo_t* cr, double y)
 void DrawLines(cairo_t* cr, int property, double top)
 {
     const std::vector<CDeedLine> lines = DeedLines(property);
-    const double step = DeedKindOf(property) == kStreetDeed ? 21.5 : 25;
+    const double step = DeedKindOf(property) == kStreetDeed ? 23.5 : 27;
     double baseline = top + step;
-    const CTextStyle style = {kSans, 15};
-    const double labelWidth = kCardWidth - 2 * kMargin - 80;
+    const CTextStyle style = {kSans, 16};
+    const double amountWidth = 90;
+    const double labelWidth = kCardWidth - 2 * kMargin - amountWidth - 6;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const bool framing = i == 0 || i + 1 == lines.size();
+        const bool framing = i == 0;
         if (i + 1 == lines.size() || (i == 7 && DeedKindOf(property) == kStreetDeed))
             DrawRule(cr, baseline - step + 6);
         SetColour(cr, kInk);
         const CTextStyle shown = framing ? CTextStyle{kSansBold, style.size} : style;
         ShowText(cr, lines[i].label.c_str(), kMargin, baseline, shown, kLeft, labelWidth);
-        ShowText(cr, lines[i].amount.c_str(), kCardWidth - kMargin, baseline, shown, kRight, 90);
+        ShowText(cr, lines[i].amount.c_str(), kCardWidth - kMargin, baseline, shown, kRight,
+                 amountWidth);
         if (i == 0)
             DrawRule(cr, baseline + 7);
         baseline += step;
-    }
-    const std::string note = DeedNote(property);
-    if (!note.empty()) {
-        SetColour(cr, Shade(kInk, 1.3));
-        ShowWrappedText(cr, note.c_str(), kCardWidth / 2, baseline + 2, {kSans, 11},
-                        kCardWidth - 2 * kMargin, 13);
     }
 }
 

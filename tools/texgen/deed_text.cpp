@@ -33,8 +33,8 @@ std::vector<CDeedLine> StationLines(const Property& deed)
 std::vector<CDeedLine> UtilityLines(const Property& deed)
 {
     return {{"Prix", FormatFrancs(deed.price)},
-            {"Avec 1 compagnie", "dés × " + FormatFrancs(kUtilityRentPerPoint)},
-            {"Avec les 2", "dés × " + FormatFrancs(kBothUtilitiesRentPerPoint)}};
+            {"Une compagnie", "dés × " + FormatFrancs(kUtilityRentPerPoint)},
+            {"Les deux", "dés × " + FormatFrancs(kBothUtilitiesRentPerPoint)}};
 }
 
 }  // namespace
@@ -56,14 +56,3 @@ std::vector<CDeedLine> DeedLines(int property)
     return lines;
 }
 
-std::string DeedNote(int property)
-{
-    switch (DeedKindOf(property)) {
-    case kStreetDeed:
-        return "Loyer du terrain nu doublé pour qui possède tout le groupe.";
-    case kUtilityDeed:
-        return "Le loyer se compte sur le total des dés du dernier lancer.";
-    default:
-        return "";
-    }
-}

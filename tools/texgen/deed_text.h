@@ -15,6 +15,3 @@ EDeedKind DeedKindOf(int property);
 
 // The priced lines of the card, top to bottom.
 std::vector<CDeedLine> DeedLines(int property);
-
-// The small print under the lines (empty when there is none).
-std::string DeedNote(int property);
