@@ -4,6 +4,7 @@
 // reads it upright. For a corner, the picture's bottom and right edges are
 // the board's outer edges and its top-left the inner corner.
 #include "drawings.h"
+#include "image_files.h"
 #include "money_text.h"
 #include "palette.h"
 #include "picture_files.h"
@@ -137,23 +138,27 @@ void DrawGoToPrison(const CCanvas& canvas)
     cairo_restore(cr);
 }
 
-// A square with its name at the top, a pictogram, and a line at the bottom.
-struct CSquareFace {
-    const char* name;
-    std::string footer;
-};
+// A square with its name at the top, a pictogram in the middle and, at
+// the outer edge, its price or what it costs to stop there.
+constexpr CTextStyle kSquareNameStyle = {kSansBold, 28};
+constexpr CTextStyle kSquareFooterStyle = {kSans, 22};
+constexpr double kSquareLineHeight = 27;
 
 double ShowSquareName(cairo_t* cr, const char* name)
 {
     SetColour(cr, kInk);
-    return ShowWrappedText(cr, name, kUnit, 40, {kSansBold, 28}, 2 * kUnit - 20, 32);
+    return ShowWrappedText(cr, name, kUnit, 40, kSquareNameStyle, 2 * kUnit - 20, 32) - 32;
 }
 
-void ShowSquareFooter(cairo_t* cr, const std::string& footer)
+// Returns the top of the footer's first line.
+double ShowSquareFooter(cairo_t* cr, const std::string& footer)
 {
+    const double width = 2 * kUnit - 16;
+    const size_t count = WrapLines(cr, footer.c_str(), kSquareFooterStyle, width).size();
+    const double first = 3 * kUnit - 22 - kSquareLineHeight * (count ? count - 1 : 0);
     SetColour(cr, kInk);
-    ShowWrappedText(cr, footer.c_str(), kUnit, 3 * kUnit - (footer.size() > 16 ? 48 : 22),
-                    {kSans, 22}, 2 * kUnit - 16, 25);
+    ShowWrappedText(cr, footer.c_str(), kUnit, first, kSquareFooterStyle, width, kSquareLineHeight);
+    return count ? first - kSquareFooterStyle.size : 3 * kUnit;
 }
 
 std::string PriceOf(int square)
@@ -167,10 +172,9 @@ bool SaveSquare(const std::string& folder, int square, const char* name, const s
     CCanvas canvas(128, 256, 2 * kUnit, 3 * kUnit);
     cairo_t* cr = canvas.Cr();
     PaintBoardGround(canvas);
-    const double below = ShowSquareName(cr, name);
-    const double middle = (below - 20 + 3 * kUnit - (footer.size() > 16 ? 70 : 44)) / 2;
-    pictogram(cr, kUnit, middle, pictogramSize);
-    ShowSquareFooter(cr, footer);
+    const double nameBottom = ShowSquareName(cr, name) + 8;
+    const double footerTop = ShowSquareFooter(cr, footer) - 8;
+    pictogram(cr, kUnit, (nameBottom + footerTop) / 2, pictogramSize);
     return SaveTarga(canvas, folder, "b" + std::to_string(square));
 }
 
@@ -279,8 +283,8 @@ bool SaveBands(const std::string& folder)
         saved &= SaveBand(folder, propertySquare[p], kGroupColours[nextGroup]);
         ++nextGroup;
     }
-    const int firstNonStreet = 2;
-    return saved && SaveBand(folder, firstNonStreet, Shade(kBoardGreen, 0.8));
+    // The low wall of every other square is named after the first of them.
+    return saved && SaveBand(folder, 2, Shade(kBoardGreen, 0.8));
 }
 
 bool SaveCorner(const std::string& folder, int square, void (*draw)(const CCanvas&))

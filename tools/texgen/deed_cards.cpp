@@ -3,6 +3,7 @@
 // quarter, so the card is drawn narrower to look right on screen.
 #include "deed_text.h"
 #include "drawings.h"
+#include "image_files.h"
 #include "palette.h"
 #include "picture_files.h"
 #include "text.h"
@@ -88,11 +89,10 @@ void DrawLines(cairo_t* cr, int property, double top)
     const double amountWidth = 90;
     const double labelWidth = kCardWidth - 2 * kMargin - amountWidth - 6;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const bool framing = i == 0;
-        if (i + 1 == lines.size() || (i == 7 && DeedKindOf(property) == kStreetDeed))
+        if (lines[i].startsSection)
             DrawRule(cr, baseline - step + 6);
         SetColour(cr, kInk);
-        const CTextStyle shown = framing ? CTextStyle{kSansBold, style.size} : style;
+        const CTextStyle shown = i == 0 ? CTextStyle{kSansBold, style.size} : style;
         ShowText(cr, lines[i].label.c_str(), kMargin, baseline, shown, kLeft, labelWidth);
         ShowText(cr, lines[i].amount.c_str(), kCardWidth - kMargin, baseline, shown, kRight,
                  amountWidth);

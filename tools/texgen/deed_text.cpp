@@ -15,7 +15,7 @@ std::vector<CDeedLine> StreetLines(const Property& deed)
     for (int houses = 2; houses <= 4; ++houses)
         lines.push_back({"Avec " + std::to_string(houses) + " maisons", FormatFrancs(deed.rent[houses])});
     lines.push_back({"Avec un HÔTEL", FormatFrancs(deed.rent[5])});
-    lines.push_back({"Prix d'une maison", FormatFrancs(deed.houseCost)});
+    lines.push_back({"Prix d'une maison", FormatFrancs(deed.houseCost), true});
     lines.push_back({"Prix d'un hôtel", FormatFrancs(deed.houseCost)});
     return lines;
 }
@@ -52,7 +52,7 @@ std::vector<CDeedLine> DeedLines(int property)
     std::vector<CDeedLine> lines = DeedKindOf(property) == kStreetDeed    ? StreetLines(deed)
                                    : DeedKindOf(property) == kStationDeed ? StationLines(deed)
                                                                           : UtilityLines(deed);
-    lines.push_back({"Valeur hypothécaire", FormatFrancs(deed.mortgageValue)});
+    lines.push_back({"Valeur hypothécaire", FormatFrancs(deed.mortgageValue), true});
     return lines;
 }
 

@@ -7,6 +7,7 @@
 struct CDeedLine {
     std::string label;
     std::string amount;
+    bool startsSection = false;  // a rule is drawn above it
 };
 
 enum EDeedKind { kStreetDeed, kStationDeed, kUtilityDeed };

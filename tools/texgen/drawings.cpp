@@ -348,24 +348,33 @@ void DrawHouse(cairo_t* cr, double cx, double cy, double size, const CColour& wa
     cairo_restore(cr);
 }
 
+// The shackle of an open padlock is lifted and swung out about its left
+// leg, so that open and shut read apart even when drawn small.
+void DrawShackle(cairo_t* cr, bool open)
+{
+    cairo_save(cr);
+    if (open) {
+        cairo_translate(cr, -20, -10);
+        cairo_rotate(cr, -0.6);
+        cairo_translate(cr, 20, -6);
+    }
+    cairo_move_to(cr, -20, -4);
+    cairo_line_to(cr, -20, -20);
+    cairo_arc(cr, 0, -20, 20, M_PI, 2 * M_PI);
+    cairo_line_to(cr, 20, -4);
+    cairo_restore(cr);
+    SetColour(cr, kInk);
+    cairo_set_line_width(cr, 13);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, {0.75, 0.76, 0.80});
+    cairo_set_line_width(cr, 6);
+    cairo_stroke(cr);
+}
+
 void DrawPadlock(cairo_t* cr, double cx, double cy, double size, bool open)
 {
     EnterBox(cr, cx, cy, size);
-    cairo_set_line_width(cr, 11);
-    SetColour(cr, kInk);
-    const double lift = open ? -14 : 0;
-    cairo_move_to(cr, -20, -4 + (open ? lift : 0));
-    cairo_line_to(cr, -20, -20 + lift);
-    cairo_arc(cr, 0, -20 + lift, 20, M_PI, 2 * M_PI);
-    cairo_line_to(cr, 20, open ? -14 + lift : -4);
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 5);
-    SetColour(cr, {0.75, 0.76, 0.80});
-    cairo_move_to(cr, -20, -4 + (open ? lift : 0));
-    cairo_line_to(cr, -20, -20 + lift);
-    cairo_arc(cr, 0, -20 + lift, 20, M_PI, 2 * M_PI);
-    cairo_line_to(cr, 20, open ? -14 + lift : -4);
-    cairo_stroke(cr);
+    DrawShackle(cr, open);
     RoundedRect(cr, -32, -6, 64, 50, 8);
     FillAndOutline(cr, kGold, 4);
     Circle(cr, 0, 12, 6);

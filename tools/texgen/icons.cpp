@@ -3,6 +3,7 @@
 // upwards); they are shown about 47 pixels wide with nearest filtering, so
 // they are drawn at 64 texels with bold shapes.
 #include "drawings.h"
+#include "image_files.h"
 #include "palette.h"
 #include "picture_files.h"
 

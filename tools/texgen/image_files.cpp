@@ -86,3 +86,8 @@ bool WriteBitmap(const CCanvas& canvas, const char* path)
     PutBottomUpBgr(bytes, canvas, 4);
     return WriteFile(bytes, path);
 }
+
+bool SaveTarga(const CCanvas& canvas, const std::string& folder, const std::string& name)
+{
+    return WriteTarga(canvas, (folder + "/" + name + ".tga").c_str());
+}

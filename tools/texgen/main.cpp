@@ -1,15 +1,10 @@
 // Draws every picture the game reads at start into one data folder:
 //     texgen <folder>
 #include "fonts.h"
-#include "image_files.h"
 #include "picture_files.h"
 
 #include <cstdio>
-
-bool SaveTarga(const CCanvas& canvas, const std::string& folder, const std::string& name)
-{
-    return WriteTarga(canvas, (folder + "/" + name + ".tga").c_str());
-}
+#include <string>
 
 int main(int argc, char** argv)
 {

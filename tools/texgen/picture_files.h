@@ -1,13 +1,9 @@
-// Where the pictures go: "<folder>/<name>.tga".
+// The generator's parts, each writing its share of the data folder.
 #pragma once
 
 #include <string>
 
-class CCanvas;
-
-bool SaveTarga(const CCanvas& canvas, const std::string& folder, const std::string& name);
-
-// Each writes its share of the data folder; false when a file failed.
+// Each returns false when a file could not be written.
 bool WriteBoardPictures(const std::string& folder);
 bool WriteDeedCards(const std::string& folder);
 bool WriteIcons(const std::string& folder);

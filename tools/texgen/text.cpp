@@ -1,6 +1,5 @@
 #include "text.h"
 
-#include <string>
 
 namespace {
 
@@ -35,10 +34,11 @@ void ShowText(cairo_t* cr, const char* utf8, double x, double baseline, const CT
     cairo_restore(cr);
 }
 
-double ShowWrappedText(cairo_t* cr, const char* utf8, double x, double baseline,
-                       const CTextStyle& style, double maxWidth, double lineHeight)
+std::vector<std::string> WrapLines(cairo_t* cr, const char* utf8, const CTextStyle& style,
+                                   double maxWidth)
 {
     const std::string text(utf8);
+    std::vector<std::string> lines;
     std::string line;
     size_t start = 0;
     while (start < text.size()) {
@@ -48,15 +48,22 @@ double ShowWrappedText(cairo_t* cr, const char* utf8, double x, double baseline,
         const std::string word = text.substr(start, end - start);
         const std::string longer = line.empty() ? word : line + " " + word;
         if (!line.empty() && TextWidth(cr, longer.c_str(), style) > maxWidth) {
-            ShowText(cr, line.c_str(), x, baseline, style, kCentre, maxWidth);
-            baseline += lineHeight;
+            lines.push_back(line);
             line = word;
         } else {
             line = longer;
         }
         start = end + 1;
     }
-    if (!line.empty()) {
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+double ShowWrappedText(cairo_t* cr, const char* utf8, double x, double baseline,
+                       const CTextStyle& style, double maxWidth, double lineHeight)
+{
+    for (const std::string& line : WrapLines(cr, utf8, style, maxWidth)) {
         ShowText(cr, line.c_str(), x, baseline, style, kCentre, maxWidth);
         baseline += lineHeight;
     }

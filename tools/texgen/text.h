@@ -5,6 +5,9 @@
 
 #include <cairo.h>
 
+#include <string>
+#include <vector>
+
 enum EAlign { kLeft, kCentre, kRight };
 
 struct CTextStyle {
@@ -16,6 +19,11 @@ struct CTextStyle {
 // to fit rather than cut.
 void ShowText(cairo_t* cr, const char* utf8, double x, double baseline, const CTextStyle& style,
               EAlign align, double maxWidth = 0);
+
+// The text broken between words into lines no wider than maxWidth (a
+// single word wider than that makes a line of its own).
+std::vector<std::string> WrapLines(cairo_t* cr, const char* utf8, const CTextStyle& style,
+                                   double maxWidth);
 
 // Draws the text centred on x, broken between words into lines no wider
 // than maxWidth, the first baseline at `baseline`; returns the baseline
