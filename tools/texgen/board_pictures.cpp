@@ -20,6 +20,7 @@ namespace {
 // Corners are 3 by 3 board units, other squares 2 wide and 3 deep; the
 // street picture leaves the inner 0.65 to the colour band.
 constexpr double kUnit = 100;
+constexpr double kCorner = 3 * kUnit;
 
 const char* SpecialName(int square)
 {
@@ -45,13 +46,19 @@ void PaintBoardGround(const CCanvas& canvas)
 // centre, read by a player standing at the outer corner; `offset` moves the
 // baseline across the diagonal, negative towards the inner corner. The
 // line is narrowed to what the square leaves at that offset.
+// Saves the state and turns x along that diagonal, from the corner's centre.
+void EnterDiagonal(cairo_t* cr)
+{
+    cairo_save(cr);
+    cairo_translate(cr, kCorner / 2, kCorner / 2);
+    cairo_rotate(cr, -M_PI / 4);
+}
+
 void ShowDiagonalText(cairo_t* cr, const char* text, double offset, const CTextStyle& style)
 {
-    const double diagonal = 300 * M_SQRT2;
+    const double diagonal = kCorner * M_SQRT2;
     const double farthest = offset < 0 ? style.size * 0.75 - offset : offset;
-    cairo_save(cr);
-    cairo_translate(cr, 150, 150);
-    cairo_rotate(cr, -M_PI / 4);
+    EnterDiagonal(cr);
     ShowText(cr, text, 0, offset, style, kCentre, diagonal - 2 * farthest - 40);
     cairo_restore(cr);
 }
@@ -69,15 +76,13 @@ void DrawStart(const CCanvas& canvas)
 {
     cairo_t* cr = canvas.Cr();
     PaintBoardGround(canvas);
-    cairo_save(cr);
-    cairo_translate(cr, 150, 150);
-    cairo_rotate(cr, -M_PI / 4);
+    EnterDiagonal(cr);
     SetColour(cr, kInk);
     ShowWrappedText(cr, SpecialText(0), 0, -92, {kSans, 19}, 190, 22);
     cairo_restore(cr);
     SetColour(cr, kRed);
     ShowDiagonalText(cr, SpecialName(0), 12, {kSansBold, 60});
-    DrawLeftArrow(cr, 150, 266, 250, 44, kRed);
+    DrawLeftArrow(cr, kCorner / 2, 266, 250, 44, kRed);
 }
 
 // The cell is the inner part of the corner; a visitor only passes along
@@ -119,9 +124,7 @@ void DrawFreeParking(const CCanvas& canvas)
     cairo_t* cr = canvas.Cr();
     PaintBoardGround(canvas);
     ShowDiagonalName(cr, SpecialName(20), 46);
-    cairo_save(cr);
-    cairo_translate(cr, 150, 150);
-    cairo_rotate(cr, -M_PI / 4);
+    EnterDiagonal(cr);
     DrawCar(cr, 0, 6, 150);
     cairo_restore(cr);
 }
@@ -131,9 +134,7 @@ void DrawGoToPrison(const CCanvas& canvas)
     cairo_t* cr = canvas.Cr();
     PaintBoardGround(canvas);
     ShowDiagonalName(cr, SpecialName(30), 44);
-    cairo_save(cr);
-    cairo_translate(cr, 150, 150);
-    cairo_rotate(cr, -M_PI / 4);
+    EnterDiagonal(cr);
     DrawPoliceman(cr, 0, 8, 118);
     cairo_restore(cr);
 }
@@ -289,7 +290,7 @@ bool SaveBands(const std::string& folder)
 
 bool SaveCorner(const std::string& folder, int square, void (*draw)(const CCanvas&))
 {
-    CCanvas canvas(256, 256, 3 * kUnit, 3 * kUnit);
+    CCanvas canvas(256, 256, kCorner, kCorner);
     draw(canvas);
     return SaveTarga(canvas, folder, "c" + std::to_string(square));
 }
