@@ -13,7 +13,8 @@ std::vector<CDeedLine> StreetLines(const Property& deed)
                                     {"Loyer terrain nu", FormatFrancs(deed.rent[0])},
                                     {"Avec 1 maison", FormatFrancs(deed.rent[1])}};
     for (int houses = 2; houses <= 4; ++houses)
-        lines.push_back({"Avec " + std::to_string(houses) + " maisons", FormatFrancs(deed.rent[houses])});
+        lines.push_back(
+            {"Avec " + std::to_string(houses) + " maisons", FormatFrancs(deed.rent[houses])});
     lines.push_back({"Avec un HÔTEL", FormatFrancs(deed.rent[5])});
     lines.push_back({"Prix d'une maison", FormatFrancs(deed.houseCost), true});
     lines.push_back({"Prix d'un hôtel", FormatFrancs(deed.houseCost)});
@@ -23,7 +24,7 @@ std::vector<CDeedLine> StreetLines(const Property& deed)
 std::vector<CDeedLine> StationLines(const Property& deed)
 {
     std::vector<CDeedLine> lines = {{"Prix", FormatFrancs(deed.price)},
-                                    {"Loyer", FormatFrancs(kStationBaseRent * 2)}};
+                                    {"Loyer", FormatFrancs(kStationBaseRent << 1)}};
     for (int stations = 2; stations <= kStationCount; ++stations)
         lines.push_back({"Avec " + std::to_string(stations) + " gares",
                          FormatFrancs(kStationBaseRent << stations)});
