@@ -68,17 +68,6 @@ TEST(CameraState, UpdateAnglesStaysFiniteWhenTheDistanceIsStale)
     EXPECT_NEAR(camera.m_Angles.y, 90.0f, kTolerance);
 }
 
-TEST(CameraState, SetTargetKeepsAnglesAndUp)
-{
-    CCamera camera;
-    camera.m_Angles = CVector2(30, 40);
-    camera.SetTarget(CVector(3, 0, 1));
-    EXPECT_FLOAT_EQ(camera.m_fDistance, 5.0f);
-    EXPECT_EQ(camera.m_Angles.x, 30.0f);
-    ExpectVector(camera.m_vUp, 0, 1, 0);
-    ExpectVector(camera.GetEye(), 0, 0, 5);
-}
-
 TEST(CameraState, UpdateUpFollowsTheAngles)
 {
     CCamera camera;
@@ -126,20 +115,4 @@ TEST(CameraState, FlyInterpolatesPositionAndEndsTheFlight)
     ExpectVector(CVector(x, y, z), 0, 27, 0);
     // Looking down: the eye's forward axis (-z of the view) is the world's -y.
     EXPECT_NEAR(camera.m_View[6], 1.0f, kTolerance);
-}
-
-TEST(CameraState, EndFlightPutsTheTargetBelowTheEye)
-{
-    CCamera camera;
-    camera.m_qFrom = CQuaternion(0, 0, 0, 1);
-    camera.m_qTo = LookingDown();
-    camera.m_vFrom = CVector(0, 0, 5);
-    camera.m_vTo = CVector(0, 27, 0);
-    camera.Fly(1);
-    camera.EndFlight();
-    ExpectVector(camera.GetEye(), 0, 27, 0);
-    ExpectVector(camera.GetTarget(), 0, 0, 0);
-    EXPECT_NEAR(camera.m_fDistance, 27.0f, kTolerance);
-    EXPECT_NEAR(camera.m_Angles.y, 90.0f, 1e-2f);
-    EXPECT_FALSE(std::isnan(camera.m_Angles.x));
 }

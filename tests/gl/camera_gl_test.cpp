@@ -194,15 +194,6 @@ TEST_F(CameraGl, PanBeyondTheLimitsMovesNothingButLoadsTheView)
     ExpectNoPan(camera, CMouse(0, 40));
 }
 
-TEST_F(CameraGl, LookAtLeavesTheCameraAlone)
-{
-    CCamera camera;
-    camera.LookAt(CVector(0, 10, 0), CVector(0, 0, 0), CVector(0, 0, -1));
-    ExpectVector(Transform(Current(GL_MODELVIEW_MATRIX), CVector(0, 0, 0)), 0, 0, -10);
-    ExpectVector(camera.m_vEye, 0, 0, 5);
-    ExpectVector(camera.m_vUp, 0, 1, 0);
-}
-
 TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
 {
     CCamera camera;
