@@ -3,6 +3,7 @@
 #include <GL/freeglut.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,8 @@ bool CGlTestEnvironment::StartServer()
         return false;
     m_nServer = fork();
     if (m_nServer == 0) {
+        // A test program that crashes must not leave its server behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(pipeFds[0]);
         // The server's chatter would drown the test report.
         const int quiet = open("/dev/null", O_WRONLY);
