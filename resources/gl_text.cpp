@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <string>
 
 #include "data_path.h"
 #include "dib_image.h"
