@@ -176,4 +176,11 @@ void CCamera::EndFlight()
     m_vTarget = CVector(m_vTo.x, 0, m_vTo.z);
     m_fDistance = (m_vEye - m_vTarget).Length();
     UpdateAngles();
+    // The eye now stands straight above its target, where the azimuth read
+    // from the two positions is rounding noise. Read it from the view's up
+    // vector instead, (-sin a·sin e, cos e, -cos a·sin e), so that the
+    // look-at view after UpdateUp keeps the turn the flight ended with.
+    const CVector up = m_View.GetYAxis();
+    const float s = std::sin(m_Angles.y * DEG2RAD);
+    m_Angles.x = std::atan2(-up.x * s, -up.z * s) / DEG2RAD;
 }

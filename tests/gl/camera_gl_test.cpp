@@ -216,15 +216,17 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
 
     camera.Fly(1);
     EXPECT_FALSE(camera.m_bUseMatrix);
+    const CMatrix end = camera.m_View;
     camera.EndFlight();
     ExpectVector(camera.GetEye(), 0, 27, 0);
     ExpectVector(camera.GetTarget(), 0, 0, 0);
     EXPECT_NEAR(camera.m_fDistance, 27.0f, kTolerance);
     EXPECT_NEAR(camera.m_Angles.y, 90.0f, 1e-2f);
 
-    // The frame after the flight looks straight down from the same place.
+    // The frame after the flight continues its last view: same place, same
+    // turn of the screen about the line of sight.
     camera.UpdateUp();
     camera.SetProjection(500, 600, true);
     ExpectViewOf(camera);
-    ExpectVector(Transform(Current(GL_MODELVIEW_MATRIX), CVector(0, 0, 0)), 0, 0, -27);
+    ExpectMatrix(Current(GL_MODELVIEW_MATRIX), end);
 }
