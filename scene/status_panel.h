@@ -1,0 +1,31 @@
+// The list of the players and their money, in the right-hand panel: each
+// name in its player's colour, the current player marked with "> " and the
+// second character set.
+#pragma once
+
+#include "gl_text.h"
+
+class CGame;
+
+class CStatusPanel {
+public:
+    glText m_Font;
+
+    virtual ~CStatusPanel() = default;
+
+    // The game whose players are listed; the panel only reads it.
+    void SetGame(const CGame* game) { m_pGame = game; }
+    void Build();
+    // Draws nothing until a game is set.
+    void Draw();
+
+private:
+    void DrawLine(int player, bool current);
+
+    const CGame* m_pGame = nullptr;
+};
+
+// The two texts of a player's line: "> name" or "  name", and the money
+// right-aligned in seven characters.
+void FormatStatusLine(const char* name, int money, bool current, char* nameText, int nameSize,
+                      char* moneyText, int moneySize);
