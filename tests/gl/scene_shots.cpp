@@ -1,0 +1,86 @@
+// Not a test: draws whole frames of the scene and saves them as PNG files in
+// the working directory, for looking at the board as a player sees it.
+// Run `scene_shots` from the build folder.
+#include <cairo.h>
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "gl_test_env.h"
+#include "scene_frame.h"
+#include "tables.h"
+
+namespace {
+
+void SavePng(const char* file)
+{
+    std::vector<unsigned char> rgba(kGlWindowWidth * kGlWindowHeight * 4);
+    glReadPixels(0, 0, kGlWindowWidth, kGlWindowHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kGlWindowWidth, kGlWindowHeight);
+    unsigned char* out = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < kGlWindowHeight; ++y)
+        for (int x = 0; x < kGlWindowWidth; ++x) {
+            const unsigned char* p = &rgba[((kGlWindowHeight - 1 - y) * kGlWindowWidth + x) * 4];
+            unsigned char* q = out + y * stride + x * 4;
+            q[0] = p[2];
+            q[1] = p[1];
+            q[2] = p[0];
+            q[3] = 255;
+        }
+    cairo_surface_mark_dirty(surface);
+    cairo_surface_write_to_png(surface, file);
+    cairo_surface_destroy(surface);
+}
+
+// A game in progress: owners, houses, a hotel, a mortgage, pawns about.
+void SetUpGame(CTestScene& s)
+{
+    CGame& g = s.m_Game;
+    const int owned[][2] = {{0, 0}, {1, 0}, {5, 1}, {6, 1}, {7, 1}, {11, 2}, {24, 3},
+                            {20, 4}, {21, 4}, {12, 5}, {13, 5}, {22, 0}};
+    for (const auto& o : owned)
+        g.properties[o[0]].owner = o[1];
+    g.properties[24].mortgaged = 1;
+    g.properties[12].mortgaged = 1;
+    s.m_Board.SetBuildings(1, 4);
+    s.m_Board.SetBuildings(3, 5);
+    s.m_Board.SetBuildings(11, 2);
+    s.m_Board.SetBuildings(39, 5);
+    s.m_Board.SetBuildings(37, 1);
+    g.current = 2;
+    g.players[1].money = -2500;
+    const int squares[kPawnCount] = {0, 5, 11, 24, 0, 0};
+    for (int k = 1; k < 4; ++k)
+        s.m_Pawns[k].m_vPosition = s.m_Board.RestingPoint(squares[k], s.m_Pawns[k].m_vOffset);
+    s.m_Dice.m_nDie1 = 5;
+    s.m_Dice.m_nDie2 = 2;
+    s.m_Card.LoadPicture(39);
+}
+
+class SceneShots : public GlTest {};
+
+TEST_F(SceneShots, SavesFrames)
+{
+    CTestScene& s = CTestScene::Get();
+    s.Build(6);
+    SetUpGame(s);
+    s.ViewFromAbove();
+    s.DrawFrame();
+    SavePng("scene_above.png");
+    s.ViewFromAngle(30, 35, 22);
+    s.DrawFrame();
+    SavePng("scene_angle.png");
+    s.ViewFromAngle(200, 25, 14);
+    s.DrawFrame();
+    SavePng("scene_angle2.png");
+    s.ViewFromAngle(-45, 20, 8);
+    s.m_Camera.m_vTarget = CVector(-9, 0, -9);
+    s.m_Camera.Orbit(s.m_Camera.m_Angles);
+    s.DrawFrame();
+    SavePng("scene_start.png");
+}
+
+}  // namespace
