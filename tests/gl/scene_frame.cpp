@@ -110,9 +110,10 @@ void CTestScene::ViewFromAbove()
     m_Camera.UpdateUp();
 }
 
-void CTestScene::ViewFromAngle(float azimuth, float elevation, float distance)
+void CTestScene::ViewFromAngle(float azimuth, float elevation, float distance,
+                               const CVector& target)
 {
-    m_Camera.m_vTarget = CVector(0, 0, 0);
+    m_Camera.m_vTarget = target;
     m_Camera.m_fDistance = distance;
     m_Camera.m_Angles = CVector2(azimuth, elevation);
     m_Camera.Orbit(m_Camera.m_Angles);

@@ -48,8 +48,9 @@ public:
     // The camera straight above the board's centre, as after the flight
     // to the overview.
     void ViewFromAbove();
-    // The camera turned about the board's centre.
-    void ViewFromAngle(float azimuth, float elevation, float distance);
+    // The camera turned about a point of the board.
+    void ViewFromAngle(float azimuth, float elevation, float distance,
+                       const CVector& target = CVector(0, 0, 0));
 
     void DrawFrame();
 

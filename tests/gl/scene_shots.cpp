@@ -73,12 +73,13 @@ TEST_F(SceneShots, SavesFrames)
     s.ViewFromAngle(30, 35, 22);
     s.DrawFrame();
     SavePng("scene_angle.png");
-    s.ViewFromAngle(200, 25, 14);
+    s.ViewFromAngle(0, 30, 9, CVector(-7, 0, -10));
     s.DrawFrame();
-    SavePng("scene_angle2.png");
-    s.ViewFromAngle(-45, 20, 8);
-    s.m_Camera.m_vTarget = CVector(-9, 0, -9);
-    s.m_Camera.Orbit(s.m_Camera.m_Angles);
+    SavePng("scene_houses_inside.png");
+    s.ViewFromAngle(180, 30, 9, CVector(-7, 0, -10));
+    s.DrawFrame();
+    SavePng("scene_houses_outside.png");
+    s.ViewFromAngle(-45, 20, 8, CVector(-9, 0, -9));
     s.DrawFrame();
     SavePng("scene_start.png");
 }
