@@ -1,10 +1,13 @@
 // Not a test: draws whole frames of the scene and saves them as PNG files in
-// the working directory, for looking at the board as a player sees it.
+// the working directory, for looking at the board as a player sees it, and
+// prints how long a frame takes to draw (Mesa, in software).
 // Run `scene_shots` from the build folder.
 #include <cairo.h>
 
 #include <GL/gl.h>
 
+#include <chrono>
+#include <cstdio>
 #include <vector>
 
 #include "gl_test_env.h"
@@ -60,6 +63,16 @@ void SetUpGame(CTestScene& s)
     s.m_Card.LoadPicture(39);
 }
 
+void PrintFrameTime(CTestScene& s)
+{
+    constexpr int kFrames = 50;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFrames; ++i)
+        s.DrawFrame();
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    std::printf("%.2f ms per frame over %d frames\n", spent.count() / kFrames, kFrames);
+}
+
 class SceneShots : public GlTest {};
 
 TEST_F(SceneShots, SavesFrames)
@@ -68,7 +81,7 @@ TEST_F(SceneShots, SavesFrames)
     s.Build(6);
     SetUpGame(s);
     s.ViewFromAbove();
-    s.DrawFrame();
+    PrintFrameTime(s);
     SavePng("scene_above.png");
     s.ViewFromAngle(30, 35, 22);
     s.DrawFrame();
