@@ -136,3 +136,64 @@ TEST(TimedLoop, FractionsFollowTheClockAndEndAtOne)
     EXPECT_EQ(frames, 0) << "a zero duration draws nothing";
     EXPECT_EQ(fractions, std::vector<float>{1.0f});
 }
+
+#include <cstdio>
+
+#include "fake_frame.h"
+#include "game.h"
+#include "game_log.h"
+#include "standings.h"
+
+TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
+{
+    char buffer[512] = {};
+    std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
+    CGameLog log(out);
+    for (int tick = 0; tick < 3; ++tick) {
+        log.Message("Hypothequer");
+        log.Message("Choisissez la propriete");
+    }
+    log.Message("Vous avez des doubles!");
+    log.Event();
+    log.Message("Vous avez des doubles!");
+    log.Message("");
+    std::fclose(out);
+    EXPECT_STREQ(buffer,
+                 "Hypothequer\nChoisissez la propriete\nVous avez des doubles!\n"
+                 "Vous avez des doubles!\n");
+}
+
+TEST(Standings, RankedByMoneyAndEstateThenTheFallen)
+{
+    CFakeFrame frame;
+    CScriptedRandom random;
+    CGame game(frame, random);
+    game.playerCount = 4;
+    for (int i = 0; i < kPlayerSlots; ++i)
+        game.setupPlayers[i] = game.players[i];
+    game.NewGame();
+    game.players[0].money = 10000;
+    game.properties[21].owner = 0;  // RUE DE LA PAIX, 40000, with a hotel
+    game.properties[21].houses = 5;
+    game.properties[24].owner = 0;  // a station, mortgaged: 20000 - 10000
+    game.properties[24].mortgaged = 1;
+    game.players[1].money = 100000;
+    game.players[2].money = 5000;
+
+    EXPECT_EQ(EstateValue(game, 0), 40000 + 5 * 20000 + 10000);
+    game.EliminatePlayer(3);  // seat 3 falls first
+    game.EliminatePlayer(2);  // then seat 2
+    const auto standings = RankPlayers(game, {3, 2});
+    ASSERT_EQ(standings.size(), 4u);
+    EXPECT_EQ(standings[0].name, "Player 1");
+    EXPECT_EQ(standings[1].name, "Player 2");
+    EXPECT_EQ(standings[2].name, "Player 3");
+    EXPECT_TRUE(standings[2].bankrupt);
+    EXPECT_EQ(standings[3].name, "Player 4");
+
+    const auto lines = StandingLines(standings);
+    EXPECT_EQ(lines[0], "1. Player 1              10000 F + 150000 F");
+    EXPECT_EQ(lines[3], "4. Player 4            en faillite");
+    for (const std::string& line : lines)
+        EXPECT_LE(line.size(), 45u);
+}
