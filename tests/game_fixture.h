@@ -30,9 +30,15 @@ protected:
             std::snprintf(game.players[i].name, kNameSize, "Player %d", i + 1);
             game.players[i++].computer = computer;
         }
+        // The console set-up saves the seats of a fresh table.
+        game.ResetPlayers();
         for (int k = 0; k < kPlayerSlots; ++k)
             game.setupPlayers[k] = game.players[k];
         game.NewGame();
+        // A new game leaves these as the last game ended them.
+        game.gameOver = 0;
+        game.parkingPot = 0;
+        game.inputMode = kNoInput;
         random.values.clear();
         frame.Clear();
     }
