@@ -108,6 +108,8 @@ const Card chanceCards[kChanceCards] = {
 };
 // clang-format on
 
+// Each deck with its "Sortie de Prison" card, that card's holder entry, and
+// the three squares where it is drawn.
 const Deck chestDeck = {chestCards, kChestCards, 11, 0, {2, 17, 33}};
 const Deck chanceDeck = {chanceCards, kChanceCards, 9, 1, {7, 22, 36}};
 

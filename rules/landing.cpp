@@ -28,7 +28,7 @@ void CGame::LandOnProperty()
         OfferPurchase(p);
 }
 
-int CGame::RentOf(int p) const
+int32_t CGame::RentOf(int p) const
 {
     const Property& property = properties[p];
     if (p >= kFirstStation) {
