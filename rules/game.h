@@ -12,6 +12,10 @@
 #include "random.h"
 #include "tables.h"
 
+struct Card;
+struct CardEffect;
+struct Deck;
+
 // The creditor of a payment to the bank.
 constexpr int kBank = -1;
 
@@ -177,6 +181,28 @@ private:
     void HandOverEstate(int payer, int creditor, int left);
     bool GroupIsBare(int p) const;
     bool NoDearBuildings(int minimum) const;
+
+    // Landing on a square.
+    int32_t RentOf(int p) const;
+    void CollectRent(int p);
+    int32_t WorthAfterBuying(int p) const;
+    void OfferPurchase(int p);
+    void PayTax(int32_t tax, const char* announcement);
+    void CollectPot();
+    void GoToPrison();
+
+    // The card decks.
+    void DrawCard(const Deck& deck, const int32_t* order, int32_t& next);
+    void ShowCardLines(const Card& card);
+    void ApplyCard(const CardEffect& effect, int holderSlot);
+    void MoveByCard(int square, float seconds, bool refresh);
+    void CollectBirthday(int32_t amount);
+    int IndexOfSeat(int32_t seat) const;
+    void PayRepairs(int32_t perHouse, int32_t perHotel);
+
+    // The computer player's purchases.
+    bool WouldOwnGroup(int p, int player) const;
+    void BuyForComputer(int p);
 
     CFrame* m_pFrame;
     CRandom* m_pRandom;

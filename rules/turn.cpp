@@ -276,9 +276,19 @@ CGame::Reply CGame::AskQuestion()
     return Reply::kPending;
 }
 
+// Each rule reads the square as the rules before it left it, so a card that
+// moves the pawn hands the new square to the rules after it.
 void CGame::Land()
 {
+    using Rule = void (CGame::*)();
+    static const Rule chain[] = {&CGame::DrawChance, &CGame::DrawChest, &CGame::LandOnProperty,
+                                 &CGame::LandOnSpecial};
     playerEliminated = 0;
+    for (Rule rule : chain) {
+        if (gameOver || playerEliminated)
+            return;
+        (this->*rule)();
+    }
 }
 
 int CGame::ChooseProperty()

@@ -110,6 +110,8 @@ public:
         values.pop_front();
         return value;
     }
+    // Starts the sequence that follows the queued values afresh.
+    void Seed(uint64_t seed) { m_Fallback = CSeededRandom(seed); }
     void QueueDice(int die1, int die2)
     {
         values.push_back(die1 - 1);

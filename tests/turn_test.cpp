@@ -79,6 +79,9 @@ TEST_F(GameTest, HumanWaitsForTheDiceThenWalksAndPassesTheTurn)
     EXPECT_EQ(P(0).square, 5);
     const std::vector<std::string> walk = {"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"};
     EXPECT_EQ(frame.Entries("move"), walk);
+    EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
+    EXPECT_EQ(game.current, 0) << "the purchase question holds the turn";
+    Tick('n');
     EXPECT_EQ(game.current, 1);
     EXPECT_EQ(frame.Entries("look"), std::vector<std::string>{"1"});
 
@@ -95,6 +98,7 @@ TEST_F(GameTest, TypedThrowKeyRollsTheDice)
     frame.keys.push_back('t');
     Tick();
     EXPECT_EQ(P(0).square, 3);
+    Tick('n');
     frame.keys.push_back('H');
     random.QueueDice(1, 3);
     Tick();
@@ -150,6 +154,7 @@ TEST_F(GameTest, TheTurnWrapsFromTheLastPlayerToTheFirst)
     for (int i = 0; i < 3; ++i) {
         random.QueueDice(1, 2);
         ClickDie();
+        Tick('n');
     }
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(frame.Entries("look"), (std::vector<std::string>{"1", "2", "0"}));
@@ -226,6 +231,7 @@ TEST_F(PrisonTest, FineQuestionIsAnsweredOnALaterTick)
     EXPECT_EQ(P(0).jail, 0);
     EXPECT_EQ(P(0).money, 145000);
     EXPECT_EQ(P(0).square, 13);
+    Tick('n');
     EXPECT_EQ(game.current, 1);
 }
 
