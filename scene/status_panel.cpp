@@ -21,7 +21,8 @@ constexpr float kMoneyColour[3] = {0.7529f, 0.8666f, 0.6784f};
 void FormatStatusLine(const char* name, int money, bool current, char* nameText, int nameSize,
                       char* moneyText, int moneySize)
 {
-    std::snprintf(nameText, nameSize, current ? "> %s" : "  %s", name);
+    // A name fills at most its record, terminated or not.
+    std::snprintf(nameText, nameSize, current ? "> %.*s" : "  %.*s", kNameSize - 1, name);
     std::snprintf(moneyText, moneySize, "%7d F", money);
 }
 

@@ -6,13 +6,13 @@
 
 #include "texture.h"
 
-int LoadSceneTexture(uint32_t& name, const char* path, int linear)
+int LoadSceneTexture(uint32_t& name, const char* path)
 {
     GLuint id = 0;
     glGenTextures(1, &id);
     name = id;
     CTexture texture;
-    return texture.LoadTexture(path, id, linear, 0, 0);
+    return texture.LoadTexture(path, id, 0, 0, 0);
 }
 
 void LoadOrReport(uint32_t& name, const char* path, const char* shown)

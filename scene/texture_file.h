@@ -4,9 +4,9 @@
 #include <cstdint>
 
 // Creates a texture name into `name` and loads the Targa file at path into it
-// (nearest or linear filtering). Returns 1 on success, 0 when the file could
-// not be read; the name then stays an empty texture.
-int LoadSceneTexture(uint32_t& name, const char* path, int linear = 0);
+// with nearest filtering. Returns 1 on success, 0 when the file could not be
+// read; the name then stays an empty texture.
+int LoadSceneTexture(uint32_t& name, const char* path);
 
 // As LoadSceneTexture, printing "Fichier <shown> introuvable" on failure.
 void LoadOrReport(uint32_t& name, const char* path, const char* shown);
