@@ -29,7 +29,7 @@ TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
 {
     Start({0, 0});
     Own(1, {0, 1});
-    game.properties[1].houses = 1;
+    Build(1, 1);
     Own(0, {2});
     frame.keys.push_back('q');
     Tick();
@@ -54,7 +54,7 @@ TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
     Own(1, {24});
     game.properties[24].mortgaged = 1;
     Own(0, {2, 5, 6, 7});
-    game.properties[5].houses = 1;
+    Build(5, 1);
     AskFor(24);
     EXPECT_EQ(game.inputMode, kTradeOfferedPick);
     frame.Clear();
