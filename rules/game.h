@@ -12,6 +12,10 @@
 #include "random.h"
 #include "tables.h"
 
+struct Card;
+struct CardEffect;
+struct Deck;
+
 // The creditor of a payment to the bank.
 constexpr int kBank = -1;
 
@@ -76,13 +80,47 @@ public:
     void Land();
     int ChooseProperty();
 
-    // --- Groups and buildings ---
+    // The answer to the yes/no question formatted in `message`.
+    enum class Reply { kYes, kNo, kPending };
+    Reply AskQuestion();
+
+    // --- Landing ---
+    void LandOnProperty();
+    void LandOnSpecial();
+
+    // --- Cards ---
+    void DrawChance();
+    void DrawChest();
+
+    // --- Groups, buildings and mortgages ---
     bool OwnsGroup(int p) const;
     bool SameGroup(int p, int q) const;
     bool GroupHasBuildings(int p) const;
     bool BuildHouse(int p);
     int SellHouse(int p, int player);
     int SellHouse(int p);
+    static int LiftCost(int p);
+    void InspectPick();
+    void BuildPick();
+    bool MortgagePick();
+    bool LiftPick();
+
+    // --- Trading ---
+    void TradeStep();
+    void ExchangeProperties(int owner, int offered, int wanted);
+    bool ConfirmPricedSwap(int wanted, int offered);
+
+    // --- The computer player ---
+    void ComputerTurnStart();
+    void ComputerTrades();
+    void SwapProperties(int a, int b);
+    int TradeValue(int a, int b);
+    bool MoneyTight();
+    void ComputerBuy(int p);
+    void ComputerBuyShort(int p);
+    bool ComputerUsesJailCard();
+    bool ComputerPaysJail();
+    void ComputerAnswerTrade(int q);
 
     // --- Payments ---
     int PayFrom(int payer, int amount, int creditor);
@@ -127,17 +165,44 @@ public:
     int32_t inputMode = kNoInput;
     char answer = ' ';
     int32_t playerEliminated = 0;
+    // The two picks of an exchange between players, -1 when none is under way.
+    int32_t tradeWanted = -1;
+    int32_t tradeOffered = -1;
 
 private:
-    bool IsPlayersProperty(int p, int player) const;
-    void MortgageForPayment(int p, int payer);
-    bool RaiseMoney(int payer);
-    void HandOverEstate(int payer, int creditor, int left);
+    bool StartTurn(int32_t firstAction);
+    bool ThrowAndWalk();
     void PassTurn();
-    void ThrowForTurn(bool& turnEnded);
-    void WalkThrow();
-    bool AskCardQuestion(int& card);
-    void AskFineQuestion();
+    bool OfferJailCard(int card);
+    void OfferJailFine();
+    void ApplyAction();
+    bool RaiseMoney(int payer);
+    void MortgageToPay(int p);
+    void HandOverEstate(int payer, int creditor, int left);
+    bool GroupIsBare(int p) const;
+    bool NoDearBuildings(int minimum) const;
+
+    // Landing on a square.
+    int32_t RentOf(int p) const;
+    void CollectRent(int p);
+    int32_t WorthAfterBuying(int p) const;
+    void OfferPurchase(int p);
+    void PayTax(int32_t tax, const char* announcement);
+    void CollectPot();
+    void GoToPrison();
+
+    // The card decks.
+    void DrawCard(const Deck& deck, const int32_t* order, int32_t& next);
+    void ShowCardLines(const Card& card);
+    void ApplyCard(const CardEffect& effect, int holderSlot);
+    void MoveByCard(int square, float seconds, bool refresh);
+    void CollectBirthday(int32_t amount);
+    int IndexOfSeat(int32_t seat) const;
+    void PayRepairs(int32_t perHouse, int32_t perHotel);
+
+    // The computer player's purchases.
+    bool WouldOwnGroup(int p, int player) const;
+    void BuyForComputer(int p);
 
     CFrame* m_pFrame;
     CRandom* m_pRandom;

@@ -20,6 +20,14 @@ constexpr int kStartSquare = 0;
 // Money received on passing or landing on "DEPART".
 constexpr int32_t kStartBonus = 20000;
 
+// Rent of a station: this base, doubled once for every station its owner
+// holds, so 2500 F for one and 20000 F for all four.
+constexpr int32_t kStationBaseRent = 1250;
+// Rent of a utility per point of the last throw of the dice, with one
+// utility and with both in the same hands.
+constexpr int32_t kUtilityRentPerPoint = 400;
+constexpr int32_t kBothUtilitiesRentPerPoint = 1000;
+
 // A title deed. `owner`, `mortgaged` and `houses` are the only fields that
 // change during a game; the rest is the printed card.
 struct Property {

@@ -6,6 +6,9 @@ set -e
 PACKAGES="
   g++ cmake make
   libgtest-dev libgmock-dev
+  pkg-config
+  libcairo2-dev libfontconfig-dev
+  fonts-dejavu-core
 "
 # OpenGL, GLU and GLUT (freeglut) headers and libraries, and Mesa's drivers,
 # which render in software where there is no graphics card

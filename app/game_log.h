@@ -1,0 +1,26 @@
+// The game's log on the console: every message shown on screen, one line
+// each, so that players can read back what happened. A question or a prompt
+// shown again at every tick while the game waits is written once.
+#pragma once
+
+#include <cstdio>
+#include <deque>
+#include <string>
+
+class CGameLog {
+public:
+    explicit CGameLog(std::FILE* out) : m_pOut(out) {}
+
+    // A message shown on screen.
+    void Message(const std::string& text);
+    // Something happened on the board (a throw, a walk): later messages are
+    // new news even if their text repeats an earlier one.
+    void Event();
+
+private:
+    // Long enough to hold the texts that alternate while the game waits.
+    static constexpr size_t kRecentLines = 4;
+
+    std::FILE* m_pOut;
+    std::deque<std::string> m_Recent;
+};

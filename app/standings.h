@@ -1,0 +1,25 @@
+// The final standings: the players still in the game ranked by what they
+// own, then those who went bankrupt, the last to fall first.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CGame;
+
+struct Standing {
+    std::string name;
+    int money;
+    int estate;  // what the player's properties and buildings are worth
+    bool bankrupt;
+};
+
+// Worth of a player's properties: the price of each, less the mortgage
+// still owed, plus what its buildings cost.
+int EstateValue(const CGame& game, int player);
+
+// `fallenSeats` lists the bankrupt players' seats in the order they fell.
+std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fallenSeats);
+
+// One line per place: "1. Anne   152000 F + 64000 F de proprietes".
+std::vector<std::string> StandingLines(const std::vector<Standing>& standings);

@@ -1,0 +1,131 @@
+// Houses and hotels, mortgages, and the picks by which a human builds,
+// mortgages or lifts a mortgage.
+#include "game.h"
+
+namespace {
+
+// What a mortgage costs to lift: its value and one tenth more.
+constexpr int kLiftTenth = 10;
+
+}  // namespace
+
+int CGame::LiftCost(int p)
+{
+    const int value = deedTable[p].mortgageValue;
+    return value + value / kLiftTenth;
+}
+
+bool CGame::GroupHasBuildings(int p) const
+{
+    if (!OwnsGroup(p))
+        return false;
+    for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q)
+        if (properties[q].houses > 0)
+            return true;
+    return false;
+}
+
+bool CGame::BuildHouse(int p)
+{
+    const int first = groupFirst[p];
+    const int last = first + groupSize[p] - 1;
+    for (int q = first; q <= last; ++q)
+        if (properties[q].mortgaged)
+            return false;
+    // The least built street gets it, so the group is always built evenly.
+    int target = p;
+    for (int q = last; q >= first; --q)
+        if (properties[q].houses < properties[target].houses)
+            target = q;
+    Property& street = properties[target];
+    if (street.houses == 5)
+        return false;
+
+    street.houses += 1;
+    m_pFrame->SetBuildings(propertySquare[target], street.houses);
+    Player& builder = players[current];
+    builder.money -= street.houseCost;
+    if (builder.computer)
+        Say("%s construit un(e) %s sur %s.", builder.name, street.houses == 5 ? "hotel" : "house",
+            street.name);
+    return true;
+}
+
+int CGame::SellHouse(int p, int player)
+{
+    const int first = groupFirst[p];
+    int target = first;
+    for (int q = first + 1; q < first + groupSize[p]; ++q)
+        if (properties[q].houses > properties[target].houses)
+            target = q;
+    Property& street = properties[target];
+    if (street.houses == 0)
+        return target;
+
+    street.houses -= 1;
+    m_pFrame->SetBuildings(propertySquare[target], street.houses);
+    players[player].money += street.houseCost / 2;
+    showSquare = 0;
+    RefreshAndRoll();
+    return target;
+}
+
+int CGame::SellHouse(int p)
+{
+    return SellHouse(p, current);
+}
+
+void CGame::BuildPick()
+{
+    const int p = ChooseProperty();
+    if (p < 0)
+        return;
+    const Property& street = properties[p];
+    if (street.owner == current && players[current].money >= street.houseCost && OwnsGroup(p) &&
+        deedKind[p] == 0)
+        BuildHouse(p);
+    inputMode = kNoInput;
+}
+
+// A street is only mortgaged bare: every building of its group is sold
+// first, so that no mortgaged group ever carries buildings.
+bool CGame::MortgagePick()
+{
+    ShowText("Hypothequer");
+    m_pFrame->Redraw();
+    ShowText("Choisissez la propriete");
+    m_pFrame->Redraw();
+    const int p = ChooseProperty();
+    if (p < 0)
+        return false;
+    Property& property = properties[p];
+    inputMode = kNoInput;
+    if (property.mortgaged || property.owner != current)
+        return false;
+    while (GroupHasBuildings(p))
+        SellHouse(p, current);
+    property.mortgaged = 1;
+    players[current].money += property.mortgageValue;
+    return true;
+}
+
+bool CGame::LiftPick()
+{
+    ShowText("Lever l'hypotheque");
+    m_pFrame->Redraw();
+    ShowText("Choisissez la propriete");
+    m_pFrame->Redraw();
+    const int p = ChooseProperty();
+    if (p < 0)
+        return false;
+    Property& property = properties[p];
+    inputMode = kNoInput;
+    const int cost = LiftCost(p);
+    if (!property.mortgaged || property.owner != current || players[current].money < cost)
+        return false;
+    property.mortgaged = 0;
+    players[current].money -= cost;
+    showSquare = 0;
+    RefreshAndRoll();
+    return true;
+}

@@ -1,0 +1,150 @@
+#include "consistency.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "game.h"
+
+namespace {
+
+constexpr int kMaxJail = 3;
+
+std::string Broken(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Broken(const char* format, ...)
+{
+    char text[160];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+bool IsPlayer(const CGame& game, int index)
+{
+    return index >= 0 && index < game.playerCount;
+}
+
+std::string CheckTurn(const CGame& game)
+{
+    if (game.playerCount < kMinPlayers || game.playerCount > kMaxPlayers)
+        return Broken("playerCount %d out of range", game.playerCount);
+    if (!IsPlayer(game, game.current))
+        return Broken("current %d out of range", game.current);
+    if (game.inputMode < kNoInput || game.inputMode > kLiftPick)
+        return Broken("inputMode %d out of range", game.inputMode);
+    if (game.parkingPot < 0)
+        return Broken("parkingPot %d negative", game.parkingPot);
+    return "";
+}
+
+std::string CheckPlayers(const CGame& game)
+{
+    bool seatTaken[kMaxPlayers] = {};
+    for (int i = 0; i < game.playerCount; ++i) {
+        const Player& player = game.players[i];
+        if (player.money < 0)
+            return Broken("player %d has %dF", i, player.money);
+        if (player.square < 0 || player.square >= kSquareCount)
+            return Broken("player %d on square %d", i, player.square);
+        if (player.jail < 0 || player.jail > kMaxJail)
+            return Broken("player %d jail count %d", i, player.jail);
+        if (player.jail != 0 && player.square != kPrisonSquare)
+            return Broken("player %d in prison on square %d", i, player.square);
+        if (player.seat < 0 || player.seat >= kMaxPlayers || seatTaken[player.seat])
+            return Broken("player %d seat %d out of range or taken twice", i, player.seat);
+        seatTaken[player.seat] = true;
+    }
+    return "";
+}
+
+std::string CheckProperties(const CGame& game)
+{
+    for (int p = 0; p < kPropertyCount; ++p) {
+        const Property& property = game.properties[p];
+        if (property.owner != kBank && !IsPlayer(game, property.owner))
+            return Broken("property %d owned by %d", p, property.owner);
+        if (property.mortgaged != 0 && property.mortgaged != 1)
+            return Broken("property %d mortgaged flag %d", p, property.mortgaged);
+        if (property.houses < 0 || property.houses > 5)
+            return Broken("property %d has %d buildings", p, property.houses);
+        if (property.houses == 0)
+            continue;
+        if (deedKind[p] != 0 || property.owner == kBank || !game.OwnsGroup(p))
+            return Broken("property %d built outside a whole group", p);
+        if (property.mortgaged)
+            return Broken("property %d mortgaged with buildings", p);
+    }
+    return "";
+}
+
+// Groups are built evenly, and not at all while a street is mortgaged.
+std::string CheckGroups(const CGame& game)
+{
+    for (int first = 0; first < kStreetCount; first += groupSize[first]) {
+        int fewest = 5, most = 0;
+        bool mortgaged = false;
+        for (int q = first; q < first + groupSize[first]; ++q) {
+            const Property& street = game.properties[q];
+            fewest = street.houses < fewest ? street.houses : fewest;
+            most = street.houses > most ? street.houses : most;
+            mortgaged = mortgaged || street.mortgaged;
+        }
+        if (most - fewest > 1)
+            return Broken("group of property %d built unevenly (%d to %d)", first, fewest, most);
+        if (most > 0 && mortgaged)
+            return Broken("group of property %d built with a mortgaged street", first);
+    }
+    return "";
+}
+
+std::string CheckDeck(const int32_t* order, int size, int32_t next, const char* name)
+{
+    bool seen[kChanceCards] = {};
+    for (int k = 0; k < size; ++k) {
+        if (order[k] < 0 || order[k] >= size || seen[order[k]])
+            return Broken("%s order is not a permutation at %d", name, k);
+        seen[order[k]] = true;
+    }
+    if (next < 0 || next >= size)
+        return Broken("%s next position %d out of range", name, next);
+    return "";
+}
+
+std::string CheckCards(const CGame& game)
+{
+    for (int32_t holder : game.jailCardHolder)
+        if (holder != -1 && !IsPlayer(game, holder))
+            return Broken("prison card held by %d", holder);
+    const std::string chest = CheckDeck(game.chestOrder, kChestCards, game.chestNext, "chest");
+    if (!chest.empty())
+        return chest;
+    return CheckDeck(game.chanceOrder, kChanceCards, game.chanceNext, "chance");
+}
+
+std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
+{
+    for (int s = 0; s < kSquareCount; ++s) {
+        const int p = squareToProperty[s];
+        const int32_t houses = p >= 0 ? game.properties[p].houses : 0;
+        if (boardBuildings[s] != houses)
+            return Broken("square %d shows %d buildings, not %d", s, boardBuildings[s], houses);
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string CheckConsistency(const CGame& game, const int32_t* boardBuildings)
+{
+    using Check = std::string (*)(const CGame&);
+    static const Check checks[] = {CheckTurn, CheckPlayers, CheckProperties, CheckGroups,
+                                   CheckCards};
+    for (Check check : checks) {
+        std::string broken = check(game);
+        if (!broken.empty())
+            return broken;
+    }
+    return boardBuildings != nullptr ? CheckBoard(game, boardBuildings) : "";
+}

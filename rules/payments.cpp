@@ -1,0 +1,139 @@
+// Every debt goes through PayFrom: it takes the cash, raises what is missing
+// by mortgages and sales of buildings, and ends in bankruptcy otherwise.
+#include <cstring>
+
+#include "game.h"
+
+int CGame::Pay(int amount, int creditor)
+{
+    return PayFrom(current, amount, creditor);
+}
+
+int CGame::PayFrom(int payer, int amount, int creditor)
+{
+    Player& who = players[payer];
+    who.money -= amount;
+    while (who.money < 0 && RaiseMoney(payer)) {
+    }
+    if (who.money >= 0)
+        return amount;
+
+    const int left = who.money + amount;
+    // The bankrupt hands over all its cash: none is left on its record.
+    who.money = 0;
+    if (playerCount > 2)
+        HandOverEstate(payer, creditor, left);
+    EliminatePlayer(payer);
+    return left;
+}
+
+// One action towards paying: a mortgage, else the sale of one building.
+// False when the payer has nothing left to raise money with.
+bool CGame::RaiseMoney(int payer)
+{
+    for (int p = 0; p < kPropertyCount; ++p)
+        if (properties[p].owner == payer && !properties[p].mortgaged && !OwnsGroup(p)) {
+            MortgageToPay(p);
+            return true;
+        }
+    for (int p = 0; p < kPropertyCount; ++p)
+        if (properties[p].owner == payer && !properties[p].mortgaged && GroupIsBare(p)) {
+            MortgageToPay(p);
+            return true;
+        }
+    for (int p = 0; p < kPropertyCount; ++p)
+        if (properties[p].owner == payer && GroupHasBuildings(p)) {
+            const int street = SellHouse(p, payer);
+            Say(properties[street].houses == 4 ? "Hotel retire de %s." : "House retire de %s.",
+                properties[street].name);
+            showSquare = 0;
+            RefreshAndRoll();
+            return true;
+        }
+    return false;
+}
+
+// True when no street of p's group carries a building; always true for a
+// utility or a station, which have no group.
+bool CGame::GroupIsBare(int p) const
+{
+    for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q)
+        if (properties[q].houses > 0)
+            return false;
+    return true;
+}
+
+void CGame::MortgageToPay(int p)
+{
+    Property& property = properties[p];
+    Player& owner = players[property.owner];
+    property.mortgaged = 1;
+    owner.money += property.mortgageValue;
+    Say("Hypothèque de %s pour %dF.", property.name, property.mortgageValue);
+    showSquare = 0;
+    RefreshAndRoll();
+}
+
+void CGame::HandOverEstate(int payer, int creditor, int left)
+{
+    for (int32_t& holder : jailCardHolder)
+        if (holder == payer)
+            holder = creditor;
+    for (Property& property : properties) {
+        if (property.owner != payer)
+            continue;
+        property.owner = creditor;
+        showSquare = 0;
+        RefreshAndRoll();
+        if (creditor == kBank) {
+            property.mortgaged = 0;
+            Say("Votre propriete %s va a la banque", property.name);
+        } else {
+            Say("Votre propriete %s va a %s", property.name, players[creditor].name);
+        }
+    }
+    if (creditor == kBank)
+        ShowText("La banque prend toutes vos proprietes");
+    else if (left < 1)
+        Say("%s prend toutes vos proprietes", players[creditor].name);
+    else
+        Say("%s prend toutes vos proprietes & %dF", players[creditor].name, left);
+}
+
+void CGame::EliminatePlayer(int p)
+{
+    playerEliminated = 1;
+    doublesCount = 0;
+    m_pFrame->RemovePawn(p, playerCount);
+    if (playerCount == 2) {
+        Say("%s a gagne!!!", players[1 - p].name);
+        RestoreSetupPlayers();
+        gameOver = 1;
+        return;
+    }
+    if (p <= current)
+        current -= 1;
+    for (int i = p; i + 1 < playerCount; ++i)
+        players[i] = players[i + 1];
+    for (Property& property : properties)
+        if (property.owner > p)
+            property.owner -= 1;
+    for (int32_t& holder : jailCardHolder)
+        if (holder > p)
+            holder -= 1;
+    playerCount -= 1;
+}
+
+// Puts back each player's name, colour, computer flag and seat as the
+// console set-up gave them. Records travel when the table is compacted, so
+// each is restored from its own seat's set-up record, never from its slot's.
+void CGame::RestoreSetupPlayers()
+{
+    for (Player& player : players) {
+        const Player& setup = setupPlayers[player.seat];
+        std::memcpy(player.name, setup.name, sizeof player.name);
+        player.color = setup.color;
+        player.computer = setup.computer;
+        player.seat = setup.seat;
+    }
+}

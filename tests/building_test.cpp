@@ -1,0 +1,168 @@
+#include "game_fixture.h"
+
+namespace {
+
+// Window points inside the top-view rectangles of some properties.
+struct Point {
+    int x, y;
+};
+constexpr Point kBelleville = {415, 470};
+constexpr Point kMatignon = {83, 30};
+constexpr Point kRueDeLaPaix = {467, 415};
+constexpr Point kGareDeLyon = {30, 250};
+constexpr Point kLecourbe = {330, 470};
+
+}  // namespace
+
+class BuildingTest : public GameTest {
+protected:
+    void SetUp() override { Start({0, 0}); }
+
+    // Chooses an action by its key, then picks a property with a click.
+    void Pick(char key, Point where)
+    {
+        frame.mouse = {700, 300, false};  // off the board, so the key tick picks nothing
+        frame.keys.push_back(key);
+        Tick();
+        frame.Press(where.x, where.y);
+        Tick();
+        frame.Release();
+        Check();
+    }
+};
+
+TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetOfTheGroup)
+{
+    Own(0, {11, 12, 13});
+    Build(11, 1);
+    Pick('b', kMatignon);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(Deed(13).houses, 1) << "the last of the least built";
+    EXPECT_EQ(Deed(11).houses, 1);
+    EXPECT_EQ(frame.buildings[24], 1);
+    EXPECT_EQ(P(0).money, 135000);
+    EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
+        << "humans build silently";
+}
+
+TEST_F(BuildingTest, RefusedBuildsChargeNothing)
+{
+    Own(0, {0, 1});
+    Build(0, 5);
+    Build(1, 5);
+    Pick('b', kBelleville);
+    EXPECT_EQ(P(0).money, 150000) << "hotels everywhere";
+    EXPECT_EQ(game.inputMode, kNoInput);
+
+    Build(0, 0);
+    Build(1, 0);
+    Deed(1).mortgaged = 1;
+    Pick('b', kBelleville);
+    EXPECT_EQ(Deed(0).houses, 0) << "a mortgaged street in the group";
+
+    Deed(1).mortgaged = 0;
+    P(0).money = 4999;
+    Pick('b', kBelleville);
+    EXPECT_EQ(Deed(0).houses, 0) << "too poor";
+
+    P(0).money = 150000;
+    Own(1, {1});
+    Pick('b', kBelleville);
+    EXPECT_EQ(Deed(0).houses, 0) << "not the whole group";
+    Pick('b', kLecourbe);
+    EXPECT_EQ(Deed(1).houses, 0) << "another player's street";
+    EXPECT_EQ(P(0).money, 150000);
+}
+
+TEST_F(BuildingTest, TheFifthBuildIsAHotelAndTheComputerAnnouncesIt)
+{
+    P(0).computer = 1;
+    Own(0, {0, 1});
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(game.BuildHouse(0));
+    EXPECT_FALSE(game.BuildHouse(0));
+    EXPECT_EQ(Deed(0).houses, 5);
+    EXPECT_EQ(Deed(1).houses, 5);
+    EXPECT_EQ(P(0).money, 100000);
+    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
+    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
+    Check();
+}
+
+TEST_F(BuildingTest, SellingTakesFromTheFirstOfTheMostBuilt)
+{
+    Own(0, {14, 15, 16});
+    Build(14, 2);
+    Build(15, 3);
+    Build(16, 3);
+    EXPECT_EQ(game.SellHouse(16), 15);
+    EXPECT_EQ(Deed(15).houses, 2);
+    EXPECT_EQ(frame.buildings[27], 2);
+    EXPECT_EQ(P(0).money, 157500);
+    EXPECT_TRUE(game.GroupHasBuildings(14));
+    EXPECT_FALSE(game.GroupHasBuildings(0));
+    Own(0, {24, 25, 26, 27});
+    EXPECT_FALSE(game.GroupHasBuildings(24));
+    Check();
+}
+
+// A street is mortgaged bare: the group's buildings are all sold first, so
+// that no mortgaged group carries buildings.
+TEST_F(BuildingTest, MortgagingABuiltStreetSellsItsGroupFirst)
+{
+    Own(0, {20, 21});
+    for (int p : {20, 21})
+        Build(p, 2);
+    Pick('m', kRueDeLaPaix);
+    EXPECT_TRUE(frame.Showed("Hypothequer"));
+    EXPECT_TRUE(frame.Showed("Choisissez la propriete"));
+    EXPECT_EQ(Deed(21).mortgaged, 1);
+    EXPECT_EQ(Deed(20).houses + Deed(21).houses, 0);
+    EXPECT_EQ(P(0).money, 150000 + 4 * 10000 + 20000);
+    EXPECT_EQ(game.inputMode, kNoInput);
+}
+
+TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
+{
+    Own(0, {0});
+    Own(1, {25});
+    Pick('m', kGareDeLyon);
+    EXPECT_EQ(Deed(25).mortgaged, 0) << "another player's";
+    EXPECT_EQ(game.inputMode, kNoInput);
+    Pick('m', kBelleville);
+    EXPECT_EQ(Deed(0).mortgaged, 1) << "the first property, index 0";
+    EXPECT_EQ(P(0).money, 153000);
+    Pick('m', kBelleville);
+    EXPECT_EQ(P(0).money, 153000) << "already mortgaged";
+
+    P(0).money = 3299;
+    Pick('u', kBelleville);
+    EXPECT_EQ(Deed(0).mortgaged, 1) << "too poor to lift";
+    EXPECT_EQ(game.inputMode, kNoInput);
+    P(0).money = 3300;
+    Pick('u', kBelleville);
+    EXPECT_TRUE(frame.Showed("Lever l'hypotheque"));
+    EXPECT_EQ(Deed(0).mortgaged, 0);
+    EXPECT_EQ(P(0).money, 0);
+}
+
+TEST_F(BuildingTest, LiftingCostsTheValueAndATenthRoundedDown)
+{
+    EXPECT_EQ(CGame::LiftCost(0), 3300);
+    EXPECT_EQ(CGame::LiftCost(22), 8250);
+    EXPECT_EQ(CGame::LiftCost(20), 19250);
+    EXPECT_EQ(CGame::LiftCost(25), 11000);
+}
+
+TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
+{
+    frame.keys.push_back('m');
+    Tick();
+    frame.Press(470, 470);  // DEPART
+    Tick();
+    EXPECT_EQ(game.inputMode, kMortgagePick);
+    frame.keys.push_back('x');
+    Tick();
+    EXPECT_EQ(game.inputMode, kMortgagePick);
+    Check();
+}

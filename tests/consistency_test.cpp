@@ -1,0 +1,67 @@
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game_fixture.h"
+
+class ConsistencyTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        Start({0, 0, 0});
+        std::fill(std::begin(frame.buildings), std::end(frame.buildings), 0);
+        Own(1, {0, 1});
+        Build(0, 2);
+        Build(1, 1);
+    }
+};
+
+TEST_F(ConsistencyTest, AFreshOrEvenlyBuiltGameHolds)
+{
+    Check();
+    EXPECT_EQ(CheckConsistency(game, nullptr), "");
+}
+
+// Each case breaks one rule of a sound game; the check must name a problem.
+TEST_F(ConsistencyTest, EachBrokenRuleIsFound)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> breaks = {
+        {"owner out of play", [&] { Deed(24).owner = 3; }},
+        {"unknown owner", [&] { Deed(24).owner = -2; }},
+        {"building on a split group", [&] { Deed(1).owner = 2; }},
+        {"building on a station", [&] { Own(1, {24, 25, 26, 27}); Deed(24).houses = 1; }},
+        {"uneven group", [&] { Build(0, 3); }},
+        {"mortgaged built group", [&] { Build(1, 2); Deed(0).mortgaged = 1; }},
+        {"mortgaged street in a group built elsewhere", [&] { Build(0, 1); Build(1, 0); Deed(1).mortgaged = 1; }},
+        {"more than a hotel", [&] { Build(0, 6); Build(1, 5); }},
+        {"negative money", [&] { P(2).money = -1; }},
+        {"current out of range", [&] { game.current = 3; }},
+        {"current below zero", [&] { game.current = -1; }},
+        {"too few players", [&] { game.playerCount = 1; }},
+        {"prison card of a gone player", [&] { game.jailCardHolder[0] = 3; }},
+        {"chest order repeats a card", [&] { game.chestOrder[0] = game.chestOrder[1]; }},
+        {"chance order out of range", [&] { game.chanceOrder[2] = 16; }},
+        {"chest next out of range", [&] { game.chestNext = kChestCards; }},
+        {"chance next negative", [&] { game.chanceNext = -1; }},
+        {"board shows a house too many", [&] { frame.buildings[1] = 3; }},
+        {"board shows a house on a special square", [&] { frame.buildings[0] = 1; }},
+        {"jailed off the prison square", [&] { P(1).jail = 1; }},
+        {"seat taken twice", [&] { P(2).seat = 0; }},
+        {"pawn off the board", [&] { P(0).square = 40; }},
+    };
+    for (const auto& broken : breaks) {
+        SetUp();
+        broken.second();
+        EXPECT_NE(CheckConsistency(game, frame.buildings), "") << broken.first;
+    }
+}
+
+TEST_F(ConsistencyTest, TheBoardIsOnlyComparedWhenGiven)
+{
+    frame.buildings[1] = 4;
+    EXPECT_EQ(CheckConsistency(game, nullptr), "");
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "square 1 shows 4 buildings, not 2");
+}

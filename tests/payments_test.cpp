@@ -1,0 +1,150 @@
+#include <string>
+#include <vector>
+
+#include "game_fixture.h"
+
+class PaymentTest : public GameTest {
+protected:
+    // The messages shown since the last Clear, without the refreshes'.
+    std::vector<std::string> Said() const { return frame.messages; }
+};
+
+TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
+{
+    Start({0, 0});
+    P(0).money = 1000;
+    Own(0, {0, 1, 24});
+    EXPECT_EQ(game.Pay(4000, kBank), 4000);
+    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de GARE MONTPARNASSE pour 10000F."});
+    EXPECT_EQ(P(0).money, 7000);
+    EXPECT_EQ(Deed(0).mortgaged + Deed(1).mortgaged, 0) << "the group is untouched";
+
+    frame.Clear();
+    EXPECT_EQ(game.Pay(10000, kBank), 10000);
+    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+    EXPECT_EQ(P(0).money, 0);
+    Check();
+}
+
+TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)
+{
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {20, 21});
+    Build(20, 5);
+    Build(21, 5);
+    EXPECT_EQ(game.Pay(115000, 1), 115000);
+    const std::vector<std::string> expected = {
+        "Hotel retire de AV. DES CHAMPS-ELYSEES.", "Hotel retire de RUE DE LA PAIX.",
+        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
+        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
+        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
+        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
+        "Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.",
+    };
+    EXPECT_EQ(Said(), expected);
+    EXPECT_EQ(P(0).money, 2500);
+    EXPECT_EQ(P(1).money, 150000) << "the caller credits the creditor";
+    EXPECT_EQ(frame.buildings[37] + frame.buildings[39], 0);
+    Check();
+}
+
+TEST_F(PaymentTest, ABankruptsEstateGoesToThePlayerWhoIsOwed)
+{
+    Start({0, 0, 0});
+    P(0).money = 0;
+    Own(0, {22});
+    Deed(22).mortgaged = 1;
+    game.jailCardHolder[1] = 0;
+    EXPECT_EQ(game.PayFrom(0, 2500, 1), 0);
+    const std::vector<std::string> expected = {
+        "Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
+        "Player 2 prend toutes vos proprietes",
+    };
+    EXPECT_EQ(Said(), expected);
+    EXPECT_EQ(frame.Entries("remove"), std::vector<std::string>{"0:3"});
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_STREQ(P(0).name, "Player 2");
+    EXPECT_EQ(Deed(22).owner, 0) << "renumbered with its new owner";
+    EXPECT_EQ(Deed(22).mortgaged, 1) << "a player takes it with its mortgage";
+    EXPECT_EQ(game.jailCardHolder[1], 0);
+    EXPECT_EQ(game.playerEliminated, 1);
+    EXPECT_EQ(game.gameOver, 0);
+}
+
+TEST_F(PaymentTest, TheBankTakesBackEverythingFreeOfMortgage)
+{
+    Start({0, 0, 0});
+    game.current = 1;
+    P(1).money = 2000;
+    Own(1, {0, 1});
+    Build(0, 1);
+    Build(1, 1);
+    game.jailCardHolder[0] = 1;
+    game.jailCardHolder[1] = 2;
+    // 2000 F in hand, two houses sold for 2500 each, two streets mortgaged
+    // for 3000 each: 13000 F of the 20000.
+    EXPECT_EQ(game.Pay(20000, kBank), 13000);
+    for (int p : {0, 1}) {
+        EXPECT_EQ(Deed(p).owner, -1);
+        EXPECT_EQ(Deed(p).mortgaged, 0);
+        EXPECT_EQ(Deed(p).houses, 0);
+    }
+    EXPECT_TRUE(frame.Showed("Votre propriete BOUL. DE BELLEVILLE va a la banque"));
+    EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
+    EXPECT_EQ(game.jailCardHolder[0], -1) << "back into its deck";
+    EXPECT_EQ(game.jailCardHolder[1], 1) << "the holder moved down one place";
+    EXPECT_EQ(game.current, 0) << "so that the turn passes to the player after";
+    EXPECT_STREQ(P(1).name, "Player 3");
+    Check();
+}
+
+TEST_F(PaymentTest, ABankruptWithCashLeftHandsItOver)
+{
+    Start({0, 0, 0, 0});
+    game.current = 3;
+    P(1).money = 700;
+    const int left = game.PayFrom(1, 5000, 3);
+    EXPECT_EQ(left, 700);
+    EXPECT_TRUE(frame.Showed("Player 4 prend toutes vos proprietes & 700F"));
+    EXPECT_EQ(game.current, 2);
+    EXPECT_EQ(game.playerCount, 3);
+    EXPECT_STREQ(P(2).name, "Player 4");
+}
+
+TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
+{
+    Start({0, 0});
+    P(0).money = 100;
+    Own(0, {22});
+    Deed(22).mortgaged = 1;
+    EXPECT_EQ(game.Pay(5000, 1), 100);
+    EXPECT_EQ(Said(), std::vector<std::string>{"Player 2 a gagne!!!"});
+    EXPECT_EQ(game.gameOver, 1);
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
+    EXPECT_EQ(P(0).money, 0) << "the bankrupt keeps no cash";
+    Check();
+    frame.Clear();
+    Throw(1, 2);
+    EXPECT_TRUE(frame.log.empty());
+}
+
+// The table is compacted during a game: every record gets back the set-up of
+// its own seat, not that of the slot it moved into.
+TEST_F(PaymentTest, TheSetUpIsRestoredSeatBySeat)
+{
+    Start({0, 1, 0, 1});
+    std::snprintf(game.setupPlayers[2].name, kNameSize, "Zoe");
+    game.PayFrom(1, 200000, kBank);
+    EXPECT_STREQ(P(1).name, "Player 3");
+    std::snprintf(P(1).name, kNameSize, "changed");
+    P(1).computer = 1;
+    game.RestoreSetupPlayers();
+    EXPECT_STREQ(P(0).name, "Player 1");
+    EXPECT_STREQ(P(1).name, "Zoe");
+    EXPECT_EQ(P(1).computer, 0);
+    EXPECT_EQ(P(1).seat, 2);
+    EXPECT_STREQ(P(2).name, "Player 4");
+    EXPECT_EQ(P(2).computer, 1);
+}

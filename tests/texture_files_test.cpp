@@ -1,0 +1,260 @@
+// The data folder as the game's loaders will read it: every Targa file and
+// the font bitmap, decoded here with only what those loaders accept.
+#include "deed_text.h"
+#include "tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kFolder = TEXTURES_DIR;
+
+std::vector<uint8_t> ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes)
+{
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | b[at + i];
+    return value;
+}
+
+bool IsTextureSize(uint32_t n)
+{
+    return n >= 2 && n <= 512 && (n & (n - 1)) == 0;
+}
+
+// A decoded picture with rows counted from the top, as the player sees it.
+struct Picture {
+    uint32_t width = 0, height = 0;
+    std::vector<uint8_t> rgb;
+    const uint8_t* At(uint32_t x, uint32_t yFromTop) const { return &rgb[3 * (yFromTop * width + x)]; }
+};
+
+// Uncompressed true-colour Targa, no ID, no colour map, 24 or 32 bits,
+// bottom row first.
+::testing::AssertionResult ReadTarga(const std::string& name, Picture& picture)
+{
+    const std::vector<uint8_t> b = ReadAll(kFolder + "/" + name + ".tga");
+    if (b.size() < 18)
+        return ::testing::AssertionFailure() << name << ": missing or short";
+    const uint32_t w = Le(b, 12, 2), h = Le(b, 14, 2), bytes = b[16] / 8;
+    if (b[0] != 0 || b[1] != 0 || b[2] != 2)
+        return ::testing::AssertionFailure() << name << ": not uncompressed true colour";
+    if (!IsTextureSize(w) || !IsTextureSize(h))
+        return ::testing::AssertionFailure() << name << ": size " << w << " x " << h;
+    if (b[16] != 24 && b[16] != 32)
+        return ::testing::AssertionFailure() << name << ": " << int(b[16]) << " bits";
+    if ((b[17] & 0x20) != 0)
+        return ::testing::AssertionFailure() << name << ": top row first";
+    if (b.size() != 18 + w * h * bytes)
+        return ::testing::AssertionFailure() << name << ": " << b.size() << " bytes";
+    picture.width = w;
+    picture.height = h;
+    picture.rgb.resize(3 * w * h);
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x) {
+            const uint8_t* p = &b[18 + bytes * ((h - 1 - y) * w + x)];
+            uint8_t* q = &picture.rgb[3 * (y * w + x)];
+            q[0] = p[2], q[1] = p[1], q[2] = p[0];
+        }
+    return ::testing::AssertionSuccess();
+}
+
+// A 24-bit uncompressed bottom-up Windows bitmap whose rows need no
+// particular unpack alignment.
+::testing::AssertionResult ReadFontBitmap(Picture& picture)
+{
+    const std::vector<uint8_t> b = ReadAll(kFolder + "/Font.bmp");
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
+        return ::testing::AssertionFailure() << "Font.bmp: missing or not a bitmap";
+    const uint32_t offset = Le(b, 10, 4), w = Le(b, 18, 4), h = Le(b, 22, 4);
+    if (Le(b, 14, 4) != 40 || Le(b, 26, 2) != 1 || Le(b, 28, 2) != 24 || Le(b, 30, 4) != 0)
+        return ::testing::AssertionFailure() << "Font.bmp: not a plain 24-bit bitmap";
+    if (!IsTextureSize(w) || !IsTextureSize(h) || w % 16 || h % 16 || (3 * w) % 4)
+        return ::testing::AssertionFailure() << "Font.bmp: size " << w << " x " << h;
+    if (Le(b, 2, 4) != b.size() || b.size() != offset + 3 * w * h)
+        return ::testing::AssertionFailure() << "Font.bmp: " << b.size() << " bytes";
+    picture.width = w;
+    picture.height = h;
+    picture.rgb.resize(3 * w * h);
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x) {
+            const uint8_t* p = &b[offset + 3 * ((h - 1 - y) * w + x)];
+            uint8_t* q = &picture.rgb[3 * (y * w + x)];
+            q[0] = p[2], q[1] = p[1], q[2] = p[0];
+        }
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<std::string> TextureNames()
+{
+    std::vector<std::string> names = {
+        "c0",  "c10",    "c20",     "c30",  "b1",    "b2",         "b4",        "b5",
+        "b7",  "b12",    "b22",     "b28",  "b36",   "b38",        "h1",        "h2",
+        "h6",  "h11",    "h16",     "h21",  "h26",   "h31",        "h37",       "maison",
+        "loupe", "options", "info", "trade", "construire", "hypotheque"};
+    for (int p = 0; p < kPropertyCount; ++p)
+        names.push_back("p" + std::to_string(propertySquare[p]));
+    return names;
+}
+
+TEST(TextureFiles, EveryTargaLoadsAsTheGameReadsIt)
+{
+    for (const std::string& name : TextureNames()) {
+        Picture picture;
+        EXPECT_TRUE(ReadTarga(name, picture));
+    }
+}
+
+// The lower zone of the mortgage icon lifts a mortgage (green), the upper
+// one mortgages (red); the zones meet just under the middle.
+TEST(TextureFiles, MortgageIconStandsUpright)
+{
+    Picture icon;
+    ASSERT_TRUE(ReadTarga("hypotheque", icon));
+    const uint8_t* upper = icon.At(4, icon.height / 4);
+    const uint8_t* lower = icon.At(4, icon.height * 3 / 4);
+    EXPECT_GT(upper[0], upper[1] + 80);
+    EXPECT_GT(lower[1], lower[0] + 80);
+}
+
+// A deed card carries its group's colour at the top, where the name is.
+TEST(TextureFiles, DeedCardHeaderIsAtTheTop)
+{
+    Picture card;
+    ASSERT_TRUE(ReadTarga("p39", card));  // RUE DE LA PAIX, dark blue
+    const uint8_t* header = card.At(card.width - 12, card.height / 20);
+    const uint8_t* body = card.At(card.width - 12, card.height * 19 / 20);
+    EXPECT_GT(header[2], header[0] + 100);
+    EXPECT_GT(body[0], 200);
+}
+
+int Ink(const Picture& font, int column, int row, int x, int y)
+{
+    const int cell = font.width / 16;
+    return font.At(column * cell + x, row * cell + y)[0];
+}
+
+// The glyph the font's lists draw for a character: cell k + 128 * set for
+// character k + 32, sixteen to a row from the top of the picture.
+struct Cell {
+    int column, row;
+};
+
+Cell CellOf(char character, int set)
+{
+    const int glyph = character - 32 + 128 * set;
+    return {glyph % 16, glyph / 16};
+}
+
+// Ink per row of a cell, top to bottom, and in all.
+std::vector<int> RowInk(const Picture& font, Cell c)
+{
+    const int cell = font.width / 16;
+    std::vector<int> rows(cell);
+    for (int y = 0; y < cell; ++y)
+        for (int x = 0; x < cell; ++x)
+            rows[y] += Ink(font, c.column, c.row, x, y);
+    return rows;
+}
+
+int Sum(const std::vector<int>& v)
+{
+    int total = 0;
+    for (int n : v)
+        total += n;
+    return total;
+}
+
+TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
+{
+    Picture font;
+    ASSERT_TRUE(ReadFontBitmap(font));
+    const int cell = font.width / 16;
+    const int kDark = 40;
+    for (int set = 0; set < 2; ++set) {
+        EXPECT_EQ(0, Sum(RowInk(font, CellOf(' ', set))));
+        for (char c = '!'; c <= '~'; ++c) {
+            const Cell at = CellOf(c, set);
+            EXPECT_GT(Sum(RowInk(font, at)), 0) << "no glyph for " << c << " in set " << set;
+            // The next glyph's square covers the last two columns; linear
+            // filtering reaches one texel into the neighbours above and below.
+            for (int i = 0; i < cell; ++i) {
+                EXPECT_LT(Ink(font, at.column, at.row, cell - 1, i), kDark) << c;
+                EXPECT_LT(Ink(font, at.column, at.row, i, 0), kDark) << c;
+                EXPECT_LT(Ink(font, at.column, at.row, i, cell - 1), kDark) << c;
+            }
+        }
+        for (int row = 6; row < 8; ++row)
+            for (int column = 0; column < 16; ++column)
+                EXPECT_EQ(0, Sum(RowInk(font, {column, row + 8 * set})));
+        const std::vector<int> underscore = RowInk(font, CellOf('_', set));
+        const std::vector<int> accent = RowInk(font, CellOf('`', set));
+        EXPECT_GT(Sum({underscore.begin() + cell / 2, underscore.end()}), Sum(underscore) * 9 / 10);
+        EXPECT_GT(Sum({accent.begin(), accent.begin() + cell / 2}), Sum(accent) * 9 / 10);
+    }
+    EXPECT_GT(Sum(RowInk(font, CellOf('A', 1))), Sum(RowInk(font, CellOf('A', 0))) * 5 / 4);
+}
+
+// The numbers printed on cards are the deed table's, written as the cards
+// of the game write amounts.
+TEST(DeedText, StreetCardListsEveryPriceAndRent)
+{
+    const std::vector<CDeedLine> expected = {
+        {"Prix", "40.000 F"},           {"Loyer terrain nu", "5.000 F"},
+        {"Avec 1 maison", "20.000 F"},  {"Avec 2 maisons", "60.000 F"},
+        {"Avec 3 maisons", "140.000 F"}, {"Avec 4 maisons", "170.000 F"},
+        {"Avec un HÔTEL", "200.000 F"}, {"Prix d'une maison", "20.000 F"},
+        {"Prix d'un hôtel", "20.000 F"}, {"Valeur hypothécaire", "20.000 F"}};
+    const std::vector<CDeedLine> lines = DeedLines(21);  // RUE DE LA PAIX
+    ASSERT_EQ(expected.size(), lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(expected[i].label, lines[i].label);
+        EXPECT_EQ(expected[i].amount, lines[i].amount);
+    }
+    EXPECT_EQ("62.500 F", DeedLines(5)[5].amount);  // BOUL. DE LA VILLETTE, 4 houses
+}
+
+TEST(DeedText, StationAndUtilityCardsGiveTheirRentRules)
+{
+    const std::vector<CDeedLine> station = DeedLines(25);  // GARE DE LYON
+    ASSERT_EQ(6u, station.size());
+    EXPECT_EQ("20.000 F", station[0].amount);
+    EXPECT_EQ("2.500 F", station[1].amount);
+    EXPECT_EQ("20.000 F", station[4].amount);
+    EXPECT_EQ("10.000 F", station[5].amount);
+    const std::vector<CDeedLine> utility = DeedLines(23);  // COMPAGNIE DES EAUX
+    ASSERT_EQ(4u, utility.size());
+    EXPECT_EQ("dés × 400 F", utility[1].amount);
+    EXPECT_EQ("dés × 1.000 F", utility[2].amount);
+    EXPECT_EQ("7.500 F", utility[3].amount);
+}
+
+// Same generator, same bytes: a second run matches the build's folder.
+TEST(TextureFiles, GeneratorIsDeterministic)
+{
+    const std::string again = testing::TempDir() + "texgen_again";
+    const std::string command = "mkdir -p '" + again + "' && '" TEXGEN_PATH "' '" + again + "'";
+    ASSERT_EQ(0, std::system(command.c_str()));
+    std::vector<std::string> names = TextureNames();
+    for (std::string& name : names)
+        name += ".tga";
+    names.push_back("Font.bmp");
+    for (const std::string& name : names)
+        EXPECT_EQ(ReadAll(kFolder + "/" + name), ReadAll(again + "/" + name)) << name;
+}
+
+}  // namespace

@@ -1,0 +1,312 @@
+#include <algorithm>
+#include <set>
+
+#include "game_fixture.h"
+
+TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
+{
+    game.properties[3].owner = 1;
+    game.properties[3].houses = 2;
+    P(1).jail = 2;
+    P(1).money = 5;
+    Start({0, 0, 0});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(P(i).money, 150000);
+        EXPECT_EQ(P(i).square, 0);
+        EXPECT_EQ(P(i).jail, 0);
+    }
+    for (const Property& property : game.properties) {
+        EXPECT_EQ(property.owner, -1);
+        EXPECT_EQ(property.houses, 0);
+        EXPECT_EQ(property.mortgaged, 0);
+    }
+    EXPECT_STREQ(P(0).name, "Player 1");
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(game.jailCardHolder[0], -1);
+}
+
+TEST(Shuffle, DecksArePermutationsWhateverTheSource)
+{
+    CNullFrame frame;
+    for (uint64_t seed = 0; seed < 50; ++seed) {
+        CSeededRandom random(seed);
+        CGame game(frame, random);
+        game.ShuffleDecks();
+        std::set<int> chest(game.chestOrder, game.chestOrder + kChestCards);
+        std::set<int> chance(game.chanceOrder, game.chanceOrder + kChanceCards);
+        EXPECT_EQ(chest.size(), 15u);
+        EXPECT_EQ(*chest.rbegin(), 14);
+        EXPECT_EQ(chance.size(), 16u);
+        EXPECT_EQ(*chance.rbegin(), 15);
+    }
+    // A source that repeats itself: duplicates are drawn again until new.
+    CScriptedRandom repeating;
+    for (int i = 0; i < 40; ++i)
+        repeating.values.push_back(i % 3 == 0 ? 7 : i);
+    CGame game(frame, repeating);
+    game.ShuffleDecks();
+    std::set<int> chest(game.chestOrder, game.chestOrder + kChestCards);
+    EXPECT_EQ(chest.size(), 15u);
+    EXPECT_EQ(game.chestOrder[0], 7);
+}
+
+TEST(Dice, SeededGamesReplayTheSameThrows)
+{
+    CNullFrame frame;
+    CSeededRandom a(42), b(42);
+    CGame first(frame, a), second(frame, b);
+    for (int i = 0; i < 20; ++i) {
+        first.ThrowDice();
+        second.ThrowDice();
+        EXPECT_EQ(first.die1, second.die1);
+        EXPECT_EQ(first.die2, second.die2);
+        EXPECT_GE(first.die1, 1);
+        EXPECT_LE(first.die1, 6);
+        EXPECT_EQ(first.moveSteps, first.die1 + first.die2);
+    }
+}
+
+TEST_F(GameTest, HumanWaitsForTheDiceThenWalksAndPassesTheTurn)
+{
+    Start({0, 0});
+    Tick();
+    Tick();
+    EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw without a click";
+
+    random.QueueDice(2, 3);
+    ClickDie();
+    EXPECT_EQ(frame.Entries("dice"), std::vector<std::string>{"2:3"});
+    EXPECT_EQ(P(0).square, 5);
+    const std::vector<std::string> walk = {"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"};
+    EXPECT_EQ(frame.Entries("move"), walk);
+    EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
+    EXPECT_EQ(game.current, 0) << "the purchase question holds the turn";
+    Tick('n');
+    EXPECT_EQ(game.current, 1);
+    EXPECT_EQ(frame.Entries("look"), std::vector<std::string>{"1"});
+
+    // The release tick starts player 1's turn, who has not asked yet.
+    frame.Clear();
+    Tick();
+    EXPECT_TRUE(frame.Entries("dice").empty());
+}
+
+TEST_F(GameTest, TypedThrowKeyRollsTheDice)
+{
+    Start({0, 0});
+    random.QueueDice(1, 2);
+    frame.keys.push_back('t');
+    Tick();
+    EXPECT_EQ(P(0).square, 3);
+    Tick('n');
+    frame.keys.push_back('H');
+    random.QueueDice(1, 3);
+    Tick();
+    EXPECT_EQ(P(1).square, 4);
+}
+
+TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
+{
+    Start({0, 0});
+    random.QueueDice(2, 2);
+    ClickDie();
+    EXPECT_EQ(game.current, 0);
+    EXPECT_TRUE(frame.Showed("Vous avez des doubles!"));
+    EXPECT_EQ(P(0).square, 4);
+
+    random.QueueDice(3, 3);
+    ClickDie();
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(P(0).square, 10);
+    EXPECT_EQ(P(0).jail, 0) << "visiting only";
+
+    frame.Clear();
+    random.QueueDice(5, 5);
+    ClickDie();
+    EXPECT_EQ(P(0).square, 10);
+    EXPECT_EQ(P(0).jail, 1);
+    EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
+    EXPECT_EQ(frame.Entries("move"), std::vector<std::string>{"0:10:1.5"});
+    EXPECT_EQ(game.current, 1);
+    EXPECT_EQ(game.doublesCount, 0);
+}
+
+TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
+{
+    Start({0, 0});
+    P(0).square = 36;
+    random.QueueDice(1, 3);
+    ClickDie();
+    EXPECT_EQ(P(0).square, 0);
+    EXPECT_EQ(P(0).money, 170000);
+
+    P(1).square = 38;
+    random.QueueDice(1, 4);
+    ClickDie();
+    EXPECT_EQ(P(1).square, 3);
+    EXPECT_EQ(P(1).money, 170000);
+    EXPECT_EQ(frame.Entries("move")[5], "1:0:0.5");
+}
+
+TEST_F(GameTest, TheTurnWrapsFromTheLastPlayerToTheFirst)
+{
+    Start({0, 0, 0});
+    for (int i = 0; i < 3; ++i) {
+        random.QueueDice(1, 2);
+        ClickDie();
+        Tick('n');
+    }
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(frame.Entries("look"), (std::vector<std::string>{"1", "2", "0"}));
+}
+
+class PrisonTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        Start({0, 0});
+        P(0).square = 10;
+        P(0).jail = 1;
+    }
+};
+
+TEST_F(PrisonTest, ADoubleFreesAndMovesWithoutAnotherTurn)
+{
+    P(0).money = 4000;  // too poor to be offered the fine
+    random.QueueDice(4, 4);
+    ClickDie();
+    EXPECT_EQ(P(0).jail, 0);
+    EXPECT_EQ(P(0).square, 18);
+    EXPECT_EQ(game.current, 1);
+}
+
+TEST_F(PrisonTest, TheThirdFailedThrowPaysTheFineAndMoves)
+{
+    P(0).money = 4000;  // too poor to be offered the fine
+    game.properties[24].owner = 0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        random.QueueDice(1, 2);
+        ClickDie();
+        EXPECT_EQ(P(0).square, 10);
+        EXPECT_EQ(game.current, 1);
+        game.current = 0;
+    }
+    EXPECT_EQ(P(0).jail, 3);
+    random.QueueDice(2, 3);
+    ClickDie();
+    EXPECT_EQ(P(0).jail, 0);
+    EXPECT_TRUE(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."));
+    EXPECT_EQ(P(0).money, 4000 - 5000 + 10000);
+    EXPECT_EQ(P(0).square, 15);
+}
+
+TEST_F(PrisonTest, AFineThatCannotBePaidEndsTheGame)
+{
+    P(0).money = 4000;
+    P(0).jail = 3;
+    random.QueueDice(2, 3);
+    ClickDie();
+    EXPECT_TRUE(frame.Showed("Player 2 a gagne!!!"));
+    EXPECT_EQ(game.gameOver, 1);
+    EXPECT_EQ(P(0).square, 10) << "a bankrupt player does not move";
+    frame.Clear();
+    ClickDie();
+    EXPECT_TRUE(frame.log.empty()) << "nothing happens once the game is over";
+}
+
+TEST_F(PrisonTest, FineQuestionIsAnsweredOnALaterTick)
+{
+    ClickDie();
+    EXPECT_EQ(game.inputMode, kYesNo);
+    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
+    EXPECT_TRUE(frame.Entries("dice").empty());
+
+    // Ticks without an answer keep asking and never throw.
+    Tick();
+    EXPECT_EQ(game.inputMode, kYesNo);
+    EXPECT_TRUE(frame.Entries("dice").empty());
+
+    random.QueueDice(1, 2);
+    Tick('y');
+    EXPECT_EQ(P(0).jail, 0);
+    EXPECT_EQ(P(0).money, 145000);
+    EXPECT_EQ(P(0).square, 13);
+    Tick('n');
+    EXPECT_EQ(game.current, 1);
+}
+
+TEST_F(PrisonTest, RefusedCardIsNotOfferedAgainWhileTheFineIsAsked)
+{
+    game.jailCardHolder[1] = 0;
+    ClickDie();
+    EXPECT_TRUE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
+    frame.Clear();
+    Tick('n');
+    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
+    frame.Clear();
+    Tick();
+    EXPECT_FALSE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
+    random.QueueDice(1, 3);
+    Tick('n');
+    EXPECT_EQ(P(0).jail, 2) << "stayed and failed to throw a double";
+    EXPECT_EQ(game.jailCardHolder[1], 0);
+    EXPECT_EQ(game.current, 1);
+}
+
+TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeck)
+{
+    game.jailCardHolder[0] = 0;
+    ClickDie();
+    random.QueueDice(2, 1);
+    Tick('y');
+    EXPECT_EQ(game.jailCardHolder[0], -1);
+    EXPECT_EQ(P(0).jail, 0);
+    EXPECT_EQ(P(0).square, 13);
+    EXPECT_EQ(P(0).money, 150000);
+}
+
+TEST_F(PrisonTest, ComputerUsesItsCardUnlessDearStreetsAreBuilt)
+{
+    P(0).computer = 1;
+    game.jailCardHolder[1] = 0;
+    game.properties[20].houses = 5;  // a hotel on the dear side
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(game.jailCardHolder[1], 0) << "keeps the card";
+    EXPECT_EQ(P(0).money, 150000) << "and does not pay";
+    EXPECT_EQ(P(0).jail, 2);
+
+    game.current = 0;
+    game.properties[20].houses = 0;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
+    EXPECT_EQ(P(0).square, 13);
+}
+
+TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
+{
+    Start({0, 1});
+    game.current = 1;
+    frame.Press(kBuildX, kBuildY);
+    Tick();
+    EXPECT_EQ(game.inputMode, kBuildPick);
+    EXPECT_EQ(game.current, 1);
+    EXPECT_EQ(frame.Entries("dice").size(), 0u);
+}
+
+TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
+{
+    Start({0, 0});
+    frame.keys.push_back('i');
+    Tick();
+    EXPECT_EQ(game.inputMode, kInspectPick);
+    EXPECT_EQ(game.action, kActionInspect) << "the window flies to the overview";
+    frame.mouse = {420, 470, false};  // over BOUL. DE BELLEVILLE, released
+    Tick();
+    EXPECT_TRUE(frame.Showed("BOUL. DE BELLEVILLE"));
+    EXPECT_EQ(game.inputMode, kInspectPick);
+    frame.Press(470, 470);  // DEPART
+    Tick();
+    EXPECT_EQ(game.inputMode, kNoInput);
+}

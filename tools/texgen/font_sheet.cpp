@@ -1,0 +1,58 @@
+// The font bitmap: 16 x 16 cells, white glyphs on black. Glyph k of each
+// half shows character k + 32; the upper half is the plain set, the lower
+// half the bold one of the current player.
+//
+// The game draws a cell as a square of 16 x 16 font units, advancing 14,
+// in a 640 x 480 space laid over a 500 x 600 pixel view: on screen a cell
+// is 1.6 times taller than wide. The glyphs are drawn that much flatter so
+// they read with their natural proportions, kept within the first 14
+// columns (the next glyph's square covers the last two) and off the cell's
+// edge rows, where filtering would pick up the neighbours.
+#include "canvas.h"
+#include "fonts.h"
+#include "image_files.h"
+#include "palette.h"
+#include "picture_files.h"
+
+#include <cairo.h>
+
+namespace {
+
+constexpr int kSheet = 256;
+constexpr int kCell = kSheet / 16;
+constexpr int kAdvance = 14;
+constexpr int kFirstCharacter = 32;
+constexpr int kLastCharacter = 126;
+constexpr double kMonoAdvancePerEm = 0.602;
+constexpr double kEmHeight = 13.0;
+constexpr double kBaseline = 11.6;
+
+void DrawGlyph(cairo_t* cr, int character, int set)
+{
+    const int glyph = character - kFirstCharacter + 128 * set;
+    const char text[2] = {static_cast<char>(character), '\0'};
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text, &extents);
+    const double left = (glyph % 16) * kCell + (kAdvance - extents.x_advance) / 2;
+    cairo_move_to(cr, left, (glyph / 16) * kCell + kBaseline);
+    cairo_show_text(cr, text);
+}
+
+}  // namespace
+
+bool WriteFontSheet(const std::string& folder)
+{
+    CCanvas canvas(kSheet, kSheet, kSheet, kSheet);
+    cairo_t* cr = canvas.Cr();
+    FillRect(cr, 0, 0, kSheet, kSheet, kBlack);
+    SetColour(cr, kWhite);
+    cairo_matrix_t shape;
+    cairo_matrix_init_scale(&shape, kAdvance / kMonoAdvancePerEm, kEmHeight);
+    for (int set = 0; set < 2; ++set) {
+        cairo_set_font_face(cr, FontFace(set ? kMonoBold : kMono));
+        cairo_set_font_matrix(cr, &shape);
+        for (int c = kFirstCharacter + 1; c <= kLastCharacter; ++c)
+            DrawGlyph(cr, c, set);
+    }
+    return WriteBitmap(canvas, (folder + "/Font.bmp").c_str());
+}
