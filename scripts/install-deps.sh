@@ -10,6 +10,13 @@ PACKAGES="
   libcairo2-dev libfontconfig-dev
   fonts-dejavu-core
 "
+# OpenGL, GLU and GLUT (freeglut) headers and libraries, and Mesa's drivers,
+# which render in software where there is no graphics card
+PACKAGES="$PACKAGES freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri"
+# A virtual X server: the OpenGL tests start their own
+PACKAGES="$PACKAGES xvfb"
+# clang with libFuzzer and the sanitizer runtimes, for the fuzz targets
+PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do

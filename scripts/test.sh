@@ -1,8 +1,10 @@
 #!/bin/sh
-# Sets everything up on a fresh Debian machine, builds, and runs every test.
+# Sets everything up on a fresh Debian machine, builds, runs the short fuzz
+# runs of the file readers, then every test.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
 sh scripts/build.sh
+sh scripts/fuzz.sh
 cd build
 ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,118 @@
+// Uploading Targa files into texture names.
+#include <GL/gl.h>
+
+#include "gl_test_env.h"
+#include "image_files.h"
+#include "texture.h"
+
+namespace {
+
+class TextureGl : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        glGenTextures(1, &m_nName);
+    }
+    void TearDown() override
+    {
+        glDeleteTextures(1, &m_nName);
+        GlTest::TearDown();
+    }
+
+    GLint Level(GLenum what)
+    {
+        glBindTexture(GL_TEXTURE_2D, m_nName);
+        GLint value = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value);
+        return value;
+    }
+
+    GLint Parameter(GLenum what)
+    {
+        glBindTexture(GL_TEXTURE_2D, m_nName);
+        GLint value = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
+        return value;
+    }
+
+    std::string Write(unsigned width, unsigned height, unsigned char bpp, const Bytes& pixels)
+    {
+        TargaHeader h;
+        h.width = width;
+        h.height = height;
+        h.bpp = bpp;
+        return m_Folder.Write("image.tga", TargaFile(h, pixels));
+    }
+
+    CTempFolder m_Folder;
+    GLuint m_nName = 0;
+};
+
+}  // namespace
+
+TEST_F(TextureGl, UploadsReorderedPixelsWithNearestFiltering)
+{
+    Bytes pixels(2 * 2 * 4);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<unsigned char>(10 * i);
+    CTexture texture;
+    ASSERT_EQ(texture.LoadTexture(Write(2, 2, 32, pixels).c_str(), m_nName, 0, 0, 0), 1);
+    EXPECT_EQ(texture.m_pData, nullptr);
+    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 2);
+    EXPECT_EQ(Level(GL_TEXTURE_HEIGHT), 2);
+    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
+    EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
+    EXPECT_EQ(Parameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
+    EXPECT_EQ(Parameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+    EXPECT_EQ(Parameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
+    GLint mode = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODULATE);
+
+    Bytes uploaded(pixels.size());
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, uploaded.data());
+    EXPECT_EQ(Bytes(uploaded.begin(), uploaded.begin() + 8), (Bytes{20, 10, 0, 30, 60, 50, 40, 70}));
+}
+
+TEST_F(TextureGl, OddRowLengthsUploadWithoutFiller)
+{
+    // A 2-pixel RGB row is 6 bytes: the upload must not expect 8.
+    const Bytes pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    CTexture texture;
+    ASSERT_EQ(texture.LoadTexture(Write(2, 2, 24, pixels).c_str(), m_nName, 1, 0, 0), 1);
+    EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    Bytes uploaded(12);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
+    EXPECT_EQ(uploaded, (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}));
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+}
+
+TEST_F(TextureGl, ANameIsOverwrittenInPlace)
+{
+    CTexture first, second;
+    ASSERT_EQ(first.LoadTexture(Write(4, 4, 8, Bytes(16, 1)).c_str(), m_nName, 0, 0, 0), 1);
+    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 4);
+    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_ALPHA);
+    ASSERT_EQ(second.LoadTexture(Write(8, 2, 24, Bytes(48, 1)).c_str(), m_nName, 0, 0, 0), 1);
+    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 8);
+    EXPECT_EQ(Level(GL_TEXTURE_HEIGHT), 2);
+    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
+}
+
+TEST_F(TextureGl, FailedOrKeptLoadsLeaveTheNameAlone)
+{
+    CTexture kept;
+    ASSERT_EQ(kept.LoadTexture(Write(2, 2, 8, Bytes(4, 1)).c_str(), m_nName, 0, 1, GL_LUMINANCE), 1);
+    EXPECT_NE(kept.m_pData, nullptr);
+    EXPECT_EQ(kept.m_nFormat, GLenum(GL_LUMINANCE));
+    EXPECT_EQ(kept.m_nTexId, m_nName);
+    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 0);
+
+    CTexture good, bad;
+    ASSERT_EQ(good.LoadTexture(Write(4, 4, 8, Bytes(16, 1)).c_str(), m_nName, 0, 0, 0), 1);
+    EXPECT_EQ(bad.LoadTexture(Write(4, 4, 24, Bytes(5, 1)).c_str(), m_nName, 0, 0, 0), 0);
+    EXPECT_EQ(bad.m_nError, kTargaShortPixels);
+    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 4);
+}
