@@ -32,7 +32,7 @@ std::string CheckTurn(const CGame& game)
         return Broken("playerCount %d out of range", game.playerCount);
     if (!IsPlayer(game, game.current))
         return Broken("current %d out of range", game.current);
-    if (game.inputMode < kNoInput || game.inputMode > kLiftPick)
+    if (game.inputMode < kNoInput || game.inputMode > kPricedOffer)
         return Broken("inputMode %d out of range", game.inputMode);
     if (game.parkingPot < 0)
         return Broken("parkingPot %d negative", game.parkingPot);

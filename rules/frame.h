@@ -12,6 +12,31 @@ struct MouseEvent {
     bool pressed = false;  // true from the press until the release
 };
 
+// A square of window pixels (y downwards, bounds included) that answers a
+// question when clicked.
+struct ClickSquare {
+    int xFrom, xTo, yFrom, yTo;
+    bool Holds(const MouseEvent& mouse) const
+    {
+        return mouse.x >= xFrom && mouse.x <= xTo && mouse.y >= yFrom && mouse.y <= yTo;
+    }
+};
+
+// The two answers to a computer player's priced exchange, over the top-left
+// corner of the board seen from above.
+constexpr ClickSquare kAcceptSquare = {40, 53, 107, 120};
+constexpr ClickSquare kRefuseSquare = {104, 117, 107, 120};
+
+// A computer player's offer to the player whose turn it is: the property the
+// player asked for against one of the player's own, for a price.
+struct PricedOffer {
+    int computer;  // who makes the offer and owns `gives`
+    int human;     // who is asked and owns `wants`
+    int gives;     // property index
+    int wants;     // property index
+    int price;     // francs the human pays the computer; below 0 the computer pays
+};
+
 class CFrame {
 public:
     virtual ~CFrame() = default;
@@ -20,6 +45,9 @@ public:
     virtual void DrawMessage(const char* text) = 0;
     // Puts the "OUI   NON" words under the next message.
     virtual void DrawYesNo() = 0;
+    // Draws the offer and its accept and refuse squares, labelled, without
+    // showing them; the DrawMessage that follows shows them.
+    virtual void DrawOffer(const PricedOffer& offer) = 0;
     // Draws one frame of the board as it stands.
     virtual void Redraw() = 0;
     // Walks a pawn to a square, each straight leg taking the given seconds.
@@ -48,6 +76,7 @@ class CNullFrame : public CFrame {
 public:
     void DrawMessage(const char*) override {}
     void DrawYesNo() override {}
+    void DrawOffer(const PricedOffer&) override {}
     void Redraw() override {}
     void MovePawnTo(int, int, float) override {}
     void RegardePion(int) override {}

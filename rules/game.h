@@ -33,6 +33,8 @@ enum InputMode : int32_t {
     kTradeOfferedPick = 5,
     kMortgagePick = 6,
     kLiftPick = 7,
+    // A computer player's priced exchange waits for the accept or refuse click.
+    kPricedOffer = 8,
 };
 
 // The human actions of the lower strip (`action`).
@@ -108,7 +110,9 @@ public:
     // --- Trading ---
     void TradeStep();
     void ExchangeProperties(int owner, int offered, int wanted);
-    bool ConfirmPricedSwap(int wanted, int offered);
+    // Puts the computer's offer of `wanted` against `offered` to the human
+    // and reads the click that answers it, one tick at a time.
+    Reply ConfirmPricedSwap(int wanted, int offered);
 
     // --- The computer player ---
     void ComputerTurnStart();
@@ -166,8 +170,11 @@ public:
     char answer = ' ';
     int32_t playerEliminated = 0;
     // The two picks of an exchange between players, -1 when none is under way.
+    // While a priced offer is pending they are the computer's property and
+    // the human's, and `tradePrice` what the human pays (below 0: receives).
     int32_t tradeWanted = -1;
     int32_t tradeOffered = -1;
+    int32_t tradePrice = 0;
 
 private:
     bool StartTurn(int32_t firstAction);
@@ -204,9 +211,26 @@ private:
     bool WouldOwnGroup(int p, int player) const;
     void BuyForComputer(int p);
 
+    // Trading.
+    bool Tradable(int p) const;
+    void WantedPick();
+    void OfferedPick();
+    Reply OfferClick();
+    void ShowOffer();
+
+    // The computer player's turn start and swaps.
+    void LiftMortgages();
+    void BuildEverywhere();
+    bool CompleteGroupsSwap();
+    void RandomSwaps();
+    void AnnounceSwap(int a, int b, int value);
+
     CFrame* m_pFrame;
     CRandom* m_pRandom;
     // A human's refusal of the prison card, remembered for the rest of the
     // turn while the fine question is pending.
     bool m_bCardRefused = false;
+    // A click answers a priced offer only once the button was up since the
+    // offer was put: the press that asked for the property does not count.
+    bool m_bOfferArmed = false;
 };

@@ -32,7 +32,8 @@ void CGame::Step()
 {
     if (gameOver)
         return;
-    if (inputMode != kYesNo)
+    // A pending question is answered by its own click, not by an action.
+    if (inputMode != kYesNo && inputMode != kPricedOffer)
         ReadHumanAction();
     const int32_t firstAction = action;
 
@@ -40,8 +41,11 @@ void CGame::Step()
         return;
     if (inputMode == kLiftPick && !LiftPick())
         return;
-    if (inputMode == kTradeWantedPick || inputMode == kTradeOfferedPick)
+    if (inputMode == kTradeWantedPick || inputMode == kTradeOfferedPick ||
+        inputMode == kPricedOffer) {
+        TradeStep();
         return;
+    }
     if (inputMode == kInspectPick) {
         InspectPick();
         return;
@@ -66,6 +70,7 @@ bool CGame::StartTurn(int32_t firstAction)
 {
     if (players[current].computer) {
         RefreshAndRoll();
+        ComputerTurnStart();
         return true;
     }
     action = kNoAction;

@@ -11,7 +11,8 @@
 
 class CFakeFrame : public CFrame {
 public:
-    // Everything shown, in order: "msg:<text>", "yesno", "redraw",
+    // Everything shown, in order: "msg:<text>", "yesno",
+    // "offer:<computer>:<human>:<gives>:<wants>:<price>", "redraw",
     // "move:<pawn>:<square>:<seconds>", "look:<pawn>", "overview",
     // "dice:<d1>:<d2>", "picture:<square>", "remove:<pawn>:<count>",
     // "build:<square>:<count>".
@@ -28,6 +29,12 @@ public:
         log.push_back(std::string("msg:") + text);
     }
     void DrawYesNo() override { log.push_back("yesno"); }
+    void DrawOffer(const PricedOffer& offer) override
+    {
+        log.push_back("offer:" + std::to_string(offer.computer) + ":" +
+                      std::to_string(offer.human) + ":" + std::to_string(offer.gives) + ":" +
+                      std::to_string(offer.wants) + ":" + std::to_string(offer.price));
+    }
     void Redraw() override { log.push_back("redraw"); }
     void MovePawnTo(int pawn, int square, float seconds) override
     {

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "data_path.h"
 #include "gl_test_env.h"
 #include "gl_text.h"
 #include "image_files.h"
@@ -166,13 +165,17 @@ TEST_F(GlTextTest, ACopyDrawsWithTheSameListsAndTexture)
     EXPECT_EQ(At(108, 108), Cell(('Z' - 32 + 128) % 16, ('Z' - 32 + 128) / 16));
 }
 
-TEST_F(GlTextTest, WithoutTheBitmapGlyphsArePlainSquares)
+TEST_F(GlTextTest, WithoutAReadableBitmapGlyphsArePlainSquares)
 {
-    if (DataPath("Textures/Font.bmp") != "textures/Font.bmp")
-        GTEST_SKIP() << "a font is installed beside the tests";
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(m_Font.LoadImageFile("textures/none.bmp"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing file is silent
+
+    m_Folder.Write("textures/Font.bmp", {});
     testing::internal::CaptureStderr();
     m_Font.Create();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing font is silent
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error: Failed to open DIB file textures/Font.bmp.\n");
     EXPECT_EQ(m_Font.m_nFontTexture, 0u);
     EXPECT_TRUE(glIsList(m_Font.m_nListBase + 255));
     glColor3f(1, 1, 0);

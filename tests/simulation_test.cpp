@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "options.h"
+#include "simulation.h"
+
+TEST(Simulation, SeededGamesOfEveryTableSizeKeepEveryRule)
+{
+    constexpr int kGamesPerSize = 100;
+    for (int players = kMinPlayers; players <= kMaxPlayers; ++players) {
+        int finished = 0;
+        for (int i = 0; i < kGamesPerSize; ++i) {
+            const uint64_t seed = 1000 * players + i;
+            const GameOutcome outcome = PlayGame(players, seed, 2000, nullptr);
+            ASSERT_EQ(outcome.violation, "") << "players " << players << " seed " << seed
+                                             << " turn " << outcome.turns;
+            finished += outcome.finished;
+            if (outcome.finished) {
+                ASSERT_GE(outcome.winnerSeat, 0);
+                ASSERT_LT(outcome.winnerSeat, players);
+            }
+        }
+        EXPECT_GT(finished, kGamesPerSize / 2) << "most games end with a winner";
+    }
+}
+
+TEST(Simulation, TheSameSeedReplaysTheSameGame)
+{
+    LandingCounts first, second;
+    const GameOutcome a = PlayGame(4, 77, 2000, &first);
+    const GameOutcome b = PlayGame(4, 77, 2000, &second);
+    EXPECT_EQ(HashOutcome(0, a), HashOutcome(0, b));
+    EXPECT_EQ(a.turns, b.turns);
+    EXPECT_EQ(first.throws, second.throws);
+    EXPECT_EQ(first.throws, a.turns) << "one throw a turn";
+    EXPECT_EQ(first.squares[30], 0) << "nobody stays on ALLEZ EN PRISON";
+    EXPECT_NE(HashOutcome(0, a), HashOutcome(0, PlayGame(4, 78, 2000, nullptr)));
+}
+
+TEST(SimulationOptions, ReadsEveryOptionAndRefusesBadValues)
+{
+    const char* good[] = {"sim", "--games", "5", "--players", "6", "--seed", "18446744073709551615",
+                          "--max-turns", "300", "--landings"};
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseOptions(10, good, options, error)) << error;
+    EXPECT_EQ(options.games, 5);
+    EXPECT_EQ(options.players, 6);
+    EXPECT_EQ(options.seed, UINT64_MAX);
+    EXPECT_EQ(options.maxTurns, 300);
+    EXPECT_TRUE(options.landings);
+
+    const std::vector<std::vector<const char*>> bad = {
+        {"sim", "--players", "7"}, {"sim", "--players", "1"}, {"sim", "--games", "0"},
+        {"sim", "--games", "-3"},  {"sim", "--games", "4x"},  {"sim", "--seed"},
+        {"sim", "--turbo"},        {"sim", "--max-turns", "99999999999999999999"},
+    };
+    for (const auto& args : bad) {
+        SimOptions ignored;
+        EXPECT_FALSE(ParseOptions(static_cast<int>(args.size()), args.data(), ignored, error))
+            << args[1];
+        EXPECT_FALSE(error.empty());
+    }
+}

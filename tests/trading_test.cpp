@@ -1,0 +1,174 @@
+#include "game_fixture.h"
+
+namespace {
+
+// A window point inside a property's rectangle on the board seen from above.
+void PressOn(CFakeFrame& frame, int p)
+{
+    const PickRect& rect = pickRects[p];
+    frame.Press((rect.xFrom + rect.xTo) / 2, (rect.yFrom + rect.yTo) / 2);
+}
+
+}  // namespace
+
+class TradeTest : public GameTest {
+protected:
+    // The trade key, then a pick of the property wanted.
+    void AskFor(int p)
+    {
+        frame.mouse = {600, 300, false};  // away from the last pick
+        frame.keys.push_back('q');
+        Tick();
+        ASSERT_EQ(game.inputMode, kTradeWantedPick);
+        PressOn(frame, p);
+        Tick();
+    }
+};
+
+TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
+{
+    Start({0, 0});
+    Own(1, {0, 1});
+    Build(1, 1);
+    Own(0, {2});
+    frame.keys.push_back('q');
+    Tick();
+    EXPECT_EQ(game.inputMode, kTradeWantedPick);
+    Tick();
+    EXPECT_EQ(game.inputMode, kTradeWantedPick) << "a click off the properties keeps waiting";
+    EXPECT_TRUE(frame.Showed("Choisissez la propriete que vous voulez"));
+
+    for (int p : {5, 2, 0}) {
+        AskFor(p);
+        EXPECT_EQ(game.inputMode, kNoInput) << p;
+    }
+    EXPECT_EQ(game.properties[0].owner, 1);
+    EXPECT_EQ(game.properties[2].owner, 0);
+    EXPECT_EQ(game.properties[5].owner, -1);
+    EXPECT_EQ(game.current, 0);
+}
+
+TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
+{
+    Start({0, 0});
+    Own(1, {24});
+    game.properties[24].mortgaged = 1;
+    Own(0, {2, 5, 6, 7});
+    Build(5, 1);
+    AskFor(24);
+    EXPECT_EQ(game.inputMode, kTradeOfferedPick);
+    frame.Clear();
+    Tick();
+    EXPECT_TRUE(frame.Showed("Player 2 choisissez la propriete que vous voulez"));
+    EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "the held pick is not the owner's";
+
+    PressOn(frame, 6);
+    Tick();
+    EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "a street of a built group is ignored";
+    PressOn(frame, 2);
+    Tick();
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(game.properties[24].owner, 0);
+    EXPECT_EQ(game.properties[24].mortgaged, 1) << "the mortgage travels with the station";
+    EXPECT_EQ(game.properties[2].owner, 1);
+    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(P(1).money, 150000);
+    EXPECT_EQ(game.tradeWanted, -1);
+    EXPECT_EQ(game.tradeOffered, -1);
+    Check();
+}
+
+TEST_F(TradeTest, OwnerCallsTheExchangeOffByClickingOffTheProperties)
+{
+    Start({0, 0});
+    Own(1, {24});
+    AskFor(24);
+    ASSERT_EQ(game.inputMode, kTradeOfferedPick);
+    frame.mouse = {600, 300, false};
+    Tick();
+    EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "only a press calls it off";
+    frame.Press(470, 470);  // DEPART
+    Tick();
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(game.properties[24].owner, 1);
+}
+
+// The computer, player 2, owns BOUL. SAINT-MICHEL (asked for by a click
+// that lies inside the accept square) and would complete a group with the
+// human's RUE DE VAUGIRARD (for which the human pays 12000 F)
+// or with the human's PLACE DE LA BOURSE.
+class PricedOfferTest : public TradeTest {
+protected:
+    void SetUp() override
+    {
+        Start({0, 1});
+        Own(1, {9, 10, 3, 4, 14, 16});
+        Own(0, {8, 2, 15});
+    }
+    void Click(const ClickSquare& square)
+    {
+        frame.Release();
+        Tick();
+        frame.Press(square.xFrom + 5, square.yFrom + 5);
+        Tick();
+    }
+};
+
+TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
+{
+    frame.keys.push_back('q');
+    Tick();
+    frame.Press(45, 110);  // BOUL. SAINT-MICHEL, under the accept square
+    Tick();
+    EXPECT_EQ(game.inputMode, kPricedOffer);
+    Check();
+    // 27000 F for the wanted street against 15000 F for the offered one.
+    EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:2:12000"});
+    EXPECT_EQ(game.tradePrice, 12000);
+    EXPECT_TRUE(frame.Showed("Player 2 propose un echange"));
+
+    frame.keys.push_back('b');
+    Tick();
+    EXPECT_EQ(game.inputMode, kPricedOffer) << "neither the held press nor a key answers";
+    EXPECT_EQ(game.properties[9].owner, 1);
+
+    frame.Clear();
+    Click(kRefuseSquare);
+    EXPECT_EQ(frame.Entries("offer").back(), "1:0:9:15:-12000");
+    Tick();
+    EXPECT_EQ(game.inputMode, kPricedOffer) << "the refusing press does not refuse again";
+
+    Click(kAcceptSquare);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(game.properties[9].owner, 0);
+    EXPECT_EQ(game.properties[15].owner, 1);
+    EXPECT_EQ(game.properties[2].owner, 0);
+    EXPECT_EQ(P(0).money, 162000) << "the computer paid for the dearer street";
+    EXPECT_EQ(P(1).money, 138000);
+    EXPECT_FALSE(frame.Showed("Player 2 ne veut pas echanger"));
+    Check();
+}
+
+TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
+{
+    // So poor that the computer asks 10000 F less for its street, but still
+    // 2000 F for RUE DE VAUGIRARD, which the human cannot pay.
+    P(0).money = 1000;
+    AskFor(9);
+    EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:15:-22000"});
+    Click(kRefuseSquare);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
+    EXPECT_EQ(game.properties[9].owner, 1);
+    EXPECT_EQ(game.properties[15].owner, 0);
+    EXPECT_EQ(P(0).money, 1000);
+}
+
+TEST_F(PricedOfferTest, ComputerWithoutACandidateSaysNo)
+{
+    Own(1, {2, 15});
+    AskFor(9);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
+    EXPECT_TRUE(frame.Entries("offer").empty());
+}

@@ -1,0 +1,49 @@
+// bourgade3d-sim: plays whole games between computer players through the
+// real rules, checks the game state after every step, and sums them up.
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "options.h"
+#include "simulation.h"
+#include "summary.h"
+
+namespace {
+
+void ReportViolation(const GameOutcome& outcome)
+{
+    std::printf("violation seed=%" PRIu64 " turn=%d: %s\n", outcome.seed, outcome.turns,
+                outcome.violation.c_str());
+    std::printf("replay: bourgade3d-sim --games 1 --players %d --seed %" PRIu64 "\n",
+                outcome.players, outcome.seed);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s\n%s", error.c_str(), kUsage);
+        return 2;
+    }
+
+    std::unique_ptr<LandingCounts> landings;
+    if (options.landings)
+        landings = std::make_unique<LandingCounts>();
+    CSummary summary;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < options.games; ++i) {
+        const GameOutcome outcome =
+            PlayGame(options.players, options.seed + i, options.maxTurns, landings.get());
+        if (!outcome.violation.empty())
+            ReportViolation(outcome);
+        summary.Add(outcome);
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    summary.Print(stdout, elapsed.count(), landings.get());
+    return summary.Violations() == 0 ? 0 : 1;
+}

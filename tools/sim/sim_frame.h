@@ -1,0 +1,37 @@
+// A frame that shows nothing and waits for nothing, and keeps only what the
+// simulator needs: the buildings on the board, the throws of a step, where
+// the thrower ended, and who won.
+#pragma once
+
+#include <cstdint>
+
+#include "frame.h"
+#include "tables.h"
+
+class CGame;
+
+class CSimFrame : public CNullFrame {
+public:
+    // The board as the rules told the frame to draw it, square by square.
+    int32_t buildings[kSquareCount] = {};
+    // Seat of the winner, -1 while the game goes on.
+    int winnerSeat = -1;
+
+    void Watch(const CGame& game) { m_pGame = &game; }
+    // Starts watching one step of the given player.
+    void BeginStep(int thrower);
+    // After the step: whether the dice were thrown, and the square where the
+    // thrower stood once its landing was over, even if that ruined it.
+    bool Threw() const { return m_nThrows > 0; }
+    int ThrowerSquare() const;
+
+    void SetBuildings(int square, int count) override { buildings[square] = count; }
+    void AnimateDice(int, int) override { ++m_nThrows; }
+    void RemovePawn(int pawn, int pawnCount) override;
+
+private:
+    const CGame* m_pGame = nullptr;
+    int m_nThrower = 0;
+    int m_nThrows = 0;
+    int m_nRuinedSquare = -1;
+};

@@ -1,0 +1,36 @@
+// Plays whole games between computer players through the real rules, and
+// checks every rule of the game state after every step.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "player.h"
+#include "tables.h"
+
+// How one game went. A turn is one step of the game: one throw of the dice
+// and what follows it (a double gives its thrower another turn).
+struct GameOutcome {
+    uint64_t seed = 0;
+    int players = 0;
+    int turns = 0;
+    bool finished = false;
+    int winnerSeat = -1;
+    int32_t moneyBySeat[kMaxPlayers] = {};  // cash at the end; 0 once ruined
+    std::string violation;                  // the first broken rule, or ""
+};
+
+// For every throw, the square where the thrower stood once its landing was
+// over; a stay in prison counts on the prison's square.
+struct LandingCounts {
+    int64_t squares[kSquareCount] = {};
+    int64_t throws = 0;
+};
+
+// Plays one game of `players` computer players from `seed`, for at most
+// `maxTurns` turns; adds its throws to `landings` when given.
+GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings);
+
+// Folds a game's outcome into a running hash, so that any change in how
+// games end shows.
+uint64_t HashOutcome(uint64_t hash, const GameOutcome& outcome);
