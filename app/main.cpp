@@ -1,21 +1,41 @@
-#include <cstdio>
+#include <GL/freeglut.h>
+
 #include <cstdlib>
 #include <iostream>
 
 #include "console_setup.h"
-#include "game.h"
+#include "display.h"
+#include "globals.h"
+#include "input.h"
+#include "screen_mode.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    CNullFrame frame;
-    CClockRandom random;
-    CGame game(frame, random);
     bool fullScreen = false;
-    if (!ReadPlayers(std::cin, std::cout, game) || !ReadFullScreen(std::cin, std::cout, fullScreen)) {
+    if (!ReadPlayers(std::cin, std::cout, g_Game) || !ReadFullScreen(std::cin, std::cout, fullScreen)) {
         std::cerr << kEndOfInputMessage;
         return EXIT_FAILURE;
     }
-    game.NewGame();
-    std::cout << "\nLa fenetre du jeu n'est pas encore construite : au revoir.\n";
+    std::cout << std::endl;
+    g_Game.NewGame();
+
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
+    const Screen screen = OpenScreen(fullScreen);
+    g_bFullScreen = screen.fullScreen;
+    g_nWindow = screen.window;
+
+    glutIdleFunc(OnIdle);
+    glutKeyboardFunc(OnKeyboard);
+    glutMotionFunc(OnMotion);
+    glutMouseFunc(OnMouse);
+    InitGL();
+    glutDisplayFunc(OnDisplay);
+
+    FlyCamera(OverviewPosition, OverviewOrientation, 1.0f);
+    g_Camera.UpdateUp();
+    g_App.BuildList();
+    g_Game.ResetProperties();
+    glutMainLoop();
     return EXIT_SUCCESS;
 }

@@ -197,3 +197,31 @@ TEST(Standings, RankedByMoneyAndEstateThenTheFallen)
     for (const std::string& line : lines)
         EXPECT_LE(line.size(), 45u);
 }
+
+#include "board_changes.h"
+
+TEST(BoardChanges, PurchasesExchangesMortgagesAndBuildingsAreTold)
+{
+    CFakeFrame frame;
+    CScriptedRandom random;
+    CGame game(frame, random);
+    game.playerCount = 3;
+    std::snprintf(game.players[1].name, kNameSize, "Bob");
+    for (int i = 0; i < kPlayerSlots; ++i)
+        game.setupPlayers[i] = game.players[i];
+    game.NewGame();
+    game.properties[0].owner = 1;
+    game.properties[24].owner = 1;
+    game.properties[24].mortgaged = 1;
+    const BoardSnapshot before = TakeSnapshot(game);
+
+    game.properties[1].owner = 1;  // bought
+    game.properties[24].mortgaged = 0;
+    game.properties[0].houses = 1;
+    game.EliminatePlayer(0);  // Bob moves to index 0: no change of owner
+    EXPECT_EQ(DescribeChanges(before, TakeSnapshot(game), game),
+              (std::vector<std::string>{"BOUL. DE BELLEVILLE : 1 maison",
+                                        "RUE LECOURBE appartient maintenant a Bob",
+                                        "GARE MONTPARNASSE n'est plus hypothequee"}));
+    EXPECT_TRUE(DescribeChanges(before, before, game).empty());
+}

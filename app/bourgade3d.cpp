@@ -1,0 +1,187 @@
+#include "bourgade3d.h"
+
+#include <GL/freeglut.h>
+
+#include <random>
+
+#include "display.h"
+#include "globals.h"
+#include "overlays.h"
+#include "pawn_walk.h"
+#include "timed_loop.h"
+
+// From this height the board fills the board view from pixel 1 to 499 both
+// ways, where the rules' pick rectangles expect each property.
+const CVector OverviewPosition(0, 25.04f, 0);
+const CQuaternion OverviewOrientation(0, -0.70710677f, -0.70710677f, 0);
+
+namespace {
+
+constexpr uint32_t kMessageHoldMs = 1500;
+constexpr float kOverviewSeconds = 1.0f;
+constexpr float kPawnLookSeconds = 0.5f;
+constexpr int kDiceFaces = 8;
+// Long enough for each tumbling face to be seen.
+constexpr uint32_t kDiceFaceMs = 60;
+
+void LookAtPoint(const CVector& point)
+{
+    g_Camera.SetTarget(point);
+    g_Camera.UpdateAngles();
+    g_Camera.UpdateUp();
+}
+
+}  // namespace
+
+void FlyCamera(CVector position, CQuaternion orientation, float seconds)
+{
+    g_Camera.BeginFlight();
+    g_Camera.m_vFrom = g_Camera.GetEye();
+    g_Camera.m_vTo = position;
+    g_Camera.m_qTo = orientation;
+    g_Camera.m_bUseMatrix = true;
+    RunTimed(g_Clock, seconds, [](float f) { g_Camera.Fly(f); }, OnDisplay);
+    g_Camera.m_bUseMatrix = false;
+    g_Camera.EndFlight();
+}
+
+void CBourgade3D::BuildList()
+{
+    board.SetGame(&g_Game);
+    board.SetPawns(pawns);
+    board.Build();
+    dice.Build();
+    for (int k = 0; k < kPawnCount; ++k)
+        pawns[k].m_vOffset = InSquareOffset(k);
+    for (int k = 0; k < g_Game.playerCount; ++k)
+        pawns[k].Build();
+    deedCard.Build();
+    g_StatusPanel.SetGame(&g_Game);
+    g_StatusPanel.Build();
+    g_IconBar.Build();
+    g_Text = g_StatusPanel.m_Font;
+}
+
+// The scene is drawn afresh under the text: what the back buffer holds
+// after a swap is not to be relied on.
+void CBourgade3D::DrawMessage(const char* text)
+{
+    DrawScene();
+    SetBoardView();
+    if (m_bYesNoNext)
+        DrawAnswerWords();
+    m_bYesNoNext = false;
+    DrawMessageLines(text);
+    glutSwapBuffers();
+    g_Log.Message(text);
+    g_Clock.Sleep(kMessageHoldMs);
+}
+
+void CBourgade3D::DrawYesNo()
+{
+    m_bYesNoNext = true;
+}
+
+void CBourgade3D::DrawOffer(const PricedOffer& offer)
+{
+    m_Offer = offer;
+}
+
+void CBourgade3D::Redraw()
+{
+    OnDisplay();
+}
+
+void CBourgade3D::FlyToOverview()
+{
+    FlyCamera(OverviewPosition, OverviewOrientation, kOverviewSeconds);
+    g_Camera.UpdateUp();
+}
+
+void CBourgade3D::RegardePion(int pawn)
+{
+    const CVector from = g_Camera.GetTarget();
+    const CVector to = pawns[pawn].m_vPosition;
+    RunTimed(
+        g_Clock, kPawnLookSeconds,
+        [&](float f) { LookAtPoint(from * (1 - f) + to * f); }, [] {});
+}
+
+void CBourgade3D::MovePawnTo(int pawn, int square, float seconds)
+{
+    g_Log.Event();
+    g_nMovingPawn = pawn;
+    MovePawn(pawns[pawn].m_nSquare, square, seconds);
+    pawns[pawn].m_nSquare = pawns[pawn].m_nTarget;
+}
+
+void CBourgade3D::MovePawn(int from, int to, float seconds)
+{
+    for (const WalkLeg& leg : WalkLegs(from, to))
+        WalkStraight(leg.from, leg.to, seconds);
+}
+
+void CBourgade3D::WalkStraight(int from, int to, float seconds)
+{
+    CPawn& pawn = pawns[g_nMovingPawn];
+    pawn.m_nFrom = from;
+    pawn.m_nTarget = to % kSquareCount;
+    pawn.m_vStart = board.RestingPoint(from, pawn.m_vOffset);
+    pawn.m_vEnd = board.RestingPoint(to, pawn.m_vOffset);
+    RunTimed(
+        g_Clock, seconds,
+        [&](float f) {
+            pawn.Interpolate(f);
+            LookAtPoint(pawn.m_vPosition);
+        },
+        OnDisplay);
+    OnDisplay();
+}
+
+void CBourgade3D::AnimateDice(int die1, int die2)
+{
+    g_Log.Event();
+    // The tumbling faces are for show: they draw on their own generator so
+    // that the game's sequence of numbers stays its own.
+    static std::minstd_rand faces(std::random_device{}());
+    std::uniform_int_distribution<int> face(1, 6);
+    for (int i = 0; i < kDiceFaces; ++i) {
+        dice.m_nDie1 = face(faces);
+        dice.m_nDie2 = face(faces);
+        OnDisplay();
+        g_Clock.Sleep(kDiceFaceMs);
+    }
+    dice.m_nDie1 = die1;
+    dice.m_nDie2 = die2;
+    OnDisplay();
+}
+
+void CBourgade3D::LoadPicture(int square)
+{
+    deedCard.LoadPicture(square);
+}
+
+void CBourgade3D::RemovePawn(int pawn, int pawnCount)
+{
+    g_FallenSeats.push_back(g_Game.players[pawn].seat);
+    for (int j = pawn; j < pawnCount - 1; ++j)
+        pawns[j] = pawns[j + 1];
+    pawns[pawnCount - 1].m_bBuilt = false;
+}
+
+void CBourgade3D::SetBuildings(int square, int count)
+{
+    board.SetBuildings(square, count);
+}
+
+MouseEvent CBourgade3D::LastMouse() const
+{
+    return {g_Mouse.m_nX, g_Mouse.m_nY, g_nMouseState == 0};
+}
+
+char CBourgade3D::TakeKey()
+{
+    const char key = m_cLastKey;
+    m_cLastKey = 0;
+    return key;
+}

@@ -1,0 +1,73 @@
+#include <cstdio>
+
+#include "board_changes.h"
+#include "display.h"
+#include "globals.h"
+#include "input.h"
+#include "overlays.h"
+#include "prompt_zones.h"
+#include "standings.h"
+#include "timed_loop.h"
+
+namespace {
+
+// Turns a press on "OUI" or "NON" into the answer; false when the press is
+// on the words' row but on neither word, which runs no step.
+bool ReadAnswerClick()
+{
+    if (g_nMouseState != 0 || g_Game.inputMode != kYesNo)
+        return true;
+    switch (PromptClickAt(g_Mouse.m_nX, g_Mouse.m_nY)) {
+    case PromptClick::kYes:
+        g_Game.answer = 'y';
+        return true;
+    case PromptClick::kNo:
+        g_Game.answer = 'n';
+        return true;
+    case PromptClick::kBetween:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void ShowStandings()
+{
+    const std::vector<std::string> lines = StandingLines(RankPlayers(g_Game, g_FallenSeats));
+    std::printf("\nClassement final :\n");
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    SetStandings(lines);
+}
+
+// Holds the idle loop to about the display's refresh, so that a game waiting
+// for a click leaves the processor alone.
+void PaceIdle()
+{
+    static uint32_t last = g_Clock.Milliseconds();
+    const uint32_t spent = g_Clock.Milliseconds() - last;
+    if (spent < kFrameMilliseconds)
+        g_Clock.Sleep(kFrameMilliseconds - spent);
+    last = g_Clock.Milliseconds();
+}
+
+}  // namespace
+
+void OnIdle()
+{
+    g_nMovingPawn = g_Game.current;
+    if (!ReadAnswerClick())
+        return;
+    const bool wasOver = g_Game.gameOver;
+    const BoardSnapshot before = TakeSnapshot(g_Game);
+    g_Game.Step();
+    for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
+        g_Log.Message(line);
+    if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)
+        g_Game.FlyToOverview();
+    if (g_Game.gameOver && !wasOver)
+        ShowStandings();
+    OnDisplay();
+    PaceIdle();
+}

@@ -1,0 +1,64 @@
+#include <GL/freeglut.h>
+
+#include "display.h"
+#include "globals.h"
+#include "input.h"
+#include "orbit_drag.h"
+
+namespace {
+
+// Drags act only over the board view's visible area.
+constexpr int kBoardViewEdge = 500;
+// The wheel's buttons, as freeglut reports them.
+constexpr int kWheelUp = 3;
+constexpr int kWheelDown = 4;
+constexpr int kWheelZoomSteps = 5;
+
+void Turn(int x, int y)
+{
+    const OrbitAngles angles = DragOrbit({g_Camera.m_Angles.x, g_Camera.m_Angles.y},
+                                         g_MouseDelta.m_nX, g_MouseDelta.m_nY, g_fLastElevation);
+    g_Camera.m_Angles = CVector2(angles.azimuth, angles.elevation);
+    g_Mouse = CMouse(x, y);
+    g_Camera.Orbit(g_Camera.m_Angles);
+}
+
+// The wheel zooms; it is no click for the game.
+bool Wheel(int button, int state)
+{
+    if (button != kWheelUp && button != kWheelDown)
+        return false;
+    if (state == GLUT_DOWN) {
+        g_Camera.Zoom(button == kWheelUp ? -kWheelZoomSteps : kWheelZoomSteps);
+        OnDisplay();
+    }
+    return true;
+}
+
+}  // namespace
+
+void OnMouse(int button, int state, int x, int y)
+{
+    if (Wheel(button, state))
+        return;
+    g_Mouse = CMouse(x, y);
+    g_nMouseButton = state == GLUT_UP ? -1 : button;
+    g_nMouseState = state;
+    OnIdle();
+}
+
+void OnMotion(int x, int y)
+{
+    if (x > kBoardViewEdge || y > kBoardViewEdge)
+        return;
+    g_MouseDelta = CMouse(g_Mouse.m_nX - x, y - g_Mouse.m_nY);
+    if (g_nMouseButton == GLUT_LEFT_BUTTON && g_bPanMode) {
+        g_Camera.Pan(g_MouseDelta);
+    } else if (g_nMouseButton == GLUT_LEFT_BUTTON) {
+        Turn(x, y);
+    } else if (g_nMouseButton == GLUT_RIGHT_BUTTON) {
+        g_Camera.Zoom(g_MouseDelta.m_nY);
+        g_Mouse.m_nY = y;
+    }
+    OnDisplay();
+}
