@@ -32,6 +32,7 @@ Screen OpenScreen(bool wantFullScreen)
     }
     std::printf("\nLe mode plein ecran 800x600 n'est pas disponible sur cet ecran : "
                 "le jeu s'ouvre dans une fenetre.\n");
+    std::fflush(stdout);
     return OpenWindow();
 }
 

@@ -15,6 +15,9 @@ PACKAGES="
 PACKAGES="$PACKAGES freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri"
 # A virtual X server: the OpenGL tests start their own
 PACKAGES="$PACKAGES xvfb"
+# The end-to-end test drives the real window: clicks and keys (xdotool),
+# screenshots (xwd from x11-apps) and their pixels (ImageMagick)
+PACKAGES="$PACKAGES xdotool x11-apps imagemagick"
 # clang with libFuzzer and the sanitizer runtimes, for the fuzz targets
 PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
