@@ -135,6 +135,9 @@ void CBoard::BuildCentre()
 
 void CBoard::Draw()
 {
+    // Frames drawn before the scene is built show an empty board view.
+    if (m_nList == 0)
+        return;
     for (CSquare& s : m_Squares) {
         glPushMatrix();
         glRotatef(s.m_fAngle, 0, 1, 0);

@@ -133,6 +133,8 @@ void CDice::Build()
 
 void CDice::Draw()
 {
+    if (!m_bBuilt)
+        return;
     DrawDie(-kDieX, m_nDie1, m_nList);
     DrawDie(kDieX, m_nDie2, m_nList);
     glDisable(GL_BLEND);

@@ -71,6 +71,8 @@ void CIconBar::Build()
 
 void CIconBar::Draw()
 {
+    if (m_Icons[0].m_nList == 0)
+        return;
     glPushMatrix();
     for (int i = 0; i < kIconCount; ++i) {
         glTranslatef(kMoves[i].x, kMoves[i].y, 0);

@@ -1,0 +1,109 @@
+// The game's own frame in a real context: what the callbacks leave behind.
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "display.h"
+#include "gl_test_env.h"
+#include "globals.h"
+#include "input.h"
+
+namespace {
+
+class AppFrameTest : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        g_Game.playerCount = 4;
+        g_Game.NewGame();
+        g_Game.inputMode = kNoInput;
+    }
+
+    static void Pixel(int x, int y, unsigned char rgb[3])
+    {
+        glReadBuffer(GL_BACK);
+        glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    }
+};
+
+}  // namespace
+
+TEST_F(AppFrameTest, AFrameBeforeTheSceneIsBuiltShowsOnlyThePaneLines)
+{
+    DrawScene();
+    unsigned char rgb[3], beside[3];
+    Pixel(500, 300, rgb);
+    Pixel(499, 300, beside);
+    EXPECT_EQ(std::max(rgb[0] + rgb[1] + rgb[2], beside[0] + beside[1] + beside[2]), 3 * 255)
+        << "the line beside the panel";
+    Pixel(250, 100, rgb);
+    Pixel(250, 99, beside);
+    EXPECT_EQ(std::max(rgb[0] + rgb[1] + rgb[2], beside[0] + beside[1] + beside[2]), 3 * 255)
+        << "the line over the strip";
+    for (const auto& point : {std::pair{250, 300}, std::pair{650, 300}, std::pair{250, 50}}) {
+        Pixel(point.first, point.second, rgb);
+        EXPECT_EQ(rgb[0] + rgb[1] + rgb[2], 0) << point.first << "," << point.second;
+    }
+}
+
+TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
+{
+    GLint mode[2];
+    OnKeyboard('l', 0, 0);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_LINE);
+    OnKeyboard('F', 0, 0);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_LINE) << "upper case is only an action letter";
+    EXPECT_EQ(g_App.TakeKey(), 'F');
+    EXPECT_EQ(g_App.TakeKey(), 0) << "reading the key clears it";
+    OnKeyboard('f', 0, 0);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_FILL);
+
+    const bool pan = g_bPanMode;
+    OnKeyboard('t', 0, 0);
+    EXPECT_NE(g_bPanMode, pan);
+    OnKeyboard('T', 0, 0);
+    EXPECT_NE(g_bPanMode, pan);
+    OnKeyboard('t', 0, 0);
+    EXPECT_EQ(g_bPanMode, pan);
+}
+
+TEST_F(AppFrameTest, APressOnTheAnswerWordsAnswersAndBetweenThemDoesNothing)
+{
+    g_Game.inputMode = kYesNo;
+    g_Game.answer = ' ';
+    g_Mouse = CMouse(220, 315);
+    g_nMouseState = 0;
+    OnIdle();
+    EXPECT_EQ(g_Game.answer, ' ');
+    g_Mouse = CMouse(180, 315);
+    OnIdle();
+    EXPECT_EQ(g_Game.answer, 'y');
+    g_Mouse = CMouse(250, 315);
+    OnIdle();
+    EXPECT_EQ(g_Game.answer, 'n');
+    g_nMouseState = 1;
+}
+
+TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
+{
+    for (int k = 0; k < kPawnCount; ++k) {
+        g_App.pawns[k].m_nNumber = k;
+        g_App.pawns[k].m_bBuilt = k < 4;
+    }
+    g_FallenSeats.clear();
+    g_App.RemovePawn(1, 4);
+    EXPECT_EQ(g_App.pawns[1].m_nNumber, 2);
+    EXPECT_EQ(g_App.pawns[2].m_nNumber, 3);
+    EXPECT_TRUE(g_App.pawns[2].m_bBuilt);
+    EXPECT_FALSE(g_App.pawns[3].m_bBuilt);
+    EXPECT_FALSE(g_App.pawns[4].m_bBuilt);
+    EXPECT_EQ(g_FallenSeats, std::vector<int>{1});
+
+    g_App.RemovePawn(2, 3);  // the last one in play
+    EXPECT_FALSE(g_App.pawns[2].m_bBuilt);
+    EXPECT_TRUE(g_App.pawns[1].m_bBuilt);
+}
