@@ -66,7 +66,7 @@ void CBourgade3D::BuildList()
 // after a swap is not to be relied on.
 void CBourgade3D::DrawMessage(const char* text)
 {
-    DrawScene();
+    DrawScene(false);
     SetBoardView();
     if (m_bYesNoNext)
         DrawAnswerWords();

@@ -63,7 +63,7 @@ void SetSideView(int width, int height, float eyeDistance)
     g_Camera.LookAt(CVector(0, 0, eyeDistance), CVector(0, 0, 0), CVector(0, 1, 0));
 }
 
-void DrawBoardView()
+void DrawBoardView(bool withQuestion)
 {
     glViewport(0, 50, 500, 600);
     glScissor(0, 100, 500, 600);
@@ -72,7 +72,7 @@ void DrawBoardView()
     glDisable(GL_BLEND);
     for (CPawn& pawn : g_App.pawns)
         pawn.Draw();
-    DrawBoardOverlays();
+    DrawBoardOverlays(withQuestion);
 }
 
 void DrawLowerStrip()
@@ -111,13 +111,13 @@ void SetBoardView()
     g_Camera.SetProjection(500, 600, true);
 }
 
-void DrawScene()
+void DrawScene(bool withQuestion)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     DrawPaneFrame();
     glEnable(GL_SCISSOR_TEST);
     SetupLights();
-    DrawBoardView();
+    DrawBoardView(withQuestion);
     DrawLowerStrip();
     DrawRightPanel();
     // Leaves the camera's view loaded: a flight starts from it.

@@ -4,8 +4,9 @@
 
 // The GLUT display callback: draws the whole frame and shows it.
 void OnDisplay();
-// Draws the whole frame into the back buffer without showing it.
-void DrawScene();
+// Draws the whole frame into the back buffer without showing it; a frame
+// that carries a message of its own leaves out the pending question.
+void DrawScene(bool withQuestion = true);
 // The fixed OpenGL state, once the window exists.
 void InitGL();
 

@@ -7,7 +7,6 @@
 #include "overlays.h"
 #include "prompt_zones.h"
 #include "standings.h"
-#include "timed_loop.h"
 
 namespace {
 
@@ -41,14 +40,17 @@ void ShowStandings()
     SetStandings(lines);
 }
 
-// Holds the idle loop to about the display's refresh, so that a game waiting
-// for a click leaves the processor alone.
+// A waiting game redraws twenty times a second and sleeps in between, so it
+// leaves the processor alone: clicks, drags and keys are handled at once by
+// their own callbacks, and every movement paces its own frames.
+constexpr uint32_t kIdleMilliseconds = 50;
+
 void PaceIdle()
 {
     static uint32_t last = g_Clock.Milliseconds();
     const uint32_t spent = g_Clock.Milliseconds() - last;
-    if (spent < kFrameMilliseconds)
-        g_Clock.Sleep(kFrameMilliseconds - spent);
+    if (spent < kIdleMilliseconds)
+        g_Clock.Sleep(kIdleMilliseconds - spent);
     last = g_Clock.Milliseconds();
 }
 

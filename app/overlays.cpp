@@ -117,8 +117,13 @@ void DrawOfferBox(const PricedOffer& offer)
     PrintWhite(static_cast<int>(FontX(kRefuseSquare.xTo)) + 6, labelY, "NON");
 }
 
-void DrawBoardOverlays()
+void DrawBoardOverlays(bool withQuestion)
 {
+    // A pending question stays on screen between its reminders.
+    if (withQuestion && g_Game.inputMode == kYesNo) {
+        DrawAnswerWords();
+        DrawMessageLines(g_Game.message);
+    }
     if (g_Game.inputMode == kPricedOffer)
         DrawOfferBox(g_App.m_Offer);
     if (g_Game.gameOver && !g_StandingLines.empty())

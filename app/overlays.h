@@ -7,10 +7,11 @@
 
 #include "frame.h"
 
-// Draws what the game's state asks for on every frame: the offer while it
-// waits for an answer, the standings once the game is over. Expects the
-// board view's viewport.
-void DrawBoardOverlays();
+// Draws what the game's state asks for on every frame: the pending question
+// (unless the frame shows a message of its own), the offer while it waits
+// for an answer, the standings once the game is over. Expects the board
+// view's viewport.
+void DrawBoardOverlays(bool withQuestion);
 
 void DrawAnswerWords();
 void DrawOfferBox(const PricedOffer& offer);

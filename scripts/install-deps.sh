@@ -6,6 +6,7 @@ set -e
 PACKAGES="
   g++ cmake make
   libgtest-dev libgmock-dev
+  libbenchmark-dev
   pkg-config
   libcairo2-dev libfontconfig-dev
   fonts-dejavu-core
