@@ -128,4 +128,6 @@ void DrawBoardOverlays(bool withQuestion)
         DrawOfferBox(g_App.m_Offer);
     if (g_Game.gameOver && !g_StandingLines.empty())
         DrawStandings();
+    // Text leaves lighting off; the dice and icons drawn next need it.
+    glEnable(GL_LIGHTING);
 }
