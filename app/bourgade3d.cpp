@@ -2,17 +2,17 @@
 
 #include <GL/freeglut.h>
 
+#include <cmath>
 #include <random>
 
+#include "angles.h"
 #include "display.h"
 #include "globals.h"
 #include "overlays.h"
 #include "pawn_walk.h"
 #include "timed_loop.h"
 
-// From this height the board fills the board view from pixel 1 to 499 both
-// ways, where the rules' pick rectangles expect each property.
-const CVector OverviewPosition(0, 25.04f, 0);
+const CVector OverviewPosition(0, 27, 0);
 const CQuaternion OverviewOrientation(0, -0.70710677f, -0.70710677f, 0);
 
 namespace {
@@ -23,6 +23,19 @@ constexpr float kPawnLookSeconds = 0.5f;
 constexpr int kDiceFaces = 8;
 // Long enough for each tumbling face to be seen.
 constexpr uint32_t kDiceFaceMs = 60;
+
+// The board view's centre in window pixels, both ways, and the half-width of
+// the board in the pick rectangles.
+constexpr float kViewCentre = 250.0f;
+constexpr float kPickHalfWidth = 249.0f;
+
+// Half the board's width in pixels as the overview shows it: the 500 x 600
+// view sees 60 degrees from top to bottom.
+float OverviewBoardHalfPixels()
+{
+    const float halfHeight = OverviewPosition.y * std::tan(30.0f * DEG2RAD);
+    return 300.0f * 12.0f / halfHeight;
+}
 
 void LookAtPoint(const CVector& point)
 {
@@ -177,6 +190,18 @@ void CBourgade3D::SetBuildings(int square, int count)
 MouseEvent CBourgade3D::LastMouse() const
 {
     return {g_Mouse.m_nX, g_Mouse.m_nY, g_nMouseState == 0};
+}
+
+// From the overview the board spans fewer pixels than the pick rectangles
+// (1 to 499) assume, leaving room for the buildings beyond its outer edge:
+// a point is stretched about the view's centre to match.
+MouseEvent CBourgade3D::OnBoardFromAbove(const MouseEvent& mouse) const
+{
+    const float stretch = kPickHalfWidth / OverviewBoardHalfPixels();
+    MouseEvent onBoard = mouse;
+    onBoard.x = static_cast<int>(std::lround(kViewCentre + (mouse.x - kViewCentre) * stretch));
+    onBoard.y = static_cast<int>(std::lround(kViewCentre + (mouse.y - kViewCentre) * stretch));
+    return onBoard;
 }
 
 char CBourgade3D::TakeKey()

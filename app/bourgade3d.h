@@ -41,6 +41,7 @@ public:
     void RemovePawn(int pawn, int pawnCount) override;
     void SetBuildings(int square, int count) override;
     MouseEvent LastMouse() const override;
+    MouseEvent OnBoardFromAbove(const MouseEvent& mouse) const override;
     char TakeKey() override;
 
     // Walks pawn g_nMovingPawn from one square to another, leg by leg.

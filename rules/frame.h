@@ -67,6 +67,9 @@ public:
 
     // The last mouse-button event.
     virtual MouseEvent LastMouse() const = 0;
+    // Where a window point falls on the board seen from above, in the frame
+    // of the properties' pick rectangles (the board from pixel 1 to 499).
+    virtual MouseEvent OnBoardFromAbove(const MouseEvent& mouse) const { return mouse; }
     // The key typed last, or 0; reading it clears it.
     virtual char TakeKey() = 0;
 };

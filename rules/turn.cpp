@@ -300,7 +300,7 @@ int CGame::ChooseProperty()
 {
     showSquare = 0;
     RefreshAndRoll();
-    const MouseEvent mouse = m_pFrame->LastMouse();
+    const MouseEvent mouse = m_pFrame->OnBoardFromAbove(m_pFrame->LastMouse());
     const int p = PropertyAt(mouse.x, mouse.y);
     showSquare = 0;
     RefreshAndRoll();

@@ -1,6 +1,8 @@
 // The game's own frame in a real context: what the callbacks leave behind.
 #include <GL/gl.h>
 
+#include <GL/glu.h>
+
 #include <algorithm>
 
 #include "display.h"
@@ -106,4 +108,36 @@ TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
     g_App.RemovePawn(2, 3);  // the last one in play
     EXPECT_FALSE(g_App.pawns[2].m_bBuilt);
     EXPECT_TRUE(g_App.pawns[1].m_bBuilt);
+}
+
+TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
+{
+    g_App.BuildList();
+    g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
+    g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
+    g_Camera.m_bUseMatrix = true;
+    g_Camera.Fly(1);
+    g_Camera.m_bUseMatrix = false;
+    g_Camera.EndFlight();
+    g_Camera.UpdateUp();
+    glViewport(0, 50, 500, 600);
+    g_Camera.SetProjection(500, 600, true);
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+
+    for (int p = 0; p < kPropertyCount; ++p) {
+        // Three points across the square's picture, from its outer edge in.
+        for (const float depth : {0.3f, 1.5f, 2.7f}) {
+            const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
+            GLdouble x, y, z;
+            gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
+            const MouseEvent click{static_cast<int>(x), 600 - static_cast<int>(y), true};
+            const MouseEvent onBoard = g_App.OnBoardFromAbove(click);
+            EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p)
+                << deedTable[p].name << " at " << click.x << "," << click.y;
+        }
+    }
 }

@@ -8,67 +8,8 @@
 #include <cstdio>
 
 #include "angles.h"
-
-namespace {
-
-const CVector kOverviewEye(0, 27, 0);
-const CQuaternion kOverviewTurn(0, -0.70710677f, -0.70710677f, 0);
-
-void InitGl()
-{
-    glClearColor(0, 0, 0, 0);
-    glClearDepth(1.0);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_DEPTH_TEST);
-    glShadeModel(GL_SMOOTH);
-}
-
-void DrawPaneLines()
-{
-    glViewport(0, 0, 800, 600);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 0, 600);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glColor3ub(255, 255, 255);
-    glBegin(GL_LINES);
-    glVertex2f(500, 0);
-    glVertex2f(500, 600);
-    glVertex2f(0, 100);
-    glVertex2f(500, 100);
-    glEnd();
-    glEnable(GL_LIGHTING);
-}
-
-void SetupLights()
-{
-    const GLfloat position0[] = {-12, 2, -12, 1};
-    const GLfloat white[] = {1, 1, 1, 1};
-    const GLfloat position1[] = {0, 0, 0, 0};
-    const GLfloat ambient1[] = {0.4f, 0.4f, 0.4f, 1};
-    const GLfloat specular1[] = {0.5f, 0.5f, 0.5f, 1};
-    glEnable(GL_LIGHTING);
-    glLightfv(GL_LIGHT0, GL_POSITION, position0);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-    glEnable(GL_LIGHT0);
-    glLightfv(GL_LIGHT1, GL_POSITION, position1);
-    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient1);
-    glLightfv(GL_LIGHT1, GL_SPECULAR, specular1);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
-    glEnable(GL_LIGHT1);
-}
-
-void Perspective(float aspect, float eyeZ, CCamera& camera)
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60, aspect, 1, 128);
-    camera.LookAt(CVector(0, 0, eyeZ), CVector(0, 0, 0), CVector(0, 1, 0));
-}
-
-}  // namespace
+#include "bourgade3d.h"
+#include "display.h"
 
 CTestScene& CTestScene::Get()
 {
@@ -88,8 +29,11 @@ void CTestScene::Build(int players)
     m_Board.SetPawns(m_Pawns);
     m_Board.Build();
     m_Dice.Build();
-    for (int k = 0; k < kPawnCount; ++k)
+    for (int k = 0; k < kPawnCount; ++k) {
+        // The program's own pawns took the first numbers of the counter.
+        m_Pawns[k].m_nNumber = k;
         m_Pawns[k].m_vOffset = InSquareOffset(k);
+    }
     for (int k = 0; k < players; ++k)
         m_Pawns[k].Build();
     m_Card.Build();
@@ -100,10 +44,10 @@ void CTestScene::Build(int players)
 
 void CTestScene::ViewFromAbove()
 {
-    m_Camera.m_qFrom = kOverviewTurn;
-    m_Camera.m_qTo = kOverviewTurn;
-    m_Camera.m_vFrom = kOverviewEye;
-    m_Camera.m_vTo = kOverviewEye;
+    m_Camera.m_qFrom = OverviewOrientation;
+    m_Camera.m_qTo = OverviewOrientation;
+    m_Camera.m_vFrom = OverviewPosition;
+    m_Camera.m_vTo = OverviewPosition;
     m_Camera.m_bUseMatrix = true;
     m_Camera.Fly(1);
     m_Camera.EndFlight();
@@ -130,22 +74,22 @@ void CTestScene::SetStripView()
 {
     glViewport(0, 0, 500, 100);
     glScissor(0, 0, 500, 100);
-    Perspective(500.0f / 100.0f, 5, m_Camera);
+    ::SetStripView(500, 100);
 }
 
 void CTestScene::SetPanelView()
 {
     glViewport(500, 0, 500, 600);
     glScissor(500, 0, 500, 600);
-    Perspective(400.0f / 600.0f, 40, m_Camera);
+    ::SetPanelView(400, 600);
 }
 
 void CTestScene::DrawFrame()
 {
     // The game sets this state once at start; the test fixture resets it.
-    InitGl();
+    InitGL();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawPaneLines();
+    DrawPaneFrame();
     glEnable(GL_SCISSOR_TEST);
     SetupLights();
     SetBoardView();
