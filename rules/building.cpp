@@ -75,6 +75,17 @@ int CGame::SellHouse(int p)
     return SellHouse(p, current);
 }
 
+// Reminds the player what the pick is for at every tick while it waits,
+// then takes the property under the last click, or -1.
+int CGame::PromptedPick(const char* title)
+{
+    ShowText(title);
+    m_pFrame->Redraw();
+    ShowText("Choisissez la propriete");
+    m_pFrame->Redraw();
+    return ChooseProperty();
+}
+
 void CGame::BuildPick()
 {
     const int p = ChooseProperty();
@@ -91,11 +102,7 @@ void CGame::BuildPick()
 // first, so that no mortgaged group ever carries buildings.
 bool CGame::MortgagePick()
 {
-    ShowText("Hypothequer");
-    m_pFrame->Redraw();
-    ShowText("Choisissez la propriete");
-    m_pFrame->Redraw();
-    const int p = ChooseProperty();
+    const int p = PromptedPick("Hypothequer");
     if (p < 0)
         return false;
     Property& property = properties[p];
@@ -111,11 +118,7 @@ bool CGame::MortgagePick()
 
 bool CGame::LiftPick()
 {
-    ShowText("Lever l'hypotheque");
-    m_pFrame->Redraw();
-    ShowText("Choisissez la propriete");
-    m_pFrame->Redraw();
-    const int p = ChooseProperty();
+    const int p = PromptedPick("Lever l'hypotheque");
     if (p < 0)
         return false;
     Property& property = properties[p];

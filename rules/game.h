@@ -178,6 +178,7 @@ public:
 
 private:
     bool StartTurn(int32_t firstAction);
+    int PromptedPick(const char* title);
     bool ThrowAndWalk();
     void PassTurn();
     bool OfferJailCard(int card);
