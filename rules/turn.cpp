@@ -47,7 +47,10 @@ void CGame::Step()
         return;
     }
     if (inputMode == kInspectPick) {
-        InspectPick();
+        // The click that chose the look lies off the board: it must not end
+        // the look on the very tick that started it.
+        if (firstAction != kActionInspect)
+            InspectPick();
         return;
     }
     if (inputMode == kBuildPick) {

@@ -302,6 +302,16 @@ TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
     Tick();
     EXPECT_EQ(game.inputMode, kInspectPick);
     EXPECT_EQ(game.action, kActionInspect) << "the window flies to the overview";
+
+    // Chosen by a click, the look outlives the click on its icon.
+    game.inputMode = kNoInput;
+    frame.Press(150, 540);
+    Tick();
+    EXPECT_EQ(game.inputMode, kInspectPick);
+    frame.Release();
+    Tick();
+    EXPECT_EQ(game.inputMode, kInspectPick);
+
     frame.mouse = {420, 470, false};  // over BOUL. DE BELLEVILLE, released
     Tick();
     EXPECT_TRUE(frame.Showed("BOUL. DE BELLEVILLE"));
