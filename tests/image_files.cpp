@@ -40,7 +40,8 @@ std::string CTempFolder::Write(const std::string& name, const Bytes& bytes) cons
     const std::filesystem::path path = std::filesystem::path(m_sPath) / name;
     std::filesystem::create_directories(path.parent_path());
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+    // An empty file writes nothing: an empty vector may have no data at all.
+    if (!file || (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()))
         throw std::runtime_error("cannot write " + path.string());
     std::fclose(file);
     return path.string();
