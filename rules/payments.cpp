@@ -109,6 +109,8 @@ void CGame::EliminatePlayer(int p)
         Say("%s a gagne!!!", players[1 - p].name);
         RestoreSetupPlayers();
         gameOver = 1;
+        // The players' panel marks the winner from now on.
+        current = 1 - p;
         return;
     }
     if (p <= current)

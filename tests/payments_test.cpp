@@ -124,6 +124,7 @@ TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
     EXPECT_EQ(P(0).money, 0) << "the bankrupt keeps no cash";
+    EXPECT_EQ(game.current, 1) << "the panel marks the winner";
     Check();
     frame.Clear();
     Throw(1, 2);
