@@ -14,6 +14,16 @@ bool IsContinuation(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// The byte where character n (counting from 0) starts, or the text's size.
+size_t CharacterStart(const std::string& text, int n)
+{
+    int seen = 0;
+    for (size_t at = 0; at < text.size(); ++at)
+        if (!IsContinuation(text[at]) && seen++ == n)
+            return at;
+    return text.size();
+}
+
 // Splits at spaces into lines of at most kMessageLineChars characters; a
 // single word longer than a line is cut.
 std::vector<std::string> BreakLines(const std::string& text)
@@ -35,10 +45,7 @@ std::vector<std::string> BreakLines(const std::string& text)
         if (!line.empty())
             lines.push_back(line);
         while (CountCharacters(word) > kMessageLineChars) {
-            size_t cut = 0;
-            for (int n = 0; n < kMessageLineChars; ++n)
-                for (++cut; cut < word.size() && IsContinuation(word[cut]);)
-                    ++cut;
+            const size_t cut = CharacterStart(word, kMessageLineChars);
             lines.push_back(word.substr(0, cut));
             word = word.substr(cut);
         }
