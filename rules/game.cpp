@@ -129,11 +129,16 @@ char CGame::AskYesNo()
     return answer;
 }
 
+void CGame::FormatArgs(const char* format, va_list args)
+{
+    std::vsnprintf(message, sizeof message, format, args);
+}
+
 void CGame::Format(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    std::vsnprintf(message, sizeof message, format, args);
+    FormatArgs(format, args);
     va_end(args);
 }
 
@@ -141,7 +146,7 @@ void CGame::Say(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    std::vsnprintf(message, sizeof message, format, args);
+    FormatArgs(format, args);
     va_end(args);
     ShowMessage();
 }

@@ -5,6 +5,7 @@
 // and the next step resumes because every rule re-tests its own situation.
 #pragma once
 
+#include <cstdarg>
 #include <cstdint>
 
 #include "frame.h"
@@ -178,6 +179,7 @@ public:
 
 private:
     bool StartTurn(int32_t firstAction);
+    void FormatArgs(const char* format, va_list args);
     int PromptedPick(const char* title);
     bool ThrowAndWalk();
     void PassTurn();
