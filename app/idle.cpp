@@ -58,7 +58,6 @@ void PaceIdle()
 
 void OnIdle()
 {
-    g_nMovingPawn = g_Game.current;
     if (!ReadAnswerClick())
         return;
     const bool wasOver = g_Game.gameOver;
