@@ -4,17 +4,11 @@
 #include <cmath>
 
 #include "camera.h"
+#include "geometry_expect.h"
 
 namespace {
 
 constexpr float kTolerance = 1e-4f;
-
-void ExpectVector(const CVector& v, float x, float y, float z)
-{
-    EXPECT_NEAR(v.x, x, kTolerance);
-    EXPECT_NEAR(v.y, y, kTolerance);
-    EXPECT_NEAR(v.z, z, kTolerance);
-}
 
 // The orientation the game gives its view from above the board.
 CQuaternion LookingDown()

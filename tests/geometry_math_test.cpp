@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "angles.h"
+#include "geometry_expect.h"
 #include "matrix.h"
 #include "quaternion.h"
 #include "vector.h"
@@ -18,12 +19,6 @@ void ExpectQuaternion(const CQuaternion& q, float x, float y, float z, float w)
     EXPECT_NEAR(q.y, y, kTolerance);
     EXPECT_NEAR(q.z, z, kTolerance);
     EXPECT_NEAR(q.w, w, kTolerance);
-}
-
-void ExpectMatrix(const CMatrix& a, const CMatrix& b)
-{
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(a[i], b[i], kTolerance) << "element " << i;
 }
 
 CMatrix Identity()
@@ -109,7 +104,7 @@ TEST(Matrix, ProductIsColumnMajor)
     expected[12] = 1;
     expected[13] = 2;
     expected[14] = 3;
-    ExpectMatrix(t, expected);
+    ExpectMatrix(t, expected, kTolerance);
 }
 
 TEST(Matrix, InvertRigidTwiceGivesTheTransformBack)
@@ -119,9 +114,9 @@ TEST(Matrix, InvertRigidTwiceGivesTheTransformBack)
     inverse.InvertRigid();
     CMatrix product = m;
     product *= inverse;
-    ExpectMatrix(product, Identity());
+    ExpectMatrix(product, Identity(), kTolerance);
     inverse.InvertRigid();
-    ExpectMatrix(inverse, m);
+    ExpectMatrix(inverse, m, kTolerance);
 }
 
 TEST(Quaternion, FromMatrixOfIdentityAndHalfTurn)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "camera.h"
+#include "geometry_expect.h"
 #include "gl_test_env.h"
 
 namespace {
@@ -23,19 +24,6 @@ CVector Transform(const CMatrix& m, const CVector& p)
     return CVector(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
                    m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
                    m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]);
-}
-
-void ExpectVector(const CVector& v, float x, float y, float z)
-{
-    EXPECT_NEAR(v.x, x, kTolerance);
-    EXPECT_NEAR(v.y, y, kTolerance);
-    EXPECT_NEAR(v.z, z, kTolerance);
-}
-
-void ExpectMatrix(const CMatrix& a, const CMatrix& b)
-{
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(a[i], b[i], kTolerance) << "element " << i;
 }
 
 // The modelview must be the camera's own view: the eye at the origin, the
