@@ -10,11 +10,10 @@
 
 namespace {
 
-// A clock that only moves when slept on, or by what each frame costs.
+// A clock that only moves when slept on.
 class CFakeClock : public CClock {
 public:
     uint32_t now = 1000;
-    uint32_t frameCost = 0;
     uint32_t Milliseconds() override { return now; }
     void Sleep(uint32_t milliseconds) override { now += milliseconds; }
 };

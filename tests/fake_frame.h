@@ -106,9 +106,8 @@ private:
 class CScriptedRandom : public CRandom {
 public:
     std::deque<int> values;
-    int reseeds = 0;
 
-    void Reseed() override { ++reseeds; }
+    void Reseed() override {}
     int Next() override
     {
         if (values.empty())
