@@ -5,12 +5,19 @@
 
 #include "console_setup.h"
 #include "display.h"
+#include "game_options.h"
 #include "globals.h"
 #include "input.h"
 #include "screen_mode.h"
 
 int main(int argc, char** argv)
 {
+    GameOptions options;
+    int status = 0;
+    if (!ParseCommandLine(argc, argv, kGameProgram, GameOptionTable(options), std::cout, std::cerr,
+                          status))
+        return status;
+
     bool fullScreen = false;
     if (!ReadPlayers(std::cin, std::cout, g_Game) || !ReadFullScreen(std::cin, std::cout, fullScreen)) {
         std::cerr << kEndOfInputMessage;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,10 @@ TEST(SimulationOptions, ReadsEveryOptionAndRefusesBadValues)
     const char* good[] = {"sim", "--games", "5", "--players", "6", "--seed", "18446744073709551615",
                           "--max-turns", "300", "--landings"};
     SimOptions options;
-    std::string error;
-    ASSERT_TRUE(ParseOptions(10, good, options, error)) << error;
+    std::ostringstream out, err;
+    int status = -1;
+    ASSERT_TRUE(ParseCommandLine(10, good, kSimProgram, SimOptionTable(options), out, err, status))
+        << err.str();
     EXPECT_EQ(options.games, 5);
     EXPECT_EQ(options.players, 6);
     EXPECT_EQ(options.seed, UINT64_MAX);
@@ -59,8 +62,9 @@ TEST(SimulationOptions, ReadsEveryOptionAndRefusesBadValues)
     };
     for (const auto& args : bad) {
         SimOptions ignored;
-        EXPECT_FALSE(ParseOptions(static_cast<int>(args.size()), args.data(), ignored, error))
+        EXPECT_FALSE(ParseCommandLine(static_cast<int>(args.size()), args.data(), kSimProgram,
+                                      SimOptionTable(ignored), out, err, status))
             << args[1];
-        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(status, 2) << args[1];
     }
 }

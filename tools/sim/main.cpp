@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
+#include <iostream>
 #include <memory>
-#include <string>
 
 #include "options.h"
 #include "simulation.h"
@@ -25,11 +25,10 @@ void ReportViolation(const GameOutcome& outcome)
 int main(int argc, char** argv)
 {
     SimOptions options;
-    std::string error;
-    if (!ParseOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "%s\n%s", error.c_str(), kUsage);
-        return 2;
-    }
+    int status = 0;
+    if (!ParseCommandLine(argc, argv, kSimProgram, SimOptionTable(options), std::cout, std::cerr,
+                          status))
+        return status;
 
     std::unique_ptr<LandingCounts> landings;
     if (options.landings)

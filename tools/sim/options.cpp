@@ -1,65 +1,49 @@
 #include "options.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-
 #include "player.h"
 
-const char kUsage[] =
-    "usage: bourgade3d-sim [--games N] [--players 2-6] [--seed S] [--max-turns T] [--landings]\n";
+const CommandLineProgram kSimProgram = {
+    "bourgade3d-sim",
+    "Joue des parties entières entre joueurs de l'ordinateur, sans fenêtre,\n"
+    "et vérifie les règles après chaque pas.",
+    "Une règle enfreinte est affichée avec la commande qui rejoue sa partie ;\n"
+    "le statut de sortie est alors 1 (0 si toutes les règles ont tenu,\n"
+    "2 après une option refusée).",
+};
 
 namespace {
 
-// A whole decimal number from `low` to `high`, nothing else.
-bool ReadNumber(const char* text, uint64_t low, uint64_t high, uint64_t& value)
+constexpr uint64_t kMaxCount = 100000000;
+
+// Stores a number read in `low`..`high` into an int or a 64-bit field.
+template <typename Field>
+std::function<bool(const char*)> NumberInto(Field& field, uint64_t low, uint64_t high)
 {
-    if (text == nullptr || *text < '0' || *text > '9')
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long read = std::strtoull(text, &end, 10);
-    if (errno != 0 || *end != '\0' || read < low || read > high)
-        return false;
-    value = read;
-    return true;
+    return [&field, low, high](const char* text) {
+        uint64_t value = 0;
+        if (!ReadWholeNumber(text, low, high, value))
+            return false;
+        field = static_cast<Field>(value);
+        return true;
+    };
 }
 
 }  // namespace
 
-bool ParseOptions(int argc, const char* const* argv, SimOptions& options, std::string& error)
+std::vector<CommandLineOption> SimOptionTable(SimOptions& options)
 {
-    constexpr uint64_t kMaxCount = 100000000;
-    for (int i = 1; i < argc; ++i) {
-        const std::string name = argv[i];
-        if (name == "--landings") {
-            options.landings = true;
-            continue;
-        }
-        const char* text = i + 1 < argc ? argv[i + 1] : nullptr;
-        uint64_t value = 0;
-        bool good = false;
-        if (name == "--games") {
-            good = ReadNumber(text, 1, kMaxCount, value);
-            options.games = static_cast<int>(value);
-        } else if (name == "--players") {
-            good = ReadNumber(text, kMinPlayers, kMaxPlayers, value);
-            options.players = static_cast<int>(value);
-        } else if (name == "--seed") {
-            good = ReadNumber(text, 0, UINT64_MAX, value);
-            options.seed = value;
-        } else if (name == "--max-turns") {
-            good = ReadNumber(text, 1, kMaxCount, value);
-            options.maxTurns = static_cast<int>(value);
-        } else {
-            error = "unknown option " + name;
-            return false;
-        }
-        if (!good) {
-            error = "bad value for " + name + ": " + (text != nullptr ? text : "(none)");
-            return false;
-        }
-        ++i;
-    }
-    return true;
+    return {
+        {"--games", nullptr, OptionValue::kRequired, "N", "nombre de parties (100)",
+         NumberInto(options.games, 1, kMaxCount)},
+        {"--players", nullptr, OptionValue::kRequired, "P", "joueurs par partie, de 2 à 6 (4)",
+         NumberInto(options.players, kMinPlayers, kMaxPlayers)},
+        {"--seed", nullptr, OptionValue::kRequired, "S", "la partie i joue avec la graine S + i (1)",
+         NumberInto(options.seed, 0, UINT64_MAX)},
+        {"--max-turns", nullptr, OptionValue::kRequired, "T",
+         "après T tours, une partie compte comme inachevée (2000)",
+         NumberInto(options.maxTurns, 1, kMaxCount)},
+        {"--landings", nullptr, OptionValue::kNone, nullptr,
+         "affiche aussi la part des lancers menant à chaque case",
+         [&options](const char*) { return options.landings = true; }},
+    };
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <vector>
+
+#include "command_line.h"
 
 struct SimOptions {
     int games = 100;
@@ -12,7 +14,7 @@ struct SimOptions {
     bool landings = false;
 };
 
-// Reads the options; on a bad one returns false and says why in `error`.
-bool ParseOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);
+// The rows of the simulator's options, writing into `options`.
+std::vector<CommandLineOption> SimOptionTable(SimOptions& options);
 
-extern const char kUsage[];
+extern const CommandLineProgram kSimProgram;

@@ -1,0 +1,21 @@
+#include "game_options.h"
+
+const CommandLineProgram kGameProgram = {
+    "bourgade3d",
+    "Jeu de plateau en 3D : acheter, louer, bâtir et échanger les rues de Paris,\n"
+    "à plusieurs sur la même machine.",
+    "Au démarrage, la console demande le nombre de joueurs (2 à 6), le nom de\n"
+    "chacun, s'il est joué par l'ordinateur, puis le plein écran ou la fenêtre.\n"
+    "Le journal de la partie s'écrit sur la console.\n"
+    "\n"
+    "Touches : Échap quitte ; t ou h lance les dés ; d vue de dessus, o options,\n"
+    "i regarder une propriété (et survoler la case suivante), q échange,\n"
+    "b construire, m hypothéquer, u lever une hypothèque ; l fil de fer,\n"
+    "f plein ; t bascule aussi le glisser de la souris entre tourner et\n"
+    "déplacer la vue.",
+};
+
+std::vector<CommandLineOption> GameOptionTable(GameOptions&)
+{
+    return {};
+}
