@@ -1,6 +1,7 @@
 #include "standings.h"
 
 #include <algorithm>
+#include <cinttypes>
 #include <cstdio>
 
 #include "game.h"
@@ -43,7 +44,7 @@ std::vector<std::string> StandingLines(const std::vector<Standing>& standings)
         if (s.bankrupt)
             std::snprintf(line, sizeof line, "%zu. %-19s en faillite", i + 1, s.name.c_str());
         else
-            std::snprintf(line, sizeof line, "%zu. %-19s %7d F + %6d F", i + 1, s.name.c_str(),
+            std::snprintf(line, sizeof line, "%zu. %-19s %7" PRId64 " F + %6d F", i + 1, s.name.c_str(),
                           s.money, s.estate);
         lines.push_back(line);
     }

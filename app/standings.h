@@ -2,6 +2,7 @@
 // own, then those who went bankrupt, the last to fall first.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@ class CGame;
 
 struct Standing {
     std::string name;
-    int money;
+    int64_t money;
     int estate;  // what the player's properties and buildings are worth
     bool bankrupt;
 };

@@ -54,8 +54,8 @@ int CGame::TradeValue(int a, int b)
             k += groupSize[k];
         }
     }
-    const int cashA = players[ownerA].money;
-    const int cashB = players[ownerB].money;
+    const int64_t cashA = players[ownerA].money;
+    const int64_t cashB = players[ownerB].money;
     if (cashA - cashB > kRichGap)
         value -= kGroupWorth;
     if (cashB - cashA > kPoorGap)

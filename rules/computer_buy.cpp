@@ -30,7 +30,7 @@ bool CGame::MoneyTight()
         if (properties[first].owner != current && OwnsGroup(first) && last.houses >= 1)
             danger += last.rent[last.houses];
     }
-    const int32_t money = players[current].money;
+    const int64_t money = players[current].money;
     return danger > money || money <= kTightMoney;
 }
 

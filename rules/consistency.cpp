@@ -1,5 +1,6 @@
 #include "consistency.h"
 
+#include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
 
@@ -45,7 +46,7 @@ std::string CheckPlayers(const CGame& game)
     for (int i = 0; i < game.playerCount; ++i) {
         const Player& player = game.players[i];
         if (player.money < 0)
-            return Broken("player %d has %dF", i, player.money);
+            return Broken("player %d has %" PRId64 "F", i, player.money);
         if (player.square < 0 || player.square >= kSquareCount)
             return Broken("player %d on square %d", i, player.square);
         if (player.jail < 0 || player.jail > kMaxJail)

@@ -195,7 +195,7 @@ private:
     // Landing on a square.
     int32_t RentOf(int p) const;
     void CollectRent(int p);
-    int32_t WorthAfterBuying(int p) const;
+    int64_t WorthAfterBuying(int p) const;
     void OfferPurchase(int p);
     void PayTax(int32_t tax, const char* announcement);
     void CollectPot();

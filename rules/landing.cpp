@@ -65,9 +65,9 @@ void CGame::CollectRent(int p)
 
 // The cash a player could raise at most for a purchase: its money after the
 // price, plus the mortgage value of everything it could still mortgage.
-int32_t CGame::WorthAfterBuying(int p) const
+int64_t CGame::WorthAfterBuying(int p) const
 {
-    int32_t worth = players[current].money - properties[p].price;
+    int64_t worth = players[current].money - properties[p].price;
     for (const Property& property : properties)
         if (property.owner == current && !property.mortgaged)
             worth += property.mortgageValue;

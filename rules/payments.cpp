@@ -18,7 +18,8 @@ int CGame::PayFrom(int payer, int amount, int creditor)
     if (who.money >= 0)
         return amount;
 
-    const int left = who.money + amount;
+    // What the payer had, which fell short of the amount: it fits an int.
+    const int left = static_cast<int>(who.money + amount);
     // The bankrupt hands over all its cash: none is left on its record.
     who.money = 0;
     if (playerCount > 2)

@@ -13,7 +13,9 @@ constexpr int32_t kStartMoney = 150000;
 struct Player {
     char name[kNameSize];
     int32_t square;
-    int32_t money;  // below zero only inside a payment
+    // Below zero only inside a payment. Wide because a game that no one can
+    // lose keeps paying "DEPART" every lap, without end.
+    int64_t money;
     int32_t color;  // index into the status panel's palette
     int32_t seat;   // seat at the start of the game, kept through eliminations
     int32_t jail;   // 0 free; 1 on entering prison, 2 and 3 after failed throws

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cinttypes>
 #include <cstdio>
 
 #include "game.h"
@@ -18,12 +19,12 @@ constexpr float kMoneyColour[3] = {0.7529f, 0.8666f, 0.6784f};
 
 }  // namespace
 
-void FormatStatusLine(const char* name, int money, bool current, char* nameText, int nameSize,
+void FormatStatusLine(const char* name, int64_t money, bool current, char* nameText, int nameSize,
                       char* moneyText, int moneySize)
 {
     // A name fills at most its record, terminated or not.
     std::snprintf(nameText, nameSize, current ? "> %.*s" : "  %.*s", kNameSize - 1, name);
-    std::snprintf(moneyText, moneySize, "%7d F", money);
+    std::snprintf(moneyText, moneySize, "%7" PRId64 " F", money);
 }
 
 void CStatusPanel::Build()

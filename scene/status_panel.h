@@ -3,6 +3,8 @@
 // second character set.
 #pragma once
 
+#include <cstdint>
+
 #include "gl_text.h"
 
 class CGame;
@@ -27,5 +29,5 @@ private:
 
 // The two texts of a player's line: "> name" or "  name", and the money
 // right-aligned in seven characters.
-void FormatStatusLine(const char* name, int money, bool current, char* nameText, int nameSize,
+void FormatStatusLine(const char* name, int64_t money, bool current, char* nameText, int nameSize,
                       char* moneyText, int moneySize);

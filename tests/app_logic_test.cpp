@@ -195,6 +195,8 @@ TEST(Standings, RankedByMoneyAndEstateThenTheFallen)
     EXPECT_EQ(lines[3], "4. Player 4            en faillite");
     for (const std::string& line : lines)
         EXPECT_LE(line.size(), 45u);
+    EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
+              "1. Riche               4600000000 F +      0 F");
 }
 
 #include "board_changes.h"

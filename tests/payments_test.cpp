@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -148,4 +149,49 @@ TEST_F(PaymentTest, TheSetUpIsRestoredSeatBySeat)
     EXPECT_EQ(P(1).seat, 2);
     EXPECT_STREQ(P(2).name, "Player 4");
     EXPECT_EQ(P(2).computer, 1);
+}
+
+// A game that no one can lose goes on paying "DEPART" every lap, so cash
+// grows without end; it must stay whole past 2^31 and past 2^32 F, and the
+// rules that compare sums must still read it right.
+TEST_F(PaymentTest, FortunesBeyondTwoBillionStayWhole)
+{
+    constexpr int64_t kRich = 3000000000;
+    struct Case {
+        const char* what;
+        std::function<void()> play;
+        int64_t expected;  // the first player's cash afterwards
+    };
+    const Case cases[] = {
+        {"passing DEPART", [this] { game.AdvanceOneSquare(0); }, kRich + 20000},
+        {"receiving rent",
+         [this] {
+             game.current = 1;
+             LandOn(1);
+         },
+         kRich + 200},
+        {"paying rent",
+         [this] {
+             Own(1, {1});
+             LandOn(3);
+         },
+         kRich - 400},
+    };
+    for (const Case& c : cases) {
+        Start({0, 0});
+        P(0).money = kRich;
+        P(0).square = kSquareCount - 1;
+        Own(0, {0});
+        c.play();
+        EXPECT_EQ(P(0).money, c.expected) << c.what;
+        Check();
+    }
+
+    Start({1, 1});
+    P(0).money = kRich;
+    Own(0, {24});
+    Own(1, {25});
+    EXPECT_EQ(game.TradeValue(24, 25), -10000) << "the richer side pays more";
+    P(0).money = int64_t{1} << 32;
+    EXPECT_FALSE(game.MoneyTight());
 }

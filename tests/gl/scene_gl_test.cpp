@@ -225,6 +225,9 @@ TEST(StatusLineTest, MoneyIsRightAlignedInSevenCharacters)
     FormatStatusLine("Paul", -2500, false, name, sizeof name, money, sizeof money);
     EXPECT_STREQ(name, "  Paul");
     EXPECT_STREQ(money, "  -2500 F");
+    // A fortune past 2^32 F widens the column rather than wrapping.
+    FormatStatusLine("Anne", 4600000000, false, name, sizeof name, money, sizeof money);
+    EXPECT_STREQ(money, "4600000000 F");
 }
 
 class DeedCardTest : public SceneTest {

@@ -78,7 +78,7 @@ uint64_t HashOutcome(uint64_t hash, const GameOutcome& outcome)
 {
     hash = Mix(hash, outcome.winnerSeat);
     hash = Mix(hash, outcome.turns);
-    for (int32_t money : outcome.moneyBySeat)
+    for (int64_t money : outcome.moneyBySeat)
         hash = Mix(hash, money);
     return hash;
 }

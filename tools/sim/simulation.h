@@ -16,7 +16,7 @@ struct GameOutcome {
     int turns = 0;
     bool finished = false;
     int winnerSeat = -1;
-    int32_t moneyBySeat[kMaxPlayers] = {};  // cash at the end; 0 once ruined
+    int64_t moneyBySeat[kMaxPlayers] = {};  // cash at the end; 0 once ruined
     std::string violation;                  // the first broken rule, or ""
 };
 
