@@ -42,17 +42,16 @@ int CGame::TradeValue(int a, int b)
     const int ownerA = properties[a].owner;
     const int ownerB = properties[b].owner;
     int value = 0;
-    // Each side's whole groups count once; the scan jumps over a group once
-    // it has counted it.
-    for (int k = 0; k < kPropertyCount; ++k) {
-        if (properties[k].owner == ownerA && OwnsGroup(k)) {
+    // Each side's whole groups count once, looked at from their first street:
+    // a scan that jumps past a group it counted lands beside the next one
+    // and can step over it.
+    for (int k = 0; k < kStreetCount; k += groupSize[k]) {
+        if (!OwnsGroup(k))
+            continue;
+        if (properties[k].owner == ownerA)
             value -= kGroupWorth;
-            k += groupSize[k];
-        }
-        if (k < kPropertyCount && properties[k].owner == ownerB && OwnsGroup(k)) {
+        else if (properties[k].owner == ownerB)
             value += kGroupWorth;
-            k += groupSize[k];
-        }
     }
     const int64_t cashA = players[ownerA].money;
     const int64_t cashB = players[ownerB].money;

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "game_fixture.h"
 
 class ComputerTest : public GameTest {
@@ -36,6 +38,41 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
     EXPECT_EQ(game.TradeValue(24, 25), 11000);
     game.properties[24].mortgaged = 1;
     EXPECT_EQ(game.TradeValue(24, 25), 0);
+}
+
+// Stations 24 and 25 are exchanged between players of equal cash, so only
+// the whole groups count: 10000 for each, against A's side or for B's.
+TEST_F(ComputerTest, TradeValueCountsEveryWholeGroupOncePerSide)
+{
+    struct Case {
+        std::vector<int> ownedByA, ownedByB;
+        int expected;
+    };
+    const std::vector<int> firstFourGroups = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<int> everyStreet;
+    for (int p = 0; p < kStreetCount; ++p)
+        everyStreet.push_back(p);
+    const Case cases[] = {
+        {firstFourGroups, {}, -40000},
+        {{}, firstFourGroups, 40000},
+        {everyStreet, {}, -80000},
+        {{2, 3, 4}, {5, 6, 7}, 0},
+        {{0, 1, 5, 6, 7}, {2, 3, 4, 8, 9, 10}, 0},
+        {{0, 1, 11, 12, 13, 20, 21}, {14, 15, 16}, -20000},
+        {{3, 4, 6, 7, 9, 10}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        Start({1, 1});
+        Own(0, {24});
+        Own(1, {25});
+        for (int p : c.ownedByA)
+            Own(0, {p});
+        for (int p : c.ownedByB)
+            Own(1, {p});
+        EXPECT_EQ(game.TradeValue(24, 25), c.expected) << ::testing::PrintToString(c.ownedByA)
+                                                      << " against "
+                                                      << ::testing::PrintToString(c.ownedByB);
+    }
 }
 
 TEST_F(ComputerTest, LiftsAMortgageOnlyWithMoreThan10000LeftOver)
