@@ -68,7 +68,6 @@ void CGame::ResetProperties()
 
 void CGame::ShuffleDecks()
 {
-    m_pRandom->Reseed();
     ShuffleDeck(*m_pRandom, chestOrder, kChestCards);
     ShuffleDeck(*m_pRandom, chanceOrder, kChanceCards);
 }
@@ -90,7 +89,6 @@ void CGame::NewGame()
 
 void CGame::ThrowDice()
 {
-    m_pRandom->Reseed();
     die1 = m_pRandom->Next() % 6 + 1;
     die2 = m_pRandom->Next() % 6 + 1;
     moveSteps = die1 + die2;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
-void CClockRandom::Reseed()
+CClockRandom::CClockRandom()
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }

@@ -8,25 +8,23 @@
 class CRandom {
 public:
     virtual ~CRandom() = default;
-    // Called before every throw of the dice and before the shuffle.
-    virtual void Reseed() = 0;
     // A number from 0 to 32767.
     virtual int Next() = 0;
 };
 
-// The standard `rand`, seeded from the clock in whole seconds on Reseed.
+// The standard `rand`, seeded once from the clock in whole seconds when the
+// source is made. Seeding again before a throw would repeat the last throw
+// whenever two fall within the same second.
 class CClockRandom : public CRandom {
 public:
-    void Reseed() override;
+    CClockRandom();
     int Next() override;
 };
 
-// A repeatable sequence from a seed; Reseed leaves it running, so that a
-// whole game follows from the one seed.
+// A repeatable sequence from a seed, so that a whole game follows from it.
 class CSeededRandom : public CRandom {
 public:
     explicit CSeededRandom(uint64_t seed);
-    void Reseed() override {}
     int Next() override;
 
 private:

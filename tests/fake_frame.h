@@ -107,7 +107,6 @@ class CScriptedRandom : public CRandom {
 public:
     std::deque<int> values;
 
-    void Reseed() override {}
     int Next() override
     {
         if (values.empty())

@@ -66,6 +66,22 @@ TEST(Dice, SeededGamesReplayTheSameThrows)
     }
 }
 
+// Throws a second apart or less must still differ: a source that started
+// afresh from the clock before each throw would repeat the last one, double
+// included.
+TEST(Dice, ClockThrowsInQuickSuccessionFollowOneSequence)
+{
+    CNullFrame frame;
+    CClockRandom random;
+    CGame game(frame, random);
+    std::set<int> throws;
+    for (int i = 0; i < 30; ++i) {
+        game.ThrowDice();
+        throws.insert(game.die1 * 10 + game.die2);
+    }
+    EXPECT_GE(throws.size(), 5u);
+}
+
 TEST_F(GameTest, HumanWaitsForTheDiceThenWalksAndPassesTheTurn)
 {
     Start({0, 0});
