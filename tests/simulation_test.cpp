@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "options.h"
@@ -66,5 +68,35 @@ TEST(SimulationOptions, ReadsEveryOptionAndRefusesBadValues)
                                       SimOptionTable(ignored), out, err, status))
             << args[1];
         EXPECT_EQ(status, 2) << args[1];
+    }
+}
+
+// A broken rule found deep into a long game must replay: the printed command,
+// read back, plays that one game exactly as the run did.
+TEST(SimulationOptions, TheReplayCommandCarriesEveryOptionOfAGame)
+{
+    SimOptions run;
+    run.games = 20000;
+    run.landings = true;
+    const std::vector<std::pair<int, int>> playersAndTurns = {{2, 2000000}, {4, 2000}, {6, 1}};
+    for (const auto& [players, maxTurns] : playersAndTurns) {
+        run.players = players;
+        run.maxTurns = maxTurns;
+        const std::string command = ReplayCommand(run, UINT64_MAX);
+        std::istringstream words(command);
+        std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
+        std::vector<const char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(arg.c_str());
+        SimOptions replay;
+        std::ostringstream out, err;
+        int status = -1;
+        ASSERT_TRUE(ParseCommandLine(static_cast<int>(argv.size()), argv.data(), kSimProgram,
+                                     SimOptionTable(replay), out, err, status))
+            << command << ": " << err.str();
+        EXPECT_EQ(replay.games, 1) << command;
+        EXPECT_EQ(replay.players, players) << command;
+        EXPECT_EQ(replay.seed, UINT64_MAX) << command;
+        EXPECT_EQ(replay.maxTurns, maxTurns) << command;
     }
 }

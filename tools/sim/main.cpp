@@ -12,12 +12,11 @@
 
 namespace {
 
-void ReportViolation(const GameOutcome& outcome)
+void ReportViolation(const SimOptions& options, const GameOutcome& outcome)
 {
     std::printf("violation seed=%" PRIu64 " turn=%d: %s\n", outcome.seed, outcome.turns,
                 outcome.violation.c_str());
-    std::printf("replay: bourgade3d-sim --games 1 --players %d --seed %" PRIu64 "\n",
-                outcome.players, outcome.seed);
+    std::printf("replay: %s\n", ReplayCommand(options, outcome.seed).c_str());
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ int main(int argc, char** argv)
         const GameOutcome outcome =
             PlayGame(options.players, options.seed + i, options.maxTurns, landings.get());
         if (!outcome.violation.empty())
-            ReportViolation(outcome);
+            ReportViolation(options, outcome);
         summary.Add(outcome);
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

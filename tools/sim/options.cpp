@@ -1,5 +1,8 @@
 #include "options.h"
 
+#include <cinttypes>
+#include <cstdio>
+
 #include "player.h"
 
 const CommandLineProgram kSimProgram = {
@@ -46,4 +49,13 @@ std::vector<CommandLineOption> SimOptionTable(SimOptions& options)
          "affiche aussi la part des lancers menant à chaque case",
          [&options](const char*) { return options.landings = true; }},
     };
+}
+
+std::string ReplayCommand(const SimOptions& options, uint64_t seed)
+{
+    char command[128];
+    std::snprintf(command, sizeof command,
+                  "bourgade3d-sim --games 1 --players %d --seed %" PRIu64 " --max-turns %d",
+                  options.players, seed, options.maxTurns);
+    return command;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "command_line.h"
@@ -16,5 +17,9 @@ struct SimOptions {
 
 // The rows of the simulator's options, writing into `options`.
 std::vector<CommandLineOption> SimOptionTable(SimOptions& options);
+
+// The command that plays the game of `seed` alone, as this run played it:
+// every option that shapes a game, the turn limit included.
+std::string ReplayCommand(const SimOptions& options, uint64_t seed);
 
 extern const CommandLineProgram kSimProgram;
