@@ -124,6 +124,20 @@ std::string CheckCards(const CGame& game)
     return CheckDeck(game.chanceOrder, kChanceCards, game.chanceNext, "chance");
 }
 
+// A pending exchange names the property asked for, which a player owns, and
+// a priced offer names the property given for it too.
+std::string CheckExchange(const CGame& game)
+{
+    const int32_t mode = game.inputMode;
+    const int32_t wanted = game.tradeWanted;
+    if ((mode == kTradeOfferedPick || mode == kPricedOffer) &&
+        (wanted < 0 || wanted >= kPropertyCount || !IsPlayer(game, game.properties[wanted].owner)))
+        return Broken("exchange pending on property %d, which no player owns", wanted);
+    if (mode == kPricedOffer && (game.tradeOffered < 0 || game.tradeOffered >= kPropertyCount))
+        return Broken("priced offer of property %d", game.tradeOffered);
+    return "";
+}
+
 std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
 {
     for (int s = 0; s < kSquareCount; ++s) {
@@ -140,8 +154,8 @@ std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
 std::string CheckConsistency(const CGame& game, const int32_t* boardBuildings)
 {
     using Check = std::string (*)(const CGame&);
-    static const Check checks[] = {CheckTurn, CheckPlayers, CheckProperties, CheckGroups,
-                                   CheckCards};
+    static const Check checks[] = {CheckTurn,  CheckPlayers, CheckProperties,
+                                   CheckGroups, CheckCards,  CheckExchange};
     for (Check check : checks) {
         std::string broken = check(game);
         if (!broken.empty())

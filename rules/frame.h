@@ -72,6 +72,10 @@ public:
     virtual MouseEvent OnBoardFromAbove(const MouseEvent& mouse) const { return mouse; }
     // The key typed last, or 0; reading it clears it.
     virtual char TakeKey() = 0;
+
+    // A turn is over, or the game is: the state is whole and the next step
+    // starts a turn, so this is where a copy of the game resumes from.
+    virtual void BetweenTurns() {}
 };
 
 // A frame that shows nothing and never has input: for headless play.

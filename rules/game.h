@@ -178,6 +178,9 @@ public:
     int32_t tradePrice = 0;
 
 private:
+    // A save carries the private memory of the turn below.
+    friend struct SaveAccess;
+
     bool StartTurn(int32_t firstAction);
     void FormatArgs(const char* format, va_list args);
     int PromptedPick(const char* title);

@@ -64,8 +64,11 @@ void CGame::Step()
     const bool turnGoesOn = inputMode != kNoInput || ThrowAndWalk();
     if (turnGoesOn)
         Land();
-    if (inputMode == kNoInput && doublesCount == 0 && !gameOver)
+    if (inputMode != kNoInput)
+        return;
+    if (doublesCount == 0 && !gameOver)
         PassTurn();
+    m_pFrame->BetweenTurns();
 }
 
 // Starts a turn; false while a human has not asked for the dice.

@@ -1,0 +1,288 @@
+#include "save_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+#include <functional>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "game_fixture.h"
+
+namespace {
+
+// Computer players stepped as the window steps them, with the seats of the
+// ruined kept as the window keeps them.
+class CSeatedFrame : public CNullFrame {
+public:
+    const CGame* game = nullptr;
+    GameHistory history;
+    void RemovePawn(int pawn, int) override { history.fallenSeats.push_back(game->players[pawn].seat); }
+};
+
+struct SeededTable {
+    CSeatedFrame frame;
+    CSeededRandom random;
+    CGame game{frame, random};
+
+    explicit SeededTable(uint64_t seed) : random(seed) { frame.game = &game; }
+
+    void Seat(int players)
+    {
+        game.playerCount = players;
+        for (int i = 0; i < kPlayerSlots; ++i) {
+            game.players[i].computer = i < players;
+            game.setupPlayers[i] = game.players[i];
+        }
+        game.NewGame();
+    }
+    void Play(int steps)
+    {
+        for (int i = 0; i < steps && !game.gameOver; ++i)
+            game.Step();
+    }
+    std::string Load(const std::string& text) { return ReadSave(text, game, frame.history); }
+    std::string Save() const { return WriteSave(game, frame.history); }
+};
+
+bool SamePlayer(const Player& a, const Player& b)
+{
+    return std::strcmp(a.name, b.name) == 0 && a.square == b.square && a.money == b.money &&
+           a.color == b.color && a.seat == b.seat && a.jail == b.jail && a.computer == b.computer;
+}
+
+// Field by field, apart from the writer, so that a field it leaves out shows.
+void ExpectSameState(const CGame& a, const CGame& b)
+{
+    const int32_t fieldsA[] = {a.showSquare, a.moveSteps, a.doublesCount, a.parkingPot, a.gameOver,
+                               a.action, a.chestNext, a.chanceNext, a.rollState, a.die1, a.die2,
+                               a.current, a.playerCount, a.inputMode, a.answer,
+                               a.playerEliminated, a.tradeWanted, a.tradeOffered, a.tradePrice};
+    const int32_t fieldsB[] = {b.showSquare, b.moveSteps, b.doublesCount, b.parkingPot, b.gameOver,
+                               b.action, b.chestNext, b.chanceNext, b.rollState, b.die1, b.die2,
+                               b.current, b.playerCount, b.inputMode, b.answer,
+                               b.playerEliminated, b.tradeWanted, b.tradeOffered, b.tradePrice};
+    for (size_t k = 0; k < std::size(fieldsA); ++k)
+        EXPECT_EQ(fieldsA[k], fieldsB[k]) << "scalar field " << k;
+    EXPECT_STREQ(a.message, b.message);
+    EXPECT_EQ(0, std::memcmp(a.chestOrder, b.chestOrder, sizeof a.chestOrder));
+    EXPECT_EQ(0, std::memcmp(a.chanceOrder, b.chanceOrder, sizeof a.chanceOrder));
+    EXPECT_EQ(0, std::memcmp(a.jailCardHolder, b.jailCardHolder, sizeof a.jailCardHolder));
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        EXPECT_TRUE(SamePlayer(a.players[i], b.players[i])) << "player " << i;
+        EXPECT_TRUE(SamePlayer(a.setupPlayers[i], b.setupPlayers[i])) << "setup " << i;
+    }
+    EXPECT_EQ(0, std::memcmp(a.properties, b.properties, sizeof a.properties));
+}
+
+// Replaces one field's line and signs the text again, as an editor who knew
+// the checksum would.
+std::string WithLine(const std::string& text, const std::string& key, const std::string& line)
+{
+    size_t at = text.find("\n" + key + " ");
+    at = (at != std::string::npos ? at : text.find("\n" + key + "\n")) + 1;
+    const size_t end = text.find('\n', at);
+    std::string body = text.substr(0, at) + line + text.substr(end);
+    body.erase(body.rfind("checksum "));
+    return body + "checksum " + SaveChecksum(body) + "\n";
+}
+
+}  // namespace
+
+// Saved at any step of any game, a game reads back equal and then plays on
+// exactly as the original does from the same dice.
+TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
+{
+    std::mt19937 pick(2026);
+    int games = 0, ended = 0, resumedWithFallen = 0;
+    for (int players = kMinPlayers; players <= kMaxPlayers; ++players) {
+        for (uint64_t seed = 1; seed <= 50; ++seed, ++games) {
+            SCOPED_TRACE(std::to_string(players) + " players, seed " + std::to_string(seed));
+            SeededTable original(seed * 7919 + players);
+            original.Seat(players);
+            original.Play(std::uniform_int_distribution<int>(0, 600)(pick));
+            const std::string text = original.Save();
+
+            SeededTable copy(0);
+            ASSERT_EQ(copy.Load(text), "");
+            ExpectSameState(original.game, copy.game);
+            EXPECT_EQ(copy.frame.history.fallenSeats, original.frame.history.fallenSeats);
+            resumedWithFallen += !original.frame.history.fallenSeats.empty();
+
+            original.random = CSeededRandom(seed);
+            copy.random = CSeededRandom(seed);
+            original.Play(3000);
+            copy.Play(3000);
+            ExpectSameState(original.game, copy.game);
+            EXPECT_EQ(copy.frame.history.fallenSeats, original.frame.history.fallenSeats);
+            ended += original.game.gameOver;
+        }
+    }
+    EXPECT_GT(resumedWithFallen, games / 10) << "some saves come after a bankruptcy";
+    EXPECT_GT(ended, games / 2) << "most continued games run to their end";
+}
+
+// A game read back from the fixture's game, on a frame of its own.
+class ResumeTest : public GameTest {
+protected:
+    CFakeFrame resumedFrame;
+    CScriptedRandom resumedRandom;
+    CGame resumed{resumedFrame, resumedRandom};
+
+    void Resume()
+    {
+        GameHistory history;
+        ASSERT_EQ(ReadSave(WriteSave(game, {}), resumed, history), "");
+        resumed.Step();
+    }
+};
+
+// A human who refused the prison card is asked only the fine once resumed.
+TEST_F(ResumeTest, RefusedPrisonCardStaysRefused)
+{
+    Start({0, 0});
+    P(0).square = kPrisonSquare;
+    P(0).jail = 1;
+    game.jailCardHolder[0] = 0;
+    ClickDie();
+    ASSERT_TRUE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
+    Tick('n');
+    ASSERT_EQ(game.inputMode, kYesNo);
+
+    Resume();
+    const std::vector<std::string> shown = {"En Prison", "Voulez-vous sortir de prison pour 5000F ?"};
+    EXPECT_EQ(resumedFrame.messages, shown);
+}
+
+// A computer's pending priced offer is shown again with its price.
+TEST_F(ResumeTest, PendingPricedOfferKeepsItsPrice)
+{
+    Start({0, 1});
+    Own(1, {9, 10, 3, 4, 14, 16});
+    Own(0, {8, 2, 15});
+    frame.keys.push_back('q');
+    Tick();
+    frame.Press(45, 110);  // BOUL. SAINT-MICHEL, owned by the computer
+    Tick();
+    ASSERT_EQ(game.inputMode, kPricedOffer);
+
+    Resume();
+    EXPECT_EQ(resumed.inputMode, kPricedOffer);
+    EXPECT_EQ(resumedFrame.Entries("offer"), std::vector<std::string>{"1:0:9:2:12000"});
+}
+
+struct Refusal {
+    const char* what;
+    std::function<std::string(const std::string&)> damage;
+    const char* reason;  // a part of the refusal
+};
+
+class SaveRefusal : public ::testing::TestWithParam<Refusal> {};
+
+// Every way a file can be wrong is refused with its reason, never read.
+TEST_P(SaveRefusal, NamesTheReason)
+{
+    SeededTable table(5);
+    table.Seat(3);
+    table.Play(40);
+    const std::string text = table.Save();
+    SeededTable reader(0);
+    ASSERT_EQ(reader.Load(text), "") << "the undamaged file reads";
+    const std::string refusal = reader.Load(GetParam().damage(text));
+    EXPECT_NE(refusal.find(GetParam().reason), std::string::npos) << refusal;
+}
+
+const Refusal kRefusals[] = {
+    {"empty", [](const std::string&) { return std::string(); }, "fichier vide"},
+    {"cut mid-line", [](const std::string& t) { return t.substr(0, t.size() / 2); }, "tronqué"},
+    {"cut at a line's end",
+     [](const std::string& t) { return t.substr(0, t.rfind('\n', t.size() / 2) + 1); },
+     "la ligne de somme de contrôle manque"},
+    {"one bit flipped",
+     [](const std::string& t) {
+         std::string d = t;
+         d[d.find("player.1.money ") + 16] ^= 0x01;
+         return d;
+     },
+     "somme de contrôle fausse"},
+    {"flipped checksum digit",
+     [](const std::string& t) {
+         std::string d = t;
+         d[d.size() - 2] ^= 0x01;
+         return d;
+     },
+     "somme de contrôle fausse"},
+    {"another format", [](const std::string&) { return std::string("GIF89a\n"); },
+     "pas une sauvegarde"},
+    {"newer version",
+     [](const std::string& t) { return "bourgade3d-sauvegarde 2" + t.substr(t.find('\n')); },
+     "version « 2 » inconnue"},
+    {"owner past the table",
+     [](const std::string& t) { return WithLine(t, "property.5.owner", "property.5.owner 9"); },
+     "property.5.owner vaut 9"},
+    {"owner not playing",
+     [](const std::string& t) { return WithLine(t, "property.5.owner", "property.5.owner 4"); },
+     "property 5 owned by 4"},
+    {"houses on a mortgaged street",
+     [](const std::string& t) {
+         std::string d = t;
+         for (const char* line : {"property.0.owner 0", "property.1.owner 0", "property.0.houses 1",
+                                  "property.1.houses 1", "property.0.mortgaged 1"})
+             d = WithLine(d, std::string(line).substr(0, std::strchr(line, ' ') - line), line);
+         return d;
+     },
+     "property 0 mortgaged with buildings"},
+    {"money not a number",
+     [](const std::string& t) { return WithLine(t, "player.0.money", "player.0.money 12e3"); },
+     "n'est pas un nombre"},
+    {"money past 64 bits",
+     [](const std::string& t) {
+         return WithLine(t, "player.0.money", "player.0.money 99999999999999999999");
+     },
+     "n'est pas un nombre"},
+    {"square off the board",
+     [](const std::string& t) { return WithLine(t, "player.0.square", "player.0.square 40"); },
+     "player.0.square vaut 40"},
+    {"name too long",
+     [](const std::string& t) {
+         return WithLine(t, "player.0.name", "player.0.name Abcdefghijklmnopqrstu");
+     },
+     "trop long"},
+    {"broken escape",
+     [](const std::string& t) { return WithLine(t, "player.0.name", "player.0.name A%zz"); },
+     "illisible"},
+    {"raw control byte",
+     [](const std::string& t) { return WithLine(t, "player.0.name", "player.0.name A\tB"); },
+     "illisible"},
+    {"unknown answer", [](const std::string& t) { return WithLine(t, "answer", "answer q"); },
+     "réponse"},
+    {"key twice", [](const std::string& t) { return WithLine(t, "die1", "die2 3"); },
+     "figure deux fois"},
+    {"renamed key", [](const std::string& t) { return WithLine(t, "die1", "dice 3"); },
+     "la ligne die1 manque"},
+    {"extra key",
+     [](const std::string& t) { return WithLine(t, "fallenSeats", "fallenSeats\nbonus 1"); },
+     "clé « bonus » inconnue"},
+    {"fallen player still seated",
+     [](const std::string& t) { return WithLine(t, "fallenSeats", "fallenSeats 1"); },
+     "à la fois en faillite et en jeu"},
+    {"exchange without its property",
+     [](const std::string& t) { return WithLine(t, "inputMode", "inputMode 5"); },
+     "exchange pending"},
+    {"prison away from prison",
+     [](const std::string& t) {
+         return WithLine(WithLine(t, "player.0.jail", "player.0.jail 2"), "player.0.square",
+                         "player.0.square 11");
+     },
+     "in prison on square 11"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, SaveRefusal, ::testing::ValuesIn(kRefusals),
+                         [](const ::testing::TestParamInfo<Refusal>& info) {
+                             std::string name = info.param.what;
+                             for (char& c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
