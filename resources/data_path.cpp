@@ -14,6 +14,13 @@
 namespace {
 
 const char kDataFolder[] = "textures";
+const char kInstalledFolder[] = "/share/bourgade3d/textures";
+
+// The part of a path before its last slash ("" for "/bourgade3d").
+std::string Parent(const std::string& path)
+{
+    return path.substr(0, path.rfind('/'));
+}
 
 std::string ExecutableFolder()
 {
@@ -21,8 +28,7 @@ std::string ExecutableFolder()
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0)
         return std::string();
-    const std::string exe(buffer, static_cast<size_t>(n));
-    return exe.substr(0, exe.rfind('/'));
+    return Parent(std::string(buffer, static_cast<size_t>(n)));
 }
 
 bool Exists(const std::string& path)
@@ -43,13 +49,20 @@ std::string DataPath(const char* name)
         return path;
 
     const std::string rest = path.substr(slash);
-    std::vector<std::string> candidates = {kDataFolder + rest};
+    for (const std::string& folder : DataFolders())
+        if (Exists(folder + rest))
+            return folder + rest;
+    return kDataFolder + rest;
+}
+
+std::vector<std::string> DataFolders()
+{
+    std::vector<std::string> folders = {kDataFolder};
     const std::string exeFolder = ExecutableFolder();
-    if (!exeFolder.empty())
-        candidates.push_back(exeFolder + "/" + kDataFolder + rest);
-    candidates.push_back(BOURGADE_DATA_DIR + rest);
-    for (const std::string& candidate : candidates)
-        if (Exists(candidate))
-            return candidate;
-    return candidates.front();
+    if (!exeFolder.empty()) {
+        folders.push_back(exeFolder + "/" + kDataFolder);
+        folders.push_back(Parent(exeFolder) + kInstalledFolder);
+    }
+    folders.push_back(BOURGADE_DATA_DIR);
+    return folders;
 }

@@ -19,6 +19,10 @@ PACKAGES="$PACKAGES xvfb"
 # The end-to-end test drives the real window: clicks and keys (xdotool),
 # screenshots (xwd from x11-apps) and their pixels (ImageMagick)
 PACKAGES="$PACKAGES xdotool x11-apps imagemagick"
+# The installation test: the desktop entry's validator, the manual pages'
+# reader, and what CPack needs to build the Debian package and work out its
+# dependencies (dpkg-shlibdeps, file)
+PACKAGES="$PACKAGES desktop-file-utils man-db dpkg-dev file"
 # clang with libFuzzer and the sanitizer runtimes, for the fuzz targets
 PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 

@@ -69,3 +69,15 @@ TEST_F(DataPathTest, MissingFilesNameTheWorkingDirectoryCandidate)
 {
     EXPECT_EQ(DataPath("textures\\nowhere.tga"), "textures/nowhere.tga");
 }
+
+TEST(DataFolders, WorkingDirectoryThenBesideTheProgramThenItsPrefixThenTheBuildsPrefix)
+{
+    const std::filesystem::path exe = ExecutableFolder();
+    const std::vector<std::string> expected = {
+        "textures",
+        (exe / "textures").string(),
+        (exe.parent_path() / "share/bourgade3d/textures").string(),
+        BOURGADE_INSTALLED_DATA,
+    };
+    EXPECT_EQ(DataFolders(), expected);
+}

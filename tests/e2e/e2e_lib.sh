@@ -1,0 +1,110 @@
+# Shared by the end-to-end scripts (sourced): a private work folder, a
+# private X server, screenshots of the game's window and their pixels, and
+# waiting for console lines. The game's console goes to "$WORK/out"; the
+# game's process id is kept in GAME_PID and its window in WINDOW.
+WORK=$(mktemp -d)
+XVFB_PID=
+GAME_PID=
+WINDOW=
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- console of the game:"
+    cat "$WORK/out" 2>/dev/null
+    exit 1
+}
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_server() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+        [ -s "$WORK/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    DISPLAY=":$(cat "$WORK/display")"
+    export DISPLAY
+}
+
+# Starts the game $1 in the background, its console fed through a pipe
+# that stays open (file 4), and types the answers $2 (printf escapes).
+start_game() {
+    mkfifo "$WORK/in"
+    "$1" <"$WORK/in" >"$WORK/out" 2>&1 &
+    GAME_PID=$!
+    exec 4>"$WORK/in"
+    printf '%b' "$2" >&4
+}
+
+# Waits for the game's window to open and keeps its id in WINDOW.
+wait_for_window() {
+    WINDOW=$(timeout 30 xdotool search --sync --name 'Bourgade3D' | head -1)
+    [ -n "$WINDOW" ] || fail "the window did not open"
+}
+
+# The colour of one window pixel, as "r,g,b".
+pixel() {
+    convert "$WORK/shot.xwd" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+# True when some pixel of the rectangle WxH+X+Y is close to the colour.
+has_colour() {
+    share=$(convert "$WORK/shot.xwd" -crop "$1" +repage -fuzz 12% -transparent "$2" \
+        -alpha extract -negate -format '%[fx:mean]' info:)
+    [ "$share" != "0" ]
+}
+
+shot() {
+    xwd -id "$WINDOW" -silent >"$WORK/shot.xwd" || fail "no screenshot"
+}
+
+# Fails unless the screenshot shows the board lit in its pane, with the
+# white lines that part it from the panel and the lower strip.
+check_board_frame() {
+    case "$(pixel 500 300)$(pixel 499 300)" in
+        *255,255,255*) ;;
+        *) fail "no white line between the board and the panel" ;;
+    esac
+    case "$(pixel 250 500)$(pixel 250 499)" in
+        *255,255,255*) ;;
+        *) fail "no white line above the lower strip" ;;
+    esac
+    IFS=, read -r R G B <<EOF2
+$(pixel 250 250)
+EOF2
+    [ "$G" -gt 120 ] && [ "$G" -ge "$B" ] || fail "the board is not lit: $R,$G,$B at its centre"
+}
+
+click() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+}
+
+# Waits up to $2 seconds for a console line matching $1.
+wait_for_line() {
+    for _ in $(seq $(($2 * 5))); do
+        grep -q "$1" "$WORK/out" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Sends Escape to the window and waits up to 5 s for the game to end; the
+# game's exit status is left in STATUS.
+quit_with_escape() {
+    xdotool windowfocus "$WINDOW" 2>/dev/null
+    xdotool key Escape
+    for _ in $(seq 50); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$GAME_PID"
+    STATUS=$?
+    GAME_PID=
+}

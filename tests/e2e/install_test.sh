@@ -1,0 +1,81 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and uses what was installed
+# from another working directory, as a player would: the simulator, the
+# game's first frame under a private X server, the desktop entry, the
+# manual pages; then builds the Debian package and checks its contents and
+# control fields. Prints the package's size and its dependencies.
+# Usage: install_test.sh BUILD_DIR VERSION
+set -u
+BUILD=$(cd "$1" && pwd)
+VERSION=$2
+. "$(dirname "$0")/e2e_lib.sh"
+PREFIX=$WORK/prefix
+
+cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+for file in bin/bourgade3d bin/bourgade3d-sim \
+    share/bourgade3d/textures/Font.bmp share/bourgade3d/textures/c0.tga \
+    share/applications/bourgade3d.desktop \
+    share/icons/hicolor/64x64/apps/bourgade3d.png \
+    share/icons/hicolor/128x128/apps/bourgade3d.png \
+    share/icons/hicolor/256x256/apps/bourgade3d.png \
+    share/man/man6/bourgade3d.6.gz share/man/man6/bourgade3d-sim.6.gz; do
+    [ -f "$PREFIX/$file" ] || fail "not installed: $file"
+done
+
+# Nothing of the build or the source is in reach from here: the data can
+# only come through the prefix.
+mkdir "$WORK/elsewhere"
+cd "$WORK/elsewhere" || fail "no working directory"
+
+"$PREFIX/bin/bourgade3d-sim" --games 10 >sim.out 2>&1 || fail "the simulator failed: $(cat sim.out)"
+grep -q '^games=10 finished=.* violations=0 ' sim.out || fail "no summary: $(cat sim.out)"
+for program in bourgade3d bourgade3d-sim; do
+    [ "$("$PREFIX/bin/$program" --version)" = "$program $VERSION" ] || fail "$program --version"
+    "$PREFIX/bin/$program" --help | grep -q -- '--version' || fail "$program --help"
+done
+
+desktop-file-validate "$PREFIX/share/applications/bourgade3d.desktop" >desktop.out 2>&1 ||
+    fail "desktop entry: $(cat desktop.out)"
+grep -q '^Terminal=true$' "$PREFIX/share/applications/bourgade3d.desktop" || fail "Terminal=true"
+for page in bourgade3d bourgade3d-sim; do
+    MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/$page.6.gz" >man.out 2>man.err ||
+        fail "man -l $page failed"
+    [ ! -s man.err ] || fail "man -l $page warns: $(cat man.err)"
+    grep -q -- '--version' man.out || fail "the $page manual page has no options"
+done
+MANWIDTH=80 man -l "$PREFIX/share/man/man6/bourgade3d.6.gz" | grep -q 'Échap' ||
+    fail "the game's manual page has no keys"
+
+start_server
+start_game "$PREFIX/bin/bourgade3d" '2\nAnne n\nBob n\nn\n'
+wait_for_window
+sleep 3
+shot
+check_board_frame
+! grep -q 'introuvable' "$WORK/out" || fail "data files not found through the prefix"
+quit_with_escape
+[ "$STATUS" -eq 0 ] || fail "Escape should end the installed game with status 0, got $STATUS"
+
+cpack -G DEB -B "$WORK/deb" --config "$BUILD/CPackConfig.cmake" >cpack.out 2>&1 ||
+    fail "cpack failed: $(cat cpack.out)"
+DEB=$(ls "$WORK"/deb/bourgade3d_"$VERSION"_*.deb) || fail "no package"
+dpkg-deb -c "$DEB" >contents.out || fail "dpkg-deb -c"
+for file in ./usr/bin/bourgade3d ./usr/bin/bourgade3d-sim ./usr/share/bourgade3d/textures/Font.bmp \
+    ./usr/share/applications/bourgade3d.desktop ./usr/share/icons/hicolor/256x256/apps/bourgade3d.png \
+    ./usr/share/man/man6/bourgade3d.6.gz; do
+    grep -q " $file\$" contents.out || fail "the package lacks $file"
+done
+! grep -qv ' \./usr/' contents.out || fail "the package installs outside /usr"
+[ "$(dpkg-deb -f "$DEB" Package)" = bourgade3d ] || fail "Package"
+[ "$(dpkg-deb -f "$DEB" Version)" = "$VERSION" ] || fail "Version"
+[ "$(dpkg-deb -f "$DEB" Section)" = games ] || fail "Section"
+DEPENDS=$(dpkg-deb -f "$DEB" Depends)
+for library in libglut libglu1-mesa libgl1-mesa-dri libstdc++6; do
+    echo "$DEPENDS" | grep -q "$library" || fail "Depends lacks $library: $DEPENDS"
+done
+! echo "$DEPENDS" | grep -q -e '-dev' -e cairo -e gtest || fail "Depends holds build packages: $DEPENDS"
+
+echo "package: $(basename "$DEB"), $(stat -c %s "$DEB") bytes"
+echo "Depends: $DEPENDS"
+echo "1 passed, 0 failed"
