@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "angles.h"
 #include "geometry_expect.h"
@@ -21,12 +22,9 @@ void ExpectQuaternion(const CQuaternion& q, float x, float y, float z, float w)
     EXPECT_NEAR(q.w, w, kTolerance);
 }
 
-CMatrix Identity()
-{
-    CMatrix m;
-    m.Identity();
-    return m;
-}
+const CMatrix kIdentity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+// Every element different, so that a misplaced index shows.
+const CMatrix kCounting(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
 
 // A rotation by angle about a unit axis.
 CQuaternion AxisAngle(float ax, float ay, float az, float angle)
@@ -45,6 +43,12 @@ CMatrix RigidTransform()
     return m;
 }
 
+// A matrix followed in memory by floats that no operation may write.
+struct GuardedMatrix {
+    CMatrix m;
+    float after[4] = {0, 0, 0, 0};
+};
+
 }  // namespace
 
 TEST(Angles, SignFollowsTheSignBit)
@@ -55,100 +59,161 @@ TEST(Angles, SignFollowsTheSignBit)
     EXPECT_EQ(Sign(2.0f), 1);
 }
 
-TEST(Vector, NormalizeChangesTheVectorAndReturnsACopy)
+TEST(Vector, OperatorsWorkComponentwise)
 {
-    CVector v(3, 0, 4);
-    const CVector copy = v.Normalize();
-    EXPECT_FLOAT_EQ(v.x, 0.6f);
-    EXPECT_FLOAT_EQ(v.y, 0.0f);
-    EXPECT_FLOAT_EQ(v.z, 0.8f);
-    EXPECT_FLOAT_EQ(copy.x, 0.6f);
-    EXPECT_FLOAT_EQ(copy.z, 0.8f);
+    const CVector a(1, -2, 8), b(4, 0.5f, -2);
+    const struct {
+        const char* name;
+        std::function<CVector(CVector)> op;
+        CVector expected;
+    } cases[] = {
+        {"+=", [&](CVector v) { return v += b; }, {5, -1.5f, 6}},
+        {"-=", [&](CVector v) { return v -= b; }, {-3, -2.5f, 10}},
+        {"*= s", [](CVector v) { return v *= 2; }, {2, -4, 16}},
+        {"/= s", [](CVector v) { return v /= 2; }, {0.5f, -1, 4}},
+        {"*= v", [&](CVector v) { return v *= b; }, {4, -1, -16}},
+        {"/= v", [&](CVector v) { return v /= b; }, {0.25f, -4, -4}},
+        {"+", [&](CVector v) { return v + b; }, {5, -1.5f, 6}},
+        {"-", [&](CVector v) { return v - b; }, {-3, -2.5f, 10}},
+        {"* s", [](CVector v) { return v * -1; }, {-1, 2, -8}},
+        {"Cross", [&](CVector v) { return Cross(v, b); }, {0, 34, 8.5f}},
+        {"Cross reversed", [&](CVector v) { return Cross(b, v); }, {0, -34, -8.5f}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CVector v = c.op(a);
+        ExpectVector(v, c.expected.x, c.expected.y, c.expected.z, kTolerance);
+    }
 }
 
-TEST(Vector, NormalizeOfZeroStaysZero)
+TEST(Vector, LengthsAndAngles)
 {
-    CVector v(0, 0, 0);
-    v.Normalize();
-    EXPECT_EQ(v.x, 0.0f);
-    EXPECT_EQ(v.y, 0.0f);
-    EXPECT_EQ(v.z, 0.0f);
-}
-
-TEST(Vector, FreeFunctions)
-{
-    const CVector a(1, 0, 0), b(0, 1, 0);
-    const CVector c = Cross(a, b);
-    EXPECT_FLOAT_EQ(c.z, 1.0f);
-    EXPECT_FLOAT_EQ(Cross(b, a).z, -1.0f);
     EXPECT_FLOAT_EQ(Dot(CVector(1, 2, 3), CVector(4, -5, 6)), 12.0f);
-    EXPECT_FLOAT_EQ(Length(CVector(2, 3, 6)), 7.0f);
+    EXPECT_FLOAT_EQ(Length(CVector(2, -3, 6)), 7.0f);
     EXPECT_FLOAT_EQ(Distance(CVector(1, 1, 1), CVector(3, 4, 7)), 7.0f);
-    EXPECT_NEAR(AngleBetween(a, b), kPi / 2, kTolerance);
+    EXPECT_NEAR(AngleBetween(CVector(1, 0, 0), CVector(0, 2, 0)), kPi / 2, kTolerance);
+    EXPECT_NEAR(AngleBetween(CVector(1, 0, 0), CVector(-3, 0, 0)), kPi, kTolerance);
     // acos is steep near 1: parallel vectors come out within float noise.
     EXPECT_NEAR(AngleBetween(CVector(2, 2, 0), CVector(1, 1, 0)), 0.0f, 1e-3f);
     EXPECT_FALSE(std::isnan(AngleBetween(CVector(0.1f, 0.7f, 0.3f), CVector(0.1f, 0.7f, 0.3f))));
 }
 
-TEST(Matrix, ProductIsColumnMajor)
+TEST(Vector, NormalizeChangesTheVectorAndReturnsACopy)
 {
-    // A translation by (1, 2, 3) times a scale by 2: the scale acts first.
-    CMatrix t = Identity(), s = Identity();
-    t[12] = 1;
-    t[13] = 2;
-    t[14] = 3;
-    s[0] = s[5] = s[10] = 2;
-    t *= s;
-    CMatrix expected = Identity();
-    expected[0] = expected[5] = expected[10] = 2;
-    expected[12] = 1;
-    expected[13] = 2;
-    expected[14] = 3;
-    ExpectMatrix(t, expected, kTolerance);
+    CVector v(3, 0, 4);
+    const CVector copy = v.Normalize();
+    ExpectVector(v, 0.6f, 0, 0.8f, kTolerance);
+    ExpectVector(copy, 0.6f, 0, 0.8f, kTolerance);
+    // The zero vector has no direction and stays as it is.
+    CVector zero(0, 0, 0);
+    ExpectVector(zero.Normalize(), 0, 0, 0, 0);
 }
 
-TEST(Matrix, InvertRigidTwiceGivesTheTransformBack)
+TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
+{
+    CMatrix translateThenScale = kIdentity;
+    translateThenScale[12] = 1;
+    translateThenScale[13] = 2;
+    translateThenScale[14] = 3;
+    const CMatrix scale(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
+    const struct {
+        const char* name;
+        std::function<void(CMatrix&)> op;
+        CMatrix start;
+        CMatrix expected;
+    } cases[] = {
+        {"+=", [](CMatrix& m) { m += kIdentity; }, kCounting,
+         {2, 2, 3, 4, 5, 7, 7, 8, 9, 10, 12, 12, 13, 14, 15, 17}},
+        {"-=", [](CMatrix& m) { m -= kCounting; }, kIdentity,
+         {0, -2, -3, -4, -5, -5, -7, -8, -9, -10, -10, -12, -13, -14, -15, -15}},
+        {"*= s", [](CMatrix& m) { m *= 2.0f; }, kCounting,
+         {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32}},
+        {"/= s", [](CMatrix& m) { m /= 2.0f; }, kCounting,
+         {0.5f, 1, 1.5f, 2, 2.5f, 3, 3.5f, 4, 4.5f, 5, 5.5f, 6, 6.5f, 7, 7.5f, 8}},
+        // Column-major: the scale on the right acts first, so the
+        // translation stays as it was.
+        {"*= scale", [&](CMatrix& m) { m *= scale; }, translateThenScale,
+         {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1}},
+        {"*= counting", [](CMatrix& m) { m *= kCounting; }, kCounting,
+         {90, 100, 110, 120, 202, 228, 254, 280, 314, 356, 398, 440, 426, 484, 542, 600}},
+        {"Identity", [](CMatrix& m) { m.Identity(); }, kCounting, kIdentity},
+        {"Transpose", [](CMatrix& m) { m.Transpose(); }, kCounting,
+         {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16}},
+        {"Transpose3x3", [](CMatrix& m) { m.Transpose3x3(); }, kCounting,
+         {1, 5, 9, 4, 2, 6, 10, 8, 3, 7, 11, 12, 13, 14, 15, 16}},
+        {"SetAxes",
+         [](CMatrix& m) {
+             m.SetXAxis(CVector(-1, -2, -3));
+             m.SetYAxis(CVector(-4, -5, -6));
+             m.SetZAxis(CVector(-7, -8, -9));
+         },
+         kCounting, {-1, -4, -7, 4, -2, -5, -8, 8, -3, -6, -9, 12, 13, 14, 15, 16}},
+        // Not normalised, so that every term of the product shows.
+        {"FromQuaternion", [](CMatrix& m) { m.FromQuaternion(CQuaternion(1, 2, 3, 4)); },
+         kCounting, {-25, -20, 22, 0, 28, -19, 4, 0, -10, 20, -9, 0, 0, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GuardedMatrix g{c.start};
+        c.op(g.m);
+        ExpectMatrix(g.m, c.expected, kTolerance);
+        for (float f : g.after)
+            EXPECT_EQ(f, 0.0f);
+    }
+    ExpectVector(kCounting.GetXAxis(), 1, 5, 9, 0);
+    ExpectVector(kCounting.GetYAxis(), 2, 6, 10, 0);
+    ExpectVector(kCounting.GetZAxis(), 3, 7, 11, 0);
+}
+
+TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 {
     const CMatrix m = RigidTransform();
     CMatrix inverse = m;
+    inverse[3] = inverse[7] = inverse[11] = 5;  // ignored, and reset
+    inverse[15] = 9;
     inverse.InvertRigid();
     CMatrix product = m;
     product *= inverse;
-    ExpectMatrix(product, Identity(), kTolerance);
+    ExpectMatrix(product, kIdentity, kTolerance);
     inverse.InvertRigid();
     ExpectMatrix(inverse, m, kTolerance);
 }
 
-TEST(Quaternion, FromMatrixOfIdentityAndHalfTurn)
-{
-    CQuaternion q;
-    q.FromMatrix(Identity());
-    ExpectQuaternion(q, 0, 0, 0, 1);
-
-    CMatrix halfTurnY = Identity();
-    halfTurnY[0] = halfTurnY[10] = -1;
-    q.FromMatrix(halfTurnY);
-    ExpectQuaternion(q, 0, 1, 0, 0);
-}
-
+// A diagonal matrix makes the candidates w², x², y², z² easy to set, and
+// gives a quaternion with only the picked component non-zero.
 TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
 {
-    // A half turn about the axis (1, 1, 0)/√2, whose candidates x² and y²
-    // are both exactly 0.5.
-    CMatrix m = Identity();
-    m[0] = m[5] = 0;
-    m[1] = m[4] = 1;
-    m[10] = -1;
-    CQuaternion q;
-    q.FromMatrix(m);
-    // Y picked: y is the square root itself and x is derived from it.
-    EXPECT_EQ(q.y, std::sqrt(0.5f));
-    EXPECT_EQ(q.x, 2 * (0.25f / std::sqrt(0.5f)));
-    EXPECT_EQ(q.w, 0.0f);
+    const float half = std::sqrt(0.5f), most = std::sqrt(0.75f);
+    const struct {
+        float m0, m5, m10;
+        CQuaternion expected;
+    } cases[] = {
+        {1, 1, 1, {0, 0, 0, 1}},          // only w
+        {1, 0, 0, {half, 0, 0, 0}},       // w = x
+        {0, 1, 0, {0, half, 0, 0}},       // w = y
+        {0, 0, 1, {0, 0, half, 0}},       // w = z
+        {-2, 1, 1, {0, 0, most, 0}},      // y = z above w
+        {1, 1, -2, {0, most, 0, 0}},      // x = y above w
+        {1, -2, 1, {0, 0, most, 0}},      // x = z above y and w
+        {-2, -1, -1, {0, 0, most, 0}},    // y = z above x
+        {-1, -1, 1, {0, 0, 1, 0}},        // only z
+        {1, -1, -1, {1, 0, 0, 0}},        // only x
+    };
+    for (const auto& c : cases) {
+        CMatrix m = kIdentity;
+        m[0] = c.m0;
+        m[5] = c.m5;
+        m[10] = c.m10;
+        CQuaternion q;
+        q.FromMatrix(m);
+        SCOPED_TRACE(testing::Message() << c.m0 << " " << c.m5 << " " << c.m10);
+        ExpectQuaternion(q, c.expected.x, c.expected.y, c.expected.z, c.expected.w);
+    }
 }
 
 TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
 {
+    // The largest component is w, x, z, y and w in turn; two have w < 0.
     const CQuaternion rotations[] = {
         AxisAngle(0, 1, 0, 0.5f),  AxisAngle(1, 0, 0, 3.0f),  AxisAngle(0, 0, 1, -2.5f),
         AxisAngle(0.6f, 0.8f, 0, 4.0f), AxisAngle(0, 0.6f, -0.8f, 5.9f),
@@ -174,11 +239,13 @@ TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
     // Quarter turns about Z and X: qZ·qX = (1 + k)(1 + i) / 2 = (1 + i + j + k) / 2.
     CQuaternion q;
     q.FromEuler(kPi / 2, 0, kPi / 2);
-    EXPECT_NEAR(q.x * q.x + q.y * q.y + q.z * q.z + q.w * q.w, 1.0f, kTolerance);
     ExpectQuaternion(q, 0.5f, 0.5f, 0.5f, 0.5f);
+    // All three: qZ(a)·qY(b)·qX(c) multiplied out by hand.
+    q.FromEuler(kPi / 2, kPi / 2, kPi / 2);
+    ExpectQuaternion(q, 0, std::sqrt(0.5f), 0, std::sqrt(0.5f));
 }
 
-TEST(Quaternion, SlerpEndsAndShorterArc)
+TEST(Quaternion, SlerpEndsMiddleAndShorterArc)
 {
     const CQuaternion from = AxisAngle(0, 1, 0, 0.2f);
     const CQuaternion to = AxisAngle(1, 0, 0, 1.5f);
@@ -197,9 +264,13 @@ TEST(Quaternion, SlerpEndsAndShorterArc)
     const float angle = 2 * std::acos(from.x * q.x + from.y * q.y + from.z * q.z + from.w * q.w);
     const float whole = 2 * std::acos(from.x * to.x + from.y * to.y + from.z * to.z + from.w * to.w);
     EXPECT_NEAR(angle, whole / 2, 1e-4f);
+
+    // Half a turn apart (c = 0) still gives a finite middle.
+    q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 1, 0, 0), 0.5f);
+    ExpectQuaternion(q, 0, std::sqrt(0.5f), 0, std::sqrt(0.5f));
 }
 
-TEST(Quaternion, SlerpOfEqualOrientationsIsLinearAndExact)
+TEST(Quaternion, SlerpOfNearlyEqualOrientationsIsLinear)
 {
     const CQuaternion q0 = AxisAngle(0, 0.6f, 0.8f, 0.9f);
     for (float t : {0.0f, 0.3f, 0.77f, 1.0f}) {
@@ -207,12 +278,8 @@ TEST(Quaternion, SlerpOfEqualOrientationsIsLinearAndExact)
         q.Slerp(q0, q0, t);
         ExpectQuaternion(q, q0.x, q0.y, q0.z, q0.w);
     }
-}
-
-TEST(Quaternion, SlerpBetweenHalfTurnApartOrientationsStaysFinite)
-{
-    const CQuaternion from(0, 0, 0, 1), to(0, 1, 0, 0);  // c = 0
+    // Unnormalised ends show the linear weights themselves.
     CQuaternion q;
-    q.Slerp(from, to, 0.5f);
-    ExpectQuaternion(q, 0, std::sqrt(0.5f), 0, std::sqrt(0.5f));
+    q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 0, 0, 3), 0.25f);
+    ExpectQuaternion(q, 0, 0, 0, 1.5f);
 }
