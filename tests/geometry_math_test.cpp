@@ -43,11 +43,15 @@ CMatrix RigidTransform()
     return m;
 }
 
-// A matrix followed in memory by floats that no operation may write.
+// A matrix followed in memory by floats that no operation may read or
+// write: a loop running past the 16 elements changes or reads them.
 struct GuardedMatrix {
     CMatrix m;
-    float after[4] = {0, 0, 0, 0};
+    float after[4] = {7, 7, 7, 7};
 };
+
+const GuardedMatrix kGuardedIdentity{kIdentity};
+const GuardedMatrix kGuardedCounting{kCounting};
 
 }  // namespace
 
@@ -122,9 +126,9 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
         CMatrix start;
         CMatrix expected;
     } cases[] = {
-        {"+=", [](CMatrix& m) { m += kIdentity; }, kCounting,
+        {"+=", [](CMatrix& m) { m += kGuardedIdentity.m; }, kCounting,
          {2, 2, 3, 4, 5, 7, 7, 8, 9, 10, 12, 12, 13, 14, 15, 17}},
-        {"-=", [](CMatrix& m) { m -= kCounting; }, kIdentity,
+        {"-=", [](CMatrix& m) { m -= kGuardedCounting.m; }, kIdentity,
          {0, -2, -3, -4, -5, -5, -7, -8, -9, -10, -10, -12, -13, -14, -15, -15}},
         {"*= s", [](CMatrix& m) { m *= 2.0f; }, kCounting,
          {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32}},
@@ -158,7 +162,7 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
         c.op(g.m);
         ExpectMatrix(g.m, c.expected, kTolerance);
         for (float f : g.after)
-            EXPECT_EQ(f, 0.0f);
+            EXPECT_EQ(f, 7.0f);
     }
     ExpectVector(kCounting.GetXAxis(), 1, 5, 9, 0);
     ExpectVector(kCounting.GetYAxis(), 2, 6, 10, 0);
@@ -214,9 +218,11 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
 TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
 {
     // The largest component is w, x, z, y and w in turn; two have w < 0.
+    // Axes off every plane give every element of the matrix a part.
     const CQuaternion rotations[] = {
-        AxisAngle(0, 1, 0, 0.5f),  AxisAngle(1, 0, 0, 3.0f),  AxisAngle(0, 0, 1, -2.5f),
-        AxisAngle(0.6f, 0.8f, 0, 4.0f), AxisAngle(0, 0.6f, -0.8f, 5.9f),
+        AxisAngle(0.48f, 0.6f, 0.64f, 0.5f),  AxisAngle(0.8f, 0.48f, 0.36f, 3.0f),
+        AxisAngle(0.48f, 0.36f, 0.8f, -2.5f), AxisAngle(0.36f, 0.8f, 0.48f, 4.0f),
+        AxisAngle(0.6f, -0.48f, 0.64f, 5.9f),
     };
     for (const CQuaternion& r : rotations) {
         CMatrix m;
@@ -255,15 +261,22 @@ TEST(Quaternion, SlerpEndsMiddleAndShorterArc)
     q.Slerp(from, to, 1);
     ExpectQuaternion(q, to.x, to.y, to.z, to.w);
 
-    CQuaternion negated = to;
-    negated *= -1.0f;
-    q.Slerp(from, negated, 1);
-    ExpectQuaternion(q, to.x, to.y, to.z, to.w);  // -(-to): the shorter arc
-
     q.Slerp(from, to, 0.5f);
     const float angle = 2 * std::acos(from.x * q.x + from.y * q.y + from.z * q.z + from.w * q.w);
     const float whole = 2 * std::acos(from.x * to.x + from.y * to.y + from.z * to.z + from.w * to.w);
     EXPECT_NEAR(angle, whole / 2, 1e-4f);
+
+    // -to is the same orientation: the shorter arc passes the same points.
+    CQuaternion negated = to;
+    negated *= -1.0f;
+    for (float t : {0.5f, 1.0f}) {
+        CQuaternion viaNegated, direct;
+        viaNegated.Slerp(from, negated, t);
+        direct.Slerp(from, to, t);
+        ExpectQuaternion(viaNegated, direct.x, direct.y, direct.z, direct.w);
+    }
+    negated *= -2.0f;
+    ExpectQuaternion(negated, 2 * to.x, 2 * to.y, 2 * to.z, 2 * to.w);
 
     // Half a turn apart (c = 0) still gives a finite middle.
     q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 1, 0, 0), 0.5f);
