@@ -1,16 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
+#include "board_changes.h"
+#include "fake_frame.h"
+#include "game.h"
+#include "game_log.h"
 #include "message_layout.h"
 #include "orbit_drag.h"
 #include "pawn_walk.h"
 #include "prompt_zones.h"
+#include "standings.h"
 #include "timed_loop.h"
 
 namespace {
 
-// A clock that only moves when slept on.
+using LegList = std::vector<std::pair<int, int>>;
+
+LegList Legs(int from, int to)
+{
+    LegList legs;
+    for (const WalkLeg& leg : WalkLegs(from, to))
+        legs.push_back({leg.from, leg.to});
+    return legs;
+}
+
+// A clock that moves only when slept on, or when a test moves it.
 class CFakeClock : public CClock {
 public:
     uint32_t now = 1000;
@@ -18,102 +34,119 @@ public:
     void Sleep(uint32_t milliseconds) override { now += milliseconds; }
 };
 
-std::vector<std::pair<int, int>> Legs(int from, int to)
-{
-    std::vector<std::pair<int, int>> legs;
-    for (const WalkLeg& leg : WalkLegs(from, to))
-        legs.push_back({leg.from, leg.to});
-    return legs;
-}
+// A game of `players` in their starting state, for the end-of-game and log
+// helpers that read it.
+class AppGame : public ::testing::Test {
+protected:
+    void Start(int players)
+    {
+        game.playerCount = players;
+        std::snprintf(game.players[1].name, kNameSize, "Bob");
+        for (int i = 0; i < kPlayerSlots; ++i)
+            game.setupPlayers[i] = game.players[i];
+        game.NewGame();
+    }
 
-using LegList = std::vector<std::pair<int, int>>;
+    CFakeFrame frame;
+    CScriptedRandom random;
+    CGame game{frame, random};
+};
 
 }  // namespace
 
-TEST(PawnWalk, ForwardAlongTheTrackTurningAtCorners)
+TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 {
-    EXPECT_EQ(Legs(37, 38), (LegList{{37, 38}}));
-    EXPECT_EQ(Legs(39, 0), (LegList{{39, 0}}));
-    EXPECT_EQ(Legs(5, 15), (LegList{{5, 10}, {10, 15}}));
-    EXPECT_EQ(Legs(30, 10), (LegList{{30, 0}, {0, 10}}));
-    EXPECT_EQ(Legs(7, 24), (LegList{{7, 10}, {10, 20}, {20, 24}}));
-    // To DEPART from the far side, the pawn follows the track.
-    EXPECT_EQ(Legs(22, 0), (LegList{{22, 30}, {30, 0}}));
-    EXPECT_EQ(Legs(36, 0), (LegList{{36, 0}}));
+    const struct {
+        int from, to;
+        LegList legs;
+    } cases[] = {
+        {37, 38, {{37, 38}}},
+        {39, 0, {{39, 0}}},
+        {5, 15, {{5, 10}, {10, 15}}},
+        {30, 10, {{30, 0}, {0, 10}}},
+        {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
+        {22, 0, {{22, 30}, {30, 0}}},  // to DEPART from the far side: along the track
+        {36, 0, {{36, 0}}},
+        {4, 0, {{4, 10}, {10, 20}, {20, 30}, {30, 0}}},  // four behind is too far back
+        {22, 19, {{22, 20}, {20, 19}}},
+        {36, 33, {{36, 33}}},
+        {2, 0, {{2, 0}}},
+        {1, 38, {{1, 0}, {0, 38}}},
+        {12, 12, {{12, 12}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Legs(c.from, c.to), c.legs) << c.from << " to " << c.to;
 }
 
-TEST(PawnWalk, StepsBackToASquareJustBehind)
+TEST(PromptZones, TheWordsAndTheirEdges)
 {
-    EXPECT_EQ(Legs(22, 19), (LegList{{22, 20}, {20, 19}}));
-    EXPECT_EQ(Legs(36, 33), (LegList{{36, 33}}));
-    EXPECT_EQ(Legs(2, 0), (LegList{{2, 0}}));
-    EXPECT_EQ(Legs(2, 1), (LegList{{2, 1}}));
-    EXPECT_EQ(Legs(1, 38), (LegList{{1, 0}, {0, 38}}));
-    EXPECT_EQ(Legs(12, 12), (LegList{{12, 12}}));
-}
-
-TEST(PromptZones, WordsRowAndBetween)
-{
-    EXPECT_EQ(PromptClickAt(180, 315), PromptClick::kYes);
-    EXPECT_EQ(PromptClickAt(174, 310), PromptClick::kYes);
-    EXPECT_EQ(PromptClickAt(268, 320), PromptClick::kNo);
-    EXPECT_EQ(PromptClickAt(220, 315), PromptClick::kBetween);
-    EXPECT_EQ(PromptClickAt(180, 330), PromptClick::kElsewhere);
-    EXPECT_EQ(PromptClickAt(180, 309), PromptClick::kElsewhere);
+    const struct {
+        int x, y;
+        PromptClick click;
+    } cases[] = {
+        {174, 310, PromptClick::kYes},      {203, 320, PromptClick::kYes},
+        {173, 315, PromptClick::kBetween},  {204, 315, PromptClick::kBetween},
+        {242, 315, PromptClick::kBetween},  {243, 310, PromptClick::kNo},
+        {268, 320, PromptClick::kNo},       {269, 315, PromptClick::kBetween},
+        {180, 309, PromptClick::kElsewhere}, {180, 321, PromptClick::kElsewhere},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PromptClickAt(c.x, c.y), c.click) << c.x << "," << c.y;
 }
 
 TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
 {
-    float last = 30.0f;
-    OrbitAngles a = DragOrbit({0.0f, 30.0f}, -10, 4, last);
-    EXPECT_FLOAT_EQ(a.azimuth, -5.0f);
-    EXPECT_FLOAT_EQ(a.elevation, 32.0f);
-    EXPECT_FLOAT_EQ(last, 32.0f);
-
-    last = 89.0f;
-    a = DragOrbit({10.0f, 89.0f}, 2, 4, last);
-    EXPECT_FLOAT_EQ(a.elevation, 89.0f) << "cannot go over the top";
-    EXPECT_FLOAT_EQ(a.azimuth, 11.0f) << "the turn of the same event stays";
-
-    last = 0.0f;
-    a = DragOrbit({179.0f, 90.0f}, 4, 2, last);
-    EXPECT_FLOAT_EQ(a.azimuth, -179.0f);
-    EXPECT_FLOAT_EQ(a.elevation, 0.0f) << "falls back on the last accepted elevation";
-}
-
-TEST(MessageLayout, ShortLinesKeepTheirPlace)
-{
-    const auto lines = LayOutMessage("0123456789");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].x, 194);
-    EXPECT_EQ(lines[0].y, 200);
-    EXPECT_EQ(LayOutMessage(std::string(45, 'a'))[0].x, 0);
-    EXPECT_EQ(LayOutMessage("")[0].x, 250);
-}
-
-TEST(MessageLayout, LongLinesBreakAtSpacesInsideTheView)
-{
-    const std::string question =
-        "Voulez vous hypothequer pour acheter AV. DES CHAMPS-ELYSEES pour 35000F ?";
-    const auto lines = LayOutMessage(question);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].text + " " + lines[1].text, question);
-    EXPECT_GT(lines[0].y, lines[1].y) << "the first line is above";
-    EXPECT_EQ(lines[1].y, 200) << "the last line stays clear of OUI NON";
-    for (const MessageLine& line : lines) {
-        EXPECT_GE(line.x, 0);
-        EXPECT_LE(line.x + CountCharacters(line.text) * 14, 640);
-        EXPECT_LE(line.y + 16, 440) << "below the view's top";
+    const struct {
+        OrbitAngles start;
+        int dx, dy;
+        float last;
+        OrbitAngles expected;
+    } cases[] = {
+        {{0, 30}, -10, 4, 30, {-5, 32}},
+        {{179, 88}, 2, 4, 88, {180, 90}},  // the edges themselves are kept
+        {{-179, 2}, -2, -4, 2, {-180, 0}},
+        {{179, 89}, 4, 4, 89, {-179, 89}},  // over the top: the turn stays
+        {{-179, 1}, -4, -4, 1, {179, 1}},   // below the board
+        {{10, 80}, 0, 640, 45, {10, 40}},   // a full turn over: wrapped back
+        {{10, 30}, 0, 4, 50, {10, 32}},
+    };
+    for (const auto& c : cases) {
+        float last = c.last;
+        const OrbitAngles a = DragOrbit(c.start, c.dx, c.dy, last);
+        EXPECT_FLOAT_EQ(a.azimuth, c.expected.azimuth) << c.start.azimuth;
+        EXPECT_FLOAT_EQ(a.elevation, c.expected.elevation) << c.start.elevation;
+        EXPECT_FLOAT_EQ(last, c.expected.elevation);
     }
-    // A word longer than a line is cut, never lost.
-    const auto cut = LayOutMessage(std::string(100, 'x'));
-    ASSERT_EQ(cut.size(), 3u);
-    EXPECT_EQ(cut[2].text.size(), 10u);
-    // Accented letters count as one character each and are not split.
+}
+
+TEST(MessageLayout, LinesAreCentredAndStackUpwards)
+{
+    const struct {
+        std::string text;
+        std::vector<std::string> lines;
+        int firstX;
+    } cases[] = {
+        {"", {""}, 250},
+        {"0123456789", {"0123456789"}, 194},
+        {std::string(45, 'a'), {std::string(45, 'a')}, 0},
+        {std::string(44, 'a') + " b", {std::string(44, 'a'), "b"}, 5},
+        {std::string(46, 'x'), {std::string(45, 'x'), "x"}, 0},  // a long word is cut, not lost
+        {std::string(100, 'x'), {std::string(45, 'x'), std::string(45, 'x'), std::string(10, 'x')}, 0},
+        // Accented letters count as one character each and are not split.
+        {std::string(44, 'a') + "éé", {std::string(44, 'a') + "é", "é"}, 0},
+        {"a  b", {"a  b"}, 227},
+    };
+    for (const auto& c : cases) {
+        const std::vector<MessageLine> laid = LayOutMessage(c.text);
+        ASSERT_EQ(laid.size(), c.lines.size()) << c.text;
+        EXPECT_EQ(laid[0].x, c.firstX) << c.text;
+        for (size_t i = 0; i < laid.size(); ++i) {
+            EXPECT_EQ(laid[i].text, c.lines[i]);
+            // The last line stays clear of OUI NON; the others go up.
+            EXPECT_EQ(laid[i].y, 200 + 20 * int(laid.size() - 1 - i));
+        }
+    }
     EXPECT_EQ(CountCharacters("Hypothèque"), 10);
-    const auto accented = LayOutMessage(std::string(44, 'a') + "éé");
-    ASSERT_EQ(accented.size(), 2u);
-    EXPECT_EQ(accented[1].text, "é");
 }
 
 TEST(TimedLoop, FractionsFollowTheClockAndEndAtOne)
@@ -121,108 +154,99 @@ TEST(TimedLoop, FractionsFollowTheClockAndEndAtOne)
     CFakeClock clock;
     std::vector<float> fractions;
     int frames = 0;
-    RunTimed(clock, 0.05f, [&](float f) { fractions.push_back(f); }, [&] { ++frames; });
-    ASSERT_GE(fractions.size(), 2u);
-    EXPECT_FLOAT_EQ(fractions.front(), 0.0f);
-    EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
-    EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
+    const auto apply = [&](float f) { fractions.push_back(f); };
+    RunTimed(clock, 0.05f, apply, [&] { ++frames; });
+    EXPECT_EQ(fractions, (std::vector<float>{0, 0.32f, 0.64f, 0.96f, 1}));
     EXPECT_EQ(frames, 4) << "16 ms a frame over 50 ms";
     EXPECT_EQ(clock.now, 1050u) << "the movement keeps its duration";
 
+    // A frame that takes its whole share is not followed by a sleep.
+    fractions.clear();
+    RunTimed(clock, 0.032f, apply, [&] { clock.now += kFrameMilliseconds; });
+    EXPECT_EQ(fractions, (std::vector<float>{0, 0.5f, 1}));
+    EXPECT_EQ(clock.now, 1082u);
+
     fractions.clear();
     frames = 0;
-    RunTimed(clock, 0.0f, [&](float f) { fractions.push_back(f); }, [&] { ++frames; });
+    RunTimed(clock, 0.0f, apply, [&] { ++frames; });
     EXPECT_EQ(frames, 0) << "a zero duration draws nothing";
     EXPECT_EQ(fractions, std::vector<float>{1.0f});
 }
-
-#include <cstdio>
-
-#include "fake_frame.h"
-#include "game.h"
-#include "game_log.h"
-#include "standings.h"
 
 TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
 {
     char buffer[512] = {};
     std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
     CGameLog log(out);
-    for (int tick = 0; tick < 3; ++tick) {
-        log.Message("Hypothequer");
-        log.Message("Choisissez la propriete");
-    }
-    log.Message("Vous avez des doubles!");
+    for (int tick = 0; tick < 3; ++tick)
+        for (const char* text : {"A", "B", "C", "D"})
+            log.Message(text);
+    log.Message("E");  // A leaves the four remembered
+    log.Message("A");
+    log.Message("E");
     log.Event();
-    log.Message("Vous avez des doubles!");
+    log.Message("E");
     log.Message("");
     std::fclose(out);
-    EXPECT_STREQ(buffer,
-                 "Hypothequer\nChoisissez la propriete\nVous avez des doubles!\n"
-                 "Vous avez des doubles!\n");
+    EXPECT_STREQ(buffer, "A\nB\nC\nD\nE\nA\nE\n");
 }
 
-TEST(Standings, RankedByMoneyAndEstateThenTheFallen)
+TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 {
-    CFakeFrame frame;
-    CScriptedRandom random;
-    CGame game(frame, random);
-    game.playerCount = 4;
-    for (int i = 0; i < kPlayerSlots; ++i)
-        game.setupPlayers[i] = game.players[i];
-    game.NewGame();
+    Start(5);
     game.players[0].money = 10000;
     game.properties[21].owner = 0;  // RUE DE LA PAIX, 40000, with a hotel
     game.properties[21].houses = 5;
     game.properties[24].owner = 0;  // a station, mortgaged: 20000 - 10000
     game.properties[24].mortgaged = 1;
-    game.players[1].money = 100000;
+    game.players[1].money = 160000;  // level with seat 0: the seat order stays
     game.players[2].money = 5000;
+    game.players[3].money = 1000;
 
     EXPECT_EQ(EstateValue(game, 0), 40000 + 5 * 20000 + 10000);
-    game.EliminatePlayer(3);  // seat 3 falls first
+    EXPECT_EQ(EstateValue(game, 2), 0);
+    game.EliminatePlayer(4);  // seat 4 falls first
     game.EliminatePlayer(2);  // then seat 2
-    const auto standings = RankPlayers(game, {3, 2});
-    ASSERT_EQ(standings.size(), 4u);
-    EXPECT_EQ(standings[0].name, "Player 1");
-    EXPECT_EQ(standings[1].name, "Player 2");
-    EXPECT_EQ(standings[2].name, "Player 3");
-    EXPECT_TRUE(standings[2].bankrupt);
-    EXPECT_EQ(standings[3].name, "Player 4");
+    const auto standings = RankPlayers(game, {4, 2});
+    std::vector<std::string> names;
+    for (const Standing& s : standings)
+        names.push_back(s.name + (s.bankrupt ? "!" : ""));
+    EXPECT_EQ(names, (std::vector<std::string>{"Player 1", "Bob", "Player 4", "Player 3!", "Player 5!"}));
 
     const auto lines = StandingLines(standings);
     EXPECT_EQ(lines[0], "1. Player 1              10000 F + 150000 F");
-    EXPECT_EQ(lines[3], "4. Player 4            en faillite");
+    EXPECT_EQ(lines[4], "5. Player 5            en faillite");
     for (const std::string& line : lines)
         EXPECT_LE(line.size(), 45u);
     EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
               "1. Riche               4600000000 F +      0 F");
 }
 
-#include "board_changes.h"
-
-TEST(BoardChanges, PurchasesExchangesMortgagesAndBuildingsAreTold)
+TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 {
-    CFakeFrame frame;
-    CScriptedRandom random;
-    CGame game(frame, random);
-    game.playerCount = 3;
-    std::snprintf(game.players[1].name, kNameSize, "Bob");
-    for (int i = 0; i < kPlayerSlots; ++i)
-        game.setupPlayers[i] = game.players[i];
-    game.NewGame();
+    Start(3);
     game.properties[0].owner = 1;
+    game.properties[2].owner = 2;
+    game.properties[2].houses = 5;
+    game.properties[3].houses = 2;
     game.properties[24].owner = 1;
     game.properties[24].mortgaged = 1;
     const BoardSnapshot before = TakeSnapshot(game);
 
     game.properties[1].owner = 1;  // bought
+    game.properties[2].owner = -1;
+    game.properties[2].houses = 0;
+    game.properties[3].houses = 5;
+    game.properties[4].houses = 3;
+    game.properties[5].mortgaged = 1;
     game.properties[24].mortgaged = 0;
     game.properties[0].houses = 1;
     game.EliminatePlayer(0);  // Bob moves to index 0: no change of owner
     EXPECT_EQ(DescribeChanges(before, TakeSnapshot(game), game),
-              (std::vector<std::string>{"BOUL. DE BELLEVILLE : 1 maison",
-                                        "RUE LECOURBE appartient maintenant a Bob",
-                                        "GARE MONTPARNASSE n'est plus hypothequee"}));
+              (std::vector<std::string>{
+                  "BOUL. DE BELLEVILLE : 1 maison", "RUE LECOURBE appartient maintenant a Bob",
+                  "RUE DE VAUGIRARD revient a la banque", "RUE DE VAUGIRARD : plus aucune maison",
+                  "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 3 maisons",
+                  "BOUL. DE LA VILLETTE est hypothequee", "GARE MONTPARNASSE n'est plus hypothequee"}));
     EXPECT_TRUE(DescribeChanges(before, before, game).empty());
 }

@@ -275,8 +275,9 @@ TEST(Quaternion, SlerpEndsMiddleAndShorterArc)
         direct.Slerp(from, to, t);
         ExpectQuaternion(viaNegated, direct.x, direct.y, direct.z, direct.w);
     }
-    negated *= -2.0f;
-    ExpectQuaternion(negated, 2 * to.x, 2 * to.y, 2 * to.z, 2 * to.w);
+    CQuaternion scaled(1, 2, 3, 4);
+    scaled *= -2.0f;
+    ExpectQuaternion(scaled, -2, -4, -6, -8);
 
     // Half a turn apart (c = 0) still gives a finite middle.
     q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 1, 0, 0), 0.5f);
