@@ -1,15 +1,17 @@
-// The data folder as the game's loaders will read it: every Targa file and
-// the font bitmap, decoded here with only what those loaders accept.
+// The data folder as the game reads it: every picture and the font bitmap
+// through the game's own loaders, and what the pictures must show.
 #include "deed_text.h"
+#include "dib_image.h"
 #include "tables.h"
+#include "texture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,79 +25,41 @@ std::vector<uint8_t> ReadAll(const std::string& path)
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes)
-{
-    uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | b[at + i];
-    return value;
-}
-
-bool IsTextureSize(uint32_t n)
-{
-    return n >= 2 && n <= 512 && (n & (n - 1)) == 0;
-}
-
 // A decoded picture with rows counted from the top, as the player sees it.
 struct Picture {
-    uint32_t width = 0, height = 0;
-    std::vector<uint8_t> rgb;
-    const uint8_t* At(uint32_t x, uint32_t yFromTop) const { return &rgb[3 * (yFromTop * width + x)]; }
+    uint32_t width = 0, height = 0, bytes = 3;
+    std::vector<uint8_t> bottomUp;  // as the loaders leave it: R, G, B(, A)
+    const uint8_t* At(uint32_t x, uint32_t yFromTop) const
+    {
+        return &bottomUp[bytes * ((height - 1 - yFromTop) * width + x)];
+    }
 };
 
-// Uncompressed true-colour Targa, no ID, no colour map, 24 or 32 bits,
-// bottom row first.
+// Loads name.tga with the game's loader, keeping its pixels.
 ::testing::AssertionResult ReadTarga(const std::string& name, Picture& picture)
 {
-    const std::vector<uint8_t> b = ReadAll(kFolder + "/" + name + ".tga");
-    if (b.size() < 18)
-        return ::testing::AssertionFailure() << name << ": missing or short";
-    const uint32_t w = Le(b, 12, 2), h = Le(b, 14, 2), bytes = b[16] / 8;
-    if (b[0] != 0 || b[1] != 0 || b[2] != 2)
-        return ::testing::AssertionFailure() << name << ": not uncompressed true colour";
-    if (!IsTextureSize(w) || !IsTextureSize(h))
-        return ::testing::AssertionFailure() << name << ": size " << w << " x " << h;
-    if (b[16] != 24 && b[16] != 32)
-        return ::testing::AssertionFailure() << name << ": " << int(b[16]) << " bits";
-    if ((b[17] & 0x20) != 0)
-        return ::testing::AssertionFailure() << name << ": top row first";
-    if (b.size() != 18 + w * h * bytes)
-        return ::testing::AssertionFailure() << name << ": " << b.size() << " bytes";
-    picture.width = w;
-    picture.height = h;
-    picture.rgb.resize(3 * w * h);
-    for (uint32_t y = 0; y < h; ++y)
-        for (uint32_t x = 0; x < w; ++x) {
-            const uint8_t* p = &b[18 + bytes * ((h - 1 - y) * w + x)];
-            uint8_t* q = &picture.rgb[3 * (y * w + x)];
-            q[0] = p[2], q[1] = p[1], q[2] = p[0];
-        }
+    CTexture texture;
+    if (texture.Load((kFolder + "/" + name + ".tga").c_str()) != 1)
+        return ::testing::AssertionFailure() << name << ": error " << texture.m_nError;
+    if (texture.m_nBpp < 24)
+        return ::testing::AssertionFailure() << name << ": " << texture.m_nBpp << " bits";
+    picture.width = texture.m_nWidth;
+    picture.height = texture.m_nHeight;
+    picture.bytes = texture.m_nBpp / 8;
+    picture.bottomUp.assign(texture.m_pData, texture.m_pData + picture.bytes * texture.m_nPixels);
     return ::testing::AssertionSuccess();
 }
 
-// A 24-bit uncompressed bottom-up Windows bitmap whose rows need no
-// particular unpack alignment.
+// The font through the game's bitmap reader, in 16 x 16 whole cells.
 ::testing::AssertionResult ReadFontBitmap(Picture& picture)
 {
-    const std::vector<uint8_t> b = ReadAll(kFolder + "/Font.bmp");
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
-        return ::testing::AssertionFailure() << "Font.bmp: missing or not a bitmap";
-    const uint32_t offset = Le(b, 10, 4), w = Le(b, 18, 4), h = Le(b, 22, 4);
-    if (Le(b, 14, 4) != 40 || Le(b, 26, 2) != 1 || Le(b, 28, 2) != 24 || Le(b, 30, 4) != 0)
-        return ::testing::AssertionFailure() << "Font.bmp: not a plain 24-bit bitmap";
-    if (!IsTextureSize(w) || !IsTextureSize(h) || w % 16 || h % 16 || (3 * w) % 4)
-        return ::testing::AssertionFailure() << "Font.bmp: size " << w << " x " << h;
-    if (Le(b, 2, 4) != b.size() || b.size() != offset + 3 * w * h)
-        return ::testing::AssertionFailure() << "Font.bmp: " << b.size() << " bytes";
-    picture.width = w;
-    picture.height = h;
-    picture.rgb.resize(3 * w * h);
-    for (uint32_t y = 0; y < h; ++y)
-        for (uint32_t x = 0; x < w; ++x) {
-            const uint8_t* p = &b[offset + 3 * ((h - 1 - y) * w + x)];
-            uint8_t* q = &picture.rgb[3 * (y * w + x)];
-            q[0] = p[2], q[1] = p[1], q[2] = p[0];
-        }
+    const std::unique_ptr<ImageRGB, void (*)(ImageRGB*)> image(
+        LoadDIBImage((kFolder + "/Font.bmp").c_str()), ReleaseImage);
+    if (!image || image->width % 16 || image->height % 16)
+        return ::testing::AssertionFailure() << "Font.bmp: unreadable or not 16 x 16 cells";
+    picture.width = uint32_t(image->width);
+    picture.height = uint32_t(image->height);
+    picture.bottomUp.assign(image->data, image->data + 3 * picture.width * picture.height);
     return ::testing::AssertionSuccess();
 }
 
