@@ -12,7 +12,6 @@
 #include "pawn_walk.h"
 #include "prompt_zones.h"
 #include "standings.h"
-#include "timed_loop.h"
 
 namespace {
 
@@ -25,14 +24,6 @@ LegList Legs(int from, int to)
         legs.push_back({leg.from, leg.to});
     return legs;
 }
-
-// A clock that moves only when slept on, or when a test moves it.
-class CFakeClock : public CClock {
-public:
-    uint32_t now = 1000;
-    uint32_t Milliseconds() override { return now; }
-    void Sleep(uint32_t milliseconds) override { now += milliseconds; }
-};
 
 // A game of `players` in their starting state, for the end-of-game and log
 // helpers that read it.
@@ -147,30 +138,6 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
         }
     }
     EXPECT_EQ(CountCharacters("Hypothèque"), 10);
-}
-
-TEST(TimedLoop, FractionsFollowTheClockAndEndAtOne)
-{
-    CFakeClock clock;
-    std::vector<float> fractions;
-    int frames = 0;
-    const auto apply = [&](float f) { fractions.push_back(f); };
-    RunTimed(clock, 0.05f, apply, [&] { ++frames; });
-    EXPECT_EQ(fractions, (std::vector<float>{0, 0.32f, 0.64f, 0.96f, 1}));
-    EXPECT_EQ(frames, 4) << "16 ms a frame over 50 ms";
-    EXPECT_EQ(clock.now, 1050u) << "the movement keeps its duration";
-
-    // A frame that takes its whole share is not followed by a sleep.
-    fractions.clear();
-    RunTimed(clock, 0.032f, apply, [&] { clock.now += kFrameMilliseconds; });
-    EXPECT_EQ(fractions, (std::vector<float>{0, 0.5f, 1}));
-    EXPECT_EQ(clock.now, 1082u);
-
-    fractions.clear();
-    frames = 0;
-    RunTimed(clock, 0.0f, apply, [&] { ++frames; });
-    EXPECT_EQ(frames, 0) << "a zero duration draws nothing";
-    EXPECT_EQ(fractions, std::vector<float>{1.0f});
 }
 
 TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
