@@ -3,13 +3,16 @@
 #include <GL/freeglut.h>
 
 #include <cmath>
+#include <iterator>
 #include <random>
+#include <vector>
 
 #include "angles.h"
 #include "display.h"
 #include "globals.h"
 #include "overlays.h"
 #include "pawn_walk.h"
+#include "save_game.h"
 #include "timed_loop.h"
 
 const CVector OverviewPosition(0, 27, 0);
@@ -209,4 +212,32 @@ char CBourgade3D::TakeKey()
     const char key = m_cLastKey;
     m_cLastKey = 0;
     return key;
+}
+
+void CBourgade3D::BetweenTurns()
+{
+    SaveGame();
+}
+
+// Pawns leave the table with their players, so pawn i is the pawn of the
+// seat of player i, in that seat's colour and place inside the squares.
+void CBourgade3D::PlaceResumedGame()
+{
+    const std::vector<CPawn> bySeat(std::begin(pawns), std::end(pawns));
+    for (int i = 0; i < kPawnCount; ++i) {
+        if (i >= g_Game.playerCount) {
+            pawns[i].m_bBuilt = false;
+            continue;
+        }
+        const Player& player = g_Game.players[i];
+        pawns[i] = bySeat[player.seat];
+        if (!pawns[i].m_bBuilt)
+            pawns[i].Build();
+        pawns[i].m_nSquare = player.square;
+        pawns[i].m_vPosition = board.RestingPoint(player.square, pawns[i].m_vOffset);
+    }
+    for (int p = 0; p < kPropertyCount; ++p)
+        board.SetBuildings(propertySquare[p], g_Game.properties[p].houses);
+    dice.m_nDie1 = g_Game.die1;
+    dice.m_nDie2 = g_Game.die2;
 }

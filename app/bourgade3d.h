@@ -43,6 +43,11 @@ public:
     MouseEvent LastMouse() const override;
     MouseEvent OnBoardFromAbove(const MouseEvent& mouse) const override;
     char TakeKey() override;
+    void BetweenTurns() override;
+
+    // Puts the pawns, buildings and dice where a resumed game left them,
+    // once the scene is built.
+    void PlaceResumedGame();
 
     // Walks pawn g_nMovingPawn from one square to another, leg by leg.
     void MovePawn(int from, int to, float seconds);

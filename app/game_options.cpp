@@ -6,7 +6,9 @@ const CommandLineProgram kGameProgram = {
     "à plusieurs sur la même machine.",
     "Au démarrage, la console demande le nombre de joueurs (2 à 6), le nom de\n"
     "chacun, s'il est joué par l'ordinateur, puis le plein écran ou la fenêtre.\n"
-    "Le journal de la partie s'écrit sur la console.\n"
+    "Le journal de la partie s'écrit sur la console. La partie s'enregistre au\n"
+    "début de chaque tour dans $XDG_STATE_HOME/bourgade3d/partie.sav\n"
+    "(~/.local/state/bourgade3d/partie.sav par défaut) ; --resume la reprend.\n"
     "\n"
     "Touches : Échap quitte ; t ou h lance les dés ; d vue de dessus, o options,\n"
     "i regarder une propriété (et survoler la case suivante), q échange,\n"
@@ -15,7 +17,15 @@ const CommandLineProgram kGameProgram = {
     "déplacer la vue.",
 };
 
-std::vector<CommandLineOption> GameOptionTable(GameOptions&)
+std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
 {
-    return {};
+    return {
+        {"--resume", "--reprendre", OptionValue::kOptional, "FICHIER",
+         "reprend la partie enregistrée (ou celle de FICHIER)",
+         [&options](const char* file) {
+             options.resume = true;
+             options.resumeFile = file != nullptr ? file : "";
+             return file == nullptr || file[0] != '\0';
+         }},
+    };
 }

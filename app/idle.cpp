@@ -6,6 +6,7 @@
 #include "input.h"
 #include "overlays.h"
 #include "prompt_zones.h"
+#include "save_game.h"
 #include "standings.h"
 
 namespace {
@@ -62,7 +63,10 @@ void OnIdle()
         return;
     const bool wasOver = g_Game.gameOver;
     const BoardSnapshot before = TakeSnapshot(g_Game);
-    g_Game.Step();
+    {
+        const CStepInProgress stepping;
+        g_Game.Step();
+    }
     for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
         g_Log.Message(line);
     if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)

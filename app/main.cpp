@@ -2,12 +2,17 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
+#include "autosave.h"
 #include "console_setup.h"
 #include "display.h"
 #include "game_options.h"
 #include "globals.h"
 #include "input.h"
+#include "resume.h"
+#include "save_file.h"
+#include "save_game.h"
 #include "screen_mode.h"
 
 int main(int argc, char** argv)
@@ -18,13 +23,31 @@ int main(int argc, char** argv)
                           status))
         return status;
 
+    const std::string savePath = options.resumeFile.empty()
+                                     ? DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))
+                                     : options.resumeFile;
+    bool resumed = false;
+    if (options.resume) {
+        GameHistory history;
+        const ResumeOutcome outcome = ResumeGame(savePath, g_Game, history, std::cout, std::cerr);
+        if (outcome == ResumeOutcome::kRefused)
+            return EXIT_FAILURE;
+        resumed = outcome == ResumeOutcome::kResumed;
+        g_FallenSeats = history.fallenSeats;
+    } else {
+        std::cout << SaveNotice(savePath);
+    }
+    SetSavePath(savePath);
+
     bool fullScreen = false;
-    if (!ReadPlayers(std::cin, std::cout, g_Game) || !ReadFullScreen(std::cin, std::cout, fullScreen)) {
+    if ((!resumed && !ReadPlayers(std::cin, std::cout, g_Game)) ||
+        !ReadFullScreen(std::cin, std::cout, fullScreen)) {
         std::cerr << kEndOfInputMessage;
         return EXIT_FAILURE;
     }
     std::cout << std::endl;
-    g_Game.NewGame();
+    if (!resumed)
+        g_Game.NewGame();
 
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
@@ -42,7 +65,12 @@ int main(int argc, char** argv)
     FlyCamera(OverviewPosition, OverviewOrientation, 1.0f);
     g_Camera.UpdateUp();
     g_App.BuildList();
-    g_Game.ResetProperties();
+    if (resumed) {
+        g_App.PlaceResumedGame();
+    } else {
+        g_Game.ResetProperties();
+        SaveGame();
+    }
     glutMainLoop();
     return EXIT_SUCCESS;
 }

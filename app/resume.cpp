@@ -1,0 +1,67 @@
+#include "resume.h"
+
+#include <ostream>
+
+#include "atomic_file.h"
+#include "frame.h"
+#include "game.h"
+#include "save_file.h"
+
+namespace {
+
+// Far above any save, which is a few kilobytes.
+constexpr size_t kLargestSave = 1 << 20;
+
+// A game read from a save apart from the one that will play, so that a save
+// refused or ended leaves that one as the dialogue expects it.
+struct SpareGame {
+    CNullFrame frame;
+    CSeededRandom random{0};
+    CGame game{frame, random};
+    GameHistory history;
+    std::string text;
+    bool missing = false;
+
+    // "" when the save was read whole.
+    std::string Load(const std::string& path)
+    {
+        std::string reason;
+        if (!ReadWholeFile(path, kLargestSave, text, reason, missing))
+            return reason;
+        return ReadSave(text, game, history);
+    }
+};
+
+}  // namespace
+
+ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& history,
+                         std::ostream& out, std::ostream& err)
+{
+    SpareGame spare;
+    const std::string refusal = spare.Load(path);
+    if (!refusal.empty()) {
+        err << "Impossible de reprendre la partie de " << path << " : " << refusal << ".\n";
+        return ResumeOutcome::kRefused;
+    }
+    if (spare.game.gameOver) {
+        out << "La partie enregistrée dans " << path
+            << " est terminée : elle ne reprend pas, une nouvelle partie commence.\n";
+        return ResumeOutcome::kEnded;
+    }
+    ReadSave(spare.text, game, history);
+    out << "Partie reprise depuis " << path << " : au tour de " << game.players[game.current].name
+        << ".\n";
+    return ResumeOutcome::kResumed;
+}
+
+std::string SaveNotice(const std::string& path)
+{
+    SpareGame spare;
+    const std::string refusal = spare.Load(path);
+    if (spare.missing || (refusal.empty() && spare.game.gameOver))
+        return "";
+    if (refusal.empty())
+        return "Une partie est enregistrée : « bourgade3d --resume » la reprend.\n";
+    return "La sauvegarde " + path + " est refusée : " + refusal +
+           ".\nUne nouvelle partie la remplacera.\n";
+}

@@ -1,0 +1,22 @@
+// Taking a game up again from its save, and telling the player at start
+// that one is waiting.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class CGame;
+struct GameHistory;
+
+enum class ResumeOutcome { kResumed, kEnded, kRefused };
+
+// Reads the save at `path` into the game. Tells `out` whose turn the game
+// resumes at, or that an ended game does not resume; a refusal goes to
+// `err`, naming the file and the reason.
+ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& history,
+                         std::ostream& out, std::ostream& err);
+
+// What the dialogue says first about the save at `path`: how to resume a
+// game in progress, or that a damaged save will be replaced; "" when there
+// is nothing to say.
+std::string SaveNotice(const std::string& path);
