@@ -3,6 +3,9 @@
 # waiting for console lines. The game's console goes to "$WORK/out"; the
 # game's process id is kept in GAME_PID and its window in WINDOW.
 WORK=$(mktemp -d)
+# The game's saves stay in the work folder, away from the user's own.
+XDG_STATE_HOME="$WORK/state"
+export XDG_STATE_HOME
 XVFB_PID=
 GAME_PID=
 WINDOW=
@@ -33,14 +36,19 @@ start_server() {
     export DISPLAY
 }
 
-# Starts the game $1 in the background, its console fed through a pipe
-# that stays open (file 4), and types the answers $2 (printf escapes).
+# Starts the game $1 in the background with the options after $2, its
+# console fed through a pipe that stays open (file 4), and types the answers
+# $2 (printf escapes).
 start_game() {
+    game=$1
+    answers=$2
+    shift 2
+    rm -f "$WORK/in"
     mkfifo "$WORK/in"
-    "$1" <"$WORK/in" >"$WORK/out" 2>&1 &
+    "$game" "$@" <"$WORK/in" >"$WORK/out" 2>&1 &
     GAME_PID=$!
     exec 4>"$WORK/in"
-    printf '%b' "$2" >&4
+    printf '%b' "$answers" >&4
 }
 
 # Waits for the game's window to open and keeps its id in WINDOW.
