@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game.h"
+#include "player_name.h"
 
 const char kEndOfInputMessage[] =
     "\nPlus rien a lire sur la console : la partie ne peut pas commencer.\n";
@@ -41,20 +42,6 @@ bool ReadPlayerCount(std::istream& in, std::ostream& out, int32_t& count)
     return true;
 }
 
-// Copies a word into a name field, cut to 19 bytes without splitting a
-// UTF-8 character.
-void StoreName(const std::string& word, char (&name)[kNameSize])
-{
-    size_t length = word.size();
-    if (length > kNameSize - 1) {
-        length = kNameSize - 1;
-        while (length > 0 && (static_cast<unsigned char>(word[length]) & 0xC0) == 0x80)
-            --length;
-    }
-    std::memcpy(name, word.data(), length);
-    name[length] = '\0';
-}
-
 // Skips characters until one of o, O, n, N.
 bool ReadComputerFlag(std::istream& in, int32_t& computer)
 {
@@ -81,7 +68,7 @@ bool ReadPlayers(std::istream& in, std::ostream& out, CGame& game)
         std::string word;
         if (!(in >> word))
             return false;
-        StoreName(word, player.name);
+        StorePlayerName(word, i, player.name);
         out << "Joueur gere par l'ordinateur (o/n) : " << std::flush;
         if (!ReadComputerFlag(in, player.computer))
             return false;

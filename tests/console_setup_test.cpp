@@ -72,6 +72,15 @@ TEST(ConsoleSetup, LongNamesAreCutToNineteenBytesOnACharacter)
     EXPECT_STREQ(d.game.players[1].name, "Abcdefghijklmnopqr");
 }
 
+TEST(ConsoleSetup, NamesReachTheRecordsCleaned)
+{
+    Dialogue d;
+    ASSERT_TRUE(d.Players(std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21)));
+    EXPECT_STREQ(d.game.players[0].name, "Joueur 1");
+    EXPECT_STREQ(d.game.players[1].name, "Bob");
+    EXPECT_STREQ(d.game.setupPlayers[1].name, "Bob");
+}
+
 TEST(ConsoleSetup, EndOfInputAtAnyQuestionFails)
 {
     for (const char* input : {"", "abc", "3\n", "3\nAnne", "3\nAnne xyz"}) {

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "player_name.h"
+
+using namespace std::string_literals;
+
+TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
+{
+    struct Case {
+        std::string typed;
+        int index;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"Anne", 0, "Anne"},
+        {"\0Anne"s, 0, "Joueur 1"},              // a NUL first leaves nothing
+        {"", 3, "Joueur 4"},
+        {"Jean\0\x1b[2J"s, 0, "Jean"},           // nothing after a NUL counts
+        {"\x1b[31mRouge\x1b[0m", 0, "Rouge"},    // colour sequences
+        {"\x1b[2J\x1b[H", 1, "Joueur 2"},        // clear screen: nothing left
+        {"\x1b]0;titre\aBob", 0, "Bob"},         // window title, ended by BEL
+        {"\x1b]2;x\x1b\\L\xc3\xa9" "a", 0, "L\xc3\xa9" "a"},  // ... or by ESC backslash
+        {"\x1b" "cReset", 0, "Reset"},           // full terminal reset
+        {"\x1b(BAl", 0, "Al"},                   // character set choice
+        {"L\xc3\xa9" "a\x1b", 0, "L\xc3\xa9" "a"},  // a lone ESC at the end
+        {"a\ab\bc\x7f", 0, "abc"},               // bell, backspace, delete
+        {"\x9b" "31mX", 0, "31mX"},              // 8-bit control sequence opener
+        {"\xc2\x9b" "2J", 0, "2J"},              // the same, written in UTF-8
+        {"Zo\xc3\xa9", 0, "Zo\xc3\xa9"},         // UTF-8 accents stay
+        {"\xe9t\xe9", 0, "\xe9t\xe9"},           // Latin-1 accents stay
+        {"\x1b[1mAbcdefghijklmnopqrstuvw", 0, "Abcdefghijklmnopqrs"},  // cut after cleaning
+    };
+    for (const Case& c : cases) {
+        char name[kNameSize];
+        std::memset(name, 'x', sizeof name);
+        StorePlayerName(c.typed, c.index, name);
+        EXPECT_STREQ(name, c.stored) << "typed: " << testing::PrintToString(c.typed);
+    }
+}
