@@ -29,7 +29,10 @@ namespace {
 
 const char kFormatName[] = "bourgade3d-sauvegarde";
 const char kChecksumKey[] = "checksum";
-constexpr int64_t kAny = std::numeric_limits<int64_t>::max();
+// Far above what any game reaches, and far below where the rules' sums of
+// money would overflow.
+constexpr int64_t kMostMoney = 1000000000000000;
+constexpr int64_t kLargestPot = 1000000000;
 // The answer that none was given yet, which a line cannot end with.
 constexpr char kNoAnswer = ' ';
 const char kNoAnswerText[] = "-";
@@ -58,7 +61,7 @@ void VisitPlayer(const char* record, int index, Record& player, Visitor& v)
 {
     v.Text(Key(record, index, "name"), player.name, sizeof player.name);
     v.Number(Key(record, index, "square"), player.square, 0, kSquareCount - 1);
-    v.Number(Key(record, index, "money"), player.money, -kAny, kAny);
+    v.Number(Key(record, index, "money"), player.money, 0, kMostMoney);
     v.Number(Key(record, index, "color"), player.color, 0, kPlayerSlots - 1);
     // Every slot's seat picks a set-up record when the game ends.
     v.Number(Key(record, index, "seat"), player.seat, 0, kPlayerSlots - 1);
@@ -79,7 +82,7 @@ void VisitState(Game& game, History& history, Visitor& v)
     v.Number("showSquare", game.showSquare, 0, 1);
     v.Number("moveSteps", game.moveSteps, 0, 12);
     v.Number("doublesCount", game.doublesCount, 0, 2);
-    v.Number("parkingPot", game.parkingPot, 0, kAny);
+    v.Number("parkingPot", game.parkingPot, 0, kLargestPot);
     v.Number("action", game.action, kNoAction, kActionCount - 1);
     v.Number("rollState", game.rollState, 0, 2);
     v.Number("die1", game.die1, 1, 6);
@@ -89,7 +92,7 @@ void VisitState(Game& game, History& history, Visitor& v)
     v.Number("playerEliminated", game.playerEliminated, 0, 1);
     v.Number("tradeWanted", game.tradeWanted, -1, kPropertyCount - 1);
     v.Number("tradeOffered", game.tradeOffered, -1, kPropertyCount - 1);
-    v.Number("tradePrice", game.tradePrice, -kAny, kAny);
+    v.Number("tradePrice", game.tradePrice, -kMostMoney, kMostMoney);
     v.Number("cardRefused", SaveAccess::CardRefused(game), 0, 1);
     v.Number("offerArmed", SaveAccess::OfferArmed(game), 0, 1);
     v.Text("message", game.message, sizeof game.message);
