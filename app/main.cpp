@@ -15,6 +15,34 @@
 #include "save_game.h"
 #include "screen_mode.h"
 
+namespace {
+
+// Takes up the saved game when asked, or tells of a waiting one, and sets
+// where the game saves from now on. False when the save asked for is
+// refused.
+bool OpenSave(const GameOptions& options, bool& resumed)
+{
+    const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    const std::string savePath = options.resumeFile.empty() ? usualSave : options.resumeFile;
+    resumed = false;
+    if (options.resume) {
+        GameHistory history;
+        const ResumeOutcome outcome = ResumeGame(savePath, g_Game, history, std::cout, std::cerr);
+        if (outcome == ResumeOutcome::kRefused)
+            return false;
+        resumed = outcome == ResumeOutcome::kResumed;
+        g_FallenSeats = history.fallenSeats;
+    } else {
+        std::cout << SaveNotice(savePath);
+    }
+    // A resumed game goes on in its own file; a new one takes the usual
+    // place, even when an ended game was asked for from another file.
+    SetSavePath(resumed ? savePath : usualSave);
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     GameOptions options;
@@ -23,21 +51,9 @@ int main(int argc, char** argv)
                           status))
         return status;
 
-    const std::string savePath = options.resumeFile.empty()
-                                     ? DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))
-                                     : options.resumeFile;
     bool resumed = false;
-    if (options.resume) {
-        GameHistory history;
-        const ResumeOutcome outcome = ResumeGame(savePath, g_Game, history, std::cout, std::cerr);
-        if (outcome == ResumeOutcome::kRefused)
-            return EXIT_FAILURE;
-        resumed = outcome == ResumeOutcome::kResumed;
-        g_FallenSeats = history.fallenSeats;
-    } else {
-        std::cout << SaveNotice(savePath);
-    }
-    SetSavePath(savePath);
+    if (!OpenSave(options, resumed))
+        return EXIT_FAILURE;
 
     bool fullScreen = false;
     if ((!resumed && !ReadPlayers(std::cin, std::cout, g_Game)) ||

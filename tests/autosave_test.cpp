@@ -12,6 +12,7 @@
 #include "autosave.h"
 #include "frame.h"
 #include "game.h"
+#include "game_options.h"
 #include "image_files.h"
 #include "resume.h"
 #include "save_file.h"
@@ -191,5 +192,33 @@ TEST(Resume, EverySaveIsResumedOrExplained)
         if (c.outcome == ResumeOutcome::kResumed) {
             EXPECT_EQ(WriteSave(fresh.game, history), good);
         }
+    }
+}
+
+TEST(ResumeOption, TakesAnOptionalFileUnderBothNames)
+{
+    struct Case {
+        std::vector<const char*> args;
+        bool accepted;
+        bool resume;
+        const char* file;
+    };
+    const Case cases[] = {
+        {{"bourgade3d"}, true, false, ""},
+        {{"bourgade3d", "--resume"}, true, true, ""},
+        {{"bourgade3d", "--reprendre", "vieille.sav"}, true, true, "vieille.sav"},
+        {{"bourgade3d", "--resume=a b.sav"}, true, true, "a b.sav"},
+        {{"bourgade3d", "--resume="}, false, true, ""},
+    };
+    for (const Case& c : cases) {
+        GameOptions options;
+        std::ostringstream out, err;
+        int status = 0;
+        EXPECT_EQ(ParseCommandLine(static_cast<int>(c.args.size()), c.args.data(), kGameProgram,
+                                   GameOptionTable(options), out, err, status),
+                  c.accepted)
+            << c.args.back();
+        EXPECT_EQ(options.resume, c.resume) << c.args.back();
+        EXPECT_EQ(options.resumeFile, c.file) << c.args.back();
     }
 }
