@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "angles.h"
+#include "game.h"
 #include "hotel.h"
 #include "house.h"
 #include "material.h"
@@ -83,6 +84,8 @@ void CBoard::Build()
         }
     }
     BuildCentre();
+    m_Table.Build();
+    m_Labels.Build();
 }
 
 void CBoard::LoadTextures(CSquare& square)
@@ -113,6 +116,7 @@ uint32_t CBoard::SharedTexture(int number, int square, uint32_t CSquare::*field,
 void CBoard::BuildCentre()
 {
     const float step = 1.0f / kCentreCells;
+    LoadSmoothOrReport(m_nCentreTex, "textures\\centre.tga", "textures\\centre.tga");
     glNewList(m_nList, GL_COMPILE);
     SetMaterial(kCentreColour[0], kCentreColour[1], kCentreColour[2], kCentreColour[3],
                 GL_FRONT_AND_BACK);
@@ -143,10 +147,21 @@ void CBoard::Draw()
         glRotatef(s.m_fAngle, 0, 1, 0);
         glTranslatef(s.m_Place.x, 0, s.m_Place.y);
         s.Draw();
+        m_Labels.Draw(s.m_nIndex, Mortgaged(s.m_nIndex), s.m_nBuildings);
         glPopMatrix();
     }
-    glDisable(GL_TEXTURE_2D);
+    // The centre's picture is tinted by its material, as the plain centre was.
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, m_nCentreTex);
     glCallList(m_nList);
+    glDisable(GL_TEXTURE_2D);
+    m_Table.Draw();
+}
+
+bool CBoard::Mortgaged(int square) const
+{
+    const int p = squareToProperty[square];
+    return m_pGame && p >= 0 && m_pGame->properties[p].mortgaged;
 }
 
 CVector CBoard::RestingPoint(int square, const CVector& offset) const

@@ -6,12 +6,15 @@
 #include <cstdint>
 
 #include "square.h"
+#include "street_labels.h"
+#include "table.h"
 #include "tables.h"
 #include "vector.h"
 
 class CBoard {
 public:
     uint32_t m_nList = 0;  // the raised centre
+    uint32_t m_nCentreTex = 0;
     CSquare m_Squares[kSquareCount];
 
     virtual ~CBoard() = default;
@@ -24,7 +27,8 @@ public:
     void SetBuildings(int square, int count);
 
     // Builds the shared square lists, the house and hotel models, the 40
-    // squares with their textures, and the centre.
+    // squares with their textures, the centre, the table under the board and
+    // the street labels.
     void Build();
     void Draw();
 
@@ -37,7 +41,10 @@ private:
     uint32_t SharedTexture(int number, int square, uint32_t CSquare::*field,
                            const char* prefix);
     void BuildCentre();
+    bool Mortgaged(int square) const;
 
     const CGame* m_pGame = nullptr;
     const CPawn* m_pPawns = nullptr;
+    CTable m_Table;
+    CStreetLabels m_Labels;
 };

@@ -10,3 +10,7 @@ int LoadSceneTexture(uint32_t& name, const char* path);
 
 // As LoadSceneTexture, printing "Fichier <shown> introuvable" on failure.
 void LoadOrReport(uint32_t& name, const char* path, const char* shown);
+
+// As LoadOrReport, with mipmaps and smooth filtering: for pictures seen
+// much smaller than they are drawn (text, the table towards the horizon).
+void LoadSmoothOrReport(uint32_t& name, const char* path, const char* shown);

@@ -86,7 +86,8 @@ TEST_F(SceneTest, EachSideShowsItsColourBandsAtTheirPlaces)
 TEST_F(SceneTest, AnOwnersMarkerTakesItsPawnsColourAndAMortgageDimsTheSquare)
 {
     const CVector marker = s.SquarePoint(1, 1, 0.4f, 3.25f);
-    const WindowPixel picture = s.OnBoard(s.SquarePoint(1, 1, 0, 1.2f));
+    // Outside the street's name plate and its stamp.
+    const WindowPixel picture = s.OnBoard(s.SquarePoint(1, 1, 0, 0.6f));
     s.DrawFrame();
     const Colour bare = ReadColour(s.OnBoard(marker));
     const Colour clear = ReadColour(picture);

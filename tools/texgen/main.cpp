@@ -22,6 +22,7 @@ int main(int argc, char** argv)
             return 1;
     const std::string folder = argv[1];
     const bool written = WriteBoardPictures(folder) && WriteDeedCards(folder) &&
-                         WriteIcons(folder) && WriteFontSheet(folder);
+                         WriteIcons(folder) && WriteFontSheet(folder) &&
+                         WriteTablePictures(folder) && WriteStreetLabels(folder);
     return written ? 0 : 1;
 }
