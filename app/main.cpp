@@ -6,10 +6,12 @@
 
 #include "autosave.h"
 #include "console_setup.h"
+#include "data_path.h"
 #include "display.h"
 #include "game_options.h"
 #include "globals.h"
 #include "input.h"
+#include "load_failure.h"
 #include "resume.h"
 #include "save_file.h"
 #include "save_game.h"
@@ -80,6 +82,8 @@ int main(int argc, char** argv)
 
     FlyCamera(OverviewPosition, OverviewOrientation, 1.0f);
     g_Camera.UpdateUp();
+    if (!AnyFolderExists(DataFolders()))
+        std::cout << MissingDataNote(DataFolders());
     g_App.BuildList();
     if (resumed) {
         g_App.PlaceResumedGame();

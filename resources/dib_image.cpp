@@ -241,13 +241,16 @@ ImageRGB* DecodeDIBImage(const unsigned char* bytes, size_t size, const char** e
     return result;
 }
 
-ImageRGB* LoadDIBImage(const char* path)
+ImageRGB* LoadDIBImage(const char* path, const char** error)
 {
+    const char* ignored = nullptr;
+    const char** reported = error != nullptr ? error : &ignored;
     FILE* file = std::fopen(path, "rb");
     struct stat info;
     if (!file || fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
         if (file)
             std::fclose(file);
+        *reported = kDibOpenFailed;
         ReportOpenFailure(path);
         return nullptr;
     }
@@ -256,6 +259,7 @@ ImageRGB* LoadDIBImage(const char* path)
     const bool read = bytes && std::fread(bytes, 1, size, file) == size;
     std::fclose(file);
     if (!read) {
+        *reported = bytes ? kDibOpenFailed : kDibOutOfMemory;
         if (bytes)
             ReportOpenFailure(path);
         else
@@ -263,11 +267,10 @@ ImageRGB* LoadDIBImage(const char* path)
         delete[] bytes;
         return nullptr;
     }
-    const char* error = nullptr;
-    ImageRGB* image = DecodeDIBImage(bytes, size, &error);
+    ImageRGB* image = DecodeDIBImage(bytes, size, reported);
     delete[] bytes;
     if (!image)
-        Report(error);
+        Report(*reported);
     return image;
 }
 

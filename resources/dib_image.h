@@ -22,9 +22,10 @@ extern const char kDibOutOfMemory[];
 extern const char kDibUnknownFormat[];
 extern const char kDibConversionError[];
 
-// Reads the bitmap file at path. On failure reports why on the console and
-// returns nullptr. Release the result with ReleaseImage.
-ImageRGB* LoadDIBImage(const char* path);
+// Reads the bitmap file at path. On failure reports why on the console,
+// points *error (when given) at the text reported, and returns nullptr.
+// Release the result with ReleaseImage.
+ImageRGB* LoadDIBImage(const char* path, const char** error = nullptr);
 
 // Decodes a bitmap file's bytes. On failure returns nullptr and points
 // *error at the text to report; nothing is printed.

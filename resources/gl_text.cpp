@@ -8,6 +8,7 @@
 #include "data_path.h"
 #include "dib_image.h"
 #include "font_characters.h"
+#include "load_failure.h"
 
 namespace {
 
@@ -45,16 +46,29 @@ void glText::DeleteLists()
         glDeleteLists(m_nListBase, kGlyphCount);
 }
 
+// Without the font every text is a row of solid blocks, so a font that
+// cannot be opened is reported too, naming the file as the program does;
+// the second line gives the path tried and why, unless no data folder
+// exists at all (the note at start has said so once).
 ImageRGB* glText::LoadImageFile(const char* path)
 {
     if (!path)
         return nullptr;
     const std::string file = DataPath(path);
+    const bool anyFolder = AnyFolderExists(DataFolders());
     FILE* probe = std::fopen(file.c_str(), "r");
-    if (!probe)
+    if (!probe) {
+        std::printf("Fichier %s introuvable\n", path);
+        if (anyFolder)
+            std::fputs(FailureLine(file, FileProblem(file)).c_str(), stdout);
         return nullptr;
+    }
     std::fclose(probe);
-    return LoadDIBImage(file.c_str());
+    const char* error = nullptr;
+    ImageRGB* image = LoadDIBImage(file.c_str(), &error);
+    if (!image && anyFolder)
+        std::fputs(FailureLine(file, BitmapFailure(file, error)).c_str(), stderr);
+    return image;
 }
 
 int glText::LoadFontTexture()

@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-
 #include "texture_file.h"
 
 CHouse g_House;
@@ -89,8 +87,7 @@ void CHouse::Build()
 {
     m_bBuilt = true;
     m_nList = glGenLists(1);
-    if (!LoadSceneTexture(m_nTexture, "textures\\maison.tga"))
-        std::printf("Fichier maison.tga introuvable\n");
+    LoadOrReport(m_nTexture, "textures\\maison.tga", "maison.tga");
     glNewList(m_nList, GL_COMPILE);
     glPushMatrix();
     glTranslatef(0.3f, 0.3f, -0.2f);

@@ -4,22 +4,46 @@
 #include <GL/glu.h>
 
 #include <cstdio>
+#include <string>
 
+#include "data_path.h"
+#include "load_failure.h"
 #include "texture.h"
 
-int LoadSceneTexture(uint32_t& name, const char* path)
+namespace {
+
+int LoadInto(uint32_t& name, const char* path, CTexture& texture)
 {
     GLuint id = 0;
     glGenTextures(1, &id);
     name = id;
-    CTexture texture;
     return texture.LoadTexture(path, id, 0, 0, 0);
+}
+
+}  // namespace
+
+int LoadSceneTexture(uint32_t& name, const char* path)
+{
+    CTexture texture;
+    return LoadInto(name, path, texture);
+}
+
+void ReportTextureFailure(const CTexture& texture, const char* path, const char* shown)
+{
+    std::printf("Fichier %s introuvable\n", shown);
+    // With no data folder at all, the note at start has said where it
+    // looked; thirty lines of "fichier absent" would add nothing.
+    if (!AnyFolderExists(DataFolders()))
+        return;
+    const std::string tried = DataPath(path);
+    std::fputs(FailureLine(tried, TargaFailure(tried, texture.m_nError)).c_str(), stdout);
 }
 
 void LoadOrReport(uint32_t& name, const char* path, const char* shown)
 {
-    if (!LoadSceneTexture(name, path))
-        std::printf("Fichier %s introuvable\n", shown);
+    CTexture texture;
+    if (!LoadInto(name, path, texture))
+        ReportTextureFailure(texture, path, shown);
 }
 
 void LoadSmoothOrReport(uint32_t& name, const char* path, const char* shown)

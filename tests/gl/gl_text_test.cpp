@@ -167,15 +167,17 @@ TEST_F(GlTextTest, ACopyDrawsWithTheSameListsAndTexture)
 
 TEST_F(GlTextTest, WithoutAReadableBitmapGlyphsArePlainSquares)
 {
-    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
     EXPECT_EQ(m_Font.LoadImageFile("textures/none.bmp"), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing file is silent
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Fichier textures/none.bmp introuvable\n  textures/none.bmp : fichier absent\n");
 
     m_Folder.Write("textures/Font.bmp", {});
     testing::internal::CaptureStderr();
     m_Font.Create();
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Error: Failed to open DIB file textures/Font.bmp.\n");
+              "Error: Failed to open DIB file textures/Font.bmp.\n"
+              "  textures/Font.bmp : fichier vide\n");
     EXPECT_EQ(m_Font.m_nFontTexture, 0u);
     EXPECT_TRUE(glIsList(m_Font.m_nListBase + 255));
     glColor3f(1, 1, 0);
