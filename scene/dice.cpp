@@ -60,9 +60,11 @@ constexpr float kPipRadius = 0.2f;
 constexpr int kPipSlices = 16;
 constexpr float kDieX = 1.5f;
 
+// A solid red body: the white pips, lit only by the ambient light on the
+// faces that look at the viewer, would not stand out on a light one.
 void Body()
 {
-    SetMaterial(0.9f, 0.9f, 0.9f, 0.6f);
+    SetMaterial(0.75f, 0.08f, 0.08f, 1.0f);
     glBegin(GL_QUADS);
     for (const CubeFace& f : kFaces) {
         glNormal3i(f.normal[0], f.normal[1], f.normal[2]);
@@ -97,16 +99,9 @@ void DrawDie(float x, int value, unsigned list)
 {
     glPushMatrix();
     glTranslatef(x, 0, 0);
-    glEnable(GL_BLEND);
     const Turn& t = kShowTurn[value >= 1 && value <= 6 ? value : 1];
     glRotatef(t.angle, t.x, t.y, t.z);
-    // The far side first, then the near side over it, through the body.
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_FRONT);
     glCallList(list);
-    glCullFace(GL_BACK);
-    glCallList(list);
-    glDisable(GL_CULL_FACE);
     glPopMatrix();
 }
 
@@ -118,15 +113,9 @@ void CDice::Build()
     m_nList = glGenLists(1);
     glNewList(m_nList, GL_COMPILE);
     glPushMatrix();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_DST_ALPHA);
-    glDepthMask(GL_FALSE);
-    glEnable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     Body();
     Pips();
-    glDepthMask(GL_TRUE);
-    glEnable(GL_DEPTH_TEST);
     glPopMatrix();
     glEndList();
 }
@@ -135,7 +124,18 @@ void CDice::Draw()
 {
     if (!m_bBuilt)
         return;
+    // Opaque and depth-tested whatever the drawing before left: seen
+    // through, the pips of the far faces would add to the count. The pips
+    // lie in the planes of the faces and win where the depths are equal.
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
     DrawDie(-kDieX, m_nDie1, m_nList);
     DrawDie(kDieX, m_nDie2, m_nList);
+    glPopAttrib();
     glDisable(GL_BLEND);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "display.h"
 #include "gl_test_env.h"
 #include "image_files.h"
 #include "palette.h"
@@ -182,6 +183,48 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
     }
     s.m_Dice.m_nDie1 = 3;
     s.m_Dice.m_nDie2 = 6;
+}
+
+// What earlier drawing may leave behind when the dice are drawn.
+struct LeftState {
+    const char* what;
+    bool blend, depthTest, depthWrites;
+};
+
+// A die showing 3 hides the four pips of the 4 on its far side. Where a far
+// pip lies behind the plain near face, the pixel must be the near face's
+// own colour, whatever state the drawing before left.
+TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
+{
+    const LeftState states[] = {
+        {"the usual state", false, true, true},
+        {"blending on, depth test and writes off", true, false, false},
+    };
+    const CVector farPips[] = {CVector(0.6f, 0.6f, -1), CVector(-0.6f, -0.6f, -1)};
+    s.m_Dice.m_nDie1 = 3;
+    for (const LeftState& state : states) {
+        s.DrawFrame();
+        s.InStrip(CVector());
+        glEnable(GL_SCISSOR_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        SetupLights();
+        s.InStrip(CVector());
+        state.blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+        state.depthTest ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+        glDepthMask(state.depthWrites ? GL_TRUE : GL_FALSE);
+        s.m_Dice.Draw();
+        glDepthMask(GL_TRUE);
+        glDisable(GL_SCISSOR_TEST);
+        glFinish();
+        // The near face between the pips of the 3, far from each of them.
+        const Colour face = ReadColour(s.InStrip(CVector(-1.5f + 0.6f, 0, 1)));
+        for (const CVector& pip : farPips) {
+            const Colour seen = ReadColour(s.InStrip(CVector(-1.5f + pip.x, pip.y, pip.z)));
+            EXPECT_NEAR(seen.r + seen.g + seen.b, face.r + face.g + face.b, 0.15f)
+                << state.what << ": far pip at " << pip.x << "," << pip.y;
+        }
+    }
+    s.m_Dice.m_nDie1 = 3;
 }
 
 // Counts the pixels of one panel line (font rows y to y + 16, names from
