@@ -192,7 +192,7 @@ void CBourgade3D::SetBuildings(int square, int count)
 
 MouseEvent CBourgade3D::LastMouse() const
 {
-    return {g_Mouse.m_nX, g_Mouse.m_nY, g_nMouseState == 0};
+    return g_MouseLatch.Seen();
 }
 
 // From the overview the board spans fewer pixels than the pick rectangles

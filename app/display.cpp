@@ -5,6 +5,7 @@
 
 #include "globals.h"
 #include "overlays.h"
+#include "viewport.h"
 
 void InitGL()
 {
@@ -17,7 +18,7 @@ void InitGL()
 
 void DrawPaneFrame()
 {
-    glViewport(0, 0, 800, 600);
+    SetLayoutViewport(0, 0, 800, 600);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluOrtho2D(0, 800, 0, 600);
@@ -65,8 +66,8 @@ void SetSideView(int width, int height, float eyeDistance)
 
 void DrawBoardView(bool withQuestion)
 {
-    glViewport(0, 50, 500, 600);
-    glScissor(0, 100, 500, 600);
+    SetLayoutViewport(0, 50, 500, 600);
+    SetLayoutScissor(0, 100, 500, 600);
     g_Camera.SetProjection(500, 600, true);
     g_App.board.Draw();
     glDisable(GL_BLEND);
@@ -77,8 +78,8 @@ void DrawBoardView(bool withQuestion)
 
 void DrawLowerStrip()
 {
-    glViewport(0, 0, 500, 100);
-    glScissor(0, 0, 500, 100);
+    SetLayoutViewport(0, 0, 500, 100);
+    SetLayoutScissor(0, 0, 500, 100);
     SetStripView(500, 100);
     g_App.dice.Draw();
     g_IconBar.Draw();
@@ -86,8 +87,8 @@ void DrawLowerStrip()
 
 void DrawRightPanel()
 {
-    glViewport(500, 0, 500, 600);
-    glScissor(500, 0, 500, 600);
+    SetLayoutViewport(500, 0, 500, 600);
+    SetLayoutScissor(500, 0, 500, 600);
     SetPanelView(400, 600);
     g_App.deedCard.Draw();
     g_StatusPanel.Draw();
@@ -107,7 +108,7 @@ void SetPanelView(int width, int height)
 
 void SetBoardView()
 {
-    glViewport(0, 50, 500, 600);
+    SetLayoutViewport(0, 50, 500, 600);
     g_Camera.SetProjection(500, 600, true);
 }
 

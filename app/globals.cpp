@@ -11,6 +11,7 @@ CIconBar g_IconBar;
 glText g_Text;
 CMouse g_Mouse(0, 0);
 CMouse g_MouseDelta(0, 0);
+CMouseLatch g_MouseLatch;
 
 CSteadyClock g_Clock;
 CGameLog g_Log(stdout);

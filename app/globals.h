@@ -12,6 +12,7 @@
 #include "gl_text.h"
 #include "icon_bar.h"
 #include "mouse.h"
+#include "mouse_latch.h"
 #include "random.h"
 #include "status_panel.h"
 
@@ -24,6 +25,8 @@ extern CIconBar g_IconBar;
 extern glText g_Text;  // the messages' font: a copy of the panel's
 extern CMouse g_Mouse;
 extern CMouse g_MouseDelta;
+// The presses as the rules see them: none is lost between two steps.
+extern CMouseLatch g_MouseLatch;
 
 extern CSteadyClock g_Clock;
 extern CGameLog g_Log;

@@ -15,9 +15,10 @@ namespace {
 // on the words' row but on neither word, which runs no step.
 bool ReadAnswerClick()
 {
-    if (g_nMouseState != 0 || g_Game.inputMode != kYesNo)
+    const MouseEvent mouse = g_MouseLatch.Seen();
+    if (!mouse.pressed || g_Game.inputMode != kYesNo)
         return true;
-    switch (PromptClickAt(g_Mouse.m_nX, g_Mouse.m_nY)) {
+    switch (PromptClickAt(mouse.x, mouse.y)) {
     case PromptClick::kYes:
         g_Game.answer = 'y';
         return true;
@@ -67,6 +68,7 @@ void OnIdle()
         const CStepInProgress stepping;
         g_Game.Step();
     }
+    g_MouseLatch.StepRead();
     for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
         g_Log.Message(line);
     if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)

@@ -16,6 +16,7 @@
 #include "save_file.h"
 #include "save_game.h"
 #include "screen_mode.h"
+#include "viewport.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
     glutKeyboardFunc(OnKeyboard);
     glutMotionFunc(OnMotion);
     glutMouseFunc(OnMouse);
+    glutReshapeFunc(OnReshape);
     InitGL();
     glutDisplayFunc(OnDisplay);
 

@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "input.h"
 #include "orbit_drag.h"
+#include "viewport.h"
 
 namespace {
 
@@ -37,18 +38,26 @@ bool Wheel(int button, int state)
 
 }  // namespace
 
-void OnMouse(int button, int state, int x, int y)
+void OnMouse(int button, int state, int windowX, int windowY)
 {
     if (Wheel(button, state))
         return;
-    g_Mouse = CMouse(x, y);
+    const PixelPoint at = PointerInLayout(windowX, windowY);
+    g_Mouse = CMouse(at.x, at.y);
+    if (state == GLUT_DOWN)
+        g_MouseLatch.Press(at.x, at.y);
+    else
+        g_MouseLatch.Release(at.x, at.y);
     g_nMouseButton = state == GLUT_UP ? -1 : button;
     g_nMouseState = state;
     OnIdle();
 }
 
-void OnMotion(int x, int y)
+void OnMotion(int windowX, int windowY)
 {
+    const PixelPoint at = PointerInLayout(windowX, windowY);
+    const int x = at.x;
+    const int y = at.y;
     if (x > kBoardViewEdge || y > kBoardViewEdge)
         return;
     g_MouseDelta = CMouse(g_Mouse.m_nX - x, y - g_Mouse.m_nY);

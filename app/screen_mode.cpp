@@ -15,6 +15,17 @@ Screen OpenWindow()
     return {false, glutCreateWindow(kTitle)};
 }
 
+// Made at the desktop's size and place first: without a window manager to
+// honour it, glutFullScreen alone leaves the window where it was made.
+Screen OpenDesktopWindow()
+{
+    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    glutInitWindowPosition(0, 0);
+    const Screen screen = {false, glutCreateWindow(kTitle)};
+    glutFullScreen();
+    return screen;
+}
+
 }  // namespace
 
 Screen OpenScreen(bool wantFullScreen)
@@ -33,7 +44,9 @@ Screen OpenScreen(bool wantFullScreen)
     std::printf("\nLe mode plein ecran 800x600 n'est pas disponible sur cet ecran : "
                 "le jeu s'ouvre dans une fenetre.\n");
     std::fflush(stdout);
-    return OpenWindow();
+    // The player asked for the whole screen: a window covering it at the
+    // desktop's own resolution, the layout scaled up inside it.
+    return OpenDesktopWindow();
 }
 
 void CloseScreen(const Screen& screen)

@@ -1,6 +1,6 @@
 // Opens the game's 800 x 600 drawing surface: the 16-bit full screen when
-// the display can switch to it, otherwise a window, so that the game always
-// has somewhere to draw.
+// the display can switch to it, otherwise a window covering the desktop, so
+// that the game always has somewhere to draw.
 #pragma once
 
 struct Screen {

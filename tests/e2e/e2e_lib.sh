@@ -57,14 +57,40 @@ wait_for_window() {
     [ -n "$WINDOW" ] || fail "the window did not open"
 }
 
-# The colour of one window pixel, as "r,g,b".
+# The game draws a fixed 800 x 600 layout scaled evenly into its window,
+# centred between bars. Prints the window pixel "X Y" of the layout pixel
+# $1 $2 (top-left origin both), for the window's current size.
+to_window() {
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
+        s = w / 800; if (h / 600 < s) s = h / 600
+        left = int((w - int(800 * s + 0.5)) / 2)
+        top = h - int((h - int(600 * s + 0.5)) / 2) - int(600 * s + 0.5)
+        printf "%d %d\n", left + (x + 0.5) * s, top + (y + 0.5) * s
+    }'
+}
+
+# A crop geometry WxH+X+Y of the layout, in window pixels.
+to_window_crop() {
+    set -- $(echo "$1" | tr 'x+' '  ')
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    awk -v w="$WIDTH" -v h="$HEIGHT" -v cw="$1" -v ch="$2" -v x="$3" -v y="$4" 'BEGIN {
+        s = w / 800; if (h / 600 < s) s = h / 600
+        left = int((w - int(800 * s + 0.5)) / 2)
+        top = h - int((h - int(600 * s + 0.5)) / 2) - int(600 * s + 0.5)
+        printf "%dx%d+%d+%d\n", cw * s, ch * s, left + x * s, top + y * s
+    }'
+}
+
+# The colour of one layout pixel, as "r,g,b".
 pixel() {
+    set -- $(to_window "$1" "$2")
     convert "$WORK/shot.xwd" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
 # True when some pixel of the rectangle WxH+X+Y is close to the colour.
 has_colour() {
-    share=$(convert "$WORK/shot.xwd" -crop "$1" +repage -fuzz 12% -transparent "$2" \
+    share=$(convert "$WORK/shot.xwd" -crop "$(to_window_crop "$1")" +repage -fuzz 12% -transparent "$2" \
         -alpha extract -negate -format '%[fx:mean]' info:)
     [ "$share" != "0" ]
 }
@@ -90,7 +116,9 @@ EOF2
     [ "$G" -gt 120 ] && [ "$G" -ge "$B" ] || fail "the board is not lit: $R,$G,$B at its centre"
 }
 
+# An instant click (press and release at once) on layout pixel $1 $2.
 click() {
+    set -- $(to_window "$1" "$2")
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
 }
 

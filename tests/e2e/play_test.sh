@@ -20,6 +20,9 @@ start_game "$GAME" '2\nAnne n\nBob n\no\n'
 wait_for_window
 grep -q "plein ecran 800x600 n'est pas disponible" "$WORK/out" || fail "no full-screen notice"
 sleep 3
+# Refused, full screen is a window over the whole desktop instead.
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+[ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "full screen refused gives a ${WIDTH}x$HEIGHT window"
 
 shot
 check_board_frame

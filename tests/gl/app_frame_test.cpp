@@ -1,6 +1,5 @@
 // The game's own frame in a real context: what the callbacks leave behind.
-#include <GL/gl.h>
-
+#include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include "gl_test_env.h"
 #include "globals.h"
 #include "input.h"
+#include "viewport.h"
 
 namespace {
 
@@ -77,17 +77,16 @@ TEST_F(AppFrameTest, APressOnTheAnswerWordsAnswersAndBetweenThemDoesNothing)
 {
     g_Game.inputMode = kYesNo;
     g_Game.answer = ' ';
-    g_Mouse = CMouse(220, 315);
-    g_nMouseState = 0;
+    g_MouseLatch.Press(220, 315);
     OnIdle();
     EXPECT_EQ(g_Game.answer, ' ');
-    g_Mouse = CMouse(180, 315);
+    g_MouseLatch.Press(180, 315);
     OnIdle();
     EXPECT_EQ(g_Game.answer, 'y');
-    g_Mouse = CMouse(250, 315);
+    g_MouseLatch.Press(250, 315);
     OnIdle();
     EXPECT_EQ(g_Game.answer, 'n');
-    g_nMouseState = 1;
+    g_MouseLatch.Release(250, 315);
 }
 
 TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
@@ -141,3 +140,99 @@ TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
         }
     }
 }
+
+namespace {
+
+struct WindowShape {
+    int width, height;
+};
+
+// The middle of a layout pixel as it lies in a window of the given shape.
+PixelPoint InWindow(const WindowShape& shape, int x, int y)
+{
+    const CLayoutFit fit(shape.width, shape.height);
+    const PixelRect area = fit.Area();
+    const int top = shape.height - area.y - area.height;
+    return {area.x + static_cast<int>((x + 0.5f) * fit.Scale()),
+            top + static_cast<int>((y + 0.5f) * fit.Scale())};
+}
+
+void ClickInWindow(const WindowShape& shape, int x, int y)
+{
+    const PixelPoint at = InWindow(shape, x, y);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, at.x, at.y);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, at.x, at.y);
+}
+
+// Where the middle of a property's picture lies in the layout, seen from
+// above.
+PixelPoint PropertyInLayout(int p)
+{
+    g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
+    g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
+    g_Camera.m_bUseMatrix = true;
+    g_Camera.Fly(1);
+    g_Camera.m_bUseMatrix = false;
+    g_Camera.EndFlight();
+    g_Camera.UpdateUp();
+    glViewport(0, 50, 500, 600);
+    g_Camera.SetProjection(500, 600, true);
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, 1.5f));
+    GLdouble x, y, z;
+    gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
+    return {static_cast<int>(x), 600 - static_cast<int>(y)};
+}
+
+class ScaledWindowTest : public AppFrameTest, public ::testing::WithParamInterface<WindowShape> {
+protected:
+    void SetUp() override
+    {
+        AppFrameTest::SetUp();
+        g_App.BuildList();
+        OnReshape(GetParam().width, GetParam().height);
+    }
+    void TearDown() override
+    {
+        OnReshape(kGlWindowWidth, kGlWindowHeight);
+        g_Game.inputMode = kNoInput;
+        AppFrameTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_P(ScaledWindowTest, ClicksReachWhatTheLayoutDrawsThere)
+{
+    const WindowShape shape = GetParam();
+
+    g_Game.inputMode = kYesNo;
+    g_Game.answer = ' ';
+    ClickInWindow(shape, 188, 315);
+    EXPECT_EQ(g_Game.answer, 'y') << "OUI";
+    g_Game.inputMode = kNoInput;
+
+    g_Camera.m_vEye = CVector(5, 5, 5);
+    ClickInWindow(shape, 18 + 20, 530 + 17);
+    EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << "the view-from-above icon";
+
+    const int p = 5;
+    const PixelPoint property = PropertyInLayout(p);
+    g_Game.inputMode = kInspectPick;
+    testing::internal::CaptureStdout();
+    ClickInWindow(shape, property.x, property.y);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find(deedTable[p].name), std::string::npos) << "a property from above: " << log;
+
+    g_Game.inputMode = kNoInput;
+    g_Game.rollState = 0;
+    ClickInWindow(shape, 195 + 20, 530 + 17);
+    EXPECT_EQ(g_Game.rollState, 2) << "the left die throws";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ScaledWindowTest,
+                         ::testing::Values(WindowShape{1600, 1200}, WindowShape{1280, 720}));
