@@ -53,7 +53,7 @@ void LoadSmoothOrReport(uint32_t& name, const char* path, const char* shown)
     name = id;
     CTexture texture;
     if (!texture.LoadTexture(path, id, 1, 1, 0)) {
-        std::printf("Fichier %s introuvable\n", shown);
+        ReportTextureFailure(texture, path, shown);
         return;
     }
     glBindTexture(GL_TEXTURE_2D, id);
