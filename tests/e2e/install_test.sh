@@ -42,7 +42,10 @@ for page in bourgade3d bourgade3d-sim; do
     MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/$page.6.gz" >man.out 2>man.err ||
         fail "man -l $page failed"
     [ ! -s man.err ] || fail "man -l $page warns: $(cat man.err)"
-    grep -q -- '--version' man.out || fail "the $page manual page has no options"
+    # Every option the program's help lists is in its manual page too.
+    for option in $("$PREFIX/bin/$page" --help | sed -n 's/^  \(--[a-z-]*\).*/\1/p'); do
+        grep -q -- "$option" man.out || fail "the $page manual page lacks $option"
+    done
 done
 MANWIDTH=80 man -l "$PREFIX/share/man/man6/bourgade3d.6.gz" | grep -q 'Échap' ||
     fail "the game's manual page has no keys"
