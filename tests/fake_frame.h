@@ -22,6 +22,8 @@ public:
     MouseEvent mouse;
     std::deque<char> keys;
     int buildings[40] = {};
+    // How many times the rules said a turn, or the game, was over.
+    int turnsOver = 0;
 
     void DrawMessage(const char* text) override
     {
@@ -57,6 +59,7 @@ public:
         buildings[square] = count;
         log.push_back("build:" + std::to_string(square) + ":" + std::to_string(count));
     }
+    void BetweenTurns() override { ++turnsOver; }
     MouseEvent LastMouse() const override { return mouse; }
     char TakeKey() override
     {
