@@ -107,11 +107,18 @@ TEST(DibImage, CoreHeaderAndNoFileHeader)
     h.palette[7] = 0x102030;
     EXPECT_EQ(Decoded(BitmapFile(h, Bytes{7, 0, 0, 0})).Pixels(), (Bytes{0x10, 0x20, 0x30, 0, 0, 0}));
 
-    // Without the file header the pixels follow the colour table.
+    // Without the file header the pixels follow the colour table, whose
+    // length a depth gives when the header does not.
     h.fileHeader = false;
     EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0, 7, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
     h.headerSize = 40;
     EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0, 7, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
+    h.bitCount = 1;
+    h.palette = {0x000000, 0x102030};
+    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0x40, 0, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
+    h.bitCount = 24;
+    h.palette.clear();
+    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{1, 2, 3, 4, 5, 6, 0, 0})).Pixels(), (Bytes{3, 2, 1, 6, 5, 4}));
 }
 
 TEST(DibImage, TopDownBitmapsComeOutBottomRowFirst)
@@ -153,6 +160,11 @@ TEST(DibImage, RefusesWhatItCannotConvert)
     broken.bitCount = 32;
     broken.compression = 3;
     broken.masks = {0xF0F0, 0xFF00, 0xFF};  // a mask with a gap
+    BitmapHeader emptyMask = broken;
+    emptyMask.masks = {0, 0xFF00, 0xFF};
+    BitmapHeader palettedMasks = broken;
+    palettedMasks.bitCount = 8;
+    palettedMasks.masks = {0xE0, 0x1C, 0x03};
     BitmapHeader noMasks = broken;
     noMasks.masks.clear();
     noMasks.fileHeader = false;
@@ -174,9 +186,10 @@ TEST(DibImage, RefusesWhatItCannotConvert)
     BitmapHeader shortPalette;
     shortPalette.bitCount = 8;
     shortPalette.palette = {1, 2, 3};
-    for (const BitmapHeader& h : {broken, noMasks, rle, noWidth, negativeWidth, tooHigh, huge,
-                                  hugePalette, shortPalette}) {
-        const Decoded d(BitmapFile(h, Bytes(16, 0)));
+    for (const BitmapHeader& h : {broken, emptyMask, palettedMasks, noMasks, rle, noWidth,
+                                  negativeWidth, tooHigh, huge, hugePalette, shortPalette}) {
+        // Enough pixel bytes for a quarter of a whole colour table.
+        const Decoded d(BitmapFile(h, Bytes(300, 0)));
         EXPECT_EQ(d.image, nullptr);
         EXPECT_EQ(d.error, kDibConversionError) << h.width << "x" << h.height;
     }
