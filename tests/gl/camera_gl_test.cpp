@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <functional>
 
 #include "camera.h"
 #include "geometry_expect.h"
@@ -53,103 +54,75 @@ void Scramble()
 
 using CameraGl = GlTest;
 
-TEST_F(CameraGl, PerspectiveProjection)
+TEST_F(CameraGl, ProjectionsAndTheViewAfterThem)
 {
-    CCamera camera;
-    Scramble();
-    camera.SetProjection(500, 600, true);
-    const CMatrix p = Current(GL_PROJECTION_MATRIX);
     const float f = 1 / std::tan(30 * 3.14159265f / 180);
-    EXPECT_NEAR(p[0], f / (500.0f / 600.0f), kTolerance);
-    EXPECT_NEAR(p[5], f, kTolerance);
-    EXPECT_NEAR(p[10], -129.0f / 127.0f, kTolerance);
-    EXPECT_NEAR(p[11], -1.0f, kTolerance);
-    EXPECT_NEAR(p[14], -256.0f / 127.0f, kTolerance);
-    ExpectViewOf(camera);
-    ExpectVector(Transform(Current(GL_MODELVIEW_MATRIX), CVector(0, 0, 0)), 0, 0, -5);
+    // Perspective over 60 degrees; orthographic as a square box of half
+    // side the aspect; both from 1 to 128.
+    const struct {
+        int width;
+        bool perspective;
+        float p0, p5, p10, p11, p14;
+    } cases[] = {
+        {500, true, f / (500.0f / 600.0f), f, -129.0f / 127.0f, -1, -256.0f / 127.0f},
+        {300, false, 2, 2, -2.0f / 127.0f, 0, -129.0f / 127.0f},
+    };
+    for (const auto& c : cases) {
+        CCamera camera;
+        Scramble();
+        camera.SetProjection(c.width, 600, c.perspective);
+        const CMatrix p = Current(GL_PROJECTION_MATRIX);
+        EXPECT_NEAR(p[0], c.p0, kTolerance);
+        EXPECT_NEAR(p[5], c.p5, kTolerance);
+        EXPECT_NEAR(p[10], c.p10, kTolerance);
+        EXPECT_NEAR(p[11], c.p11, kTolerance);
+        EXPECT_NEAR(p[14], c.p14, kTolerance);
+        EXPECT_NEAR(p[12], 0.0f, kTolerance);
+        ExpectViewOf(camera);
+    }
 }
 
-TEST_F(CameraGl, OrthographicProjectionIsASquareBoxOfHalfSizeAspect)
+TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
 {
-    CCamera camera;
-    Scramble();
-    camera.SetProjection(300, 600, false);
-    const CMatrix p = Current(GL_PROJECTION_MATRIX);
-    EXPECT_NEAR(p[0], 2.0f, kTolerance);  // 2 / (0.5 - -0.5)
-    EXPECT_NEAR(p[5], 2.0f, kTolerance);
-    EXPECT_NEAR(p[10], -2.0f / 127.0f, kTolerance);
-    EXPECT_NEAR(p[14], -129.0f / 127.0f, kTolerance);
-    EXPECT_NEAR(p[12], 0.0f, kTolerance);
-    ExpectViewOf(camera);
-}
-
-TEST_F(CameraGl, DuringAFlightTheViewIsTheMatrix)
-{
-    CCamera camera;
-    camera.m_View.Identity();
-    camera.m_View[13] = -8;
-    camera.m_bUseMatrix = true;
-    Scramble();
-    camera.SetProjection(500, 600, true);
-    ExpectMatrix(Current(GL_MODELVIEW_MATRIX), camera.m_View);
-}
-
-TEST_F(CameraGl, OrbitPlacesTheEyeOnItsSphere)
-{
-    CCamera camera;
-    camera.Orbit(CVector2(0, 0));
-    ExpectVector(camera.m_vEye, 0, 0, 5);
-    ExpectVector(camera.m_vUp, 0, 1, 0);
-    ExpectViewOf(camera);
-
-    camera.Orbit(CVector2(90, 0));
-    ExpectVector(camera.m_vEye, 5, 0, 0);
-    ExpectViewOf(camera);
-
-    camera.Orbit(CVector2(0, 90));
-    ExpectVector(camera.m_vEye, 0, 5, 0);
-    ExpectVector(camera.m_vUp, 0, 0, -1);
-    ExpectViewOf(camera);
-
-    camera.m_vTarget = CVector(2, 0, -3);
-    camera.Orbit(CVector2(180, 30));
-    ExpectVector(camera.m_vEye, 2, 2.5f, -3 - 5 * std::cos(30 * 3.14159265f / 180));
-    EXPECT_EQ(camera.m_Angles.x, 0.0f);  // Orbit does not store its angles
-    ExpectViewOf(camera);
-}
-
-TEST_F(CameraGl, ZoomStepsAndLimits)
-{
-    CCamera camera;
-    camera.m_fDistance = 40;
-    camera.Zoom(10);
-    EXPECT_FLOAT_EQ(camera.m_fDistance, 45.0f);
-    ExpectVector(camera.m_vEye, 0, 0, 45);
-    ExpectViewOf(camera);
-
-    camera.m_fDistance = 48;
-    camera.Zoom(10);
-    EXPECT_FLOAT_EQ(camera.m_fDistance, 50.0f);
-
-    camera.Zoom(-100);
-    EXPECT_FLOAT_EQ(camera.m_fDistance, 5.0f);
-    ExpectViewOf(camera);
-}
-
-TEST_F(CameraGl, PanSlidesEyeAndTargetByATenth)
-{
-    CCamera camera;
-    camera.Pan(CMouse(20, 0));  // right is +x when looking down -z
-    ExpectVector(camera.m_vTarget, 2, 0, 0);
-    ExpectVector(camera.m_vEye, 2, 0, 5);
-    EXPECT_EQ(camera.m_fDistance, 5.0f);
-    ExpectViewOf(camera);
-
-    camera.m_Angles = CVector2(0, 90);
-    camera.Orbit(camera.m_Angles);  // from above, up is -z
-    camera.Pan(CMouse(0, 10));
-    ExpectVector(camera.m_vTarget, 2, 0, -1);
-    ExpectVector(camera.m_vEye, 2, 5, -1);
+    const struct {
+        const char* name;
+        std::function<void(CCamera&)> move;
+        CVector eye, target;
+    } cases[] = {
+        {"orbit ahead", [](CCamera& c) { c.Orbit(CVector2(0, 0)); }, {0, 0, 5}, {0, 0, 0}},
+        {"orbit right", [](CCamera& c) { c.Orbit(CVector2(90, 0)); }, {5, 0, 0}, {0, 0, 0}},
+        {"orbit above", [](CCamera& c) { c.Orbit(CVector2(0, 90)); }, {0, 5, 0}, {0, 0, 0}},
+        {"orbit about a target",
+         [](CCamera& c) {
+             c.m_vTarget = CVector(2, 0, -3);
+             c.Orbit(CVector2(180, 30));
+         },
+         {2, 2.5f, -3 - 5 * std::cos(30 * 3.14159265f / 180)}, {2, 0, -3}},
+        // Each step zooms by a hundredth of the distance plus 10.
+        {"zoom out", [](CCamera& c) { c.m_fDistance = 40; c.Zoom(10); }, {0, 0, 45}, {0, 0, 0}},
+        {"zoom to the far limit", [](CCamera& c) { c.m_fDistance = 48; c.Zoom(10); }, {0, 0, 50}, {0, 0, 0}},
+        {"zoom to the near limit", [](CCamera& c) { c.Zoom(-100); }, {0, 0, 5}, {0, 0, 0}},
+        // A tenth of the mouse's move; right is +x when looking down -z.
+        {"pan", [](CCamera& c) { c.Pan(CMouse(20, 0)); }, {2, 0, 5}, {2, 0, 0}},
+        {"pan from above",  // up is -z
+         [](CCamera& c) {
+             c.m_Angles = CVector2(0, 90);
+             c.Orbit(c.m_Angles);
+             c.Pan(CMouse(0, 10));
+         },
+         {0, 5, -1}, {0, 0, -1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CCamera camera;
+        Scramble();
+        c.move(camera);
+        ExpectVector(camera.m_vEye, c.eye.x, c.eye.y, c.eye.z);
+        ExpectVector(camera.m_vTarget, c.target.x, c.target.y, c.target.z);
+        EXPECT_NEAR(camera.m_fDistance, Distance(c.eye, c.target), kTolerance);
+        EXPECT_EQ(camera.m_Angles.x, 0.0f);  // Orbit does not store its angles
+        ExpectViewOf(camera);
+    }
 }
 
 namespace {
@@ -197,10 +170,16 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
     camera.m_qTo = CQuaternion(0, -0.70710677f, -0.70710677f, 0);
     camera.m_bUseMatrix = true;
 
+    // During the flight the view is the matrix, whatever the eye says.
     camera.Fly(0);
     ExpectMatrix(camera.m_View, start);
     camera.SetProjection(500, 600, true);
     ExpectMatrix(Current(GL_MODELVIEW_MATRIX), start);
+    camera.Fly(0.5f);
+    float x, y, z;
+    camera.EyeFromMatrix(x, y, z);
+    const CVector middle = (camera.m_vFrom + camera.m_vTo) * 0.5f;
+    ExpectVector(CVector(x, y, z), middle.x, middle.y, middle.z);
 
     camera.Fly(1);
     EXPECT_FALSE(camera.m_bUseMatrix);

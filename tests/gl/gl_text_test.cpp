@@ -105,6 +105,11 @@ TEST_F(GlTextTest, CharactersPickTheirCellInEachSet)
     EXPECT_EQ(At(308, 308), Cell(1, 2));   // drawn as set 0
     m_Font.Print(500, 300, " ", 0);
     EXPECT_EQ(At(508, 308), Cell(0, 0));
+    // UTF-8 texts: an accented letter as its plain letter, others as "?".
+    m_Font.Print(100, 200, "é", 0);
+    EXPECT_EQ(At(108, 208), Cell(69 % 16, 69 / 16));
+    m_Font.Print(300, 200, "€", 0);
+    EXPECT_EQ(At(308, 208), Cell(31 % 16, 31 / 16));
 }
 
 TEST_F(GlTextTest, ThePenAdvancesFourteenUnits)
@@ -117,15 +122,6 @@ TEST_F(GlTextTest, ThePenAdvancesFourteenUnits)
     EXPECT_EQ(At(170, 208), Cell(5, 2));  // "E" covers 156 to 172
     EXPECT_EQ(At(174, 208), (Rgb{0, 0, 0}));
     EXPECT_EQ(At(170, 217), (Rgb{0, 0, 0}));
-}
-
-TEST_F(GlTextTest, AccentedLettersDrawAsTheirPlainLetter)
-{
-    CreateWithCellFont();
-    m_Font.Print(100, 100, "é", 0);
-    EXPECT_EQ(At(108, 108), Cell(69 % 16, 69 / 16));  // "e" is glyph 69
-    m_Font.Print(300, 100, "€", 0);
-    EXPECT_EQ(At(308, 108), Cell(31 % 16, 31 / 16));  // "?" is glyph 31
 }
 
 TEST_F(GlTextTest, PrintLeavesTheStateItPromises)

@@ -89,18 +89,6 @@ TEST_F(TextureGl, OddRowLengthsUploadWithoutFiller)
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
 }
 
-TEST_F(TextureGl, ANameIsOverwrittenInPlace)
-{
-    CTexture first, second;
-    ASSERT_EQ(first.LoadTexture(Write(4, 4, 8, Bytes(16, 1)).c_str(), m_nName, 0, 0, 0), 1);
-    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 4);
-    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_ALPHA);
-    ASSERT_EQ(second.LoadTexture(Write(8, 2, 24, Bytes(48, 1)).c_str(), m_nName, 0, 0, 0), 1);
-    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 8);
-    EXPECT_EQ(Level(GL_TEXTURE_HEIGHT), 2);
-    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
-}
-
 TEST_F(TextureGl, FailedOrKeptLoadsLeaveTheNameAlone)
 {
     CTexture kept;
