@@ -131,6 +131,9 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
             EXPECT_TRUE(frame.Showed(c.then)) << c.then;
         }
         EXPECT_EQ(P(0).money - 150000, c.gain);
+        // Only what the card says goes to the pot; the rest is the bank's.
+        const bool toThePot = c.then.find("Parc Gratuit") != std::string::npos;
+        EXPECT_EQ(game.parkingPot, toThePot ? -c.gain : 0);
         EXPECT_EQ(P(0).square, c.square);
         EXPECT_EQ(frame.Entries("move"), c.moves);
         EXPECT_EQ(c.chance ? game.chanceNext : game.chestNext, 4);

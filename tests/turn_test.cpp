@@ -269,16 +269,29 @@ TEST_F(PrisonTest, RefusedCardIsNotOfferedAgainWhileTheFineIsAsked)
     EXPECT_EQ(game.current, 1);
 }
 
-TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeck)
+TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeckTheChanceCardFirst)
 {
     game.jailCardHolder[0] = 0;
+    game.jailCardHolder[1] = 0;
     ClickDie();
     random.QueueDice(2, 1);
-    Tick('y');
-    EXPECT_EQ(game.jailCardHolder[0], -1);
+    Tick('Y');
+    EXPECT_EQ(game.jailCardHolder[1], -1);
+    EXPECT_EQ(game.jailCardHolder[0], 0);
     EXPECT_EQ(P(0).jail, 0);
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000);
+}
+
+TEST_F(PrisonTest, TheFineIsOfferedToWhoeverHasItsAmount)
+{
+    P(0).money = 5000;
+    ClickDie();
+    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
+    random.QueueDice(1, 2);
+    Tick('N');
+    EXPECT_EQ(P(0).jail, 2);
+    EXPECT_EQ(P(0).money, 5000);
 }
 
 TEST_F(PrisonTest, ComputerUsesItsCardUnlessDearStreetsAreBuilt)
