@@ -286,3 +286,21 @@ TEST_F(BirthdayTest, WithTwoPlayersTheBankruptcyEndsTheGame)
     EXPECT_EQ(game.gameOver, 1);
     Check();
 }
+
+// The drawer goes bankrupt on the card: the landing ends there, and the
+// player before it, whom the turn goes back to, is not charged for the
+// square it stands on.
+TEST_F(CardTest, ACardThatBankruptsItsDrawerEndsTheLanding)
+{
+    Start({0, 0, 0});
+    PlaceCard(game.chanceOrder, kChanceCards, 10, 0);  // a fine of 2000 F
+    game.chanceNext = 0;
+    game.current = 1;
+    P(1).money = 1000;
+    P(0).square = 4;  // IMPOTS SUR LE REVENU
+    LandOn(7);
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_STREQ(P(1).name, "Player 3");
+    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(game.parkingPot, 0);
+}
