@@ -144,12 +144,16 @@ TEST_F(LandingTest, SquareThirtySendsToPrisonAndEndsADouble)
 
 TEST_F(LandingTest, AnsweredPurchaseBuysARefusedOneStaysWithTheBank)
 {
+    const std::string question = "Acheter GARE MONTPARNASSE pour 20000F ?";
     Throw(2, 3);
-    EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
+    // Shown (and held) once, then put with OUI NON at every tick it waits.
+    EXPECT_EQ(std::count(frame.messages.begin(), frame.messages.end(), question), 2);
     EXPECT_EQ(game.inputMode, kYesNo);
     Check();
     frame.Release();
+    frame.Clear();
     Tick();
+    EXPECT_EQ(frame.messages, std::vector<std::string>{question});
     EXPECT_EQ(game.inputMode, kYesNo) << "no answer yet";
     Tick('y');
     EXPECT_EQ(Deed(24).owner, 0);

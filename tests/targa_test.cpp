@@ -154,3 +154,20 @@ TEST_F(TargaLoad, TopRowFirstFilesAreTurnedBottomRowFirst)
     ASSERT_EQ(LoadFile(TargaFile(h, Bytes{1, 2, 3, 4, 5, 6, 7, 8})), 1);
     EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 8), (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
 }
+
+// The upload itself is checked in a real context; here what LoadTexture
+// keeps, replaces and releases around it.
+TEST_F(TargaLoad, LoadTextureKeepsOrReleasesThePixelsAndSetsTheName)
+{
+    TargaHeader h;
+    h.bpp = 8;
+    const std::string path = m_Folder.Write("image.tga", TargaFile(h, Bytes{1, 2, 3, 4}));
+    ASSERT_EQ(m_Texture.LoadTexture(path.c_str(), 7, 0, 1, GL_LUMINANCE), 1);
+    EXPECT_EQ(m_Texture.m_nTexId, 7u);
+    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_LUMINANCE));
+    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 4), (Bytes{1, 2, 3, 4}));
+    ASSERT_EQ(m_Texture.LoadTexture(path.c_str(), 8, 0, 1, 0), 1);
+    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_ALPHA)) << "the file's own format";
+    EXPECT_EQ(m_Texture.LoadTexture((path + "x").c_str(), 9, 0, 1, 0), 0);
+    EXPECT_EQ(m_Texture.m_nTexId, 8u) << "a failed load names nothing";
+}
