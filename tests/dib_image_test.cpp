@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <vector>
 
 #include "dib_image.h"
 #include "image_files.h"
@@ -26,132 +28,72 @@ struct Decoded {
     }
 };
 
+BitmapHeader Header(int32_t width, int32_t height, uint16_t bits, uint32_t compression = 0,
+                    uint32_t headerSize = 40, uint32_t coloursUsed = 0, bool fileHeader = true,
+                    std::vector<uint32_t> palette = {}, std::vector<uint32_t> masks = {})
+{
+    return {width, height, bits, compression, headerSize, coloursUsed, fileHeader, palette, masks};
+}
+
 }  // namespace
 
-TEST(DibImage, TwentyFourBitsBecomeRgb)
+// Every depth and layout the reader converts, each case one small file.
+// Headers: width, height, bits, compression, header size (12 for a core
+// header), colours used, file header, colour table (0xRRGGBB), masks.
+TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
 {
-    BitmapHeader h;
-    h.width = 256;
-    h.height = 256;
-    Bytes rows(256 * 256 * 3, 0);
-    rows[0] = 10, rows[1] = 20, rows[2] = 30;  // blue, green, red
-    const Decoded d(BitmapFile(h, rows));
-    ASSERT_NE(d.image, nullptr) << d.error;
-    EXPECT_EQ(d.image->width, 256);
-    EXPECT_EQ(d.image->height, 256);
-    EXPECT_EQ(Bytes(d.image->data, d.image->data + 3), (Bytes{30, 20, 10}));
-}
-
-TEST(DibImage, RowsLoseTheirFiller)
-{
-    BitmapHeader h;
-    h.width = 5;
-    h.height = 2;
-    // Stored rows of 15 bytes plus 1 filler byte; the filler must vanish.
-    Bytes rows;
-    for (int r = 0; r < 2; ++r) {
-        for (int x = 0; x < 5; ++x)
-            rows.insert(rows.end(), {0, 0, static_cast<unsigned char>(10 * r + x)});
-        rows.push_back(0xEE);
+    const std::vector<uint32_t> grey = {0x000000, 0x112233, 0x445566};
+    std::vector<uint32_t> sixteen = grey;
+    sixteen.resize(16, 0xFFFFFF);
+    std::vector<uint32_t> core(256, 0);
+    core[7] = 0x102030;
+    const struct {
+        const char* name;
+        BitmapHeader h;
+        Bytes rows;
+        Bytes rgb;
+    } cases[] = {
+        {"24 bits, blue green red", Header(2, 1, 24), {10, 20, 30, 1, 2, 3, 0, 0},
+         {30, 20, 10, 3, 2, 1}},
+        // Stored rows of 9 bytes plus 3 of filler, which must vanish.
+        {"rows with filler", Header(3, 2, 24),
+         {0, 0, 1, 0, 0, 2, 0, 0, 3, 0xEE, 0xEE, 0xEE, 0, 0, 4, 0, 0, 5, 0, 0, 6, 0xEE, 0xEE, 0xEE},
+         {1, 0, 0, 2, 0, 0, 3, 0, 0, 4, 0, 0, 5, 0, 0, 6, 0, 0}},
+        {"top-down rows", Header(1, -3, 24), {0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0},
+         {3, 0, 0, 2, 0, 0, 1, 0, 0}},
+        {"8 bits", Header(3, 1, 8, 0, 40, 3, true, grey), {2, 1, 0, 0},
+         {0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0, 0, 0}},
+        {"4 bits", Header(3, 1, 4, 0, 40, 0, true, sixteen), {0x21, 0xF0, 0, 0},
+         {0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0xFF, 0xFF, 0xFF}},
+        {"1 bit", Header(3, 1, 1, 0, 40, 0, true, {0x0000FF, 0xFF0000}), {0xA0, 0, 0, 0},
+         {0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0}},
+        {"index past a short colour table", Header(1, 1, 8, 0, 40, 1, true, {0xABCDEF}),
+         {200, 0, 0, 0}, {0, 0, 0}},
+        {"core header", Header(2, 1, 8, 0, 12, 0, true, core), {7, 0, 0, 0},
+         {0x10, 0x20, 0x30, 0, 0, 0}},
+        // Without the file header the pixels follow the colour table, whose
+        // length a depth gives when the header does not.
+        {"core header alone", Header(2, 1, 8, 0, 12, 0, false, core), {0, 7, 0, 0},
+         {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"info header alone", Header(2, 1, 8, 0, 40, 0, false, core), {0, 7, 0, 0},
+         {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"1 bit alone", Header(2, 1, 1, 0, 40, 0, false, {0, 0x102030}), {0x40, 0, 0, 0},
+         {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"24 bits alone", Header(2, 1, 24, 0, 40, 0, false), {1, 2, 3, 4, 5, 6, 0, 0}, {3, 2, 1, 6, 5, 4}},
+        {"16 bits are 5-5-5", Header(1, 1, 16), {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF}},
+        {"16 bits through masks", Header(1, 1, 16, 3, 40, 0, true, {}, {0xF800, 0x07E0, 0x001F}),
+         {0xE0, 0x07, 0, 0}, {0, 0xFF, 0}},
+        {"32 bits through masks", Header(1, 1, 32, 3, 40, 0, true, {}, {0xFF, 0xFF00, 0xFF0000}),
+         {1, 2, 3, 4}, {1, 2, 3}},
+        {"32 bits", Header(1, 1, 32), {1, 2, 3, 4}, {3, 2, 1}},
+    };
+    for (const auto& c : cases) {
+        const Decoded d(BitmapFile(c.h, c.rows));
+        ASSERT_NE(d.image, nullptr) << c.name << ": " << d.error;
+        EXPECT_EQ(d.image->width, c.h.width) << c.name;
+        EXPECT_EQ(d.image->height, std::abs(c.h.height)) << c.name;
+        EXPECT_EQ(d.Pixels(), c.rgb) << c.name;
     }
-    const Decoded d(BitmapFile(h, rows));
-    ASSERT_NE(d.image, nullptr) << d.error;
-    const Bytes pixels = d.Pixels();
-    ASSERT_EQ(pixels.size(), 30u);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(pixels[3 * i], (i / 5) * 10 + i % 5) << "pixel " << i;
-}
-
-TEST(DibImage, PalettedDepthsGoThroughTheColourTable)
-{
-    BitmapHeader h;
-    h.width = 3;
-    h.height = 1;
-    h.bitCount = 8;
-    h.palette = {0x000000, 0x112233, 0x445566};
-    h.coloursUsed = 3;
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{2, 1, 0, 0})).Pixels(),
-              (Bytes{0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0, 0, 0}));
-
-    h.bitCount = 4;
-    h.coloursUsed = 0;
-    h.palette.resize(16, 0xFFFFFF);
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0x21, 0xF0, 0, 0})).Pixels(),
-              (Bytes{0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0xFF, 0xFF, 0xFF}));
-
-    h.bitCount = 1;
-    h.palette = {0x0000FF, 0xFF0000};
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0xA0, 0, 0, 0})).Pixels(),
-              (Bytes{0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0}));
-}
-
-TEST(DibImage, IndexesPastAShortColourTableAreBlack)
-{
-    BitmapHeader h;
-    h.width = 1;
-    h.height = 1;
-    h.bitCount = 8;
-    h.coloursUsed = 1;
-    h.palette = {0xABCDEF};
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{200, 0, 0, 0})).Pixels(), (Bytes{0, 0, 0}));
-}
-
-TEST(DibImage, CoreHeaderAndNoFileHeader)
-{
-    BitmapHeader h;
-    h.width = 2;
-    h.height = 1;
-    h.bitCount = 8;
-    h.headerSize = 12;
-    h.palette.assign(256, 0);
-    h.palette[7] = 0x102030;
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{7, 0, 0, 0})).Pixels(), (Bytes{0x10, 0x20, 0x30, 0, 0, 0}));
-
-    // Without the file header the pixels follow the colour table, whose
-    // length a depth gives when the header does not.
-    h.fileHeader = false;
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0, 7, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
-    h.headerSize = 40;
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0, 7, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
-    h.bitCount = 1;
-    h.palette = {0x000000, 0x102030};
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0x40, 0, 0, 0})).Pixels(), (Bytes{0, 0, 0, 0x10, 0x20, 0x30}));
-    h.bitCount = 24;
-    h.palette.clear();
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{1, 2, 3, 4, 5, 6, 0, 0})).Pixels(), (Bytes{3, 2, 1, 6, 5, 4}));
-}
-
-TEST(DibImage, TopDownBitmapsComeOutBottomRowFirst)
-{
-    BitmapHeader h;
-    h.width = 1;
-    h.height = -3;
-    const Bytes rows = {0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0};  // top row first
-    const Decoded d(BitmapFile(h, rows));
-    ASSERT_NE(d.image, nullptr) << d.error;
-    EXPECT_EQ(d.image->height, 3);
-    EXPECT_EQ(d.Pixels(), (Bytes{3, 0, 0, 2, 0, 0, 1, 0, 0}));
-}
-
-TEST(DibImage, SixteenAndThirtyTwoBitPixels)
-{
-    BitmapHeader h;
-    h.width = 1;
-    h.height = 1;
-    h.bitCount = 16;  // 5-5-5 when uncompressed
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0x1F, 0x7C, 0, 0})).Pixels(), (Bytes{0xFF, 0, 0xFF}));
-
-    h.compression = 3;  // 5-6-5 through colour masks
-    h.masks = {0xF800, 0x07E0, 0x001F};
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{0xE0, 0x07, 0, 0})).Pixels(), (Bytes{0, 0xFF, 0}));
-
-    h.bitCount = 32;
-    h.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{1, 2, 3, 4})).Pixels(), (Bytes{1, 2, 3}));
-
-    h.compression = 0;
-    h.masks.clear();
-    EXPECT_EQ(Decoded(BitmapFile(h, Bytes{1, 2, 3, 4})).Pixels(), (Bytes{3, 2, 1}));
 }
 
 TEST(DibImage, RefusesWhatItCannotConvert)
