@@ -13,7 +13,7 @@
 #include "overlays.h"
 #include "pawn_walk.h"
 #include "save_game.h"
-#include "timed_loop.h"
+#include "visible_state.h"
 
 const CVector OverviewPosition(0, 27, 0);
 const CQuaternion OverviewOrientation(0, -0.70710677f, -0.70710677f, 0);
@@ -25,7 +25,7 @@ constexpr float kOverviewSeconds = 1.0f;
 constexpr float kPawnLookSeconds = 0.5f;
 constexpr int kDiceFaces = 8;
 // Long enough for each tumbling face to be seen.
-constexpr uint32_t kDiceFaceMs = 60;
+constexpr float kDiceRollSeconds = kDiceFaces * 0.06f;
 
 // The board view's centre in window pixels, both ways, and the half-width of
 // the board in the pick rectangles.
@@ -56,7 +56,7 @@ void FlyCamera(CVector position, CQuaternion orientation, float seconds)
     g_Camera.m_vTo = position;
     g_Camera.m_qTo = orientation;
     g_Camera.m_bUseMatrix = true;
-    RunTimed(g_Clock, seconds, [](float f) { g_Camera.Fly(f); }, OnDisplay);
+    g_Pace.Run(WaitKind::kFlight, seconds, [](float f) { g_Camera.Fly(f); }, OnDisplay);
     g_Camera.m_bUseMatrix = false;
     g_Camera.EndFlight();
 }
@@ -76,21 +76,32 @@ void CBourgade3D::BuildList()
     g_StatusPanel.Build();
     g_IconBar.Build();
     g_Text = g_StatusPanel.m_Font;
+    // The frames so far showed no scene.
+    g_Frames.Changed();
 }
 
-// The scene is drawn afresh under the text: what the back buffer holds
-// after a swap is not to be relied on.
+// A reminder, a message the log has just written, is neither drawn nor held
+// again: a game waiting for a click rests, and steps run while the player
+// clicks do not pile up holds. The scene is drawn afresh under the text:
+// what the back buffer holds after a swap is not to be relied on.
 void CBourgade3D::DrawMessage(const char* text)
 {
+    const bool withAnswers = m_bYesNoNext;
+    m_bYesNoNext = false;
+    if (text[0] != '\0' && !g_Log.Message(text))
+        return;
+    g_Frames.Changed();
+    if (g_Pace.Scaled(kMessageHoldMs) == 0)
+        return;
     DrawScene(false);
     SetBoardView();
-    if (m_bYesNoNext)
+    if (withAnswers)
         DrawAnswerWords();
-    m_bYesNoNext = false;
     DrawMessageLines(text);
-    glutSwapBuffers();
-    g_Log.Message(text);
-    g_Clock.Sleep(kMessageHoldMs);
+    ShowFrame();
+    g_Pace.Hold(kMessageHoldMs);
+    // The hold is over: the next frame takes the message off the screen.
+    g_Frames.Changed();
 }
 
 void CBourgade3D::DrawYesNo()
@@ -101,11 +112,16 @@ void CBourgade3D::DrawYesNo()
 void CBourgade3D::DrawOffer(const PricedOffer& offer)
 {
     m_Offer = offer;
+    g_Frames.Changed();
 }
 
+// The rules ask for frames more often than a display shows them, and often
+// when nothing has changed since the last one.
 void CBourgade3D::Redraw()
 {
-    OnDisplay();
+    g_Frames.Compare(VisibleStateHash(g_Game));
+    if (g_Frames.Due(g_Clock.Milliseconds()))
+        OnDisplay();
 }
 
 void CBourgade3D::FlyToOverview()
@@ -118,9 +134,10 @@ void CBourgade3D::RegardePion(int pawn)
 {
     const CVector from = g_Camera.GetTarget();
     const CVector to = pawns[pawn].m_vPosition;
-    RunTimed(
-        g_Clock, kPawnLookSeconds,
+    g_Pace.Run(
+        WaitKind::kFlight, kPawnLookSeconds,
         [&](float f) { LookAtPoint(from * (1 - f) + to * f); }, [] {});
+    g_Frames.Changed();
 }
 
 void CBourgade3D::MovePawnTo(int pawn, int square, float seconds)
@@ -144,14 +161,14 @@ void CBourgade3D::WalkStraight(int from, int to, float seconds)
     pawn.m_nTarget = to % kSquareCount;
     pawn.m_vStart = board.RestingPoint(from, pawn.m_vOffset);
     pawn.m_vEnd = board.RestingPoint(to, pawn.m_vOffset);
-    RunTimed(
-        g_Clock, seconds,
+    g_Pace.Run(
+        WaitKind::kWalk, seconds,
         [&](float f) {
             pawn.Interpolate(f);
             LookAtPoint(pawn.m_vPosition);
         },
         OnDisplay);
-    OnDisplay();
+    g_Frames.Changed();
 }
 
 void CBourgade3D::AnimateDice(int die1, int die2)
@@ -161,20 +178,30 @@ void CBourgade3D::AnimateDice(int die1, int die2)
     // that the game's sequence of numbers stays its own.
     static std::minstd_rand faces(std::random_device{}());
     std::uniform_int_distribution<int> face(1, 6);
-    for (int i = 0; i < kDiceFaces; ++i) {
-        dice.m_nDie1 = face(faces);
-        dice.m_nDie2 = face(faces);
-        OnDisplay();
-        g_Clock.Sleep(kDiceFaceMs);
-    }
-    dice.m_nDie1 = die1;
-    dice.m_nDie2 = die2;
-    OnDisplay();
+    int shown = -1;
+    g_Pace.Run(
+        WaitKind::kDice, kDiceRollSeconds,
+        [&](float f) {
+            const int tumble = static_cast<int>(f * kDiceFaces);
+            if (f >= 1.0f) {
+                dice.m_nDie1 = die1;
+                dice.m_nDie2 = die2;
+            } else if (tumble != shown) {
+                shown = tumble;
+                dice.m_nDie1 = face(faces);
+                dice.m_nDie2 = face(faces);
+            }
+        },
+        OnDisplay);
+    g_Frames.Changed();
 }
 
 void CBourgade3D::LoadPicture(int square)
 {
     deedCard.LoadPicture(square);
+    if (square != m_nPictureSquare)
+        g_Frames.Changed();
+    m_nPictureSquare = square;
 }
 
 void CBourgade3D::RemovePawn(int pawn, int pawnCount)
@@ -183,11 +210,13 @@ void CBourgade3D::RemovePawn(int pawn, int pawnCount)
     for (int j = pawn; j < pawnCount - 1; ++j)
         pawns[j] = pawns[j + 1];
     pawns[pawnCount - 1].m_bBuilt = false;
+    g_Frames.Changed();
 }
 
 void CBourgade3D::SetBuildings(int square, int count)
 {
     board.SetBuildings(square, count);
+    g_Frames.Changed();
 }
 
 MouseEvent CBourgade3D::LastMouse() const

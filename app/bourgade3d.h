@@ -60,6 +60,8 @@ private:
 
     // The next message comes with the "OUI   NON" words.
     bool m_bYesNoNext = false;
+    // The square whose title deed is shown: showing it again changes nothing.
+    int m_nPictureSquare = -1;
 };
 
 // Flies the eye in a straight line to `position` while turning the view to

@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "overlays.h"
 #include "viewport.h"
+#include "visible_state.h"
 
 void InitGL()
 {
@@ -129,5 +130,11 @@ void DrawScene(bool withQuestion)
 void OnDisplay()
 {
     DrawScene();
+    ShowFrame();
+}
+
+void ShowFrame()
+{
     glutSwapBuffers();
+    g_Frames.Drawn(g_Clock.Milliseconds(), VisibleStateHash(g_Game));
 }

@@ -7,6 +7,8 @@ void OnDisplay();
 // Draws the whole frame into the back buffer without showing it; a frame
 // that carries a message of its own leaves out the pending question.
 void DrawScene(bool withQuestion = true);
+// Shows the frame drawn into the back buffer.
+void ShowFrame();
 // The fixed OpenGL state, once the window exists.
 void InitGL();
 

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
-void CGameLog::Message(const std::string& text)
+bool CGameLog::Message(const std::string& text)
 {
     if (text.empty() || std::find(m_Recent.begin(), m_Recent.end(), text) != m_Recent.end())
-        return;
+        return false;
     std::fprintf(m_pOut, "%s\n", text.c_str());
     std::fflush(m_pOut);
     m_Recent.push_back(text);
     if (m_Recent.size() > kRecentLines)
         m_Recent.pop_front();
+    return true;
 }
 
 void CGameLog::Event()

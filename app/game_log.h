@@ -11,8 +11,9 @@ class CGameLog {
 public:
     explicit CGameLog(std::FILE* out) : m_pOut(out) {}
 
-    // A message shown on screen.
-    void Message(const std::string& text);
+    // A message shown on screen. True when it is news and was written;
+    // false for an empty text and for a reminder of one written already.
+    bool Message(const std::string& text);
     // Something happened on the board (a throw, a walk): later messages are
     // new news even if their text repeats an earlier one.
     void Event();

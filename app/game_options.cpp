@@ -14,7 +14,8 @@ const CommandLineProgram kGameProgram = {
     "i regarder une propriété (et survoler la case suivante), q échange,\n"
     "b construire, m hypothéquer, u lever une hypothèque ; l fil de fer,\n"
     "f plein ; t bascule aussi le glisser de la souris entre tourner et\n"
-    "déplacer la vue.",
+    "déplacer la vue ; + et - changent la vitesse ; un clic ou Espace passe\n"
+    "le message ou le mouvement en cours.",
 };
 
 std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
@@ -26,6 +27,17 @@ std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
              options.resume = true;
              options.resumeFile = file != nullptr ? file : "";
              return file == nullptr || file[0] != '\0';
+         }},
+        {"--speed", "--vitesse", OptionValue::kRequired, "VITESSE",
+         "normal, fast (x2), faster (x4) ou instant (sans attente)",
+         [&options](const char* value) { return SpeedFromOption(value, options.speed); }},
+        {"--fast-computers", "--ordinateur-accelere", OptionValue::kNone, nullptr,
+         "les tours de l'ordinateur en accéléré",
+         [&options](const char*) { return options.fastComputers = true; }},
+        {"--seed", "--graine", OptionValue::kRequired, "N",
+         "rejoue la même partie : dés et cartes suivent la graine N",
+         [&options](const char* value) {
+             return options.seeded = ReadWholeNumber(value, 0, UINT64_MAX, options.seed);
          }},
     };
 }

@@ -6,12 +6,19 @@
 #include <vector>
 
 #include "command_line.h"
+#include "pace.h"
 
 struct GameOptions {
     // Take the saved game up again instead of asking for a new one.
     bool resume = false;
     // The save to take up, when not the usual one.
     std::string resumeFile;
+    Speed speed = Speed::kNormal;
+    // Computer turns at least "Très rapide".
+    bool fastComputers = false;
+    // A seeded game is the same game every time it is played.
+    bool seeded = false;
+    uint64_t seed = 0;
 };
 
 // The rows of the game's options, writing into `options`.

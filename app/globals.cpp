@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-CClockRandom g_Random;
+CGameRandom g_Random;
 CGame g_Game(g_App, g_Random);
 CBourgade3D g_App;
 CCamera g_Camera;
@@ -15,6 +15,8 @@ CMouseLatch g_MouseLatch;
 
 CSteadyClock g_Clock;
 CGameLog g_Log(stdout);
+CPace g_Pace(g_Clock);
+CFramePacer g_Frames;
 
 bool g_bFullScreen = false;
 int g_nWindow = 0;

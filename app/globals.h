@@ -7,16 +7,18 @@
 #include "bourgade3d.h"
 #include "camera.h"
 #include "clock.h"
+#include "frame_pacer.h"
 #include "game.h"
+#include "game_random.h"
 #include "game_log.h"
 #include "gl_text.h"
 #include "icon_bar.h"
 #include "mouse.h"
 #include "mouse_latch.h"
-#include "random.h"
+#include "pace.h"
 #include "status_panel.h"
 
-extern CClockRandom g_Random;
+extern CGameRandom g_Random;
 extern CGame g_Game;
 extern CBourgade3D g_App;
 extern CCamera g_Camera;
@@ -30,6 +32,8 @@ extern CMouseLatch g_MouseLatch;
 
 extern CSteadyClock g_Clock;
 extern CGameLog g_Log;
+extern CPace g_Pace;
+extern CFramePacer g_Frames;
 
 extern bool g_bFullScreen;
 extern int g_nWindow;

@@ -5,9 +5,12 @@
 #include "globals.h"
 #include "input.h"
 #include "overlays.h"
+#include "pace_input.h"
+#include "program_end.h"
 #include "prompt_zones.h"
 #include "save_game.h"
 #include "standings.h"
+#include "visible_state.h"
 
 namespace {
 
@@ -42,39 +45,64 @@ void ShowStandings()
     SetStandings(lines);
 }
 
-// A waiting game redraws twenty times a second and sleeps in between, so it
-// leaves the processor alone: clicks, drags and keys are handled at once by
-// their own callbacks, and every movement paces its own frames.
-constexpr uint32_t kIdleMilliseconds = 50;
+// A game that waits for a person still steps twenty times a second, but
+// draws nothing until something visible changes: it leaves the processor
+// alone. Clicks, drags and keys are handled at once by their own callbacks,
+// and every movement paces its own frames.
+constexpr uint32_t kRestMilliseconds = 50;
 
-void PaceIdle()
+void RunStep()
 {
-    static uint32_t last = g_Clock.Milliseconds();
-    const uint32_t spent = g_Clock.Milliseconds() - last;
-    if (spent < kIdleMilliseconds)
-        g_Clock.Sleep(kIdleMilliseconds - spent);
-    last = g_Clock.Milliseconds();
+    const bool wasOver = g_Game.gameOver;
+    const int32_t wasWaitingFor = g_Game.inputMode;
+    const BoardSnapshot before = TakeSnapshot(g_Game);
+    g_Pace.SetComputerTurn(g_Game.players[g_Game.current].computer != 0);
+    {
+        const CStepInProgress stepping;
+        g_Game.Step();
+    }
+    g_MouseLatch.StepRead();
+    g_Pace.EndStep();
+    for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
+        g_Log.Message(line);
+    // What was asked has been answered: the same words asked again later
+    // are news, not a reminder.
+    if (wasWaitingFor != kNoInput && g_Game.inputMode == kNoInput)
+        g_Log.Event();
+    if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)
+        g_Game.FlyToOverview();
+    if (g_Game.gameOver && !wasOver)
+        ShowStandings();
+}
+
+// Draws what changed once a frame is due; sleeps while the game only waits,
+// and goes straight on with the next step while it moves.
+void DrawOrRest(bool moved)
+{
+    const uint32_t now = g_Clock.Milliseconds();
+    if (SpeedNoticeExpired(now))
+        g_Frames.Changed();
+    if (g_Frames.Due(now))
+        OnDisplay();
+    if (moved)
+        return;
+    g_Clock.Sleep(g_Frames.Pending() ? g_Frames.UntilDue(now) : kRestMilliseconds);
 }
 
 }  // namespace
 
 void OnIdle()
 {
-    if (!ReadAnswerClick())
+    EndIfSignalled();
+    if (!ReadAnswerClick()) {
+        DrawOrRest(false);
         return;
-    const bool wasOver = g_Game.gameOver;
-    const BoardSnapshot before = TakeSnapshot(g_Game);
-    {
-        const CStepInProgress stepping;
-        g_Game.Step();
     }
-    g_MouseLatch.StepRead();
-    for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
-        g_Log.Message(line);
-    if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)
-        g_Game.FlyToOverview();
-    if (g_Game.gameOver && !wasOver)
-        ShowStandings();
-    OnDisplay();
-    PaceIdle();
+    const uint64_t before = VisibleStateHash(g_Game);
+    const uint64_t framesBefore = g_Frames.Frames();
+    RunStep();
+    const uint64_t after = VisibleStateHash(g_Game);
+    g_Frames.Compare(after);
+    ReplayKeptInput();
+    DrawOrRest(after != before || g_Frames.Frames() != framesBefore);
 }

@@ -5,7 +5,8 @@
 #include "display.h"
 #include "globals.h"
 #include "input.h"
-#include "screen_mode.h"
+#include "pace_input.h"
+#include "program_end.h"
 
 namespace {
 
@@ -31,11 +32,15 @@ void TourNextSquare()
 
 void OnKeyboard(unsigned char key, int, int)
 {
+    if (g_Pace.Waiting()) {
+        OnKeyWhileWaiting(key);
+        return;
+    }
     g_App.m_cLastKey = static_cast<char>(key);
+    OnSpeedKey(key);
     switch (key) {
     case kEscape:
-        CloseScreen({g_bFullScreen, g_nWindow});
-        std::exit(EXIT_SUCCESS);
+        EndProgram(EXIT_SUCCESS);
     case 'f':
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         break;

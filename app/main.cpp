@@ -1,5 +1,6 @@
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -12,11 +13,14 @@
 #include "globals.h"
 #include "input.h"
 #include "load_failure.h"
+#include "pace_input.h"
+#include "program_end.h"
 #include "resume.h"
 #include "save_file.h"
 #include "save_game.h"
 #include "screen_mode.h"
 #include "viewport.h"
+#include "x_connection.h"
 
 namespace {
 
@@ -48,11 +52,22 @@ bool OpenSave(const GameOptions& options, bool& resumed)
 
 int main(int argc, char** argv)
 {
+    // The console log is the game's record: every line goes out as it is
+    // written, even when the console is a pipe or a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     GameOptions options;
     int status = 0;
     if (!ParseCommandLine(argc, argv, kGameProgram, GameOptionTable(options), std::cout, std::cerr,
                           status))
         return status;
+    g_Pace.SetSpeed(options.speed);
+    g_Pace.SetFastComputers(options.fastComputers);
+    if (options.seeded)
+        g_Random.Seed(options.seed);
+    // Checked before the dialogue: players should not answer every question
+    // to learn that no window can open.
+    if (!HoldDisplay())
+        return EXIT_FAILURE;
 
     bool resumed = false;
     if (!OpenSave(options, resumed))
@@ -73,6 +88,9 @@ int main(int argc, char** argv)
     const Screen screen = OpenScreen(fullScreen);
     g_bFullScreen = screen.fullScreen;
     g_nWindow = screen.window;
+    ReleaseDisplay();
+    InstallEndHandlers();
+    InstallEventPump();
 
     glutIdleFunc(OnIdle);
     glutKeyboardFunc(OnKeyboard);

@@ -5,6 +5,7 @@
 #include "input.h"
 #include "orbit_drag.h"
 #include "viewport.h"
+#include "pace_input.h"
 
 namespace {
 
@@ -40,6 +41,10 @@ bool Wheel(int button, int state)
 
 void OnMouse(int button, int state, int windowX, int windowY)
 {
+    if (g_Pace.Waiting()) {
+        OnMouseWhileWaiting(button, state, windowX, windowY);
+        return;
+    }
     if (Wheel(button, state))
         return;
     const PixelPoint at = PointerInLayout(windowX, windowY);
@@ -55,6 +60,9 @@ void OnMouse(int button, int state, int windowX, int windowY)
 
 void OnMotion(int windowX, int windowY)
 {
+    // A movement under way drives the camera itself.
+    if (g_Pace.Waiting())
+        return;
     const PixelPoint at = PointerInLayout(windowX, windowY);
     const int x = at.x;
     const int y = at.y;

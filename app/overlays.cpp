@@ -6,6 +6,7 @@
 
 #include "globals.h"
 #include "message_layout.h"
+#include "pace_input.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ void DrawBoardOverlays(bool withQuestion)
         DrawOfferBox(g_App.m_Offer);
     if (g_Game.gameOver && !g_StandingLines.empty())
         DrawStandings();
+    DrawSpeedNotice();
     // Text leaves lighting off; the dice and icons drawn next need it.
     glEnable(GL_LIGHTING);
 }

@@ -144,3 +144,23 @@ quit_with_escape() {
     STATUS=$?
     GAME_PID=
 }
+
+# Types a key into the game's window.
+press() {
+    xdotool windowfocus "$WINDOW" 2>/dev/null
+    xdotool key "$1"
+}
+
+# Waits up to $1 seconds for the game to end; sets STATUS and ELAPSED (in
+# tenths of a second), or fails.
+wait_exit() {
+    ELAPSED=0
+    while kill -0 "$GAME_PID" 2>/dev/null; do
+        [ "$ELAPSED" -ge $(($1 * 10)) ] && fail "the game did not end within $1 s"
+        sleep 0.1
+        ELAPSED=$((ELAPSED + 1))
+    done
+    wait "$GAME_PID"
+    STATUS=$?
+    GAME_PID=
+}

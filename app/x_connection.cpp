@@ -1,0 +1,66 @@
+#include "x_connection.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char kNoDisplay[] =
+    "Impossible d'ouvrir l'affichage graphique (DISPLAY=%s) : Bourgade3D a besoin d'un écran X.\n";
+const char kLostDisplay[] = "La connexion à l'affichage X est perdue : la partie s'arrête.\n";
+const char kXError[] = "Erreur inattendue de l'affichage X (code %d) : la partie s'arrête.\n";
+
+Display* g_pHeldDisplay = nullptr;
+void (*g_pWindowGone)() = nullptr;
+void (*g_pConnectionLost)() = nullptr;
+
+// A window destroyed from outside (xdotool windowclose) shows up as the
+// next drawing's error on a drawable that no longer exists; GLX reports it
+// in its extension's range of codes.
+int OnXError(Display*, XErrorEvent* error)
+{
+    constexpr int kFirstExtensionError = 128;
+    if (error->error_code == BadWindow || error->error_code == BadDrawable ||
+        error->error_code >= kFirstExtensionError)
+        g_pWindowGone();
+    std::fprintf(stderr, kXError, error->error_code);
+    g_pConnectionLost();
+    return 0;
+}
+
+int OnXConnectionLost(Display*)
+{
+    std::fputs(kLostDisplay, stderr);
+    g_pConnectionLost();
+    return 0;
+}
+
+}  // namespace
+
+bool HoldDisplay()
+{
+    g_pHeldDisplay = XOpenDisplay(nullptr);
+    if (g_pHeldDisplay == nullptr) {
+        const char* name = std::getenv("DISPLAY");
+        std::fprintf(stderr, kNoDisplay, name != nullptr ? name : "");
+        return false;
+    }
+    return true;
+}
+
+void ReleaseDisplay()
+{
+    if (g_pHeldDisplay != nullptr)
+        XCloseDisplay(g_pHeldDisplay);
+    g_pHeldDisplay = nullptr;
+}
+
+void InstallXErrorHandlers(void (*windowGone)(), void (*connectionLost)())
+{
+    g_pWindowGone = windowGone;
+    g_pConnectionLost = connectionLost;
+    XSetErrorHandler(OnXError);
+    XSetIOErrorHandler(OnXConnectionLost);
+}
