@@ -1,0 +1,15 @@
+// Linked into every program of the sanitizer build, so that each one,
+// wherever it is started (the build's picture generator, CTest, by hand),
+// reads the leak suppressions of the libraries we use and prints a stack
+// with every report. Halting on the first report is compiled in
+// (-fno-sanitize-recover).
+
+extern "C" const char* __lsan_default_options()
+{
+    return "suppressions='" LSAN_SUPPRESSIONS "'";
+}
+
+extern "C" const char* __ubsan_default_options()
+{
+    return "print_stacktrace=1";
+}
