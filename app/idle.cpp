@@ -2,6 +2,7 @@
 
 #include "board_changes.h"
 #include "display.h"
+#include "end_screen.h"
 #include "globals.h"
 #include "input.h"
 #include "overlays.h"
@@ -37,12 +38,13 @@ bool ReadAnswerClick()
 
 void ShowStandings()
 {
-    const std::vector<std::string> lines = StandingLines(RankPlayers(g_Game, g_FallenSeats));
+    const std::vector<Standing> standings = RankPlayers(g_Game, g_FallenSeats);
+    const std::vector<std::string> lines = StandingLines(standings);
     std::printf("\nClassement final :\n");
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    SetStandings(lines);
+    ShowEndScreen(standings, g_Game.message);
 }
 
 // A game that waits for a person still steps twenty times a second, but

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "display.h"
+#include "end_screen.h"
 #include "globals.h"
 #include "input.h"
 #include "pace_input.h"
@@ -38,6 +39,7 @@ void OnKeyboard(unsigned char key, int, int)
     }
     g_App.m_cLastKey = static_cast<char>(key);
     OnSpeedKey(key);
+    DismissEndScreen();
     switch (key) {
     case kEscape:
         EndProgram(EXIT_SUCCESS);

@@ -1,6 +1,7 @@
 #include <GL/freeglut.h>
 
 #include "display.h"
+#include "end_screen.h"
 #include "globals.h"
 #include "input.h"
 #include "orbit_drag.h"
@@ -55,6 +56,8 @@ void OnMouse(int button, int state, int windowX, int windowY)
         g_MouseLatch.Release(at.x, at.y);
     g_nMouseButton = state == GLUT_UP ? -1 : button;
     g_nMouseState = state;
+    if (state == GLUT_DOWN)
+        DismissEndScreen();
     OnIdle();
 }
 

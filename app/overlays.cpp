@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "end_screen.h"
 #include "globals.h"
 #include "message_layout.h"
 #include "pace_input.h"
@@ -22,8 +23,9 @@ float FontY(int windowY)
     return (550 - windowY) * 480.0f / 600.0f;
 }
 
-// Fills a rectangle given in font units, with the given colour and alpha.
-void FillFontRect(float x0, float y0, float x1, float y1, float r, float g, float b, float a)
+}  // namespace
+
+void EnterFontSpace()
 {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -35,17 +37,29 @@ void FillFontRect(float x0, float y0, float x1, float y1, float r, float g, floa
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(r, g, b, a);
-    glRectf(x0, y0, x1, y1);
-    glDisable(GL_BLEND);
+}
+
+void LeaveFontSpace()
+{
     glEnable(GL_DEPTH_TEST);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 }
+
+void FillFontRect(float x0, float y0, float x1, float y1, float r, float g, float b, float a)
+{
+    EnterFontSpace();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(r, g, b, a);
+    glRectf(x0, y0, x1, y1);
+    glDisable(GL_BLEND);
+    LeaveFontSpace();
+}
+
+namespace {
 
 void FillClickSquare(const ClickSquare& square, float r, float g, float b)
 {
@@ -59,27 +73,7 @@ void PrintWhite(int x, int y, const char* text)
     g_Text.Print(x, y, text, 0);
 }
 
-std::vector<std::string> g_StandingLines;
-
-void DrawStandings()
-{
-    const int top = 420;
-    const int bottom = top - 20 * static_cast<int>(g_StandingLines.size()) - 8;
-    FillFontRect(8, static_cast<float>(bottom), 632, top + 28, 0, 0, 0, 0.7f);
-    PrintWhite(10, top, "Classement final");
-    int y = top - 24;
-    for (const std::string& line : g_StandingLines) {
-        PrintWhite(10, y, line.c_str());
-        y -= 20;
-    }
-}
-
 }  // namespace
-
-void SetStandings(const std::vector<std::string>& lines)
-{
-    g_StandingLines = lines;
-}
 
 void DrawAnswerWords()
 {
@@ -127,8 +121,8 @@ void DrawBoardOverlays(bool withQuestion)
     }
     if (g_Game.inputMode == kPricedOffer)
         DrawOfferBox(g_App.m_Offer);
-    if (g_Game.gameOver && !g_StandingLines.empty())
-        DrawStandings();
+    if (g_Game.gameOver && EndScreenShown())
+        DrawEndScreen();
     DrawSpeedNotice();
     // Text leaves lighting off; the dice and icons drawn next need it.
     glEnable(GL_LIGHTING);

@@ -6,18 +6,6 @@
 
 #include "game.h"
 
-int EstateValue(const CGame& game, int player)
-{
-    int worth = 0;
-    for (const Property& property : game.properties) {
-        if (property.owner != player)
-            continue;
-        worth += property.price - (property.mortgaged ? property.mortgageValue : 0);
-        worth += property.houses * property.houseCost;
-    }
-    return worth;
-}
-
 std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fallenSeats)
 {
     std::vector<Standing> ranked;
@@ -25,13 +13,14 @@ std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fal
         const Player& player = game.players[i];
         const auto fell = std::find(fallenSeats.begin(), fallenSeats.end(), player.seat);
         if (fell == fallenSeats.end())
-            ranked.push_back({player.name, player.money, EstateValue(game, i), false});
+            ranked.push_back({player.name, player.money, EstateValue(game, i), false, player.color});
     }
     std::stable_sort(ranked.begin(), ranked.end(), [](const Standing& a, const Standing& b) {
         return a.money + a.estate > b.money + b.estate;
     });
     for (auto seat = fallenSeats.rbegin(); seat != fallenSeats.rend(); ++seat)
-        ranked.push_back({game.setupPlayers[*seat].name, 0, 0, true});
+        ranked.push_back(
+            {game.setupPlayers[*seat].name, 0, 0, true, game.setupPlayers[*seat].color});
     return ranked;
 }
 

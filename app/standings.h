@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "worth_history.h"
+
 class CGame;
 
 struct Standing {
@@ -13,11 +15,8 @@ struct Standing {
     int64_t money;
     int estate;  // what the player's properties and buildings are worth
     bool bankrupt;
+    int color = 0;  // the player's palette entry
 };
-
-// Worth of a player's properties: the price of each, less the mortgage
-// still owed, plus what its buildings cost.
-int EstateValue(const CGame& game, int player);
 
 // `fallenSeats` lists the bankrupt players' seats in the order they fell.
 std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fallenSeats);

@@ -12,6 +12,7 @@
 #include "player.h"
 #include "random.h"
 #include "tables.h"
+#include "worth_history.h"
 
 struct Card;
 struct CardEffect;
@@ -176,6 +177,8 @@ public:
     int32_t tradeWanted = -1;
     int32_t tradeOffered = -1;
     int32_t tradePrice = 0;
+    // Every player's worth at the start and after every turn.
+    CWorthHistory worthHistory;
 
 private:
     // A save carries the private memory of the turn below.

@@ -68,6 +68,9 @@ void CGame::Step()
         return;
     if (doublesCount == 0 && !gameOver)
         PassTurn();
+    // A double gives the same player another throw within the same turn.
+    if (doublesCount == 0)
+        worthHistory.Record(*this);
     m_pFrame->BetweenTurns();
 }
 

@@ -16,6 +16,7 @@ protected:
 
     int m_nMoves = 0;
     int m_nBuildChanges = 0;
+    int m_nTurns = 0;  // turns passed on to the next player
     std::string m_sLastWords;
 
     static void PressOn(CFakeFrame& frame, int p)
@@ -96,11 +97,13 @@ protected:
     {
         m_nMoves = 0;
         m_nBuildChanges = 0;
+        m_nTurns = 0;
         m_sLastWords.clear();
         while (!game.gameOver && m_nMoves < kMaxMoves) {
             PlayOneMove();
             ++m_nMoves;
             m_nBuildChanges += static_cast<int>(frame.Entries("build").size());
+            m_nTurns += static_cast<int>(frame.Entries("look").size());
             if (!frame.messages.empty())
                 m_sLastWords = frame.messages.back();
             frame.Clear();
@@ -124,6 +127,38 @@ protected:
             ClickDie();
     }
 };
+
+// The chart at the end draws one line per seat: every seat from the start,
+// the winner's to the end, each bankrupt's ending at 0 the turn it fell.
+TEST_F(WholeGameTest, TheWorthOfEverySeatIsRecordedAtTheStartAfterEveryTurnAndAtTheEnd)
+{
+    for (int players = 2; players <= 5; ++players) {
+        SCOPED_TRACE(std::to_string(players) + " players");
+        random.Seed(players);
+        StartHumans(players);
+        ASSERT_EQ(PlayToTheEnd(), "");
+        const CWorthHistory& history = game.worthHistory;
+        EXPECT_EQ(history.Entries(), 1 + m_nTurns + 1);
+        const int winner = P(game.current).seat;
+        EXPECT_EQ(history.Line(winner).size(), size_t(history.Entries()));
+        EXPECT_EQ(history.Line(winner).back(),
+                  P(game.current).money + EstateValue(game, game.current));
+        int ended = 0;
+        for (int seat = 0; seat < players; ++seat) {
+            const std::vector<int64_t> line = history.Line(seat);
+            ASSERT_FALSE(line.empty()) << "seat " << seat;
+            EXPECT_EQ(line.front(), kStartMoney) << "seat " << seat;
+            if (seat != winner) {
+                EXPECT_EQ(line.back(), 0) << "seat " << seat;
+                ended += line.size() < size_t(history.Entries());
+            }
+        }
+        // All but the last to fall left before the end.
+        EXPECT_EQ(ended, players - 2);
+        EXPECT_TRUE(history.Line(players).empty());
+        EXPECT_GE(history.Highest(), kStartMoney);
+    }
+}
 
 // Two to five players on ten sets of dice: bankruptcies compact the table
 // on the way, and the game ends with one winner.

@@ -6,12 +6,15 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <vector>
 
+#include "end_screen.h"
 #include "gl_test_env.h"
+#include "globals.h"
 #include "scene_frame.h"
 #include "tables.h"
 
@@ -79,6 +82,52 @@ void PrintFrameTime(CTestScene& s)
                 spent.count() / kFrames, kFrames, processor / kFrames);
 }
 
+// Seats in the order their lines end, first to fall first: the bankrupt.
+std::vector<int> FallenSeats(const CWorthHistory& history, int players)
+{
+    std::vector<std::pair<size_t, int>> ends;
+    for (int seat = 0; seat < players; ++seat)
+        if (history.Line(seat).back() == 0)
+            ends.push_back({history.Line(seat).size(), seat});
+    std::sort(ends.begin(), ends.end());
+    std::vector<int> seats;
+    for (const auto& end : ends)
+        seats.push_back(end.second);
+    return seats;
+}
+
+// Four computers play a whole game without a screen; its end is shown over
+// the board as the game shows it.
+void SetUpEnd(CTestScene& s)
+{
+    const char* names[] = {"Anne", "Bertrand", "Claire-Marguerite", "Dominique-Alexandra"};
+    CNullFrame frame;
+    CSeededRandom random(7);
+    CGame game(frame, random);
+    game.playerCount = 4;
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        std::snprintf(game.players[i].name, kNameSize, "%s", names[i % 4]);
+        game.players[i].computer = 1;
+        game.players[i].color = i;
+        game.setupPlayers[i] = game.players[i];
+    }
+    game.NewGame();
+    for (int step = 0; step < 100000 && !game.gameOver; ++step)
+        game.Step();
+    g_Game.worthHistory = game.worthHistory;
+    std::copy(std::begin(game.setupPlayers), std::end(game.setupPlayers), g_Game.setupPlayers);
+    ShowEndScreen(RankPlayers(game, FallenSeats(game.worthHistory, 4)), game.message);
+    s.ViewFromAbove();
+    s.DrawFrame();
+    glViewport(0, 50, 500, 600);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 100, 500, 600);
+    g_Text = s.m_Panel.m_Font;
+    DrawEndScreen();
+    glDisable(GL_SCISSOR_TEST);
+    glFinish();
+}
+
 class SceneShots : public GlTest {};
 
 TEST_F(SceneShots, SavesFrames)
@@ -101,6 +150,8 @@ TEST_F(SceneShots, SavesFrames)
     s.ViewFromAngle(-45, 20, 8, CVector(-9, 0, -9));
     s.DrawFrame();
     SavePng("scene_start.png");
+    SetUpEnd(s);
+    SavePng("scene_end.png");
 }
 
 }  // namespace
