@@ -4,8 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -15,18 +13,6 @@
 namespace {
 
 constexpr size_t kTargaHeaderSize = 18;
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Printf(const char* format, ...)
-{
-    char text[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 // The first `count` bytes of the file (fewer when it is shorter).
 std::string Head(const std::string& path, size_t count)
@@ -57,22 +43,22 @@ std::string TargaHeaderFailure(const std::string& header, long long size, uint32
     const unsigned type = static_cast<unsigned char>(header[2]);
     const unsigned width = Le16(header, 12), height = Le16(header, 14);
     const unsigned bits = static_cast<unsigned char>(header[16]);
+    const std::string size2d = std::to_string(width) + " × " + std::to_string(height);
     switch (code) {
     case kTargaBadType:
-        return Printf("pas une image Targa non compressée (type %u, table de couleurs %u ; "
-                      "type 2 ou 3 sans table attendu)", type, colourMap);
+        return "pas une image Targa non compressée (type " + std::to_string(type) +
+               ", table de couleurs " + std::to_string(colourMap) +
+               " ; type 2 ou 3 sans table attendu)";
     case kTargaBadSize:
-        return Printf("taille %u × %u : chaque côté doit être une puissance de 2, de 2 à 512",
-                      width, height);
+        return "taille " + size2d + " : chaque côté doit être une puissance de 2, de 2 à 512";
     case kTargaBadDepth:
-        return Printf("%u bits par pixel : 8, 24 ou 32 attendus", bits);
+        return std::to_string(bits) + " bits par pixel : 8, 24 ou 32 attendus";
     case kTargaShortPixels:
-        return Printf("fichier tronqué (%lld octets ; %llu attendus pour %u × %u à %u bits)", size,
-                      static_cast<unsigned long long>(kTargaHeaderSize + id) +
-                          1ull * width * height * (bits / 8),
-                      width, height, bits);
+        return "fichier tronqué (" + std::to_string(size) + " octets ; " +
+               std::to_string(kTargaHeaderSize + id + 1ull * width * height * (bits / 8)) +
+               " attendus pour " + size2d + " à " + std::to_string(bits) + " bits)";
     default:
-        return Printf("refusé par le lecteur Targa (erreur %u)", code);
+        return "refusé par le lecteur Targa (erreur " + std::to_string(code) + ")";
     }
 }
 
@@ -82,7 +68,8 @@ std::string FileProblem(const std::string& path)
 {
     struct stat info;
     if (stat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? "fichier absent" : Printf("inaccessible (%s)", std::strerror(errno));
+        return errno == ENOENT ? "fichier absent"
+                               : std::string("inaccessible (") + std::strerror(errno) + ")";
     if (S_ISDIR(info.st_mode))
         return "c'est un dossier, pas un fichier";
     if (!S_ISREG(info.st_mode))
@@ -101,8 +88,8 @@ std::string TargaFailure(const std::string& path, uint32_t code)
         return problem;
     const std::string header = Head(path, kTargaHeaderSize);
     if (header.size() < kTargaHeaderSize)
-        return Printf("fichier tronqué (%zu octets ; l'en-tête Targa en compte %zu)", header.size(),
-                      kTargaHeaderSize);
+        return "fichier tronqué (" + std::to_string(header.size()) +
+               " octets ; l'en-tête Targa en compte " + std::to_string(kTargaHeaderSize) + ")";
     return TargaHeaderFailure(header, FileSize(path), code);
 }
 
