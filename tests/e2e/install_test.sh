@@ -4,10 +4,11 @@
 # game's first frame under a private X server, the desktop entry, the
 # manual pages; then builds the Debian package and checks its contents and
 # control fields. Prints the package's size and its dependencies.
-# Usage: install_test.sh BUILD_DIR VERSION
+# Usage: install_test.sh BUILD_DIR VERSION DATA_DIR_OF_THE_BUILDS_PREFIX
 set -u
 BUILD=$(cd "$1" && pwd)
 VERSION=$2
+BUILT_DATA=$3
 . "$(dirname "$0")/e2e_lib.sh"
 PREFIX=$WORK/prefix
 
@@ -56,9 +57,24 @@ wait_for_window
 sleep 3
 shot
 check_board_frame
-! grep -q 'introuvable' "$WORK/out" || fail "data files not found through the prefix"
 quit_with_escape
 [ "$STATUS" -eq 0 ] || fail "Escape should end the installed game with status 0, got $STATUS"
+! grep -q 'introuvable' "$WORK/out" || fail "data files not found through the prefix"
+
+# The program alone, away from any data folder: one note of where it
+# looked, then the documented lines, with no reason line under each.
+# Skipped where a game is installed in the build's own prefix.
+if [ ! -d "$BUILT_DATA" ]; then
+    mkdir "$WORK/lonely"
+    cp "$PREFIX/bin/bourgade3d" "$WORK/lonely/"
+    start_game "$WORK/lonely/bourgade3d" '2\nAnne n\nBob n\nn\n'
+    wait_for_window
+    wait_for_line 'Fichier Textures/Font.bmp introuvable' 20 || fail "no line for the font"
+    [ "$(grep -c '^Aucun dossier de données trouvé' "$WORK/out")" -eq 1 ] || fail "no single note"
+    grep -q "^  $WORK/lonely/textures\$" "$WORK/out" || fail "the note does not list the folders"
+    ! grep -q 'fichier absent' "$WORK/out" || fail "reason lines under the note"
+    quit_with_escape
+fi
 
 cpack -G DEB -B "$WORK/deb" --config "$BUILD/CPackConfig.cmake" >cpack.out 2>&1 ||
     fail "cpack failed: $(cat cpack.out)"
