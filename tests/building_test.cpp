@@ -166,3 +166,22 @@ TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
     EXPECT_EQ(game.inputMode, kMortgagePick);
     Check();
 }
+
+// A throw typed with the click of a pick: a pick made lets the turn start
+// on the same tick, a refused one ends the tick.
+TEST_F(BuildingTest, AThrowTypedWithAMortgagePickWaitsForThePick)
+{
+    Own(0, {0});
+    Own(1, {25});
+    for (auto [where, thrown] : {std::pair{kGareDeLyon, 0u}, {kBelleville, 1u}}) {
+        frame.mouse = {700, 300, false};
+        frame.keys.push_back('m');
+        Tick();
+        frame.keys.push_back('t');
+        random.QueueDice(1, 2);
+        frame.Press(where.x, where.y);
+        Tick();
+        frame.Release();
+        EXPECT_EQ(frame.Entries("dice").size(), thrown);
+    }
+}

@@ -124,8 +124,10 @@ TEST_F(ComputerTest, TheTurnStartsWithTheDecisionsThenTheDice)
     Start({1, 0});
     Own(0, {4});
     game.properties[4].mortgaged = 1;
+    P(0).square = 6;
     random.QueueDice(1, 2);
     Tick();
+    EXPECT_EQ(frame.log.front(), "picture:6") << "the square it stands on first";
     ASSERT_FALSE(frame.Entries("dice").empty());
     const auto lift = std::find(frame.log.begin(), frame.log.end(),
                                 "msg:Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE.");

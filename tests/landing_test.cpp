@@ -179,6 +179,17 @@ TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
     EXPECT_EQ(std::count(frame.log.begin(), frame.log.end(), "yesno"), 0);
     EXPECT_EQ(game.inputMode, kNoInput);
 
+    // Worth exactly the price once everything is mortgaged is enough.
+    P(0).money = 3000;
+    Own(0, {1});
+    LandOn(1);
+    EXPECT_TRUE(frame.Showed("Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?"));
+    game.answer = 'n';
+    LandOn(1);
+    Own(-1, {1});
+    P(0).money = 4000;
+    frame.Clear();
+
     Deed(24).mortgaged = 0;
     LandOn(1);
     EXPECT_TRUE(frame.Showed("Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?"));

@@ -25,6 +25,13 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
     EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
     EXPECT_EQ(P(0).money, 0);
     Check();
+
+    // Loose properties go in the order of the deeds, the first one first.
+    Own(1, {1});
+    Deed(0).mortgaged = Deed(24).mortgaged = 0;
+    frame.Clear();
+    EXPECT_EQ(game.Pay(1000, kBank), 1000);
+    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
 }
 
 TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)

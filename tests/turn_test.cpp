@@ -9,7 +9,10 @@ TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
     game.properties[3].houses = 2;
     P(1).jail = 2;
     P(1).money = 5;
+    game.chestNext = game.chanceNext = 5;
     Start({0, 0, 0});
+    EXPECT_EQ(game.chestNext + game.chanceNext, 0);
+    EXPECT_STREQ(P(kMaxPlayers).name, "") << "slots past the sixth stay unnamed";
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(P(i).money, 150000);
         EXPECT_EQ(P(i).square, 0);
@@ -280,6 +283,7 @@ TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeckTheChanceCardFirst)
     game.jailCardHolder[0] = 0;
     game.jailCardHolder[1] = 0;
     ClickDie();
+    EXPECT_FALSE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?")) << "one question at a time";
     random.QueueDice(2, 1);
     Tick('Y');
     EXPECT_EQ(game.jailCardHolder[1], -1);
@@ -287,6 +291,17 @@ TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeckTheChanceCardFirst)
     EXPECT_EQ(P(0).jail, 0);
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000);
+
+    // With the chest's card alone, that card goes back.
+    Tick('n');
+    game.current = 0;
+    P(0).square = 10;
+    P(0).jail = 1;
+    ClickDie();
+    random.QueueDice(2, 1);
+    Tick('y');
+    EXPECT_EQ(game.jailCardHolder[0], -1);
+    EXPECT_EQ(P(0).square, 13);
 }
 
 TEST_F(PrisonTest, TheFineIsOfferedToWhoeverHasItsAmount)
@@ -317,6 +332,7 @@ TEST_F(PrisonTest, ComputerUsesItsCardUnlessDearStreetsAreBuilt)
     Tick();
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
     EXPECT_EQ(P(0).square, 13);
+    EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
 }
 
 TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
@@ -333,6 +349,7 @@ TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
 TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
 {
     Start({0, 0});
+    P(0).square = 3;  // its own square's picture is not shown by a look
     frame.keys.push_back('i');
     Tick();
     EXPECT_EQ(game.inputMode, kInspectPick);
@@ -351,7 +368,39 @@ TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
     Tick();
     EXPECT_TRUE(frame.Showed("BOUL. DE BELLEVILLE"));
     EXPECT_EQ(game.inputMode, kInspectPick);
+    frame.Press(420, 470);  // and pressed: the first property is a property
+    Tick();
+    EXPECT_EQ(game.inputMode, kInspectPick);
+    EXPECT_EQ(frame.Entries("picture"), (std::vector<std::string>{"1", "1"}));
     frame.Press(470, 470);  // DEPART
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
+}
+
+// The icons of the lower strip, corner to corner, and the two halves of the
+// mortgage icon.
+TEST_F(GameTest, EachIconAnswersOverItsWholeZone)
+{
+    const struct {
+        int x, y;
+        int32_t action, mode;
+    } cases[] = {
+        {18, 530, kActionOverview, kNoInput},      {58, 565, kActionOverview, kNoInput},
+        {82, 530, kActionOptions, kNoInput},       {122, 565, kActionOptions, kNoInput},
+        {144, 530, kActionInspect, kInspectPick},  {184, 565, kActionInspect, kInspectPick},
+        {195, 530, kActionThrow, kNoInput},        {235, 565, kActionThrow, kNoInput},
+        {255, 530, kActionThrow, kNoInput},        {295, 565, kActionThrow, kNoInput},
+        {325, 530, kNoAction, kTradeWantedPick},   {365, 565, kNoAction, kTradeWantedPick},
+        {369, 530, kNoAction, kBuildPick},         {409, 565, kNoAction, kBuildPick},
+        {434, 515, kNoAction, kMortgagePick},      {474, 550, kNoAction, kMortgagePick},
+        {434, 551, kNoAction, kLiftPick},          {474, 586, kNoAction, kLiftPick},
+        {17, 530, kNoAction, kNoInput},            {18, 529, kNoAction, kNoInput},
+    };
+    for (const auto& c : cases) {
+        Start({0, 0});
+        frame.Press(c.x, c.y);
+        game.ReadHumanAction();
+        EXPECT_EQ(game.action, c.action) << c.x << "," << c.y;
+        EXPECT_EQ(game.inputMode, c.mode) << c.x << "," << c.y;
+    }
 }
