@@ -165,21 +165,32 @@ TEST_F(CardTest, PaymentsToThePotAndBirthdayMoneyAndPrisonCardsLandWhereTheyShou
 
 TEST_F(CardTest, AKeptPrisonCardIsSkippedAndComesBackWhenReturned)
 {
-    PlaceCard(game.chestOrder, kChestCards, 11, kChestCards - 1);
-    game.chestNext = kChestCards - 1;
-    game.jailCardHolder[0] = 1;
-    LandOn(33);
-    EXPECT_FALSE(frame.Showed("Vous etes libere de prison"));
-    EXPECT_EQ(game.chestNext, 1) << "the last position was skipped, position 0 drawn";
-    EXPECT_EQ(game.jailCardHolder[0], 1);
+    const struct {
+        int32_t* order;
+        int32_t* next;
+        int size, prisonCard, holderSlot, square;
+    } decks[] = {
+        {game.chestOrder, &game.chestNext, kChestCards, 11, 0, 33},
+        {game.chanceOrder, &game.chanceNext, kChanceCards, 9, 1, 36},
+    };
+    for (const auto& d : decks) {
+        PlaceCard(d.order, d.size, d.prisonCard, d.size - 1);
+        *d.next = d.size - 1;
+        game.jailCardHolder[d.holderSlot] = 1;
+        frame.Clear();
+        LandOn(d.square);
+        EXPECT_FALSE(frame.Showed("Vous etes libere de prison"));
+        EXPECT_EQ(*d.next, 1) << "the last position was skipped, position 0 drawn";
+        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 1);
 
-    game.jailCardHolder[0] = -1;
-    game.chestNext = kChestCards - 1;
-    LandOn(33);
-    EXPECT_TRUE(frame.Showed("Vous etes libere de prison"));
-    EXPECT_EQ(game.jailCardHolder[0], 0);
-    EXPECT_EQ(game.chestNext, 0);
-    Check();
+        game.jailCardHolder[d.holderSlot] = -1;
+        *d.next = d.size - 1;
+        P(0).square = 0;
+        LandOn(d.square);
+        EXPECT_TRUE(frame.Showed("Vous etes libere de prison"));
+        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 0);
+        EXPECT_EQ(*d.next, 0);
+    }
 }
 
 TEST_F(CardTest, RepairsChargePerHouseAndPerHotel)
