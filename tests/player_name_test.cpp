@@ -25,9 +25,13 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"\x1b]2;x\x1b\\L\xc3\xa9" "a", 0, "L\xc3\xa9" "a"},  // ... or by ESC backslash
         {"\x1b" "cReset", 0, "Reset"},           // full terminal reset
         {"\x1b(BAl", 0, "Al"},                   // character set choice
+        {"\x1b /AB", 0, "B"},                    // intermediates from space to slash
+        {"\x1b/ AB", 0, "B"},
         {"L\xc3\xa9" "a\x1b", 0, "L\xc3\xa9" "a"},  // a lone ESC at the end
         {"a\ab\bc\x7f", 0, "abc"},               // bell, backspace, delete
         {"\x9b" "31mX", 0, "31mX"},              // 8-bit control sequence opener
+        {"A\x80" "B", 0, "AB"},                  // the first of the 8-bit controls
+        {"\xf4\x8f\xbf\x80", 0, "\xf4\x8f\xbf\x80"},  // the last 4-byte lead
         {"\xc2\x9b" "2J", 0, "2J"},              // the same, written in UTF-8
         {"Zo\xc3\xa9", 0, "Zo\xc3\xa9"},         // UTF-8 accents stay
         {"\xe9t\xe9", 0, "\xe9t\xe9"},           // Latin-1 accents stay
