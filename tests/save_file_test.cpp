@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -32,6 +33,8 @@ struct SeededTable {
     void Seat(int players)
     {
         game.playerCount = players;
+        // A name that must be escaped: a percent sign and a control byte.
+        std::snprintf(game.players[0].name, kNameSize, "Cent%%\x7f");
         for (int i = 0; i < kPlayerSlots; ++i) {
             game.players[i].computer = i < players;
             game.setupPlayers[i] = game.players[i];
