@@ -171,6 +171,14 @@ TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
     EXPECT_EQ(P(1).square, 3);
     EXPECT_EQ(P(1).money, 170000);
     EXPECT_EQ(frame.Entries("move")[5], "1:0:0.5");
+
+    // Past DEPART onto the first street, whose picture is shown.
+    Tick('n');
+    frame.Clear();
+    P(0).square = 39;
+    Throw(1, 1);
+    EXPECT_EQ(P(0).money, 190000);
+    EXPECT_EQ(frame.Entries("picture").back(), "1");
 }
 
 TEST_F(GameTest, TheTurnWrapsFromTheLastPlayerToTheFirst)
