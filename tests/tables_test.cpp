@@ -111,10 +111,12 @@ TEST(Tables, GroupsAgreeWithTheDeeds)
             EXPECT_EQ(GroupNumber(p), g) << p;
             EXPECT_EQ(deedKind[p], 0) << p;
         }
+    // The utilities' deeds are kinds 5 and 6, the stations' 1 to 4.
+    const int kinds[] = {5, 6, 1, 2, 3, 4};
     for (int p = kStreetCount; p < kPropertyCount; ++p) {
         EXPECT_EQ(groupSize[p], 0) << p;
         EXPECT_EQ(GroupNumber(p), -1) << p;
-        EXPECT_NE(deedKind[p], 0) << p;
+        EXPECT_EQ(deedKind[p], kinds[p - kStreetCount]) << p;
     }
     EXPECT_EQ(GroupNumber(-1), -1);
 }
