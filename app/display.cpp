@@ -91,8 +91,10 @@ void DrawRightPanel()
     SetLayoutViewport(500, 0, 500, 600);
     SetLayoutScissor(500, 0, 500, 600);
     SetPanelView(400, 600);
+    g_App.deedCard.Place(PlaceDeedCard(g_Game.playerCount));
     g_App.deedCard.Draw();
     g_StatusPanel.Draw();
+    g_StatusPanel.DrawCaption(g_App.deedCard.Square());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "end_screen.h"
+#include "font_space.h"
 #include "globals.h"
 #include "message_layout.h"
 #include "pace_input.h"
@@ -24,29 +25,6 @@ float FontY(int windowY)
 }
 
 }  // namespace
-
-void EnterFontSpace()
-{
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 640, 0, 480, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-}
-
-void LeaveFontSpace()
-{
-    glEnable(GL_DEPTH_TEST);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-}
 
 void FillFontRect(float x0, float y0, float x1, float y1, float r, float g, float b, float a)
 {

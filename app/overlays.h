@@ -17,10 +17,6 @@ void DrawAnswerWords();
 void DrawOfferBox(const PricedOffer& offer);
 void DrawMessageLines(const char* text);
 
-// The font's 640 x 480 units over the board view as the current matrices,
-// with lighting, texturing and depth testing off; and back.
-void EnterFontSpace();
-void LeaveFontSpace();
 // Fills a rectangle given in the font's 640 x 480 units over the board
 // view, with the given colour and alpha.
 void FillFontRect(float x0, float y0, float x1, float y1, float r, float g, float b, float a);

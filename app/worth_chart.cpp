@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "font_space.h"
 #include "game.h"
 #include "globals.h"
 #include "overlays.h"

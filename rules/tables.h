@@ -9,6 +9,20 @@ constexpr int kPropertyCount = 28;
 constexpr int kStreetCount = 22;
 constexpr int kGroupCount = 8;
 
+// The colour of each street group as the players know it from the printed
+// board: red, green and blue from 0 to 1. The pictures and the players'
+// panel both show it.
+constexpr double kGroupRgb[kGroupCount][3] = {
+    {0.50, 0.26, 0.16},  // brown
+    {0.58, 0.82, 0.96},  // light blue
+    {0.84, 0.20, 0.58},  // pink
+    {0.97, 0.56, 0.10},  // orange
+    {0.88, 0.10, 0.13},  // red
+    {1.00, 0.89, 0.05},  // yellow
+    {0.10, 0.60, 0.28},  // green
+    {0.00, 0.33, 0.68},  // dark blue
+};
+
 // Index of the first utility and of the first station in `properties`.
 constexpr int kFirstUtility = 22;
 constexpr int kFirstStation = 24;

@@ -58,6 +58,14 @@ int CDeedCard::LoadPicture(int square)
     return m_bLoaded;
 }
 
+CVector CDeedCard::CardPoint(float across, float up) const
+{
+    const float s = m_Placement.scale;
+    return CVector(m_vPosition.x + kCardX + s * kColumns * kColumnWidth * across,
+                   m_vPosition.y + kCardY + m_Placement.lift + s * kRows * kRowHeight * up,
+                   m_vPosition.z + kCardZ);
+}
+
 void CDeedCard::Draw()
 {
     if (!m_bLoaded)
@@ -66,6 +74,10 @@ void CDeedCard::Draw()
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glTranslatef(m_vPosition.x, m_vPosition.y, m_vPosition.z);
+    // About the card's foot, so that it grows upwards and to the right.
+    glTranslatef(kCardX, kCardY + m_Placement.lift, kCardZ);
+    glScalef(m_Placement.scale, m_Placement.scale, 1);
+    glTranslatef(-kCardX, -kCardY, -kCardZ);
     glCallList(m_nList);
     glPopMatrix();
 }

@@ -2,6 +2,7 @@
 // square, loaded on demand and drawn once a picture is loaded.
 #pragma once
 
+#include "panel_layout.h"
 #include "scene_object.h"
 
 class CDeedCard : public CSceneObject {
@@ -16,6 +17,15 @@ public:
     int LoadPicture(int square);
     void Draw() override;
 
+    // Grows the card from its foot and lifts it, as the panel's room allows.
+    void Place(const DeedPlacement& placement) { m_Placement = placement; }
+    // A point of the card as drawn, in the panel's view: (0, 0) its lower
+    // left corner, (1, 1) its upper right.
+    CVector CardPoint(float across, float up) const;
+    // The square whose picture is shown, or -1.
+    int Square() const { return m_bLoaded ? m_nSquare : -1; }
+
 private:
+    DeedPlacement m_Placement{1, 0};
     int m_nSquare = -1;  // whose picture is loaded
 };

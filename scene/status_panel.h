@@ -1,6 +1,7 @@
 // The list of the players and their money, in the right-hand panel: each
 // name in its player's colour, the current player marked with "> " and the
-// second character set.
+// second character set, and under it the money and a chip in its group's
+// colour for every property the player owns, dimmed when mortgaged.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,14 @@ public:
     // Draws nothing until a game is set.
     void Draw();
 
+    // Under the deed card: the owner of the property on this square.
+    void DrawCaption(int square);
+
 private:
     void DrawLine(int player, bool current);
+    void DrawChips(int player) const;
+    // The chips' pitch: closer when a whole row would leave the panel.
+    float ChipStep(int player) const;
 
     const CGame* m_pGame = nullptr;
 };

@@ -27,7 +27,7 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 shot
 check_board_frame
 has_colour 200x25+505+12 'rgb(110,208,253)' || fail "the first player's name is not in its colour"
-has_colour 200x25+505+37 'rgb(207,0,205)' || fail "the second player's name is not in its colour"
+has_colour 200x25+505+60 'rgb(207,0,205)' || fail "the second player's name is not in its colour"
 
 # Throw until a purchase is offered, and buy it.
 bought=

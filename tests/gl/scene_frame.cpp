@@ -101,8 +101,10 @@ void CTestScene::DrawFrame()
     m_Dice.Draw();
     m_Icons.Draw();
     SetPanelView();
+    m_Card.Place(PlaceDeedCard(m_Game.playerCount));
     m_Card.Draw();
     m_Panel.Draw();
+    m_Panel.DrawCaption(m_Card.Square());
     glDisable(GL_SCISSOR_TEST);
     glFinish();
 }

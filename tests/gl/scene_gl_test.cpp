@@ -12,6 +12,7 @@
 #include "gl_test_env.h"
 #include "image_files.h"
 #include "palette.h"
+#include "panel_layout.h"
 #include "scene_frame.h"
 #include "texture.h"
 
@@ -227,21 +228,32 @@ TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
     s.m_Dice.m_nDie1 = 3;
 }
 
-// Counts the pixels of one panel line (font rows y to y + 16, names from
-// x = 10, money from 180) in the colour given, as the font's glyphs carry it.
-int PixelsOfColour(int line, bool money, const Colour& colour)
+// Counts the pixels in the colour given, as the font's glyphs carry it, in
+// a rectangle of the panel's font space one glyph high.
+int PixelsOfColour(int x, int y, int width, const Colour& colour)
 {
-    const int y = (450 - 20 * line) * 600 / 480;
-    const int xFrom = 500 + (money ? 180 : 10) * 500 / 640;
-    const int width = 150 * 500 / 640;
-    std::vector<unsigned char> rgba(width * 20 * 4);
-    glReadPixels(xFrom, y, width, 20, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    const int xFrom = 500 + x * 500 / 640;
+    const int w = width * 500 / 640;
+    std::vector<unsigned char> rgba(w * 20 * 4);
+    glReadPixels(xFrom, y * 600 / 480, w, 20, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     int count = 0;
     for (size_t i = 0; i < rgba.size(); i += 4) {
         const Colour c = {rgba[i] / 255.0f, rgba[i + 1] / 255.0f, rgba[i + 2] / 255.0f};
         count += LitAs(c, colour, 0.85f, 0.03f);
     }
     return count;
+}
+
+// A player's name, or the money, on the panel.
+int PixelsOfColour(int line, bool money, const Colour& colour)
+{
+    return money ? PixelsOfColour(kPanelMoneyX, PanelMoneyY(line), 130, colour)
+                 : PixelsOfColour(kPanelNameX, PanelNameY(line), 150, colour);
+}
+
+Colour Shaded(const double rgb[3], float shade)
+{
+    return {float(rgb[0]) * shade, float(rgb[1]) * shade, float(rgb[2]) * shade};
 }
 
 TEST_F(SceneTest, ThePanelWritesEachPlayerInTheirPaletteColour)
@@ -258,6 +270,37 @@ TEST_F(SceneTest, ThePanelWritesEachPlayerInTheirPaletteColour)
     EXPECT_EQ(PixelsOfColour(3, false, PaletteOf(3)), 0);
     EXPECT_EQ(PixelsOfColour(3, true, money), 0);
     s.m_Game.players[1].color = 1;
+}
+
+TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
+{
+    char saved[kNameSize];
+    std::snprintf(saved, sizeof saved, "%s", s.m_Game.players[1].name);
+    std::snprintf(s.m_Game.players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
+    s.m_Game.properties[0].owner = 0;  // brown
+    s.m_Game.properties[5].owner = 0;  // pink, mortgaged
+    s.m_Game.properties[5].mortgaged = 1;
+    s.m_Game.properties[0].houses = 2;
+    s.m_Game.properties[0].mortgaged = 0;
+    s.m_Card.LoadPicture(propertySquare[0]);
+    s.DrawFrame();
+    // The name's last letter, after "  " and 18 others.
+    EXPECT_GT(PixelsOfColour(kPanelNameX + 20 * 14, PanelNameY(1), 14, PaletteOf(1)), 5);
+    const int chipY = (PanelMoneyY(0) + 8) * 600 / 480;
+    const Colour brown = ReadColour({500 + (kPanelChipsX + 3) * 500 / 640, chipY});
+    EXPECT_TRUE(LitAs(brown, Shaded(kGroupRgb[0], 1), 1.0f, 0.02f)) << brown;
+    const Colour dimmed = ReadColour({500 + (kPanelChipsX + 18) * 500 / 640, chipY});
+    EXPECT_TRUE(LitAs(dimmed, Shaded(kGroupRgb[GroupNumber(5)], 0.3f), 1.0f, 0.02f)) << dimmed;
+    EXPECT_EQ(PixelsOfColour(1, true, Shaded(kGroupRgb[0], 1)), 0) << "no chips for player 2";
+
+    EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[0], 150, PaletteOf(0)), 20) << "owner";
+    EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 1, 1}), 20) << "houses";
+    s.m_Game.properties[0].houses = 0;
+    s.m_Game.properties[0].mortgaged = 1;
+    s.DrawFrame();
+    EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 0.25f, 0.25f}), 20) << "mortgage";
+    std::snprintf(s.m_Game.players[1].name, kNameSize, "%s", saved);
+    s.m_Card.LoadPicture(2);  // no picture: the card empties for the next test
 }
 
 TEST(StatusLineTest, MoneyIsRightAlignedInSevenCharacters)
@@ -306,7 +349,7 @@ protected:
     Colour CardMiddle()
     {
         s.DrawFrame();
-        return ReadColour(s.InPanel(CVector(-5.5f + 5.0f / 3, -10.2f + 3, 22)));
+        return ReadColour(s.InPanel(s.m_Card.CardPoint(0.5f, 0.5f)));
     }
 };
 

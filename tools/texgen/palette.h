@@ -15,15 +15,13 @@ constexpr CColour kCardWhite = {0.99, 0.98, 0.94};
 constexpr CColour kRed = {0.86, 0.10, 0.12};
 constexpr CColour kGold = {0.96, 0.76, 0.15};
 
+constexpr CColour GroupColour(int group)
+{
+    return {kGroupRgb[group][0], kGroupRgb[group][1], kGroupRgb[group][2]};
+}
 constexpr CColour kGroupColours[kGroupCount] = {
-    {0.50, 0.26, 0.16},  // brown
-    {0.58, 0.82, 0.96},  // light blue
-    {0.84, 0.20, 0.58},  // pink
-    {0.97, 0.56, 0.10},  // orange
-    {0.88, 0.10, 0.13},  // red
-    {1.00, 0.89, 0.05},  // yellow
-    {0.10, 0.60, 0.28},  // green
-    {0.00, 0.33, 0.68},  // dark blue
+    GroupColour(0), GroupColour(1), GroupColour(2), GroupColour(3),
+    GroupColour(4), GroupColour(5), GroupColour(6), GroupColour(7),
 };
 
 // The same colour, darker (factor below 1) or lighter (above 1).
