@@ -1,5 +1,6 @@
 #include "save_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cinttypes>
 #include <cstdarg>
@@ -136,6 +137,15 @@ std::string Escape(const char* text, size_t size)
     return escaped;
 }
 
+// Text from the file as a refusal quotes it: escaped, so that it cannot
+// drive the terminal, and cut short.
+std::string Quoted(const std::string& text)
+{
+    constexpr size_t kLongest = 40;
+    const std::string shown = Escape(text.data(), std::min(text.size(), kLongest));
+    return text.size() > kLongest ? shown + "…" : shown;
+}
+
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -266,7 +276,7 @@ public:
         else if (value.size() == 1 && value[0] != kNoAnswer && std::strchr(kAnswers, value[0]))
             answer = value[0];
         else
-            Refuse(*line, Printf("réponse « %s » inconnue", value.c_str()));
+            Refuse(*line, Printf("réponse « %s » inconnue", Quoted(value).c_str()));
     }
     void Seats(const std::string& key, std::vector<int>& seats)
     {
@@ -296,7 +306,7 @@ public:
             if (first == nullptr || entry.second.number < first->second.number)
                 first = &entry;
         if (refusal.empty() && first != nullptr)
-            Refuse(first->second, Printf("clé « %s » inconnue", first->first.c_str()));
+            Refuse(first->second, Printf("clé « %s » inconnue", Quoted(first->first).c_str()));
     }
 
 private:
@@ -350,7 +360,7 @@ std::string CheckVersion(const std::string& line)
     int64_t version = 0;
     if (!ParseNumber(line.substr(prefix.size()), version) || version != kSaveVersion)
         return Printf("version « %s » inconnue : ce programme lit la version %d",
-                      line.substr(prefix.size()).c_str(), kSaveVersion);
+                      Quoted(line.substr(prefix.size())).c_str(), kSaveVersion);
     return "";
 }
 
@@ -373,7 +383,7 @@ std::string IndexLines(const std::vector<std::string>& lines, std::map<std::stri
         const std::string key = lines[n].substr(0, space);
         const std::string value = space == std::string::npos ? "" : lines[n].substr(space + 1);
         if (!index.emplace(key, Line{static_cast<int>(n) + 1, value}).second)
-            return Printf("ligne %zu : %s figure deux fois", n + 1, key.c_str());
+            return Printf("ligne %zu : %s figure deux fois", n + 1, Quoted(key).c_str());
     }
     return "";
 }
