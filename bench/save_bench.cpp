@@ -16,14 +16,15 @@
 
 namespace {
 
-// Four computer players some way into a seeded game.
+// Four computer players some way into a seeded game; the worth of every
+// turn makes a long game's save longer.
 struct GameInProgress {
     CNullFrame frame;
     CSeededRandom random{7};
     CGame game{frame, random};
     GameHistory history;
 
-    GameInProgress()
+    explicit GameInProgress(int steps)
     {
         game.playerCount = 4;
         for (int i = 0; i < kPlayerSlots; ++i) {
@@ -31,15 +32,24 @@ struct GameInProgress {
             game.setupPlayers[i] = game.players[i];
         }
         game.NewGame();
-        for (int i = 0; i < 120 && !game.gameOver; ++i)
+        for (int i = 0; i < steps && !game.gameOver; ++i)
             game.Step();
     }
 };
 
 GameInProgress& Game()
 {
-    static GameInProgress inProgress;
+    static GameInProgress inProgress(120);
     return inProgress;
+}
+
+void BuildLongGameText(benchmark::State& state)
+{
+    static GameInProgress longGame(5000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteSave(longGame.game, longGame.history));
+    state.counters["bytes"] = static_cast<double>(WriteSave(longGame.game, longGame.history).size());
+    state.counters["turns"] = longGame.game.worthHistory.Entries();
 }
 
 void BuildText(benchmark::State& state)
@@ -98,6 +108,7 @@ void HandOver(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BuildText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BuildLongGameText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WriteFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(HandOver)->Unit(benchmark::kMicrosecond);

@@ -24,6 +24,11 @@ struct SaveAccess {
     {
         return game.m_bOfferArmed;
     }
+    template <class History>
+    static auto& WorthEntries(History& history)
+    {
+        return history.m_Entries;
+    }
 };
 
 namespace {
@@ -34,6 +39,10 @@ const char kChecksumKey[] = "checksum";
 // money would overflow.
 constexpr int64_t kMostMoney = 1000000000000000;
 constexpr int64_t kLargestPot = 1000000000;
+// A game of a million turns would be over long before.
+constexpr int64_t kMostWorthEntries = 1000000;
+// The mark of a seat out of play in a line of worths.
+const char kOutOfPlay[] = "-";
 // The answer that none was given yet, which a line cannot end with.
 constexpr char kNoAnswer = ' ';
 const char kNoAnswerText[] = "-";
@@ -116,6 +125,10 @@ void VisitState(Game& game, History& history, Visitor& v)
         v.Number(Key("property", p, "houses"), deed.houses, 0, 5);
     }
     v.Seats("fallenSeats", history.fallenSeats);
+    auto& worths = SaveAccess::WorthEntries(game.worthHistory);
+    v.Count("worthEntries", worths, kMostWorthEntries);
+    for (size_t k = 0; k < worths.size(); ++k)
+        v.Worths(Key("worth", static_cast<int>(k)), worths[k].worth, worths[k].inPlay);
 }
 
 // Bytes that would break a line or hide in it are written as %XX.
@@ -201,6 +214,19 @@ public:
             text += " " + std::to_string(seat);
         text += '\n';
     }
+    template <class Vector>
+    void Count(const std::string& key, const Vector& entries, int64_t)
+    {
+        Line(key, std::to_string(entries.size()));
+    }
+    void Worths(const std::string& key, const int64_t (&worth)[kPlayerSlots],
+                const bool (&inPlay)[kPlayerSlots])
+    {
+        text += key;
+        for (int seat = 0; seat < kPlayerSlots; ++seat)
+            text += inPlay[seat] ? " " + std::to_string(worth[seat]) : std::string(" ") + kOutOfPlay;
+        text += '\n';
+    }
 
 private:
     void Line(const std::string& key, const std::string& value)
@@ -280,21 +306,39 @@ public:
     }
     void Seats(const std::string& key, std::vector<int>& seats)
     {
-        const Line* line = Take(key);
+        std::vector<std::string> words;
+        const Line* line = Words(key, words);
         seats.clear();
-        if (line == nullptr || line->value.empty())
-            return;
-        std::string rest = line->value + " ";
-        for (size_t space = rest.find(' '); space != std::string::npos; space = rest.find(' ')) {
+        for (size_t k = 0; line != nullptr && k < words.size() && refusal.empty(); ++k) {
             int64_t seat = 0;
-            if (!Parse(key, {line->number, rest.substr(0, space)}, seat))
+            if (!Parse(key, {line->number, words[k]}, seat))
                 return;
-            if (seat < 0 || seat >= kMaxPlayers || seats.size() >= kMaxPlayers) {
+            if (seat < 0 || seat >= kMaxPlayers || seats.size() >= kMaxPlayers)
                 Refuse(*line, Printf("%s hors des limites", key.c_str()));
-                return;
-            }
             seats.push_back(static_cast<int>(seat));
-            rest.erase(0, space + 1);
+        }
+    }
+    template <class Vector>
+    void Count(const std::string& key, Vector& entries, int64_t most)
+    {
+        // Every entry has its line: a count beyond the lines left is refused
+        // before anything is made for it.
+        int64_t count = 0;
+        Number(key, count, 0, std::min<int64_t>(most, static_cast<int64_t>(m_Lines.size())));
+        entries.assign(refusal.empty() ? static_cast<size_t>(count) : 0, {});
+    }
+    void Worths(const std::string& key, int64_t (&worth)[kPlayerSlots], bool (&inPlay)[kPlayerSlots])
+    {
+        std::vector<std::string> words;
+        const Line* line = Words(key, words);
+        if (line != nullptr && words.size() != kPlayerSlots)
+            Refuse(*line, Printf("%s n'a pas %d valeurs", key.c_str(), kPlayerSlots));
+        for (int seat = 0; seat < kPlayerSlots && refusal.empty(); ++seat) {
+            inPlay[seat] = words[seat] != kOutOfPlay;
+            worth[seat] = 0;
+            if (inPlay[seat] && Parse(key, {line->number, words[seat]}, worth[seat]) &&
+                (worth[seat] < 0 || worth[seat] > 2 * kMostMoney))
+                Refuse(*line, Printf("%s hors des limites", key.c_str()));
         }
     }
 
@@ -310,6 +354,22 @@ public:
     }
 
 private:
+    // The line of a list, cut at its spaces; an empty list has no words.
+    const Line* Words(const std::string& key, std::vector<std::string>& words)
+    {
+        const Line* line = Take(key);
+        if (line == nullptr || line->value.empty())
+            return line;
+        size_t start = 0;
+        for (size_t space = line->value.find(' '); space != std::string::npos;
+             space = line->value.find(' ', start)) {
+            words.push_back(line->value.substr(start, space - start));
+            start = space + 1;
+        }
+        words.push_back(line->value.substr(start));
+        return line;
+    }
+
     // The line of a field, which no other field may take again; null after
     // a refusal.
     const Line* Take(const std::string& key)

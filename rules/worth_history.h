@@ -30,6 +30,9 @@ public:
     int64_t Highest() const;
 
 private:
+    // A save carries the entries.
+    friend struct SaveAccess;
+
     struct Entry {
         int64_t worth[kPlayerSlots];  // 0 for a seat out of play
         bool inPlay[kPlayerSlots];

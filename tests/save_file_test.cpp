@@ -78,6 +78,9 @@ void ExpectSameState(const CGame& a, const CGame& b)
         EXPECT_TRUE(SamePlayer(a.setupPlayers[i], b.setupPlayers[i])) << "setup " << i;
     }
     EXPECT_EQ(0, std::memcmp(a.properties, b.properties, sizeof a.properties));
+    EXPECT_EQ(a.worthHistory.Entries(), b.worthHistory.Entries());
+    for (int seat = 0; seat < kPlayerSlots; ++seat)
+        EXPECT_EQ(a.worthHistory.Line(seat), b.worthHistory.Line(seat)) << "worth of seat " << seat;
 }
 
 // Replaces one field's line and signs the text again, as an editor who knew
@@ -320,6 +323,12 @@ const Refusal kRefusals[] = {
     {"exchange without its property",
      [](const std::string& t) { return WithLine(t, "inputMode", "inputMode 5"); },
      "exchange pending"},
+    {"worth line short",
+     [](const std::string& t) { return WithLine(t, "worth.0", "worth.0 150000 150000"); },
+     "worth.0 n'a pas 8 valeurs"},
+    {"more worths than lines",
+     [](const std::string& t) { return WithLine(t, "worthEntries", "worthEntries 999999"); },
+     "worthEntries vaut 999999"},
     {"prison away from prison",
      [](const std::string& t) {
          return WithLine(WithLine(t, "player.0.jail", "player.0.jail 2"), "player.0.square",
