@@ -1,6 +1,7 @@
 // What drawing costs: milliseconds per full frame of a game in progress
 // against an empty frame (clear and swap) on the same display, and the
-// processor's share while a game waits for a click. Runs on its own X server.
+// processor's share while a game waits for a click, and the frame rate of a
+// pawn's walk. Runs on its own X server.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
@@ -56,6 +57,7 @@ void ReportWaitingShare()
 {
     const auto wallStart = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
+    const uint64_t framesBefore = g_Frames.Frames();
     int ticks = 0;
     while (std::chrono::steady_clock::now() - wallStart < std::chrono::seconds(3)) {
         OnIdle();
@@ -64,8 +66,23 @@ void ReportWaitingShare()
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    std::printf("waiting_for_click: ticks_per_s=%.1f cpu_share=%.1f%%\n", ticks / wall,
-                100.0 * cpu / wall);
+    std::printf("waiting_for_click: ticks_per_s=%.1f cpu_share=%.1f%% frames=%llu\n", ticks / wall,
+                100.0 * cpu / wall, static_cast<unsigned long long>(g_Frames.Frames() - framesBefore));
+}
+
+// A pawn walking ten squares at the game's own pace: frames a second while
+// something moves.
+void ReportWalkRate()
+{
+    g_Pace.SetSpeed(Speed::kNormal);
+    const uint64_t framesBefore = g_Frames.Frames();
+    const auto wallStart = std::chrono::steady_clock::now();
+    for (int square = 1; square <= 10; ++square)
+        g_App.MovePawnTo(0, square, 0.5f);
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    std::printf("pawn_walk: seconds=%.2f frames_per_s=%.1f\n", wall,
+                static_cast<double>(g_Frames.Frames() - framesBefore) / wall);
 }
 
 }  // namespace
@@ -81,6 +98,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     ReportWaitingShare();
+    ReportWalkRate();
     display.TearDown();
     return 0;
 }
