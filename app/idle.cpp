@@ -1,6 +1,5 @@
 #include <cstdio>
 
-#include "board_changes.h"
 #include "display.h"
 #include "end_screen.h"
 #include "globals.h"
@@ -11,6 +10,7 @@
 #include "prompt_zones.h"
 #include "save_game.h"
 #include "standings.h"
+#include "step_log.h"
 #include "visible_state.h"
 
 namespace {
@@ -55,9 +55,9 @@ constexpr uint32_t kRestMilliseconds = 50;
 
 void RunStep()
 {
+    static CStepLog stepLog(g_Log, g_Game);
     const bool wasOver = g_Game.gameOver;
-    const int32_t wasWaitingFor = g_Game.inputMode;
-    const BoardSnapshot before = TakeSnapshot(g_Game);
+    stepLog.Before();
     g_Pace.SetComputerTurn(g_Game.players[g_Game.current].computer != 0);
     {
         const CStepInProgress stepping;
@@ -65,12 +65,7 @@ void RunStep()
     }
     g_MouseLatch.StepRead();
     g_Pace.EndStep();
-    for (const std::string& line : DescribeChanges(before, TakeSnapshot(g_Game), g_Game))
-        g_Log.Message(line);
-    // What was asked has been answered: the same words asked again later
-    // are news, not a reminder.
-    if (wasWaitingFor != kNoInput && g_Game.inputMode == kNoInput)
-        g_Log.Event();
+    stepLog.After();
     if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)
         g_Game.FlyToOverview();
     if (g_Game.gameOver && !wasOver)

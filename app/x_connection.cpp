@@ -1,6 +1,7 @@
 #include "x_connection.h"
 
 #include <X11/Xlib.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,7 +42,15 @@ int OnXConnectionLost(Display*)
 
 bool HoldDisplay()
 {
+    // A server resetting after its last client left turns connections away
+    // for a moment.
+    constexpr int kTries = 10;
+    constexpr useconds_t kPauseMicroseconds = 100000;
     g_pHeldDisplay = XOpenDisplay(nullptr);
+    for (int i = 1; i < kTries && g_pHeldDisplay == nullptr; ++i) {
+        usleep(kPauseMicroseconds);
+        g_pHeldDisplay = XOpenDisplay(nullptr);
+    }
     if (g_pHeldDisplay == nullptr) {
         const char* name = std::getenv("DISPLAY");
         std::fprintf(stderr, kNoDisplay, name != nullptr ? name : "");

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 
+#include "game_log.h"
 #include "options.h"
 #include "simulation.h"
 #include "summary.h"
@@ -32,11 +33,14 @@ int main(int argc, char** argv)
     std::unique_ptr<LandingCounts> landings;
     if (options.landings)
         landings = std::make_unique<LandingCounts>();
+    std::unique_ptr<CGameLog> log;
+    if (options.log)
+        log = std::make_unique<CGameLog>(stdout);
     CSummary summary;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < options.games; ++i) {
         const GameOutcome outcome =
-            PlayGame(options.players, options.seed + i, options.maxTurns, landings.get());
+            PlayGame(options.players, options.seed + i, options.maxTurns, landings.get(), log.get());
         if (!outcome.violation.empty())
             ReportViolation(options, outcome);
         summary.Add(outcome);

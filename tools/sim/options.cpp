@@ -48,6 +48,9 @@ std::vector<CommandLineOption> SimOptionTable(SimOptions& options)
         {"--landings", nullptr, OptionValue::kNone, nullptr,
          "affiche aussi la part des lancers menant à chaque case",
          [&options](const char*) { return options.landings = true; }},
+        {"--log", "--journal", OptionValue::kNone, nullptr,
+         "écrit le journal de chaque partie, comme la console du jeu",
+         [&options](const char*) { return options.log = true; }},
     };
 }
 

@@ -13,6 +13,8 @@ struct SimOptions {
     uint64_t seed = 1;  // game i plays from seed + i
     int maxTurns = 2000;
     bool landings = false;
+    // Each game's messages, as the window's console tells them.
+    bool log = false;
 };
 
 // The rows of the simulator's options, writing into `options`.

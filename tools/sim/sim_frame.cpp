@@ -1,6 +1,7 @@
 #include "sim_frame.h"
 
 #include "game.h"
+#include "game_log.h"
 
 void CSimFrame::BeginStep(int thrower)
 {
@@ -26,4 +27,25 @@ void CSimFrame::RemovePawn(int pawn, int pawnCount)
         --m_nThrower;
     if (pawnCount == 2)
         winnerSeat = m_pGame->players[1 - pawn].seat;
+}
+
+// A throw and a walk are news for the log: the same words after them are
+// told again, as in the window.
+void CSimFrame::AnimateDice(int, int)
+{
+    ++m_nThrows;
+    if (m_pLog != nullptr)
+        m_pLog->Event();
+}
+
+void CSimFrame::DrawMessage(const char* text)
+{
+    if (m_pLog != nullptr)
+        m_pLog->Message(text);
+}
+
+void CSimFrame::MovePawnTo(int, int, float)
+{
+    if (m_pLog != nullptr)
+        m_pLog->Event();
 }

@@ -9,6 +9,7 @@
 #include "tables.h"
 
 class CGame;
+class CGameLog;
 
 class CSimFrame : public CNullFrame {
 public:
@@ -18,6 +19,8 @@ public:
     int winnerSeat = -1;
 
     void Watch(const CGame& game) { m_pGame = &game; }
+    // Writes the messages to `log` as the window's console does.
+    void Tell(CGameLog* log) { m_pLog = log; }
     // Starts watching one step of the given player.
     void BeginStep(int thrower);
     // After the step: whether the dice were thrown, and the square where the
@@ -26,11 +29,14 @@ public:
     int ThrowerSquare() const;
 
     void SetBuildings(int square, int count) override { buildings[square] = count; }
-    void AnimateDice(int, int) override { ++m_nThrows; }
+    void AnimateDice(int, int) override;
+    void DrawMessage(const char* text) override;
+    void MovePawnTo(int pawn, int square, float seconds) override;
     void RemovePawn(int pawn, int pawnCount) override;
 
 private:
     const CGame* m_pGame = nullptr;
+    CGameLog* m_pLog = nullptr;
     int m_nThrower = 0;
     int m_nThrows = 0;
     int m_nRuinedSquare = -1;

@@ -1,11 +1,13 @@
 #include "simulation.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "consistency.h"
 #include "game.h"
 #include "random.h"
 #include "sim_frame.h"
+#include "step_log.h"
 
 namespace {
 
@@ -50,20 +52,29 @@ uint64_t Mix(uint64_t hash, int64_t value)
 
 }  // namespace
 
-GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings)
+GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings,
+                     CGameLog* log)
 {
     CSimFrame frame;
     CSeededRandom random(seed);
     CGame game(frame, random);
     frame.Watch(game);
+    frame.Tell(log);
     SeatComputers(game, players);
+    std::optional<CStepLog> stepLog;
+    if (log != nullptr)
+        stepLog.emplace(*log, game);
 
     GameOutcome outcome;
     outcome.seed = seed;
     outcome.players = players;
     while (!game.gameOver && outcome.turns < maxTurns) {
         frame.BeginStep(game.current);
+        if (stepLog)
+            stepLog->Before();
         game.Step();
+        if (stepLog)
+            stepLog->After();
         outcome.turns += 1;
         Tally(frame, landings);
         outcome.violation = CheckConsistency(game, frame.buildings);

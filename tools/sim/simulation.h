@@ -27,9 +27,13 @@ struct LandingCounts {
     int64_t throws = 0;
 };
 
+class CGameLog;
+
 // Plays one game of `players` computer players from `seed`, for at most
-// `maxTurns` turns; adds its throws to `landings` when given.
-GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings);
+// `maxTurns` turns; adds its throws to `landings` when given, and writes its
+// messages to `log` as the window's console does, when given.
+GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings,
+                     CGameLog* log = nullptr);
 
 // Folds a game's outcome into a running hash, so that any change in how
 // games end shows.
