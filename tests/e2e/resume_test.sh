@@ -9,10 +9,10 @@ GAME=$1
 . "$(dirname "$0")/e2e_lib.sh"
 SAVE="$XDG_STATE_HOME/bourgade3d/partie.sav"
 
-# The players' names and money in the panel.
+# The players' names, money and estate chips in the panel, above the deed card.
 panel() {
     shot
-    convert "$WORK/shot.xwd" -crop 295x50+505+10 +repage "$WORK/$1.png"
+    convert "$WORK/shot.xwd" -crop 295x95+505+10 +repage "$WORK/$1.png"
 }
 
 save_sum() {
