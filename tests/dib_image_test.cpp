@@ -79,6 +79,8 @@ TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
          {0, 0, 0, 0x10, 0x20, 0x30}},
         {"1 bit alone", Header(2, 1, 1, 0, 40, 0, false, {0, 0x102030}), {0x40, 0, 0, 0},
          {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"4 bits alone", Header(2, 1, 4, 0, 40, 0, false, sixteen), {0x01, 0, 0, 0},
+         {0, 0, 0, 0x11, 0x22, 0x33}},
         {"24 bits alone", Header(2, 1, 24, 0, 40, 0, false), {1, 2, 3, 4, 5, 6, 0, 0}, {3, 2, 1, 6, 5, 4}},
         {"16 bits are 5-5-5", Header(1, 1, 16), {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF}},
         {"16 bits through masks", Header(1, 1, 16, 3, 40, 0, true, {}, {0xF800, 0x07E0, 0x001F}),
