@@ -82,12 +82,15 @@ TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
         {"4 bits alone", Header(2, 1, 4, 0, 40, 0, false, sixteen), {0x01, 0, 0, 0},
          {0, 0, 0, 0x11, 0x22, 0x33}},
         {"24 bits alone", Header(2, 1, 24, 0, 40, 0, false), {1, 2, 3, 4, 5, 6, 0, 0}, {3, 2, 1, 6, 5, 4}},
-        {"16 bits are 5-5-5", Header(1, 1, 16), {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF}},
-        {"16 bits through masks", Header(1, 1, 16, 3, 40, 0, true, {}, {0xF800, 0x07E0, 0x001F}),
-         {0xE0, 0x07, 0, 0}, {0, 0xFF, 0}},
-        {"32 bits through masks", Header(1, 1, 32, 3, 40, 0, true, {}, {0xFF, 0xFF00, 0xFF0000}),
-         {1, 2, 3, 4}, {1, 2, 3}},
-        {"32 bits", Header(1, 1, 32), {1, 2, 3, 4}, {3, 2, 1}},
+        {"16 bits are 5-5-5", Header(2, 1, 16), {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF, 0, 0, 0}},
+        {"16 bits through masks", Header(2, 1, 16, 3, 40, 0, true, {}, {0xF800, 0x07E0, 0x001F}),
+         {0, 0, 0xE0, 0x07}, {0, 0, 0, 0, 0xFF, 0}},
+        {"masks without a file header",
+         Header(1, 1, 16, 3, 40, 0, false, {}, {0xF800, 0x07E0, 0x001F}), {0xE0, 0x07, 0, 0},
+         {0, 0xFF, 0}},
+        {"32 bits through masks", Header(2, 1, 32, 3, 40, 0, true, {}, {0xFF, 0xFF00, 0xFF0000}),
+         {0, 0, 0, 0, 1, 2, 3, 4}, {0, 0, 0, 1, 2, 3}},
+        {"32 bits", Header(2, 1, 32), {1, 2, 3, 4, 5, 6, 7, 8}, {3, 2, 1, 7, 6, 5}},
     };
     for (const auto& c : cases) {
         const Decoded d(BitmapFile(c.h, c.rows));
