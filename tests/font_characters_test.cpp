@@ -39,5 +39,5 @@ TEST(FontCharacters, EveryCharacterBecomesOneOfTheFonts)
         {"\xC1\xA9\xF5", "A?o"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FontText(c.text), c.font) << c.text;
+        EXPECT_EQ(FontText(c.text), c.font) << testing::PrintToString(c.text);
 }
