@@ -1,7 +1,8 @@
 #!/bin/sh
 # Every way out ends the game cleanly: no display is said before the
 # dialogue; a window destroyed from outside ends with status 0; SIGTERM,
-# SIGINT and SIGHUP end with the signal's status; the log is complete.
+# SIGINT and SIGHUP end with the signal's status; the log is complete; a
+# lost display is said in one line.
 # Usage: ways_out_test.sh path/to/bourgade3d
 set -u
 GAME=$1
@@ -45,4 +46,13 @@ for signal in TERM:143 INT:130 HUP:129; do
     [ "$(wc -l <"$WORK/out")" -ge "$lines" ] || fail "SIG${signal%:*}: log lines lost"
     log_is_whole "SIG${signal%:*}"
 done
+
+# The X server goes away: one French line instead of Xlib's text.
+start_playing
+kill "$XVFB_PID"
+XVFB_PID=
+wait_exit 5
+[ "$STATUS" -eq 1 ] || fail "a lost display should end with status 1, got $STATUS"
+[ "$(grep -c "^La connexion à l'affichage X est perdue" "$WORK/out")" -eq 1 ] || fail "the lost display not said once"
+grep -q "XIO\|X Error" "$WORK/out" && fail "Xlib's own text"
 echo "1 passed, 0 failed"
