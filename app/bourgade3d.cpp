@@ -12,6 +12,7 @@
 #include "globals.h"
 #include "overlays.h"
 #include "pawn_walk.h"
+#include "pending_question.h"
 #include "save_game.h"
 #include "visible_state.h"
 
@@ -95,9 +96,10 @@ void CBourgade3D::DrawMessage(const char* text)
         return;
     DrawScene(false);
     SetBoardView();
-    if (withAnswers)
+    const HeldLine line = LineToHold(text, withAnswers, g_Game.inputMode == kYesNo, g_Game.message);
+    if (line.withAnswerWords)
         DrawAnswerWords();
-    DrawMessageLines(text);
+    DrawMessageLines(line.text);
     ShowFrame();
     g_Pace.Hold(kMessageHoldMs);
     // The hold is over: the next frame takes the message off the screen.

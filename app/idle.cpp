@@ -63,6 +63,7 @@ void RunStep()
         const CStepInProgress stepping;
         g_Game.Step();
     }
+    LookAfterTheEnd();
     g_MouseLatch.StepRead();
     g_Pace.EndStep();
     stepLog.After();
@@ -84,6 +85,14 @@ void DrawOrRest(bool moved)
     if (moved)
         return;
     g_Clock.Sleep(g_Frames.Pending() ? g_Frames.UntilDue(now) : kRestMilliseconds);
+}
+
+// The rules stop once the game is over; the players may still fly to the
+// view from above to look at the final board.
+void LookAfterTheEnd()
+{
+    if (g_Game.gameOver && ChosenAction(g_MouseLatch.Seen(), g_App.TakeKey()) == kActionOverview)
+        g_Game.FlyToOverview();
 }
 
 }  // namespace

@@ -60,6 +60,10 @@ struct ActionZone {
 };
 extern const ActionZone actionZones[kActionCount];
 
+// The action that a press (zones first, in order) or else a typed key
+// chooses, or kNoAction.
+int ChosenAction(const MouseEvent& mouse, char key);
+
 class CGame {
 public:
     CGame(CFrame& frame, CRandom& random);

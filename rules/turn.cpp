@@ -28,6 +28,15 @@ int ActionOfKey(char key)
 
 }  // namespace
 
+int ChosenAction(const MouseEvent& mouse, char key)
+{
+    if (mouse.pressed)
+        for (int i = 0; i < kActionCount; ++i)
+            if (InZone(actionZones[i], mouse))
+                return i;
+    return key != 0 ? ActionOfKey(key) : kNoAction;
+}
+
 void CGame::Step()
 {
     if (gameOver)
@@ -123,15 +132,8 @@ void CGame::PassTurn()
 
 void CGame::ReadHumanAction()
 {
-    action = kNoAction;
     const MouseEvent mouse = m_pFrame->LastMouse();
-    if (mouse.pressed)
-        for (int i = 0; i < kActionCount && action == kNoAction; ++i)
-            if (InZone(actionZones[i], mouse))
-                action = i;
-    const char key = m_pFrame->TakeKey();
-    if (action == kNoAction && key != 0)
-        action = ActionOfKey(key);
+    action = ChosenAction(mouse, m_pFrame->TakeKey());
     ApplyAction();
 }
 

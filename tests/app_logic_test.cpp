@@ -10,6 +10,7 @@
 #include "message_layout.h"
 #include "orbit_drag.h"
 #include "pawn_walk.h"
+#include "pending_question.h"
 #include "prompt_zones.h"
 #include "standings.h"
 
@@ -216,4 +217,25 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
                   "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 3 maisons",
                   "BOUL. DE LA VILLETTE est hypothequee", "GARE MONTPARNASSE n'est plus hypothequee"}));
     EXPECT_TRUE(DescribeChanges(before, before, game).empty());
+}
+
+TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
+{
+    const char* question = "Voulez-vous sortir de prison pour 5000F ?";
+    struct Case {
+        bool askedNow, pending;
+        const char* text;
+        bool words;
+    } cases[] = {
+        {false, false, "En Prison", false},
+        {true, true, "Acheter ?", true},
+        {false, true, question, true},
+        {true, false, "Acheter ?", true},
+    };
+    for (const Case& c : cases) {
+        const HeldLine line = LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending,
+                                         question);
+        EXPECT_STREQ(line.text, c.text);
+        EXPECT_EQ(line.withAnswerWords, c.words);
+    }
 }

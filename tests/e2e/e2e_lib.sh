@@ -24,8 +24,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Starts a private X server, of the screen size $1 (1024x768 by default).
 start_server() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 50); do
         [ -s "$WORK/display" ] && break

@@ -236,3 +236,68 @@ TEST_P(ScaledWindowTest, ClicksReachWhatTheLayoutDrawsThere)
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ScaledWindowTest,
                          ::testing::Values(WindowShape{1600, 1200}, WindowShape{1280, 720}));
+
+namespace {
+
+struct EndLook {
+    const char* what;
+    void (*ask)();
+};
+
+const EndLook kEndLooks[] = {
+    {"the d key", [] { OnKeyboard('d', 0, 0); }},
+    {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
+};
+
+}  // namespace
+
+TEST_F(AppFrameTest, AfterTheEndTheViewFromAboveStillFlies)
+{
+    g_App.BuildList();
+    g_Game.gameOver = 1;
+    for (const EndLook& look : kEndLooks) {
+        g_Camera.m_vEye = CVector(5, 5, 5);
+        look.ask();
+        OnIdle();
+        g_MouseLatch.Release(38, 547);
+        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << look.what;
+    }
+    g_Game.gameOver = 0;
+}
+
+// Counts the white pixels where "OUI" is drawn in the frame last shown
+// (the software renderer keeps it in the back buffer after the swap).
+int WhiteOnTheYesWord()
+{
+    unsigned char rgb[30 * 14 * 4];
+    glReadPixels(174, 600 - 324, 30, 14, GL_RGBA, GL_UNSIGNED_BYTE, rgb);
+    int white = 0;
+    for (size_t i = 0; i < sizeof rgb; i += 4)
+        white += rgb[i] > 200 && rgb[i + 1] > 200 && rgb[i + 2] > 200;
+    return white;
+}
+
+// A prisoner asked to pay the fine is told "En Prison" again at every step:
+// the question and its answer words stay on screen through those holds.
+TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
+{
+    g_App.BuildList();
+    g_Camera.m_vEye = CVector(0, 40, 0);
+    Player& prisoner = g_Game.players[g_Game.current];
+    prisoner.computer = 0;
+    prisoner.square = kPrisonSquare;
+    prisoner.jail = 1;
+    g_Game.answer = ' ';
+    g_Game.Format("Voulez-vous sortir de prison pour 5000F ?");
+    g_Game.inputMode = kYesNo;
+    for (int tick = 0; tick < 2; ++tick) {
+        g_App.DrawMessage("En Prison");
+        EXPECT_GT(WhiteOnTheYesWord(), 20) << "during the hold, tick " << tick;
+        OnIdle();
+        EXPECT_GT(WhiteOnTheYesWord(), 20) << "between the holds, tick " << tick;
+    }
+    EXPECT_EQ(g_Game.inputMode, kYesNo);
+    prisoner.jail = 0;
+    prisoner.square = 0;
+    g_Game.inputMode = kNoInput;
+}
