@@ -53,6 +53,14 @@ void ShowStandings()
 // and every movement paces its own frames.
 constexpr uint32_t kRestMilliseconds = 50;
 
+// The rules stop once the game is over; the players may still fly to the
+// view from above to look at the final board.
+void LookAfterTheEnd()
+{
+    if (g_Game.gameOver && ChosenAction(g_MouseLatch.Seen(), g_App.TakeKey()) == kActionOverview)
+        g_Game.FlyToOverview();
+}
+
 void RunStep()
 {
     static CStepLog stepLog(g_Log, g_Game);
@@ -87,13 +95,6 @@ void DrawOrRest(bool moved)
     g_Clock.Sleep(g_Frames.Pending() ? g_Frames.UntilDue(now) : kRestMilliseconds);
 }
 
-// The rules stop once the game is over; the players may still fly to the
-// view from above to look at the final board.
-void LookAfterTheEnd()
-{
-    if (g_Game.gameOver && ChosenAction(g_MouseLatch.Seen(), g_App.TakeKey()) == kActionOverview)
-        g_Game.FlyToOverview();
-}
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "globals.h"
+
 namespace {
 
 CLayoutFit g_Fit;
@@ -11,6 +13,8 @@ CLayoutFit g_Fit;
 void OnReshape(int width, int height)
 {
     g_Fit = CLayoutFit(width, height);
+    // A game at rest redraws only what changed: the new size changes all.
+    g_Frames.Changed();
 }
 
 const CLayoutFit& CurrentFit()
