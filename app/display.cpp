@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include "globals.h"
+#include "options_screen.h"
 #include "overlays.h"
 #include "viewport.h"
 #include "visible_state.h"
@@ -124,6 +125,7 @@ void DrawScene(bool withQuestion)
     DrawBoardView(withQuestion);
     DrawLowerStrip();
     DrawRightPanel();
+    DrawOpenScreen();
     // Leaves the camera's view loaded: a flight starts from it.
     g_Camera.SetProjection(300, 600, false);
     glDisable(GL_SCISSOR_TEST);

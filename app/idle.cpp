@@ -3,7 +3,9 @@
 #include "display.h"
 #include "end_screen.h"
 #include "globals.h"
+#include "guidance.h"
 #include "input.h"
+#include "options_screen.h"
 #include "overlays.h"
 #include "pace_input.h"
 #include "program_end.h"
@@ -77,6 +79,8 @@ void RunStep()
     stepLog.After();
     if (g_Game.action == kActionOverview || g_Game.action == kActionInspect)
         g_Game.FlyToOverview();
+    if (g_Game.action == kActionOptions)
+        OpenOptions();
     if (g_Game.gameOver && !wasOver)
         ShowStandings();
 }
@@ -86,7 +90,7 @@ void RunStep()
 void DrawOrRest(bool moved)
 {
     const uint32_t now = g_Clock.Milliseconds();
-    if (SpeedNoticeExpired(now))
+    if (SpeedNoticeExpired(now) || TooltipChanges(now))
         g_Frames.Changed();
     if (g_Frames.Due(now))
         OnDisplay();
@@ -101,7 +105,8 @@ void DrawOrRest(bool moved)
 void OnIdle()
 {
     EndIfSignalled();
-    if (!ReadAnswerClick()) {
+    // An open screen holds the game: its clicks and keys are the screen's.
+    if (ScreenOpen() || !ReadAnswerClick()) {
         DrawOrRest(false);
         return;
     }

@@ -6,6 +6,7 @@
 #include "end_screen.h"
 #include "globals.h"
 #include "input.h"
+#include "options_screen.h"
 #include "pace_input.h"
 #include "program_end.h"
 
@@ -37,6 +38,8 @@ void OnKeyboard(unsigned char key, int, int)
         OnKeyWhileWaiting(key);
         return;
     }
+    if (ScreenTakesKey(key))
+        return;
     g_App.m_cLastKey = static_cast<char>(key);
     OnSpeedKey(key);
     DismissEndScreen();

@@ -11,7 +11,9 @@
 #include "display.h"
 #include "game_options.h"
 #include "globals.h"
+#include "guidance.h"
 #include "input.h"
+#include "options_screen.h"
 #include "load_failure.h"
 #include "pace_input.h"
 #include "program_end.h"
@@ -97,6 +99,8 @@ int main(int argc, char** argv)
     glutMotionFunc(OnMotion);
     glutMouseFunc(OnMouse);
     glutReshapeFunc(OnReshape);
+    glutPassiveMotionFunc(OnPassiveMotion);
+    glutSpecialFunc(OnSpecialKey);
     InitGL();
     glutDisplayFunc(OnDisplay);
 

@@ -4,6 +4,7 @@
 #include "end_screen.h"
 #include "globals.h"
 #include "input.h"
+#include "options_screen.h"
 #include "orbit_drag.h"
 #include "viewport.h"
 #include "pace_input.h"
@@ -49,6 +50,11 @@ void OnMouse(int button, int state, int windowX, int windowY)
     if (Wheel(button, state))
         return;
     const PixelPoint at = PointerInLayout(windowX, windowY);
+    if (ScreenOpen()) {
+        if (state == GLUT_DOWN)
+            ScreenTakesPress(at.x, at.y);
+        return;
+    }
     g_Mouse = CMouse(at.x, at.y);
     if (state == GLUT_DOWN)
         g_MouseLatch.Press(at.x, at.y);

@@ -7,6 +7,7 @@
 #include "end_screen.h"
 #include "font_space.h"
 #include "globals.h"
+#include "guidance.h"
 #include "message_layout.h"
 #include "pace_input.h"
 
@@ -102,6 +103,7 @@ void DrawBoardOverlays(bool withQuestion)
     if (g_Game.gameOver && EndScreenShown())
         DrawEndScreen();
     DrawSpeedNotice();
+    DrawGuidance();
     // Text leaves lighting off; the dice and icons drawn next need it.
     glEnable(GL_LIGHTING);
 }

@@ -8,6 +8,7 @@
 #include "gl_test_env.h"
 #include "globals.h"
 #include "input.h"
+#include "options_screen.h"
 #include "viewport.h"
 
 namespace {
@@ -300,4 +301,27 @@ TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
     prisoner.jail = 0;
     prisoner.square = 0;
     g_Game.inputMode = kNoInput;
+}
+
+// Escape and a click outside close the screens without ending the game;
+// while a screen is open the game's keys and clicks wait.
+TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
+{
+    OnKeyboard('?', 0, 0);
+    EXPECT_TRUE(ScreenOpen()) << "help on ?";
+    OnKeyboard('b', 0, 0);
+    EXPECT_EQ(g_App.TakeKey(), 0) << "keys are the screen's";
+    OnKeyboard(27, 0, 0);
+    EXPECT_FALSE(ScreenOpen()) << "Escape closes";
+    OnSpecialKey(GLUT_KEY_F1, 0, 0);
+    EXPECT_TRUE(ScreenOpen()) << "help on F1";
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
+    EXPECT_FALSE(ScreenOpen()) << "a click closes the help";
+    OpenOptions();
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 250, 202);
+    EXPECT_TRUE(ScreenOpen()) << "the help row opens the help";
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 780, 580);
+    EXPECT_FALSE(ScreenOpen()) << "a click outside closes";
+    EXPECT_FALSE(g_MouseLatch.Seen().pressed) << "the screen's clicks are not the game's";
 }
