@@ -29,7 +29,8 @@ TEST(LoadFailure, EachDamagedTextureGivesItsReason)
         Bytes bytes;
         const char* reason;
     };
-    TargaHeader big, deep, rle;
+    TargaHeader big, deep, rle, named;
+    named.id = "abc";  // an image ID before the pixels lengthens the file
     big.width = 1024;
     big.height = 4;
     deep.bpp = 16;
@@ -46,6 +47,8 @@ TEST(LoadFailure, EachDamagedTextureGivesItsReason)
         {"profond.tga", TargaFile(deep, Pixels(8)), "16 bits par pixel : 8, 24 ou 32 attendus"},
         {"tronque.tga", TargaFile(TargaHeader{}, Pixels(5)),
          "fichier tronqué (23 octets ; 30 attendus pour 2 × 2 à 24 bits)"},
+        {"nomme.tga", TargaFile(named, Pixels(5)),
+         "fichier tronqué (26 octets ; 33 attendus pour 2 × 2 à 24 bits)"},
     };
     for (const Case& c : cases) {
         const std::string path = folder.Write(c.name, c.bytes);
@@ -104,4 +107,19 @@ TEST(LoadFailure, TheNoteForNoDataFolderListsEveryFolderAndHowToGetTheData)
         << note;
     EXPECT_NE(note.find("cmake --build build"), std::string::npos);
     EXPECT_NE(note.find("cmake --install build"), std::string::npos);
+}
+
+TEST(LoadFailure, EachBitmapReaderErrorGivesItsReason)
+{
+    CTempFolder folder;
+    const std::string path = folder.Write("Font.bmp", {'B', 'M'});
+    const std::pair<const char*, const char*> cases[] = {
+        {kDibUnknownFormat, "en-tête de bitmap inconnu (12 ou 40 octets attendus)"},
+        {kDibConversionError, "bitmap illisible : dimensions, profondeur, compression et "
+                              "longueur du fichier ne s'accordent pas"},
+        {kDibOutOfMemory, "mémoire insuffisante"},
+        {kDibOpenFailed, "lecture interrompue"},
+    };
+    for (auto [error, reason] : cases)
+        EXPECT_EQ(BitmapFailure(path, error), reason) << error;
 }

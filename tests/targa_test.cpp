@@ -125,6 +125,8 @@ TEST_F(TargaLoad, EachFailureHasItsCode)
         EXPECT_EQ(m_Texture.m_pData, nullptr);
     }
     EXPECT_EQ(OpenFiles(), openBefore);
+    const CTexture fresh;  // a texture that has loaded nothing reports nothing
+    EXPECT_EQ(fresh.m_nError + fresh.m_nBpp + fresh.m_nWidth + fresh.m_nHeight + fresh.m_nPixels, 0u);
     EXPECT_EQ(m_Texture.Load((m_Folder.Path() + "/missing.tga").c_str()), 0);
     EXPECT_EQ(m_Texture.m_nError, kTargaCannotOpen);
 }
