@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <dirent.h>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,6 +96,47 @@ TEST(AtomicFile, MakesTheFoldersAndReplacesTheFileLeavingNothingElse)
     struct stat info;
     ASSERT_EQ(stat(inner.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << "a save is its owner's";
+}
+
+// Reads back whole files up to a limit, and leaves no file open: the game
+// saves at every turn for hours.
+TEST(AtomicFile, ReadsWholeFilesUpToTheLimitLeavingNothingOpen)
+{
+    const auto openFiles = [] {
+        const std::filesystem::directory_iterator fds("/proc/self/fd");
+        return std::distance(begin(fds), end(fds));
+    };
+    const auto before = openFiles();
+    CTempFolder folder;
+    const std::string path = folder.Path() + "/partie.sav";
+    const std::string empty = folder.Write("vide.sav", {});
+    std::string reason;
+    ASSERT_TRUE(WriteFileAtomically(path, "abcdef", reason)) << reason;
+    struct Case {
+        std::string path;
+        size_t limit;
+        bool read, missing;
+        const char* text;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {path, 6, true, false, "abcdef", ""},
+        {path, 5, false, false, "", "fichier trop gros pour une sauvegarde"},
+        {empty, 5, true, false, "", ""},
+        {path + ".absent", 5, false, true, "", "fichier introuvable"},
+        {folder.Path(), 5, false, false, "", "c'est un dossier"},
+    };
+    for (const Case& c : cases) {
+        std::string text, why;
+        bool missing = !c.missing;
+        EXPECT_EQ(ReadWholeFile(c.path, c.limit, text, why, missing), c.read) << c.path;
+        EXPECT_EQ(missing, c.missing) << c.path;
+        if (c.read)
+            EXPECT_EQ(text, c.text);
+        else
+            EXPECT_EQ(why, c.reason);
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST(AtomicFile, FailuresSayWhyAndLeaveTheOldFile)
