@@ -11,6 +11,7 @@
 
 #include "consistency.h"
 #include "game.h"
+#include "player_name.h"
 
 // The turn's private memory travels with the rest of the state.
 struct SaveAccess {
@@ -69,7 +70,7 @@ std::string Printf(const char* format, ...)
 template <class Record, class Visitor>
 void VisitPlayer(const char* record, int index, Record& player, Visitor& v)
 {
-    v.Text(Key(record, index, "name"), player.name, sizeof player.name);
+    v.Name(Key(record, index, "name"), player.name, sizeof player.name);
     v.Number(Key(record, index, "square"), player.square, 0, kSquareCount - 1);
     v.Number(Key(record, index, "money"), player.money, 0, kMostMoney);
     v.Number(Key(record, index, "color"), player.color, 0, kPlayerSlots - 1);
@@ -203,6 +204,10 @@ public:
     {
         Line(key, Escape(field, size));
     }
+    void Name(const std::string& key, const char* field, size_t size)
+    {
+        Text(key, field, size);
+    }
     void Answer(const std::string& key, char answer)
     {
         Line(key, answer == kNoAnswer ? kNoAnswerText : std::string(1, answer));
@@ -290,6 +295,14 @@ public:
         }
         std::memset(field, 0, size);
         std::memcpy(field, text.data(), text.size());
+    }
+    // A name is echoed and drawn as it stands, so it must be one the
+    // dialogue could have stored: nothing in it may drive a terminal.
+    void Name(const std::string& key, char* field, size_t size)
+    {
+        Text(key, field, size);
+        if (refusal.empty() && CleanName(field) != field)
+            Refuse(m_Taken, Printf("nom de %s : caractères de contrôle refusés", key.c_str()));
     }
     void Answer(const std::string& key, char& answer)
     {

@@ -33,8 +33,8 @@ struct SeededTable {
     void Seat(int players)
     {
         game.playerCount = players;
-        // A name that must be escaped: a percent sign and a control byte.
-        std::snprintf(game.players[0].name, kNameSize, "Cent%%\x7f");
+        // A name that must be escaped: the escape mark itself.
+        std::snprintf(game.players[0].name, kNameSize, "Cent%%");
         for (int i = 0; i < kPlayerSlots; ++i) {
             game.players[i].computer = i < players;
             game.setupPlayers[i] = game.players[i];
@@ -296,6 +296,9 @@ const Refusal kRefusals[] = {
     {"raw control byte",
      [](const std::string& t) { return WithLine(t, "player.0.name", "player.0.name A\tB"); },
      "illisible"},
+    {"escaped terminal control in a name",
+     [](const std::string& t) { return WithLine(t, "player.0.name", "player.0.name A%1B[2J"); },
+     "caractères de contrôle refusés"},
     {"unknown answer", [](const std::string& t) { return WithLine(t, "answer", "answer q"); },
      "réponse « q » inconnue"},
     {"terminal escape in a key",
