@@ -205,7 +205,7 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
     game.properties[2].owner = -1;
     game.properties[2].houses = 0;
     game.properties[3].houses = 5;
-    game.properties[4].houses = 3;
+    game.properties[4].houses = 2;
     game.properties[5].mortgaged = 1;
     game.properties[24].mortgaged = 0;
     game.properties[0].houses = 1;
@@ -214,7 +214,7 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
               (std::vector<std::string>{
                   "BOUL. DE BELLEVILLE : 1 maison", "RUE LECOURBE appartient maintenant a Bob",
                   "RUE DE VAUGIRARD revient a la banque", "RUE DE VAUGIRARD : plus aucune maison",
-                  "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 3 maisons",
+                  "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 2 maisons",
                   "BOUL. DE LA VILLETTE est hypothequee", "GARE MONTPARNASSE n'est plus hypothequee"}));
     EXPECT_TRUE(DescribeChanges(before, before, game).empty());
 }
