@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "help_screen.h"
 #include "overlays.h"
+#include "pace_input.h"
 #include "viewport.h"
 
 namespace {
@@ -23,6 +24,8 @@ void Close()
 }
 
 const OptionRow kRows[] = {
+    {SpeedRowLabel, ChooseNextSpeed},
+    {FastComputersRowLabel, ToggleFastComputers},
     {[] { return "Aide (F1 ou ?)"; }, OpenHelp},
     {[] { return "Reprendre la partie (Échap)"; }, Close},
 };

@@ -50,6 +50,11 @@ Speed SlowerSpeed(Speed speed)
     return kSpeeds[std::max(IndexOf(speed) - 1, 0)].speed;
 }
 
+Speed NextSpeedRound(Speed speed)
+{
+    return kSpeeds[(IndexOf(speed) + 1) % kSpeedCount].speed;
+}
+
 Speed CPace::CurrentSpeed() const
 {
     if (m_bFastComputers && m_bComputerTurn)

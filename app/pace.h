@@ -29,6 +29,9 @@ bool SpeedFromOption(const std::string& name, Speed& speed);
 // One step up or down the four speeds, stopping at either end.
 Speed FasterSpeed(Speed speed);
 Speed SlowerSpeed(Speed speed);
+// The next of the four speeds, back to the first after the last: a click on
+// the options screen's row goes round them.
+Speed NextSpeedRound(Speed speed);
 
 // What a wait shows; a skipped walk lets the pawn land at once even when the
 // rules walk it square by square.

@@ -109,6 +109,28 @@ bool OnSpeedKey(unsigned char key)
     return true;
 }
 
+const char* SpeedRowLabel()
+{
+    static std::string label;
+    label = SpeedNoticeText(g_Pace.ChosenSpeed());
+    return label.c_str();
+}
+
+void ChooseNextSpeed()
+{
+    SetSpeed(NextSpeedRound(g_Pace.ChosenSpeed()));
+}
+
+const char* FastComputersRowLabel()
+{
+    return g_Pace.FastComputers() ? "Ordinateur accéléré : oui" : "Ordinateur accéléré : non";
+}
+
+void ToggleFastComputers()
+{
+    g_Pace.SetFastComputers(!g_Pace.FastComputers());
+}
+
 void ReplayKeptInput()
 {
     const KeptPress press = g_KeptPress;

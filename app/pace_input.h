@@ -12,6 +12,12 @@ void OnMouseWhileWaiting(int button, int state, int windowX, int windowY);
 void OnKeyWhileWaiting(unsigned char key);
 // Changes the speed for '+' or '-'; false for any other key.
 bool OnSpeedKey(unsigned char key);
+// The options screen's rows: the speed, and the computers' turns played at
+// least "Très rapide"; a click on a row changes it.
+const char* SpeedRowLabel();
+void ChooseNextSpeed();
+const char* FastComputersRowLabel();
+void ToggleFastComputers();
 // Hands the press and the key kept during the step's waits to their
 // callbacks, as if they came now.
 void ReplayKeptInput();

@@ -195,6 +195,8 @@ TEST(Speeds, NamesKeysAndOrder)
     EXPECT_TRUE(SpeedAfterKey('-', Speed::kInstant, next));
     EXPECT_EQ(next, Speed::kFaster);
     EXPECT_FALSE(SpeedAfterKey('t', Speed::kNormal, next));
+    EXPECT_EQ(NextSpeedRound(Speed::kFaster), Speed::kInstant);
+    EXPECT_EQ(NextSpeedRound(Speed::kInstant), Speed::kNormal) << "the row goes round";
     EXPECT_EQ(SpeedNoticeText(Speed::kFaster), "Vitesse : Très rapide");
 }
 

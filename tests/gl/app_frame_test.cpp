@@ -319,7 +319,7 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
     OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
     EXPECT_FALSE(ScreenOpen()) << "a click closes the help";
     OpenOptions();
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 250, 202);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 250, 277);
     EXPECT_TRUE(ScreenOpen()) << "the help row opens the help";
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 780, 580);
     EXPECT_FALSE(ScreenOpen()) << "a click outside closes";

@@ -7,6 +7,7 @@
 #include "gl_test_env.h"
 #include "globals.h"
 #include "input.h"
+#include "options_screen.h"
 #include "pace_input.h"
 
 namespace {
@@ -121,5 +122,21 @@ TEST_F(PaceGlTest, PlusAndMinusChangeTheSpeedAndSayIt)
     EXPECT_EQ(m_nReads, 0) << "no hold at Instantanée";
     OnKeyboard('-', 0, 0);
     EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFaster);
+    g_Pace.SetSpeed(Speed::kNormal);
+}
+
+TEST_F(PaceGlTest, TheOptionsScreenChoosesTheSpeedAndTheComputersPace)
+{
+    OpenOptions();
+    Click(250, 202);  // the speed's row
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
+    EXPECT_STREQ(SpeedRowLabel(), "Vitesse : Rapide");
+    Click(250, 240);  // the computers' row
+    EXPECT_TRUE(g_Pace.FastComputers());
+    EXPECT_STREQ(FastComputersRowLabel(), "Ordinateur accéléré : oui");
+    EXPECT_TRUE(ScreenOpen()) << "the rows leave the screen open";
+    OnKeyboard(27, 0, 0);
+    EXPECT_FALSE(ScreenOpen());
+    g_Pace.SetFastComputers(false);
     g_Pace.SetSpeed(Speed::kNormal);
 }
