@@ -7,6 +7,14 @@ namespace {
 // What a mortgage costs to lift: its value and one tenth more.
 constexpr int kLiftTenth = 10;
 
+// Why a pick is refused, said in one short line.
+const char kNotYours[] = "Cette propriété n'est pas à vous";
+const char kAlreadyMortgaged[] = "Cette propriété est déjà hypothéquée";
+const char kNotMortgaged[] = "Cette propriété n'est pas hypothéquée";
+const char kTooPoor[] = "Pas assez d'argent";
+const char kNotAStreet[] = "On ne construit que sur les rues";
+const char kGroupIncomplete[] = "Il faut posséder tout le groupe";
+
 }  // namespace
 
 int CGame::LiftCost(int p)
@@ -91,11 +99,26 @@ void CGame::BuildPick()
     const int p = ChooseProperty();
     if (p < 0)
         return;
-    const Property& street = properties[p];
-    if (street.owner == current && players[current].money >= street.houseCost && OwnsGroup(p) &&
-        deedKind[p] == 0)
-        BuildHouse(p);
     inputMode = kNoInput;
+    const char* refusal = BuildRefusal(p);
+    if (refusal)
+        ShowText(refusal);
+    else
+        BuildHouse(p);
+}
+
+const char* CGame::BuildRefusal(int p) const
+{
+    const Property& street = properties[p];
+    if (street.owner != current)
+        return kNotYours;
+    if (deedKind[p] != 0)
+        return kNotAStreet;
+    if (!OwnsGroup(p))
+        return kGroupIncomplete;
+    if (players[current].money < street.houseCost)
+        return kTooPoor;
+    return nullptr;
 }
 
 // A street is only mortgaged bare: every building of its group is sold
@@ -107,8 +130,10 @@ bool CGame::MortgagePick()
         return false;
     Property& property = properties[p];
     inputMode = kNoInput;
-    if (property.mortgaged || property.owner != current)
+    if (property.mortgaged || property.owner != current) {
+        ShowText(property.owner != current ? kNotYours : kAlreadyMortgaged);
         return false;
+    }
     while (GroupHasBuildings(p))
         SellHouse(p, current);
     property.mortgaged = 1;
@@ -124,8 +149,12 @@ bool CGame::LiftPick()
     Property& property = properties[p];
     inputMode = kNoInput;
     const int cost = LiftCost(p);
-    if (!property.mortgaged || property.owner != current || players[current].money < cost)
+    if (!property.mortgaged || property.owner != current || players[current].money < cost) {
+        ShowText(property.owner != current ? kNotYours
+                 : !property.mortgaged     ? kNotMortgaged
+                                           : kTooPoor);
         return false;
+    }
     property.mortgaged = 0;
     players[current].money -= cost;
     showSquare = 0;

@@ -110,6 +110,8 @@ public:
     static int LiftCost(int p);
     void InspectPick();
     void BuildPick();
+    // Why the current player may not build on `p`, or null.
+    const char* BuildRefusal(int p) const;
     bool MortgagePick();
     bool LiftPick();
 

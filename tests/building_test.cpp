@@ -64,13 +64,19 @@ TEST_F(BuildingTest, RefusedBuildsChargeNothing)
     P(0).money = 4999;
     Pick('b', kBelleville);
     EXPECT_EQ(Deed(0).houses, 0) << "too poor";
+    EXPECT_TRUE(frame.Showed("Pas assez d'argent"));
 
     P(0).money = 150000;
     Own(1, {1});
     Pick('b', kBelleville);
     EXPECT_EQ(Deed(0).houses, 0) << "not the whole group";
+    EXPECT_TRUE(frame.Showed("Il faut posséder tout le groupe"));
     Pick('b', kLecourbe);
     EXPECT_EQ(Deed(1).houses, 0) << "another player's street";
+    EXPECT_TRUE(frame.Showed("Cette propriété n'est pas à vous"));
+    Own(0, {25});
+    Pick('b', kGareDeLyon);
+    EXPECT_TRUE(frame.Showed("On ne construit que sur les rues"));
     EXPECT_EQ(P(0).money, 150000);
 }
 
@@ -134,10 +140,14 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
     EXPECT_EQ(P(0).money, 153000);
     Pick('m', kBelleville);
     EXPECT_EQ(P(0).money, 153000) << "already mortgaged";
+    EXPECT_TRUE(frame.Showed("Cette propriété est déjà hypothéquée"));
+    Pick('u', kGareDeLyon);
+    EXPECT_TRUE(frame.Showed("Cette propriété n'est pas à vous"));
 
     P(0).money = 3299;
     Pick('u', kBelleville);
     EXPECT_EQ(Deed(0).mortgaged, 1) << "too poor to lift";
+    EXPECT_TRUE(frame.Showed("Pas assez d'argent"));
     EXPECT_EQ(game.inputMode, kNoInput);
     P(0).money = 3300;
     Pick('u', kBelleville);
