@@ -1,5 +1,7 @@
 #include "font_characters.h"
 
+#include "font_accents.h"
+
 namespace {
 
 constexpr char kUnknown = '?';
@@ -11,10 +13,21 @@ const char kUnaccented[] =
     "aaaaaaaceeeeiiii"
     "dnooooo/ouuuuypy";
 
+// The font character of an accented letter the font holds, or 0.
+char AccentCharacter(unsigned cp)
+{
+    for (int k = 0; k < kFontAccentCount; ++k)
+        if (kFontAccents[k].codePoint == cp)
+            return static_cast<char>(kFirstAccentCharacter + k);
+    return 0;
+}
+
 char FromCodePoint(unsigned cp)
 {
     if (cp >= 32 && cp < 128)
         return static_cast<char>(cp);
+    if (const char accent = AccentCharacter(cp))
+        return accent;
     if (cp == 0xA0)
         return ' ';
     if (cp >= 0xC0 && cp <= 0xFF)

@@ -127,7 +127,8 @@ void glText::CallGlyphs(const char* text)
         GLsizei n = 0;
         while (*text && n < GLsizei(sizeof glyphs))
             glyphs[n++] = NextFontCharacter(text);
-        glCallLists(n, GL_BYTE, glyphs);
+        // Unsigned: the accented letters are font characters from 128 on.
+        glCallLists(n, GL_UNSIGNED_BYTE, glyphs);
     }
 }
 

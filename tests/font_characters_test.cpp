@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "font_accents.h"
 #include "font_characters.h"
 
 namespace {
@@ -14,27 +15,58 @@ std::string FontText(const char* text)
     return out;
 }
 
+// The font character of an accented letter it holds.
+char Accent(const char* utf8)
+{
+    for (int k = 0; k < kFontAccentCount; ++k)
+        if (std::string(kFontAccents[k].utf8) == utf8)
+            return static_cast<char>(kFirstAccentCharacter + k);
+    ADD_FAILURE() << utf8 << " is not in the font";
+    return 0;
+}
+
 }  // namespace
 
-// Every character comes out inside the font (32..127): plain ASCII as it
-// is, French letters without their accents, the rest as "?".
+// Every accented letter the font holds has its own cell, reached from its
+// UTF-8 text and from its Latin-1 byte alike.
+TEST(FontCharacters, EachAccentedLetterHasItsOwnCell)
+{
+    std::string seen;
+    for (int k = 0; k < kFontAccentCount; ++k) {
+        const char* text = kFontAccents[k].utf8;
+        const char glyph = NextFontCharacter(text);
+        EXPECT_EQ(static_cast<unsigned char>(glyph), kFirstAccentCharacter + k) << kFontAccents[k].utf8;
+        EXPECT_EQ(*text, '\0') << "the whole letter is read";
+        if (kFontAccents[k].codePoint < 0x100) {
+            const char latin1[2] = {static_cast<char>(kFontAccents[k].codePoint), '\0'};
+            EXPECT_EQ(FontText(latin1), std::string(1, glyph));
+        }
+        EXPECT_EQ(seen.find(glyph), std::string::npos);
+        seen += glyph;
+    }
+}
+
+// Every other character comes out inside the font (32..127): plain ASCII
+// as it is, other Latin-1 letters without their accents, the rest as "?".
 TEST(FontCharacters, EveryCharacterBecomesOneOfTheFonts)
 {
     const struct {
         const char* text;
-        const char* font;
+        std::string font;
     } cases[] = {
         {"Acheter RUE DE PARIS pour 20000F ? ~\x7F", "Acheter RUE DE PARIS pour 20000F ? ~\x7F"},
-        {"Hypothèque de Élise, Départ, Noël, ça, Œuvre, œil", "Hypotheque de Elise, Depart, Noel, ca, Ouvre, oil"},
-        {"l’été « oui » ‘a’ “b”\u00A0!", "l'ete \" oui \" 'a' \"b\" !"},
-        {"Àÿ×÷", "Ayx/"},  // the ends of Latin-1, and its two signs
+        {"Hypothèque de Élise, Noël, ça, Œil", std::string("Hypoth") + Accent("è") + "que de " +
+                                                   Accent("É") + "lise, No" + Accent("ë") + "l, " +
+                                                   Accent("ç") + "a, " + Accent("Œ") + "il"},
+        {"l’ó « oui » ‘a’ “b”\u00A0!", "l'o \" oui \" 'a' \"b\" !"},
+        {"Ãÿ×÷", "Ayx/"},  // the ends of Latin-1, and its two signs
         {"\x01\t\n\x1F", "????"},
         {"€🎲\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF4\x8F\xBF\xBF", "??????"},
         // Bytes that are no UTF-8 are read as Latin-1: a stray continuation
         // byte, sequences cut short, leads that cannot start one.
         {"\x80", "?"},
-        {"\xE2\x82", "a?"},
-        {"caf\xE9", "cafe"},
+        {"\xE2\x82", std::string(1, Accent("â")) + "?"},
+        {"caf\xE1", "cafa"},
         {"\xFF\xC3", "yA"},
         {"\xC1\xA9\xF5", "A?o"},
     };

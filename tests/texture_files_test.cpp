@@ -2,6 +2,7 @@
 // through the game's own loaders, and what the pictures must show.
 #include "deed_text.h"
 #include "dib_image.h"
+#include "font_accents.h"
 #include "tables.h"
 #include "texture.h"
 
@@ -118,7 +119,7 @@ struct Cell {
     int column, row;
 };
 
-Cell CellOf(char character, int set)
+Cell CellOf(int character, int set)
 {
     const int glyph = character - 32 + 128 * set;
     return {glyph % 16, glyph / 16};
@@ -151,7 +152,9 @@ TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
     const int kDark = 40;
     for (int set = 0; set < 2; ++set) {
         EXPECT_EQ(0, Sum(RowInk(font, CellOf(' ', set))));
-        for (char c = '!'; c <= '~'; ++c) {
+        // The printable ASCII characters, then the accented letters.
+        const int last = kFirstAccentCharacter + kFontAccentCount - 1;
+        for (int c = '!'; c <= last; c = c == '~' ? kFirstAccentCharacter : c + 1) {
             const Cell at = CellOf(c, set);
             EXPECT_GT(Sum(RowInk(font, at)), 0) << "no glyph for " << c << " in set " << set;
             // The next glyph's square covers the last two columns; linear
@@ -162,9 +165,8 @@ TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
                 EXPECT_LT(Ink(font, at.column, at.row, i, cell - 1), kDark) << c;
             }
         }
-        for (int row = 6; row < 8; ++row)
-            for (int column = 0; column < 16; ++column)
-                EXPECT_EQ(0, Sum(RowInk(font, {column, row + 8 * set})));
+        for (int c = last + 1; c < 160; ++c)
+            EXPECT_EQ(0, Sum(RowInk(font, CellOf(c, set)))) << "the cells past the accents stay empty";
         const std::vector<int> underscore = RowInk(font, CellOf('_', set));
         const std::vector<int> accent = RowInk(font, CellOf('`', set));
         EXPECT_GT(Sum({underscore.begin() + cell / 2, underscore.end()}), Sum(underscore) * 9 / 10);

@@ -105,9 +105,15 @@ TEST_F(GlTextTest, CharactersPickTheirCellInEachSet)
     EXPECT_EQ(At(308, 308), Cell(1, 2));   // drawn as set 0
     m_Font.Print(500, 300, " ", 0);
     EXPECT_EQ(At(508, 308), Cell(0, 0));
-    // UTF-8 texts: an accented letter as its plain letter, others as "?".
+    // UTF-8 texts: a French accented letter from its own cell after the
+    // ASCII ones ("é" is font character 132, glyph 100; "É" in bold 146, glyph 242),
+    // another as its plain letter, the rest as "?".
     m_Font.Print(100, 200, "é", 0);
-    EXPECT_EQ(At(108, 208), Cell(69 % 16, 69 / 16));
+    EXPECT_EQ(At(108, 208), Cell(100 % 16, 100 / 16));
+    m_Font.Print(500, 200, "É", 1);
+    EXPECT_EQ(At(508, 208), Cell(242 % 16, 242 / 16));
+    m_Font.Print(500, 100, "á", 0);
+    EXPECT_EQ(At(508, 108), Cell(65 % 16, 65 / 16));
     m_Font.Print(300, 200, "€", 0);
     EXPECT_EQ(At(308, 208), Cell(31 % 16, 31 / 16));
 }
