@@ -19,7 +19,7 @@ sleep 2
 click 402 455
 wait_for_line "^BOUL. DE BELLEVILLE$" 10 || fail "the instant click on a street in the look was lost"
 # A click beside the board leaves the look, once the street's name is read.
-sleep 2
+sleep 3
 click 650 300
 sleep 3
 
