@@ -1,26 +1,14 @@
 #include "consistency.h"
 
 #include <cinttypes>
-#include <cstdarg>
 #include <cstdio>
 
 #include "game.h"
+#include "text_format.h"
 
 namespace {
 
 constexpr int kMaxJail = 3;
-
-std::string Broken(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Broken(const char* format, ...)
-{
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 bool IsPlayer(const CGame& game, int index)
 {
@@ -30,13 +18,13 @@ bool IsPlayer(const CGame& game, int index)
 std::string CheckTurn(const CGame& game)
 {
     if (game.playerCount < kMinPlayers || game.playerCount > kMaxPlayers)
-        return Broken("playerCount %d out of range", game.playerCount);
+        return TextFormat("playerCount %d out of range", game.playerCount);
     if (!IsPlayer(game, game.current))
-        return Broken("current %d out of range", game.current);
+        return TextFormat("current %d out of range", game.current);
     if (game.inputMode < kNoInput || game.inputMode > kPricedOffer)
-        return Broken("inputMode %d out of range", game.inputMode);
+        return TextFormat("inputMode %d out of range", game.inputMode);
     if (game.parkingPot < 0)
-        return Broken("parkingPot %d negative", game.parkingPot);
+        return TextFormat("parkingPot %d negative", game.parkingPot);
     return "";
 }
 
@@ -46,15 +34,15 @@ std::string CheckPlayers(const CGame& game)
     for (int i = 0; i < game.playerCount; ++i) {
         const Player& player = game.players[i];
         if (player.money < 0)
-            return Broken("player %d has %" PRId64 "F", i, player.money);
+            return TextFormat("player %d has %" PRId64 "F", i, player.money);
         if (player.square < 0 || player.square >= kSquareCount)
-            return Broken("player %d on square %d", i, player.square);
+            return TextFormat("player %d on square %d", i, player.square);
         if (player.jail < 0 || player.jail > kMaxJail)
-            return Broken("player %d jail count %d", i, player.jail);
+            return TextFormat("player %d jail count %d", i, player.jail);
         if (player.jail != 0 && player.square != kPrisonSquare)
-            return Broken("player %d in prison on square %d", i, player.square);
+            return TextFormat("player %d in prison on square %d", i, player.square);
         if (player.seat < 0 || player.seat >= kMaxPlayers || seatTaken[player.seat])
-            return Broken("player %d seat %d out of range or taken twice", i, player.seat);
+            return TextFormat("player %d seat %d out of range or taken twice", i, player.seat);
         seatTaken[player.seat] = true;
     }
     return "";
@@ -65,17 +53,17 @@ std::string CheckProperties(const CGame& game)
     for (int p = 0; p < kPropertyCount; ++p) {
         const Property& property = game.properties[p];
         if (property.owner != kBank && !IsPlayer(game, property.owner))
-            return Broken("property %d owned by %d", p, property.owner);
+            return TextFormat("property %d owned by %d", p, property.owner);
         if (property.mortgaged != 0 && property.mortgaged != 1)
-            return Broken("property %d mortgaged flag %d", p, property.mortgaged);
+            return TextFormat("property %d mortgaged flag %d", p, property.mortgaged);
         if (property.houses < 0 || property.houses > 5)
-            return Broken("property %d has %d buildings", p, property.houses);
+            return TextFormat("property %d has %d buildings", p, property.houses);
         if (property.houses == 0)
             continue;
         if (deedKind[p] != 0 || property.owner == kBank || !game.OwnsGroup(p))
-            return Broken("property %d built outside a whole group", p);
+            return TextFormat("property %d built outside a whole group", p);
         if (property.mortgaged)
-            return Broken("property %d mortgaged with buildings", p);
+            return TextFormat("property %d mortgaged with buildings", p);
     }
     return "";
 }
@@ -93,9 +81,9 @@ std::string CheckGroups(const CGame& game)
             mortgaged = mortgaged || street.mortgaged;
         }
         if (most - fewest > 1)
-            return Broken("group of property %d built unevenly (%d to %d)", first, fewest, most);
+            return TextFormat("group of property %d built unevenly (%d to %d)", first, fewest, most);
         if (most > 0 && mortgaged)
-            return Broken("group of property %d built with a mortgaged street", first);
+            return TextFormat("group of property %d built with a mortgaged street", first);
     }
     return "";
 }
@@ -105,11 +93,11 @@ std::string CheckDeck(const int32_t* order, int size, int32_t next, const char* 
     bool seen[kChanceCards] = {};
     for (int k = 0; k < size; ++k) {
         if (order[k] < 0 || order[k] >= size || seen[order[k]])
-            return Broken("%s order is not a permutation at %d", name, k);
+            return TextFormat("%s order is not a permutation at %d", name, k);
         seen[order[k]] = true;
     }
     if (next < 0 || next >= size)
-        return Broken("%s next position %d out of range", name, next);
+        return TextFormat("%s next position %d out of range", name, next);
     return "";
 }
 
@@ -117,7 +105,7 @@ std::string CheckCards(const CGame& game)
 {
     for (int32_t holder : game.jailCardHolder)
         if (holder != -1 && !IsPlayer(game, holder))
-            return Broken("prison card held by %d", holder);
+            return TextFormat("prison card held by %d", holder);
     const std::string chest = CheckDeck(game.chestOrder, kChestCards, game.chestNext, "chest");
     if (!chest.empty())
         return chest;
@@ -132,9 +120,9 @@ std::string CheckExchange(const CGame& game)
     const int32_t wanted = game.tradeWanted;
     if ((mode == kTradeOfferedPick || mode == kPricedOffer) &&
         (wanted < 0 || wanted >= kPropertyCount || !IsPlayer(game, game.properties[wanted].owner)))
-        return Broken("exchange pending on property %d, which no player owns", wanted);
+        return TextFormat("exchange pending on property %d, which no player owns", wanted);
     if (mode == kPricedOffer && (game.tradeOffered < 0 || game.tradeOffered >= kPropertyCount))
-        return Broken("priced offer of property %d", game.tradeOffered);
+        return TextFormat("priced offer of property %d", game.tradeOffered);
     return "";
 }
 
@@ -144,7 +132,7 @@ std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
         const int p = squareToProperty[s];
         const int32_t houses = p >= 0 ? game.properties[p].houses : 0;
         if (boardBuildings[s] != houses)
-            return Broken("square %d shows %d buildings, not %d", s, boardBuildings[s], houses);
+            return TextFormat("square %d shows %d buildings, not %d", s, boardBuildings[s], houses);
     }
     return "";
 }

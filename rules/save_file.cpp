@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cinttypes>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -12,6 +11,7 @@
 #include "consistency.h"
 #include "game.h"
 #include "player_name.h"
+#include "text_format.h"
 
 // The turn's private memory travels with the rest of the state.
 struct SaveAccess {
@@ -53,18 +53,6 @@ std::string Key(const char* record, int index, const char* field = nullptr)
 {
     std::string key = std::string(record) + "." + std::to_string(index);
     return field ? key + "." + field : key;
-}
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Printf(const char* format, ...)
-{
-    char text[200];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
 }
 
 template <class Record, class Visitor>
@@ -144,7 +132,7 @@ std::string Escape(const char* text, size_t size)
     for (size_t i = 0; i < size && text[i] != '\0'; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (NeedsEscape(c))
-            escaped += Printf("%%%02X", c);
+            escaped += TextFormat("%%%02X", c);
         else
             escaped += text[i];
     }
@@ -273,7 +261,7 @@ public:
         low = std::max<int64_t>(low, std::numeric_limits<T>::min());
         high = std::min<int64_t>(high, std::numeric_limits<T>::max());
         if (value < low || value > high) {
-            Refuse(*line, Printf("%s vaut %" PRId64 ", hors des limites %" PRId64 " à %" PRId64,
+            Refuse(*line, TextFormat("%s vaut %" PRId64 ", hors des limites %" PRId64 " à %" PRId64,
                                  key.c_str(), value, low, high));
             return;
         }
@@ -286,11 +274,11 @@ public:
         if (line == nullptr)
             return;
         if (!Unescape(line->value, text) || text.find('\0') != std::string::npos) {
-            Refuse(*line, Printf("texte de %s illisible", key.c_str()));
+            Refuse(*line, TextFormat("texte de %s illisible", key.c_str()));
             return;
         }
         if (text.size() >= size) {
-            Refuse(*line, Printf("texte de %s trop long (%zu octets au plus)", key.c_str(), size - 1));
+            Refuse(*line, TextFormat("texte de %s trop long (%zu octets au plus)", key.c_str(), size - 1));
             return;
         }
         std::memset(field, 0, size);
@@ -302,7 +290,7 @@ public:
     {
         Text(key, field, size);
         if (refusal.empty() && CleanName(field) != field)
-            Refuse(m_Taken, Printf("nom de %s : caractères de contrôle refusés", key.c_str()));
+            Refuse(m_Taken, TextFormat("nom de %s : caractères de contrôle refusés", key.c_str()));
     }
     void Answer(const std::string& key, char& answer)
     {
@@ -315,7 +303,7 @@ public:
         else if (value.size() == 1 && value[0] != kNoAnswer && std::strchr(kAnswers, value[0]))
             answer = value[0];
         else
-            Refuse(*line, Printf("réponse « %s » inconnue", Quoted(value).c_str()));
+            Refuse(*line, TextFormat("réponse « %s » inconnue", Quoted(value).c_str()));
     }
     void Seats(const std::string& key, std::vector<int>& seats)
     {
@@ -327,7 +315,7 @@ public:
             if (!Parse(key, {line->number, words[k]}, seat))
                 return;
             if (seat < 0 || seat >= kMaxPlayers || seats.size() >= kMaxPlayers)
-                Refuse(*line, Printf("%s hors des limites", key.c_str()));
+                Refuse(*line, TextFormat("%s hors des limites", key.c_str()));
             seats.push_back(static_cast<int>(seat));
         }
     }
@@ -345,13 +333,13 @@ public:
         std::vector<std::string> words;
         const Line* line = Words(key, words);
         if (line != nullptr && words.size() != kPlayerSlots)
-            Refuse(*line, Printf("%s n'a pas %d valeurs", key.c_str(), kPlayerSlots));
+            Refuse(*line, TextFormat("%s n'a pas %d valeurs", key.c_str(), kPlayerSlots));
         for (int seat = 0; seat < kPlayerSlots && refusal.empty(); ++seat) {
             inPlay[seat] = words[seat] != kOutOfPlay;
             worth[seat] = 0;
             if (inPlay[seat] && Parse(key, {line->number, words[seat]}, worth[seat]) &&
                 (worth[seat] < 0 || worth[seat] > 2 * kMostMoney))
-                Refuse(*line, Printf("%s hors des limites", key.c_str()));
+                Refuse(*line, TextFormat("%s hors des limites", key.c_str()));
         }
     }
 
@@ -363,7 +351,7 @@ public:
             if (first == nullptr || entry.second.number < first->second.number)
                 first = &entry;
         if (refusal.empty() && first != nullptr)
-            Refuse(first->second, Printf("clé « %s » inconnue", Quoted(first->first).c_str()));
+            Refuse(first->second, TextFormat("clé « %s » inconnue", Quoted(first->first).c_str()));
     }
 
 private:
@@ -391,7 +379,7 @@ private:
             return nullptr;
         const auto found = m_Lines.find(key);
         if (found == m_Lines.end()) {
-            refusal = Printf("la ligne %s manque", key.c_str());
+            refusal = TextFormat("la ligne %s manque", key.c_str());
             return nullptr;
         }
         m_Taken = found->second;
@@ -402,12 +390,12 @@ private:
     {
         if (ParseNumber(line.value, value))
             return true;
-        Refuse(line, Printf("%s n'est pas un nombre entier", key.c_str()));
+        Refuse(line, TextFormat("%s n'est pas un nombre entier", key.c_str()));
         return false;
     }
     void Refuse(const Line& line, const std::string& why)
     {
-        refusal = Printf("ligne %d : %s", line.number, why.c_str());
+        refusal = TextFormat("ligne %d : %s", line.number, why.c_str());
     }
 
     std::map<std::string, Line> m_Lines;
@@ -432,7 +420,7 @@ std::string CheckVersion(const std::string& line)
         return "ce n'est pas une sauvegarde de Bourgade3D";
     int64_t version = 0;
     if (!ParseNumber(line.substr(prefix.size()), version) || version != kSaveVersion)
-        return Printf("version « %s » inconnue : ce programme lit la version %d",
+        return TextFormat("version « %s » inconnue : ce programme lit la version %d",
                       Quoted(line.substr(prefix.size())).c_str(), kSaveVersion);
     return "";
 }
@@ -456,7 +444,7 @@ std::string IndexLines(const std::vector<std::string>& lines, std::map<std::stri
         const std::string key = lines[n].substr(0, space);
         const std::string value = space == std::string::npos ? "" : lines[n].substr(space + 1);
         if (!index.emplace(key, Line{static_cast<int>(n) + 1, value}).second)
-            return Printf("ligne %zu : %s figure deux fois", n + 1, Quoted(key).c_str());
+            return TextFormat("ligne %zu : %s figure deux fois", n + 1, Quoted(key).c_str());
     }
     return "";
 }
@@ -473,7 +461,7 @@ std::string CheckFallen(const CGame& game, const GameHistory& history)
         return "plus de six joueurs en tout";
     for (int seat : history.fallenSeats) {
         if (seated[seat])
-            return Printf("la place %d est à la fois en faillite et en jeu", seat);
+            return TextFormat("la place %d est à la fois en faillite et en jeu", seat);
         seated[seat] = true;
     }
     return "";
@@ -490,13 +478,13 @@ std::string SaveChecksum(const std::string& body)
         hash ^= c;
         hash *= 0x100000001b3ull;
     }
-    return Printf("%016" PRIx64, hash);
+    return TextFormat("%016" PRIx64, hash);
 }
 
 std::string WriteSave(const CGame& game, const GameHistory& history)
 {
     CWriter writer;
-    writer.text = Printf("%s %d\n", kFormatName, kSaveVersion);
+    writer.text = TextFormat("%s %d\n", kFormatName, kSaveVersion);
     VisitState(game, history, writer);
     return writer.text + kChecksumKey + " " + SaveChecksum(writer.text) + "\n";
 }
