@@ -110,9 +110,12 @@ TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
     EXPECT_TRUE(g_App.pawns[1].m_bBuilt);
 }
 
-TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
+namespace {
+
+// Where a point of a property's picture lies in the layout, seen from
+// above: `depth` from the square's outer edge in, the middle by default.
+PixelPoint PropertyInLayout(int p, float depth = 1.5f)
 {
-    g_App.BuildList();
     g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
     g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
     g_Camera.m_bUseMatrix = true;
@@ -127,17 +130,24 @@ TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
+    const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
+    GLdouble x, y, z;
+    gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
+    return {static_cast<int>(x), 600 - static_cast<int>(y)};
+}
 
+}  // namespace
+
+TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
+{
+    g_App.BuildList();
     for (int p = 0; p < kPropertyCount; ++p) {
         // Three points across the square's picture, from its outer edge in.
         for (const float depth : {0.3f, 1.5f, 2.7f}) {
-            const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
-            GLdouble x, y, z;
-            gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
-            const MouseEvent click{static_cast<int>(x), 600 - static_cast<int>(y), true};
-            const MouseEvent onBoard = g_App.OnBoardFromAbove(click);
+            const PixelPoint at = PropertyInLayout(p, depth);
+            const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, at.y, true});
             EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p)
-                << deedTable[p].name << " at " << click.x << "," << click.y;
+                << deedTable[p].name << " at " << at.x << "," << at.y;
         }
     }
 }
@@ -163,30 +173,6 @@ void ClickInWindow(const WindowShape& shape, int x, int y)
     const PixelPoint at = InWindow(shape, x, y);
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, at.x, at.y);
     OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, at.x, at.y);
-}
-
-// Where the middle of a property's picture lies in the layout, seen from
-// above.
-PixelPoint PropertyInLayout(int p)
-{
-    g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
-    g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
-    g_Camera.m_bUseMatrix = true;
-    g_Camera.Fly(1);
-    g_Camera.m_bUseMatrix = false;
-    g_Camera.EndFlight();
-    g_Camera.UpdateUp();
-    glViewport(0, 50, 500, 600);
-    g_Camera.SetProjection(500, 600, true);
-    GLdouble model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, 1.5f));
-    GLdouble x, y, z;
-    gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
-    return {static_cast<int>(x), 600 - static_cast<int>(y)};
 }
 
 class ScaledWindowTest : public AppFrameTest, public ::testing::WithParamInterface<WindowShape> {
