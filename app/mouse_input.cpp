@@ -8,14 +8,12 @@
 #include "orbit_drag.h"
 #include "viewport.h"
 #include "pace_input.h"
+#include "wheel_buttons.h"
 
 namespace {
 
 // Drags act only over the board view's visible area.
 constexpr int kBoardViewEdge = 500;
-// The wheel's buttons, as freeglut reports them.
-constexpr int kWheelUp = 3;
-constexpr int kWheelDown = 4;
 constexpr int kWheelZoomSteps = 5;
 
 void Turn(int x, int y)
@@ -30,7 +28,7 @@ void Turn(int x, int y)
 // The wheel zooms; it is no click for the game.
 bool Wheel(int button, int state)
 {
-    if (button != kWheelUp && button != kWheelDown)
+    if (!IsWheelButton(button))
         return false;
     if (state == GLUT_DOWN) {
         g_Camera.Zoom(button == kWheelUp ? -kWheelZoomSteps : kWheelZoomSteps);

@@ -8,12 +8,9 @@
 #include "program_end.h"
 #include "skip_input.h"
 #include "viewport.h"
+#include "wheel_buttons.h"
 
 namespace {
-
-// The wheel's buttons, as freeglut reports them.
-constexpr int kWheelUp = 3;
-constexpr int kWheelDown = 4;
 
 // Kept in the window's own pixels, as GLUT reports it, to be handed back.
 struct KeptPress {
@@ -70,7 +67,7 @@ void InstallEventPump()
 // screen.
 void OnMouseWhileWaiting(int button, int state, int windowX, int windowY)
 {
-    if (button == kWheelUp || button == kWheelDown)
+    if (IsWheelButton(button))
         return;
     const PixelPoint at = PointerInLayout(windowX, windowY);
     if (state == GLUT_UP) {
