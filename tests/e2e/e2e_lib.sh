@@ -132,6 +132,15 @@ wait_for_line() {
     return 1
 }
 
+# Waits up to $2 seconds for the console to hold more than $1 lines.
+wait_for_more_lines() {
+    for _ in $(seq $(($2 * 5))); do
+        [ "$(wc -l <"$WORK/out")" -gt "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Sends Escape to the window and waits up to 5 s for the game to end; the
 # game's exit status is left in STATUS.
 quit_with_escape() {
