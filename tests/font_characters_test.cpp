@@ -65,6 +65,7 @@ TEST(FontCharacters, EveryCharacterBecomesOneOfTheFonts)
         // Bytes that are no UTF-8 are read as Latin-1: a stray continuation
         // byte, sequences cut short, leads that cannot start one.
         {"\x80", "?"},
+        {"\x80\x80\x80\x80", "????"},  // no lead byte, however many follow
         {"\xE2\x82", std::string(1, Accent("â")) + "?"},
         {"caf\xE1", "cafa"},
         {"\xFF\xC3", "yA"},
