@@ -24,15 +24,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Runs the command after $1 every fifth of a second until it succeeds, for
+# up to $1 seconds; fails when it never does.
+poll() {
+    tries=$(($1 * 5))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Starts a private X server, of the screen size $1 (1024x768 by default).
 start_server() {
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
     XVFB_PID=$!
-    for _ in $(seq 50); do
-        [ -s "$WORK/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    poll 5 test -s "$WORK/display" || fail "Xvfb did not start"
     DISPLAY=":$(cat "$WORK/display")"
     export DISPLAY
 }
@@ -59,45 +67,35 @@ wait_for_window() {
 }
 
 # The game draws a fixed 800 x 600 layout scaled evenly into its window,
-# centred between bars. Prints the window pixel "X Y" of the layout pixel
-# $1 $2 (top-left origin both), for the window's current size.
+# centred between bars. Prints "X Y W H": the window pixel of the layout
+# pixel $1 $2 (top-left origin both), and the size in the window of $3 x $4
+# layout pixels, for the window's current size.
 to_window() {
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-    awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
+    awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" -v cw="${3:-0}" -v ch="${4:-0}" 'BEGIN {
         s = w / 800; if (h / 600 < s) s = h / 600
         left = int((w - int(800 * s + 0.5)) / 2)
         top = h - int((h - int(600 * s + 0.5)) / 2) - int(600 * s + 0.5)
-        printf "%d %d\n", left + (x + 0.5) * s, top + (y + 0.5) * s
+        printf "%d %d %d %d\n", left + (x + 0.5) * s, top + (y + 0.5) * s, cw * s, ch * s
     }'
 }
 
-# A crop geometry WxH+X+Y of the layout, in window pixels.
-to_window_crop() {
-    set -- $(echo "$1" | tr 'x+' '  ')
-    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-    awk -v w="$WIDTH" -v h="$HEIGHT" -v cw="$1" -v ch="$2" -v x="$3" -v y="$4" 'BEGIN {
-        s = w / 800; if (h / 600 < s) s = h / 600
-        left = int((w - int(800 * s + 0.5)) / 2)
-        top = h - int((h - int(600 * s + 0.5)) / 2) - int(600 * s + 0.5)
-        printf "%dx%d+%d+%d\n", cw * s, ch * s, left + x * s, top + y * s
-    }'
+shot() {
+    xwd -id "$WINDOW" -silent >"$WORK/shot.xwd" || fail "no screenshot"
 }
 
-# The colour of one layout pixel, as "r,g,b".
+# The colour of one layout pixel in the last screenshot, as "r,g,b".
 pixel() {
     set -- $(to_window "$1" "$2")
     convert "$WORK/shot.xwd" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
-# True when some pixel of the rectangle WxH+X+Y is close to the colour.
+# True when some pixel of the layout rectangle W H X Y is close to the colour $5.
 has_colour() {
-    share=$(convert "$WORK/shot.xwd" -crop "$(to_window_crop "$1")" +repage -fuzz 12% -transparent "$2" \
+    set -- $(to_window "$3" "$4" "$1" "$2") "$5"
+    share=$(convert "$WORK/shot.xwd" -crop "$3x$4+$1+$2" +repage -fuzz 12% -transparent "$5" \
         -alpha extract -negate -format '%[fx:mean]' info:)
     [ "$share" != "0" ]
-}
-
-shot() {
-    xwd -id "$WINDOW" -silent >"$WORK/shot.xwd" || fail "no screenshot"
 }
 
 # Fails unless the screenshot shows the board lit in its pane, with the
@@ -123,42 +121,15 @@ click() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
 }
 
-# Waits up to $2 seconds for a console line matching $1.
-wait_for_line() {
-    for _ in $(seq $(($2 * 5))); do
-        grep -q "$1" "$WORK/out" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-# Waits up to $2 seconds for the console to hold more than $1 lines.
-wait_for_more_lines() {
-    for _ in $(seq $(($2 * 5))); do
-        [ "$(wc -l <"$WORK/out")" -gt "$1" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-# Sends Escape to the window and waits up to 5 s for the game to end; the
-# game's exit status is left in STATUS.
-quit_with_escape() {
-    xdotool windowfocus "$WINDOW" 2>/dev/null
-    xdotool key Escape
-    for _ in $(seq 50); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    wait "$GAME_PID"
-    STATUS=$?
-    GAME_PID=
-}
-
 # Types a key into the game's window.
 press() {
     xdotool windowfocus "$WINDOW" 2>/dev/null
     xdotool key "$1"
+}
+
+# Waits up to $2 seconds for a console line matching $1.
+wait_for_line() {
+    poll "$2" grep -q "$1" "$WORK/out"
 }
 
 # Waits up to $1 seconds for the game to end; sets STATUS and ELAPSED (in
@@ -173,4 +144,11 @@ wait_exit() {
     wait "$GAME_PID"
     STATUS=$?
     GAME_PID=
+}
+
+# Escape ends the game within $1 seconds (30 by default) with status 0.
+quit_with_escape() {
+    press Escape
+    wait_exit "${1:-30}"
+    [ "$STATUS" -eq 0 ] || fail "Escape should end the program with status 0, got $STATUS"
 }
