@@ -1,14 +1,19 @@
-// The game's own frame in a real context: what the callbacks leave behind.
+// The game's own frame and callbacks in a real context: what they draw and
+// leave behind, and what a click or key during a held message does.
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 
-#include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "display.h"
+#include "end_screen.h"
 #include "gl_test_env.h"
 #include "globals.h"
 #include "input.h"
 #include "options_screen.h"
+#include "pace_input.h"
+#include "palette.h"
+#include "scene_frame.h"
 #include "viewport.h"
 
 namespace {
@@ -21,33 +26,55 @@ protected:
         g_Game.playerCount = 4;
         g_Game.NewGame();
         g_Game.inputMode = kNoInput;
+        g_nMouseState = GLUT_UP;
+        g_App.TakeKey();
+        g_Pace.SetSpeed(Speed::kNormal);
+        g_Log.Event();
+    }
+    void TearDown() override
+    {
+        g_Pace.SetEventPump(nullptr);
+        g_Game.inputMode = kNoInput;
+        g_Game.gameOver = 0;
+        GlTest::TearDown();
     }
 
-    static void Pixel(int x, int y, unsigned char rgb[3])
+    // During the next wait, the first reading of events delivers `input`,
+    // and every reading is counted.
+    void DuringTheWait(std::function<void()> input)
     {
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        m_nReads = 0;
+        g_Pace.SetEventPump([this, input] {
+            if (m_nReads++ == 0)
+                input();
+        });
     }
+
+    int m_nReads = 0;
 };
+
+// A click at a window pixel, top-left origin.
+void Click(int x, int y)
+{
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
+
+float Light(WindowPixel p)
+{
+    const Colour c = ReadColour(p);
+    return c.r + c.g + c.b;
+}
 
 }  // namespace
 
 TEST_F(AppFrameTest, AFrameBeforeTheSceneIsBuiltShowsOnlyThePaneLines)
 {
     DrawScene();
-    unsigned char rgb[3], beside[3];
-    Pixel(500, 300, rgb);
-    Pixel(499, 300, beside);
-    EXPECT_EQ(std::max(rgb[0] + rgb[1] + rgb[2], beside[0] + beside[1] + beside[2]), 3 * 255)
-        << "the line beside the panel";
-    Pixel(250, 100, rgb);
-    Pixel(250, 99, beside);
-    EXPECT_EQ(std::max(rgb[0] + rgb[1] + rgb[2], beside[0] + beside[1] + beside[2]), 3 * 255)
-        << "the line over the strip";
-    for (const auto& point : {std::pair{250, 300}, std::pair{650, 300}, std::pair{250, 50}}) {
-        Pixel(point.first, point.second, rgb);
-        EXPECT_EQ(rgb[0] + rgb[1] + rgb[2], 0) << point.first << "," << point.second;
-    }
+    EXPECT_EQ(std::max(Light({500, 300}), Light({499, 300})), 3) << "the line beside the panel";
+    EXPECT_EQ(std::max(Light({250, 100}), Light({250, 99})), 3) << "the line over the strip";
+    for (const WindowPixel& p : {WindowPixel{250, 300}, WindowPixel{650, 300}, WindowPixel{250, 50}})
+        EXPECT_EQ(Light(p), 0) << p.x << "," << p.y;
 }
 
 TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
@@ -72,21 +99,22 @@ TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
     EXPECT_NE(g_bPanMode, pan);
     OnKeyboard('t', 0, 0);
     EXPECT_EQ(g_bPanMode, pan);
+
+    OnKeyboard('+', 0, 0);
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
+    OnKeyboard('-', 0, 0);
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kNormal);
 }
 
 TEST_F(AppFrameTest, APressOnTheAnswerWordsAnswersAndBetweenThemDoesNothing)
 {
     g_Game.inputMode = kYesNo;
     g_Game.answer = ' ';
-    g_MouseLatch.Press(220, 315);
-    OnIdle();
-    EXPECT_EQ(g_Game.answer, ' ');
-    g_MouseLatch.Press(180, 315);
-    OnIdle();
-    EXPECT_EQ(g_Game.answer, 'y');
-    g_MouseLatch.Press(250, 315);
-    OnIdle();
-    EXPECT_EQ(g_Game.answer, 'n');
+    for (const auto& [x, answer] : {std::pair{220, ' '}, std::pair{180, 'y'}, std::pair{250, 'n'}}) {
+        g_MouseLatch.Press(x, 315);
+        OnIdle();
+        EXPECT_EQ(g_Game.answer, answer) << x;
+    }
     g_MouseLatch.Release(250, 315);
 }
 
@@ -116,24 +144,10 @@ namespace {
 // above: `depth` from the square's outer edge in, the middle by default.
 PixelPoint PropertyInLayout(int p, float depth = 1.5f)
 {
-    g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
-    g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
-    g_Camera.m_bUseMatrix = true;
-    g_Camera.Fly(1);
-    g_Camera.m_bUseMatrix = false;
-    g_Camera.EndFlight();
-    g_Camera.UpdateUp();
-    glViewport(0, 50, 500, 600);
-    g_Camera.SetProjection(500, 600, true);
-    GLdouble model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    ViewFromAbove();
     const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
-    GLdouble x, y, z;
-    gluProject(point.x, 0, point.z, model, projection, viewport, &x, &y, &z);
-    return {static_cast<int>(x), 600 - static_cast<int>(y)};
+    const WindowPixel at = OnBoard(CVector(point.x, 0, point.z));
+    return {at.x, kGlWindowHeight - at.y};
 }
 
 }  // namespace
@@ -146,110 +160,26 @@ TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
         for (const float depth : {0.3f, 1.5f, 2.7f}) {
             const PixelPoint at = PropertyInLayout(p, depth);
             const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, at.y, true});
-            EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p)
-                << deedTable[p].name << " at " << at.x << "," << at.y;
+            EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p) << deedTable[p].name << " at " << at.x << "," << at.y;
         }
     }
 }
-
-namespace {
-
-struct WindowShape {
-    int width, height;
-};
-
-// The middle of a layout pixel as it lies in a window of the given shape.
-PixelPoint InWindow(const WindowShape& shape, int x, int y)
-{
-    const CLayoutFit fit(shape.width, shape.height);
-    const PixelRect area = fit.Area();
-    const int top = shape.height - area.y - area.height;
-    return {area.x + static_cast<int>((x + 0.5f) * fit.Scale()),
-            top + static_cast<int>((y + 0.5f) * fit.Scale())};
-}
-
-void ClickInWindow(const WindowShape& shape, int x, int y)
-{
-    const PixelPoint at = InWindow(shape, x, y);
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, at.x, at.y);
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, at.x, at.y);
-}
-
-class ScaledWindowTest : public AppFrameTest, public ::testing::WithParamInterface<WindowShape> {
-protected:
-    void SetUp() override
-    {
-        AppFrameTest::SetUp();
-        g_App.BuildList();
-        OnReshape(GetParam().width, GetParam().height);
-    }
-    void TearDown() override
-    {
-        OnReshape(kGlWindowWidth, kGlWindowHeight);
-        g_Game.inputMode = kNoInput;
-        AppFrameTest::TearDown();
-    }
-};
-
-}  // namespace
-
-TEST_P(ScaledWindowTest, ClicksReachWhatTheLayoutDrawsThere)
-{
-    const WindowShape shape = GetParam();
-
-    g_Game.inputMode = kYesNo;
-    g_Game.answer = ' ';
-    ClickInWindow(shape, 188, 315);
-    EXPECT_EQ(g_Game.answer, 'y') << "OUI";
-    g_Game.inputMode = kNoInput;
-
-    g_Camera.m_vEye = CVector(5, 5, 5);
-    ClickInWindow(shape, 18 + 20, 530 + 17);
-    EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << "the view-from-above icon";
-
-    const int p = 5;
-    const PixelPoint property = PropertyInLayout(p);
-    g_Game.inputMode = kInspectPick;
-    testing::internal::CaptureStdout();
-    ClickInWindow(shape, property.x, property.y);
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_NE(log.find(deedTable[p].name), std::string::npos) << "a property from above: " << log;
-
-    g_Game.inputMode = kNoInput;
-    g_Game.rollState = 0;
-    ClickInWindow(shape, 195 + 20, 530 + 17);
-    EXPECT_EQ(g_Game.rollState, 2) << "the left die throws";
-}
-
-INSTANTIATE_TEST_SUITE_P(Shapes, ScaledWindowTest,
-                         ::testing::Values(WindowShape{1600, 1200}, WindowShape{1280, 720}));
-
-namespace {
-
-struct EndLook {
-    const char* what;
-    void (*ask)();
-};
-
-const EndLook kEndLooks[] = {
-    {"the d key", [] { OnKeyboard('d', 0, 0); }},
-    {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
-};
-
-}  // namespace
 
 TEST_F(AppFrameTest, AfterTheEndTheViewFromAboveStillFlies)
 {
     g_App.BuildList();
     g_Game.gameOver = 1;
-    for (const EndLook& look : kEndLooks) {
+    const std::pair<const char*, std::function<void()>> asks[] = {
+        {"the d key", [] { OnKeyboard('d', 0, 0); }},
+        {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
+    };
+    for (const auto& [what, ask] : asks) {
         g_Camera.m_vEye = CVector(5, 5, 5);
-        look.ask();
+        ask();
         OnIdle();
         g_MouseLatch.Release(38, 547);
-        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << look.what;
+        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << what;
     }
-    g_Game.gameOver = 0;
 }
 
 // Counts the white pixels where "OUI" is drawn in the frame last shown
@@ -286,11 +216,11 @@ TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
     EXPECT_EQ(g_Game.inputMode, kYesNo);
     prisoner.jail = 0;
     prisoner.square = 0;
-    g_Game.inputMode = kNoInput;
 }
 
 // Escape and a click outside close the screens without ending the game;
-// while a screen is open the game's keys and clicks wait.
+// while a screen is open the game's keys and clicks wait. The options
+// screen's rows choose the speed and the computers' pace.
 TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
 {
     OnKeyboard('?', 0, 0);
@@ -301,13 +231,111 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
     EXPECT_FALSE(ScreenOpen()) << "Escape closes";
     OnSpecialKey(GLUT_KEY_F1, 0, 0);
     EXPECT_TRUE(ScreenOpen()) << "help on F1";
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
+    Click(10, 10);
     EXPECT_FALSE(ScreenOpen()) << "a click closes the help";
     OpenOptions();
+    Click(250, 202);  // the speed's row
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
+    EXPECT_STREQ(SpeedRowLabel(), "Vitesse : Rapide");
+    Click(250, 240);  // the computers' row
+    EXPECT_TRUE(g_Pace.FastComputers());
+    EXPECT_STREQ(FastComputersRowLabel(), "Ordinateur accéléré : oui");
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 250, 277);
     EXPECT_TRUE(ScreenOpen()) << "the help row opens the help";
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 780, 580);
     EXPECT_FALSE(ScreenOpen()) << "a click outside closes";
     EXPECT_FALSE(g_MouseLatch.Seen().pressed) << "the screen's clicks are not the game's";
+    g_Pace.SetFastComputers(false);
+}
+
+// The game's end: the chart's lines in the players' colours, until a key
+// takes the end screen away.
+TEST_F(AppFrameTest, TheChartDrawsEachPlayersLineInTheirColourUntilAKey)
+{
+    const int colours[3] = {0, 6, 2};
+    const int64_t worth[3] = {300000, 150000, 40000};
+    g_Game.playerCount = 3;
+    g_Game.NewGame();
+    for (int k = 0; k < 3; ++k) {
+        g_Game.players[k].color = g_Game.setupPlayers[k].color = colours[k];
+        g_Game.players[k].money = worth[k];
+    }
+    g_Game.worthHistory.Start(g_Game);
+    g_Game.worthHistory.Record(g_Game);
+    g_Game.worthHistory.Record(g_Game);
+    g_Game.gameOver = 1;
+    ShowEndScreen(RankPlayers(g_Game, {}), "Joueur 1 a gagne!!!");
+    const ChartBox box = EndChartBox(3);
+    // The middle of a line's first step, in window pixels over the board view.
+    const auto seen = [&](int k) {
+        const ChartPoint from = PlaceOnChart(box, 0, 3, worth[k], worth[0]);
+        const ChartPoint to = PlaceOnChart(box, 1, 3, worth[k], worth[0]);
+        const Colour c = ReadColour({int(std::lround((from.x + to.x) / 2 * 500 / 640)),
+                                     int(std::lround(50 + from.y * 600 / 480))});
+        const PaletteColour& line = playerPalette[colours[k]];
+        return LitAs(c, {line.r, line.g, line.b}, 1.0f, 6.0f / 255);
+    };
+    DrawScene();
+    for (int k = 0; k < 3; ++k)
+        EXPECT_TRUE(seen(k)) << "seat " << k;
+    OnKeyboard('x', 0, 0);
+    EXPECT_FALSE(EndScreenShown());
+    DrawScene();
+    EXPECT_FALSE(seen(1));
+}
+
+TEST_F(AppFrameTest, AReminderIsNeitherDrawnNorHeldAgain)
+{
+    DuringTheWait([] { g_Pace.Skip(); });
+    g_App.DrawMessage("Choisissez la propriete");
+    EXPECT_EQ(m_nReads, 1) << "the first showing is held";
+    const uint64_t frames = g_Frames.Frames();
+    for (int tick = 0; tick < 3; ++tick)
+        g_App.DrawMessage("Choisissez la propriete");
+    EXPECT_EQ(m_nReads, 1) << "no hold for a reminder";
+    EXPECT_EQ(g_Frames.Frames(), frames) << "no frame for a reminder";
+}
+
+TEST_F(AppFrameTest, AClickThatSkipsAHoldDoesNotReachTheRules)
+{
+    const int32_t rollState = g_Game.rollState;
+    DuringTheWait([] { Click(215, 545); });  // on a die
+    g_App.DrawMessage("Bob paye 2000F de loyer");
+    EXPECT_EQ(m_nReads, 1) << "the click ended the hold";
+    EXPECT_FALSE(g_App.LastMouse().pressed);
+    g_Pace.SetEventPump(nullptr);
+    ReplayKeptInput();
+    OnIdle();
+    EXPECT_EQ(g_Game.rollState, rollState) << "the click threw no dice";
+}
+
+TEST_F(AppFrameTest, AClickOnOuiDuringTheQuestionsHoldAnswersAfterIt)
+{
+    DuringTheWait([] {
+        Click(188, 315);
+        g_Pace.Skip();
+    });
+    g_Game.answer = ' ';
+    g_App.DrawMessage("Acheter RUE LECOURBE pour 6000F ?");
+    EXPECT_EQ(g_Game.answer, ' ') << "nothing is answered during the hold";
+    g_Pace.SetEventPump(nullptr);
+    g_Game.inputMode = kYesNo;
+    ReplayKeptInput();
+    EXPECT_EQ(g_Game.answer, 'y');
+}
+
+TEST_F(AppFrameTest, KeysDuringAHoldWaitForTheStepButSpaceSkips)
+{
+    DuringTheWait([] {
+        OnKeyboard('m', 0, 0);
+        OnKeyboard(' ', 0, 0);
+    });
+    g_App.DrawMessage("Anne achète GARE DE LYON");
+    EXPECT_EQ(m_nReads, 1) << "space ended the hold";
+    EXPECT_EQ(g_App.TakeKey(), 0) << "the key waits for the end of the step";
+    g_Pace.SetEventPump(nullptr);
+    g_Game.players[g_Game.current].computer = 1;  // no pick mode from the kept key
+    ReplayKeptInput();
+    g_Game.players[g_Game.current].computer = 0;
+    EXPECT_EQ(g_App.TakeKey(), 'm');
 }

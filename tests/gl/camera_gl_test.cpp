@@ -11,6 +11,7 @@
 namespace {
 
 constexpr float kTolerance = 1e-4f;
+constexpr float kDegree = 3.14159265f / 180;
 
 CMatrix Current(GLenum which)
 {
@@ -22,8 +23,7 @@ CMatrix Current(GLenum which)
 // The point p carried by the affine transform m.
 CVector Transform(const CMatrix& m, const CVector& p)
 {
-    return CVector(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
-                   m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
+    return CVector(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
                    m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]);
 }
 
@@ -40,14 +40,16 @@ void ExpectViewOf(const CCamera& camera)
     ExpectVector(Transform(view, camera.m_vEye + camera.m_vUp), 0, 1, 0);
 }
 
+// Leaves other matrices loaded, and the projection selected, so that an
+// operation must load and select its own.
 void Scramble()
 {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glTranslatef(3, 4, 5);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(-7, 1, 2);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glTranslatef(3, 4, 5);
 }
 
 }  // namespace
@@ -56,7 +58,7 @@ using CameraGl = GlTest;
 
 TEST_F(CameraGl, ProjectionsAndTheViewAfterThem)
 {
-    const float f = 1 / std::tan(30 * 3.14159265f / 180);
+    const float f = 1 / std::tan(30 * kDegree);
     // Perspective over 60 degrees; orthographic as a square box of half
     // side the aspect; both from 1 to 128.
     const struct {
@@ -72,12 +74,9 @@ TEST_F(CameraGl, ProjectionsAndTheViewAfterThem)
         Scramble();
         camera.SetProjection(c.width, 600, c.perspective);
         const CMatrix p = Current(GL_PROJECTION_MATRIX);
-        EXPECT_NEAR(p[0], c.p0, kTolerance);
-        EXPECT_NEAR(p[5], c.p5, kTolerance);
-        EXPECT_NEAR(p[10], c.p10, kTolerance);
-        EXPECT_NEAR(p[11], c.p11, kTolerance);
-        EXPECT_NEAR(p[14], c.p14, kTolerance);
-        EXPECT_NEAR(p[12], 0.0f, kTolerance);
+        const float expected[][2] = {{p[0], c.p0}, {p[5], c.p5}, {p[10], c.p10}, {p[11], c.p11}, {p[14], c.p14}, {p[12], 0}};
+        for (const auto& e : expected)
+            EXPECT_NEAR(e[0], e[1], kTolerance);
         ExpectViewOf(camera);
     }
 }
@@ -97,7 +96,7 @@ TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
              c.m_vTarget = CVector(2, 0, -3);
              c.Orbit(CVector2(180, 30));
          },
-         {2, 2.5f, -3 - 5 * std::cos(30 * 3.14159265f / 180)}, {2, 0, -3}},
+         {2, 2.5f, -3 - 5 * std::cos(30 * kDegree)}, {2, 0, -3}},
         // Each step zooms by a hundredth of the distance plus 10.
         {"zoom out", [](CCamera& c) { c.m_fDistance = 40; c.Zoom(10); }, {0, 0, 45}, {0, 0, 0}},
         {"zoom to the far limit", [](CCamera& c) { c.m_fDistance = 48; c.Zoom(10); }, {0, 0, 50}, {0, 0, 0}},
@@ -111,6 +110,23 @@ TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
              c.Pan(CMouse(0, 10));
          },
          {0, 5, -1}, {0, 0, -1}},
+        // Beyond the limits nothing moves. The whole offset of 525 reaches
+        // x = 52.5 although the move would be a tenth of it.
+        {"pan past x = 52.5", [](CCamera& c) { c.Pan(CMouse(525, 0)); }, {0, 0, 5}, {0, 0, 0}},
+        {"pan on from x = 50",
+         [](CCamera& c) {
+             c.m_vTarget = CVector(50, 0, 0);
+             c.m_vEye = CVector(50, 0, 5);
+             c.Pan(CMouse(3, 0));
+         },
+         {50, 0, 5}, {50, 0, 0}},
+        {"pan from above past z = -34",  // 40 would bring z from -30 to -70
+         [](CCamera& c) {
+             c.m_vTarget = CVector(0, 0, -30);
+             c.Orbit(CVector2(0, 90));
+             c.Pan(CMouse(0, 40));
+         },
+         {0, 5, -30}, {0, 0, -30}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,36 +139,6 @@ TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
         EXPECT_EQ(camera.m_Angles.x, 0.0f);  // Orbit does not store its angles
         ExpectViewOf(camera);
     }
-}
-
-namespace {
-
-// A pan that must not move the camera still loads its view.
-void ExpectNoPan(CCamera& camera, const CMouse& delta)
-{
-    const CVector target = camera.m_vTarget, eye = camera.m_vEye;
-    Scramble();
-    camera.Pan(delta);
-    ExpectVector(camera.m_vTarget, target.x, target.y, target.z);
-    ExpectVector(camera.m_vEye, eye.x, eye.y, eye.z);
-    ExpectViewOf(camera);
-}
-
-}  // namespace
-
-TEST_F(CameraGl, PanBeyondTheLimitsMovesNothingButLoadsTheView)
-{
-    CCamera camera;
-    // Looking down -z, right is +x: the whole offset of 525 reaches x = 52.5
-    // although the move would be a tenth of it.
-    ExpectNoPan(camera, CMouse(525, 0));
-    camera.m_vTarget = CVector(50, 0, 0);
-    camera.m_vEye = CVector(50, 0, 5);
-    ExpectNoPan(camera, CMouse(3, 0));
-    // From above, up is -z: an offset of 40 would bring z from -30 to -70.
-    camera.m_vTarget = CVector(0, 0, -30);
-    camera.Orbit(CVector2(0, 90));
-    ExpectNoPan(camera, CMouse(0, 40));
 }
 
 TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)

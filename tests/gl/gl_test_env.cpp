@@ -1,77 +1,20 @@
 #include "gl_test_env.h"
 
 #include <GL/freeglut.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
-#include <string>
-
-namespace {
-
-// Reads the display number that Xvfb writes once it accepts connections;
-// an empty result means the server ended or never started.
-std::string ReadDisplayNumber(int fd)
-{
-    std::string number;
-    char c;
-    ssize_t n;
-    while ((n = read(fd, &c, 1)) == 1 || (n < 0 && errno == EINTR)) {
-        if (n == 1 && c == '\n')
-            break;
-        if (n == 1)
-            number += c;
-    }
-    return number;
-}
-
-}  // namespace
-
-bool CGlTestEnvironment::StartServer()
-{
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return false;
-    m_nServer = fork();
-    if (m_nServer == 0) {
-        // A test program that crashes must not leave its server behind.
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        close(pipeFds[0]);
-        // The server's chatter would drown the test report.
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, STDOUT_FILENO);
-        dup2(quiet, STDERR_FILENO);
-        const std::string fd = std::to_string(pipeFds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    const std::string number = m_nServer > 0 ? ReadDisplayNumber(pipeFds[0]) : std::string();
-    close(pipeFds[0]);
-    if (number.empty())
-        return false;
-    setenv("DISPLAY", (":" + number).c_str(), 1);
-    return true;
-}
-
-void CGlTestEnvironment::StopServer()
-{
-    if (m_nServer <= 0)
-        return;
-    kill(m_nServer, SIGTERM);
-    waitpid(m_nServer, nullptr, 0);
-    m_nServer = 0;
-}
 
 void CGlTestEnvironment::SetUp()
 {
-    if (!StartServer())
+    // The server picks a free display itself and says which once it accepts
+    // connections. It ends with its last client, even one that crashes.
+    m_pServer = popen("exec Xvfb -displayfd 1 -terminate -screen 0 1024x768x24 -nolisten tcp 2>/dev/null", "r");
+    char number[16] = "";
+    if (!m_pServer || !std::fgets(number, sizeof number, m_pServer))
         FAIL() << "could not start Xvfb (is the xvfb package installed?)";
+    setenv("DISPLAY", (":" + std::to_string(std::atoi(number))).c_str(), 1);
     int argc = 1;
     char name[] = "gl_test";
     char* argv[] = {name, nullptr};
@@ -86,12 +29,12 @@ void CGlTestEnvironment::SetUp()
 
 void CGlTestEnvironment::TearDown()
 {
-    if (m_nWindow != 0) {
+    if (m_nWindow != 0)
         glutDestroyWindow(m_nWindow);
-        glutExit();
-        m_nWindow = 0;
-    }
-    StopServer();
+    // Closing the connection ends the server; pclose waits for it.
+    glutExit();
+    if (m_pServer)
+        pclose(m_pServer);
 }
 
 void GlTest::SetUp()
@@ -115,4 +58,37 @@ void GlTest::SetUp()
 void GlTest::TearDown()
 {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+bool operator==(const Colour& a, const Colour& b)
+{
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+std::ostream& operator<<(std::ostream& out, const Colour& c)
+{
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+
+Colour FromBytes(int r, int g, int b)
+{
+    return {r / 255.0f, g / 255.0f, b / 255.0f};
+}
+
+Colour ReadColour(WindowPixel p)
+{
+    unsigned char c[4] = {};
+    glReadPixels(p.x, p.y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, c);
+    return FromBytes(c[0], c[1], c[2]);
+}
+
+bool LitAs(const Colour& seen, const Colour& expected, float minStrength, float tolerance)
+{
+    const auto near = [&](float s, float e, float k) { return std::fabs(s - std::min(1.0f, e * k)) <= tolerance; };
+    for (int step = int(minStrength * 100); step <= 300; ++step) {
+        const float k = step / 100.0f;
+        if (near(seen.r, expected.r, k) && near(seen.g, expected.g, k) && near(seen.b, expected.b, k))
+            return true;
+    }
+    return false;
 }

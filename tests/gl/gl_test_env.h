@@ -1,27 +1,23 @@
 // A real OpenGL context for tests, on a private X server.
 //
-// Link a test program with the `gl_test_main` library instead of
-// GTest::gtest_main. Its main() registers CGlTestEnvironment, which, before
-// the first test:
-//   1. starts `Xvfb -displayfd N -screen 0 1024x768x24 -nolisten tcp`; the
-//      server picks a free display number itself and reports it, so test
-//      programs running side by side (ctest -j) never collide,
-//   2. sets DISPLAY to that server,
-//   3. opens an 800 × 600 GLUT window (double buffer, RGBA, alpha, depth)
-//      and makes its context current (Mesa renders it in software),
-// and after the last test closes the window and stops the server. When
-// the server or the window cannot be had, every test fails with the reason.
+// Test programs link `gl_test_main` in place of GTest::gtest_main. Before
+// the first test it starts its own Xvfb on a free display, so programs run
+// side by side (ctest -j), and opens an 800 × 600 GLUT window (double
+// buffer, RGBA, alpha, depth) that Mesa renders in software. When that
+// fails, every test fails with the reason.
 //
-// Tests that draw derive their fixture from GlTest: it restores the usual
-// state before each test (identity matrices with the modelview selected,
-// the full viewport, depth test, texturing, lighting and blending off,
-// white colour, cleared buffers) and fails a test that leaves an OpenGL
-// error behind.
-// Pixels are read from the back buffer, which is where the tests draw.
+// GlTest restores the usual state before each test (identity matrices,
+// full viewport, depth test, texturing, lighting and blending off, white,
+// cleared buffers) and fails a test that leaves an OpenGL error behind.
+// Pixels are read from the back buffer, where the tests draw.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/types.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+#include <string>
 
 constexpr int kGlWindowWidth = 800;
 constexpr int kGlWindowHeight = 600;
@@ -32,10 +28,7 @@ public:
     void TearDown() override;
 
 private:
-    bool StartServer();
-    void StopServer();
-
-    pid_t m_nServer = 0;
+    FILE* m_pServer = nullptr;
     int m_nWindow = 0;
 };
 
@@ -44,3 +37,33 @@ protected:
     void SetUp() override;
     void TearDown() override;
 };
+
+// Runs a test from another folder, where the game looks for its data first.
+class CWorkingDirectory {
+public:
+    explicit CWorkingDirectory(const std::string& folder) { std::filesystem::current_path(folder); }
+    ~CWorkingDirectory() { std::filesystem::current_path(m_Previous); }
+
+private:
+    std::filesystem::path m_Previous = std::filesystem::current_path();
+};
+
+// Where a point lands in the window, in pixels from the bottom left.
+struct WindowPixel {
+    int x, y;
+};
+
+struct Colour {
+    float r, g, b;
+};
+
+bool operator==(const Colour& a, const Colour& b);
+std::ostream& operator<<(std::ostream& out, const Colour& c);
+// A colour given in bytes, as the window stores it.
+Colour FromBytes(int r, int g, int b);
+Colour ReadColour(WindowPixel p);
+// Whether `seen` is `expected` under white light of some strength from
+// minStrength up (with the channels clipped at 1), within tolerance on
+// every channel.
+bool LitAs(const Colour& seen, const Colour& expected, float minStrength = 0.1f,
+           float tolerance = 0.06f);

@@ -1,45 +1,36 @@
 // The scene drawn for real into the game's layout and checked pixel by
-// pixel where things must be. Every test draws one scene, built once with
-// three players (pawns 3 to 5 never built), seen from above unless it says.
+// pixel where things must be, seen from above unless a test says.
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "display.h"
-#include "gl_test_env.h"
+#include "globals.h"
 #include "image_files.h"
 #include "palette.h"
 #include "panel_layout.h"
 #include "scene_frame.h"
+#include "table.h"
 #include "texture.h"
+#include "texture_file.h"
 
 namespace {
 
-constexpr int kPlayers = 3;
-
-CTestScene& Scene()
-{
-    static bool built = false;
-    CTestScene& s = CTestScene::Get();
-    if (!built) {
-        s.Build(kPlayers);
-        built = true;
-    }
-    return s;
-}
-
 Colour PaletteOf(int i)
 {
-    const PaletteColour& c = playerPalette[i];
-    return {c.r, c.g, c.b};
+    return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b};
 }
 
 Colour PawnColour(const CPawn& pawn)
 {
     return {pawn.m_Color[0], pawn.m_Color[1], pawn.m_Color[2]};
+}
+
+Colour Shaded(const double rgb[3], float shade)
+{
+    return {float(rgb[0]) * shade, float(rgb[1]) * shade, float(rgb[2]) * shade};
 }
 
 // The texel at (s, t) of a texture file, as the game reads it.
@@ -49,107 +40,198 @@ Colour Texel(const char* path, float s, float t)
     EXPECT_EQ(texture.Load(path), 1) << path;
     if (!texture.m_pData)
         return {0, 0, 0};
-    const unsigned bytes = texture.m_nBpp / 8;
-    const unsigned row = unsigned(t * texture.m_nHeight);
-    const unsigned column = unsigned(s * texture.m_nWidth);
-    const unsigned char* p = texture.m_pData + (row * texture.m_nWidth + column) * bytes;
-    return {p[0] / 255.0f, p[1] / 255.0f, p[2] / 255.0f};
+    const unsigned row = unsigned(t * texture.m_nHeight), column = unsigned(s * texture.m_nWidth);
+    const unsigned char* p = texture.m_pData + (row * texture.m_nWidth + column) * (texture.m_nBpp / 8);
+    return FromBytes(p[0], p[1], p[2]);
 }
 
+template <typename Test>
+int Count(const std::vector<Colour>& pixels, Test test)
+{
+    return int(std::count_if(pixels.begin(), pixels.end(), test));
+}
+
+bool Stamped(const Colour& c)
+{
+    return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f;
+}
+
+constexpr int kPlayers = 3;
+constexpr Colour kPlate = {kPlateColour[0], kPlateColour[1], kPlateColour[2]};
+const CVector kOverTheHead(0, 0.42f, 0);
+
+// A game of three players (pawns 3 to 5 never built) at its start, drawn
+// by the game's own frame.
 class SceneTest : public GlTest {
 protected:
-    CTestScene& s = Scene();
+    static void SetUpTestSuite()
+    {
+        g_Game.playerCount = kPlayers;
+        for (int i = 0; i < kPlayerSlots; ++i) {
+            std::snprintf(g_Game.players[i].name, kNameSize, "Joueur %d", i + 1);
+            g_Game.players[i].color = i;
+        }
+        g_Game.NewGame();
+        g_App.BuildList();
+    }
 
     void SetUp() override
     {
         GlTest::SetUp();
-        s.m_Game.ResetProperties();
+        InitGL();
+        g_Game.ResetProperties();
         for (int i = 0; i < kSquareCount; ++i)
-            s.m_Board.SetBuildings(i, 0);
-        s.m_Game.playerCount = kPlayers;
-        s.m_Game.current = 0;
-        s.ViewFromAbove();
+            g_App.board.SetBuildings(i, 0);
+        g_Game.current = 0;
+        ViewFromAbove();
+    }
+
+    static void Draw()
+    {
+        DrawScene();
+        glFinish();
+    }
+
+    Colour Seen(const CVector& world) { return ReadColour(OnBoard(world)); }
+
+    // The pixels of the window square around a board point.
+    std::vector<Colour> Around(const CVector& world, int half)
+    {
+        const WindowPixel at = OnBoard(world);
+        std::vector<Colour> seen;
+        for (int dy = -half; dy <= half; ++dy)
+            for (int dx = -half; dx <= half; ++dx)
+                seen.push_back(ReadColour({at.x + dx, at.y + dy}));
+        return seen;
     }
 };
 
-TEST_F(SceneTest, EachSideShowsItsColourBandsAtTheirPlaces)
+// What one frame of a game's start shows where, lit by the scene's lights.
+struct Expected {
+    const char* what;
+    CVector point;
+    Colour colour;
+    float minStrength;
+};
+
+TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
 {
-    s.DrawFrame();
+    std::vector<Expected> rows;
     // The first street of every colour group, and the last street.
     for (int square : {1, 6, 11, 16, 21, 26, 31, 37, 39}) {
         char band[32];
         std::snprintf(band, sizeof band, "textures\\h%d.tga", square == 39 ? 37 : square);
-        const WindowPixel at = s.OnBoard(s.SquarePoint(square, 1, 0, 2.675f));
-        EXPECT_TRUE(LitAs(ReadColour(at), Texel(band, 0.5f, 0.5f)))
-            << "square " << square << " shows " << ReadColour(at);
+        rows.push_back({"colour band", SquarePoint(square, 1, 0, 2.675f),
+                        Texel(band, 0.5f, 0.5f), 0.1f});
     }
+    for (int k = 0; k < kPlayers; ++k) {
+        const CPawn& pawn = g_App.pawns[k];
+        const CVector rest = g_App.board.RestingPoint(0, pawn.m_vOffset);
+        EXPECT_NEAR(Distance(rest, pawn.m_vPosition), 0, 1e-5f) << "pawn " << k;
+        EXPECT_NEAR(Distance(rest, CVector(-12 + pawn.m_vOffset.x, rest.y, -12 + pawn.m_vOffset.z)), 0, 1e-5f);
+        rows.push_back({"pawn on square 0", rest + kOverTheHead, PawnColour(pawn), 0.85f});
+    }
+    // The rim outside the squares, where the first house of square 1 stands.
+    rows.push_back({"rim", SquarePoint(1, 0.3f, 0.52f, -0.2f), kPlate, 0.1f});
+    Draw();
+    for (const Expected& row : rows)
+        EXPECT_TRUE(LitAs(Seen(row.point), row.colour, row.minStrength))
+            << row.what << " at " << row.point.x << "," << row.point.z << " shows " << Seen(row.point);
 }
 
-TEST_F(SceneTest, AnOwnersMarkerTakesItsPawnsColourAndAMortgageDimsTheSquare)
+TEST_F(SceneTest, AnOwnersMarkerTakesItsPawnsColourAndAMortgageDimsAndStampsTheSquare)
 {
-    const CVector marker = s.SquarePoint(1, 1, 0.4f, 3.25f);
+    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f);
     // Outside the street's name plate and its stamp.
-    const WindowPixel picture = s.OnBoard(s.SquarePoint(1, 1, 0, 0.6f));
-    s.DrawFrame();
-    const Colour bare = ReadColour(s.OnBoard(marker));
-    const Colour clear = ReadColour(picture);
-    EXPECT_FALSE(LitAs(bare, PawnColour(s.m_Pawns[2]))) << bare;
+    const CVector picture = SquarePoint(1, 1, 0, 0.6f);
+    const CVector middle = SquarePoint(1, 1, 0, 1.5f);
+    Draw();
+    EXPECT_FALSE(LitAs(Seen(marker), PawnColour(g_App.pawns[2]))) << Seen(marker);
+    const Colour clear = Seen(picture);
+    const int plain = Count(Around(middle, 14), Stamped);
 
-    s.m_Game.properties[0].owner = 2;
-    s.m_Game.properties[0].mortgaged = 1;
-    s.DrawFrame();
-    const Colour owned = ReadColour(s.OnBoard(marker));
-    EXPECT_TRUE(LitAs(owned, PawnColour(s.m_Pawns[2]))) << owned;
+    g_Game.properties[0].owner = 2;
+    g_Game.properties[0].mortgaged = 1;
+    Draw();
+    EXPECT_TRUE(LitAs(Seen(marker), PawnColour(g_App.pawns[2]))) << Seen(marker);
     // Blended at 0.8 over the black behind the board.
-    const Colour dimmed = ReadColour(picture);
+    const Colour dimmed = Seen(picture);
     ASSERT_GT(clear.r + clear.g + clear.b, 0.5f);
     EXPECT_NEAR(dimmed.r, 0.8f * clear.r, 2.5f / 255);
     EXPECT_NEAR(dimmed.g, 0.8f * clear.g, 2.5f / 255);
     EXPECT_NEAR(dimmed.b, 0.8f * clear.b, 2.5f / 255);
-}
-
-TEST_F(SceneTest, BuiltPawnsStandOnSquareZeroInTheirOwnColours)
-{
-    s.DrawFrame();
-    for (int k = 0; k < kPlayers; ++k) {
-        const CPawn& pawn = s.m_Pawns[k];
-        const CVector rest = s.m_Board.RestingPoint(0, pawn.m_vOffset);
-        EXPECT_NEAR(Distance(rest, pawn.m_vPosition), 0, 1e-5f) << "pawn " << k;
-        EXPECT_NEAR(rest.x, -12 + pawn.m_vOffset.x, 1e-5f);
-        EXPECT_NEAR(rest.z, -12 + pawn.m_vOffset.z, 1e-5f);
-        // The top of the head, lit from the front as the board is.
-        const Colour seen = ReadColour(s.OnBoard(rest + CVector(0, 0.42f, 0)));
-        EXPECT_TRUE(LitAs(seen, PawnColour(pawn), 0.85f)) << "pawn " << k << " shows " << seen;
-    }
+    EXPECT_GT(Count(Around(middle, 14), Stamped), plain + 60);
 }
 
 TEST_F(SceneTest, AnUnbuiltPawnDrawsNothingUntilABuiltOneIsCopiedOverIt)
 {
-    CPawn& slot = s.m_Pawns[3];
+    CPawn& slot = g_App.pawns[3];
     const CPawn unbuilt = slot;
     const CVector middle(0, 0.5f, 0);
     slot.m_vPosition = middle;
-    s.DrawFrame();
-    const Colour empty = ReadColour(s.OnBoard(middle + CVector(0, 0.42f, 0)));
-    EXPECT_FALSE(LitAs(empty, PawnColour(slot))) << empty;
+    Draw();
+    EXPECT_FALSE(LitAs(Seen(middle + kOverTheHead), PawnColour(slot))) << Seen(middle + kOverTheHead);
 
-    slot = s.m_Pawns[1];
-    EXPECT_EQ(slot.m_nList, s.m_Pawns[1].m_nList);
+    slot = g_App.pawns[1];
+    EXPECT_EQ(slot.m_nList, g_App.pawns[1].m_nList);
     EXPECT_EQ(slot.m_nNumber, 1);
     slot.m_vPosition = middle;
-    s.DrawFrame();
-    const Colour copied = ReadColour(s.OnBoard(middle + CVector(0, 0.42f, 0)));
-    EXPECT_TRUE(LitAs(copied, PawnColour(s.m_Pawns[1]), 0.85f)) << copied;
+    Draw();
+    EXPECT_TRUE(LitAs(Seen(middle + kOverTheHead), PawnColour(g_App.pawns[1]), 0.85f))
+        << Seen(middle + kOverTheHead);
     slot = unbuilt;
 }
 
-TEST_F(SceneTest, AHotelShowsOneFixedTexelOfTheHouseTexture)
+TEST_F(SceneTest, AHouseStandsOnTheRimAndAHotelShowsOneTexelOfTheHouseTexture)
 {
-    s.m_Board.SetBuildings(39, 5);
-    s.DrawFrame();
+    g_App.board.SetBuildings(1, 1);
+    g_App.board.SetBuildings(39, 5);
+    Draw();
+    // Square 1's first house hides the rim where it stands, not where the
+    // fourth would stand.
+    const CVector ridge = SquarePoint(1, 0.3f, 0.52f, -0.2f);
+    EXPECT_FALSE(LitAs(Seen(ridge), kPlate)) << Seen(ridge);
+    const CVector beside = SquarePoint(1, 1.4f, 0, -0.3f);
+    EXPECT_TRUE(LitAs(Seen(beside), kPlate)) << Seen(beside);
     // The middle of the hotel's roof, 1.1 along the square and 0.2 outside.
-    const Colour roof = ReadColour(s.OnBoard(s.SquarePoint(39, 1.1f, 1.09f, -0.2f)));
-    EXPECT_TRUE(LitAs(roof, Texel("textures\\maison.tga", 0.25f, 0.25f))) << roof;
+    const CVector roof = SquarePoint(39, 1.1f, 1.09f, -0.2f);
+    EXPECT_TRUE(LitAs(Seen(roof), Texel("textures\\maison.tga", 0.25f, 0.25f))) << Seen(roof);
+}
+
+TEST_F(SceneTest, TheBoardLiesOnAWoodenTableBeforeABackdrop)
+{
+    g_Camera.m_vTarget = CVector(0, 0, 0);
+    g_Camera.m_fDistance = 30;
+    g_Camera.Orbit(CVector2(0, 25));
+    Draw();
+    const Colour table = Seen(CVector(0, kTableHeight, -22));
+    EXPECT_TRUE(table.r > table.g && table.g > table.b && table.r > 0.2f) << table;
+    const Colour backdrop = ReadColour({250, 590});
+    EXPECT_GT(backdrop.r + backdrop.g + backdrop.b, 0.4f) << backdrop;
+    EXPECT_GE(backdrop.b, backdrop.r) << backdrop;
+}
+
+TEST_F(SceneTest, EachStreetShowsItsOwnPlateAndTheCentreItsNameOnAnUnsaturatedGround)
+{
+    Draw();
+    const auto ink = [](const Colour& c) { return c.r + c.g + c.b < 0.9f; };
+    const auto paper = [](const Colour& c) { return c.r > 0.8f && c.g > 0.8f && c.b > 0.7f; };
+    const std::vector<Colour> first = Around(SquarePoint(1, 1, 0, 1.9f), 12);
+    const std::vector<Colour> second = Around(SquarePoint(3, 1, 0, 1.9f), 12);
+    EXPECT_GT(Count(first, ink), 15);
+    EXPECT_GT(Count(first, paper), 100);
+    int differ = 0;
+    for (size_t i = 0; i < first.size(); ++i)
+        differ += ink(first[i]) != ink(second[i]);
+    EXPECT_GT(differ, 15) << "two streets show the same plate";
+
+    std::vector<Colour> name;
+    for (float x = -7; x <= 7; x += 0.05f)
+        name.push_back(Seen(CVector(x, 1.0f / 3, 5.2f)));
+    EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
+    const Colour ground = Seen(CVector(0, 1.0f / 3, 0));
+    EXPECT_LT(std::max({ground.r, ground.g, ground.b}), 0.97f) << ground;
+    EXPECT_GT(ground.g, ground.b) << ground;
 }
 
 // Pip places on a face as seen, and which values show a pip there.
@@ -166,81 +248,64 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
         {0, -0.6f, {6}},
     };
     for (int value : {1, 2, 3, 4, 5, 6, 0, 9}) {
-        s.m_Dice.m_nDie1 = value;
-        s.m_Dice.m_nDie2 = 7 - value;
-        s.DrawFrame();
+        g_App.dice.m_nDie1 = value;
+        g_App.dice.m_nDie2 = 7 - value;
+        Draw();
         const int shown = value >= 1 && value <= 6 ? value : 1;
         float darkestPip = 3, brightestGap = 0;
         for (const PipSpot& spot : spots) {
-            const Colour c = ReadColour(s.InStrip(CVector(-1.5f + spot.x, spot.y, 1)));
+            const Colour c = ReadColour(InStrip(CVector(-1.5f + spot.x, spot.y, 1)));
             const float light = c.r + c.g + c.b;
-            const bool pip = std::count(spot.values.begin(), spot.values.end(), shown) > 0;
-            if (pip)
+            if (std::count(spot.values.begin(), spot.values.end(), shown) > 0)
                 darkestPip = std::min(darkestPip, light);
             else
                 brightestGap = std::max(brightestGap, light);
         }
         EXPECT_GT(darkestPip, brightestGap + 0.3f) << "value " << value;
     }
-    s.m_Dice.m_nDie1 = 3;
-    s.m_Dice.m_nDie2 = 6;
 }
-
-// What earlier drawing may leave behind when the dice are drawn.
-struct LeftState {
-    const char* what;
-    bool blend, depthTest, depthWrites;
-};
 
 // A die showing 3 hides the four pips of the 4 on its far side. Where a far
 // pip lies behind the plain near face, the pixel must be the near face's
-// own colour, whatever state the drawing before left.
+// own colour, whatever state the drawing before left: the usual one, or
+// blending on with the depth test and writes off.
 TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
 {
-    const LeftState states[] = {
-        {"the usual state", false, true, true},
-        {"blending on, depth test and writes off", true, false, false},
-    };
-    const CVector farPips[] = {CVector(0.6f, 0.6f, -1), CVector(-0.6f, -0.6f, -1)};
-    s.m_Dice.m_nDie1 = 3;
-    for (const LeftState& state : states) {
-        s.DrawFrame();
-        s.InStrip(CVector());
+    g_App.dice.m_nDie1 = 3;
+    for (const bool leftOver : {false, true}) {
+        Draw();
+        glScissor(0, 0, 500, 100);
         glEnable(GL_SCISSOR_TEST);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SetupLights();
-        s.InStrip(CVector());
-        state.blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
-        state.depthTest ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
-        glDepthMask(state.depthWrites ? GL_TRUE : GL_FALSE);
-        s.m_Dice.Draw();
+        InStrip(CVector());
+        leftOver ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+        leftOver ? glDisable(GL_DEPTH_TEST) : glEnable(GL_DEPTH_TEST);
+        glDepthMask(leftOver ? GL_FALSE : GL_TRUE);
+        g_App.dice.Draw();
         glDepthMask(GL_TRUE);
         glDisable(GL_SCISSOR_TEST);
         glFinish();
         // The near face between the pips of the 3, far from each of them.
-        const Colour face = ReadColour(s.InStrip(CVector(-1.5f + 0.6f, 0, 1)));
-        for (const CVector& pip : farPips) {
-            const Colour seen = ReadColour(s.InStrip(CVector(-1.5f + pip.x, pip.y, pip.z)));
+        const Colour face = ReadColour(InStrip(CVector(-1.5f + 0.6f, 0, 1)));
+        for (const CVector& pip : {CVector(0.6f, 0.6f, -1), CVector(-0.6f, -0.6f, -1)}) {
+            const Colour seen = ReadColour(InStrip(CVector(-1.5f + pip.x, pip.y, pip.z)));
             EXPECT_NEAR(seen.r + seen.g + seen.b, face.r + face.g + face.b, 0.15f)
-                << state.what << ": far pip at " << pip.x << "," << pip.y;
+                << (leftOver ? "blending, no depth" : "usual state") << ": far pip at " << pip.x << "," << pip.y;
         }
     }
-    s.m_Dice.m_nDie1 = 3;
 }
 
 // Counts the pixels in the colour given, as the font's glyphs carry it, in
 // a rectangle of the panel's font space one glyph high.
 int PixelsOfColour(int x, int y, int width, const Colour& colour)
 {
-    const int xFrom = 500 + x * 500 / 640;
     const int w = width * 500 / 640;
     std::vector<unsigned char> rgba(w * 20 * 4);
-    glReadPixels(xFrom, y * 600 / 480, w, 20, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(500 + x * 500 / 640, y * 600 / 480, w, 20, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     int count = 0;
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        const Colour c = {rgba[i] / 255.0f, rgba[i + 1] / 255.0f, rgba[i + 2] / 255.0f};
-        count += LitAs(c, colour, 0.85f, 0.03f);
-    }
+    for (size_t i = 0; i < rgba.size(); i += 4)
+        count += LitAs(FromBytes(rgba[i], rgba[i + 1], rgba[i + 2]), colour, 0.85f, 0.03f);
     return count;
 }
 
@@ -251,17 +316,12 @@ int PixelsOfColour(int line, bool money, const Colour& colour)
                  : PixelsOfColour(kPanelNameX, PanelNameY(line), 150, colour);
 }
 
-Colour Shaded(const double rgb[3], float shade)
-{
-    return {float(rgb[0]) * shade, float(rgb[1]) * shade, float(rgb[2]) * shade};
-}
-
 TEST_F(SceneTest, ThePanelWritesEachPlayerInTheirPaletteColour)
 {
     const Colour money = {0.7529f, 0.8666f, 0.6784f};
-    s.m_Game.current = 1;
-    s.m_Game.players[1].color = 6;
-    s.DrawFrame();
+    g_Game.current = 1;
+    g_Game.players[1].color = 6;
+    Draw();
     EXPECT_GT(PixelsOfColour(0, false, PaletteOf(0)), 20);
     EXPECT_GT(PixelsOfColour(1, false, PaletteOf(6)), 20);
     EXPECT_EQ(PixelsOfColour(1, false, PaletteOf(1)), 0);
@@ -269,21 +329,20 @@ TEST_F(SceneTest, ThePanelWritesEachPlayerInTheirPaletteColour)
     // Only the players in play are listed.
     EXPECT_EQ(PixelsOfColour(3, false, PaletteOf(3)), 0);
     EXPECT_EQ(PixelsOfColour(3, true, money), 0);
-    s.m_Game.players[1].color = 1;
+    g_Game.players[1].color = 1;
 }
 
 TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
 {
     char saved[kNameSize];
-    std::snprintf(saved, sizeof saved, "%s", s.m_Game.players[1].name);
-    std::snprintf(s.m_Game.players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
-    s.m_Game.properties[0].owner = 0;  // brown
-    s.m_Game.properties[5].owner = 0;  // pink, mortgaged
-    s.m_Game.properties[5].mortgaged = 1;
-    s.m_Game.properties[0].houses = 2;
-    s.m_Game.properties[0].mortgaged = 0;
-    s.m_Card.LoadPicture(propertySquare[0]);
-    s.DrawFrame();
+    std::snprintf(saved, sizeof saved, "%s", g_Game.players[1].name);
+    std::snprintf(g_Game.players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
+    g_Game.properties[0].owner = 0;  // brown
+    g_Game.properties[5].owner = 0;  // pink, mortgaged
+    g_Game.properties[5].mortgaged = 1;
+    g_Game.properties[0].houses = 2;
+    g_App.deedCard.LoadPicture(propertySquare[0]);
+    Draw();
     // The name's last letter, after "  " and 18 others.
     EXPECT_GT(PixelsOfColour(kPanelNameX + 20 * 14, PanelNameY(1), 14, PaletteOf(1)), 5);
     const int chipY = (PanelMoneyY(0) + 8) * 600 / 480;
@@ -295,51 +354,45 @@ TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
 
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[0], 150, PaletteOf(0)), 20) << "owner";
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 1, 1}), 20) << "houses";
-    s.m_Game.properties[0].houses = 0;
-    s.m_Game.properties[0].mortgaged = 1;
-    s.DrawFrame();
+    g_Game.properties[0].houses = 0;
+    g_Game.properties[0].mortgaged = 1;
+    Draw();
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 0.25f, 0.25f}), 20) << "mortgage";
-    std::snprintf(s.m_Game.players[1].name, kNameSize, "%s", saved);
-    s.m_Card.LoadPicture(2);  // no picture: the card empties for the next test
+    std::snprintf(g_Game.players[1].name, kNameSize, "%s", saved);
+    g_App.deedCard.LoadPicture(2);  // no picture: the card empties for the next test
 }
 
 TEST(StatusLineTest, MoneyIsRightAlignedInSevenCharacters)
 {
-    char name[32], money[32];
-    FormatStatusLine("Anne", 150000, true, name, sizeof name, money, sizeof money);
-    EXPECT_STREQ(name, "> Anne");
-    EXPECT_STREQ(money, " 150000 F");
-    FormatStatusLine("Paul", -2500, false, name, sizeof name, money, sizeof money);
-    EXPECT_STREQ(name, "  Paul");
-    EXPECT_STREQ(money, "  -2500 F");
-    // A fortune past 2^32 F widens the column rather than wrapping.
-    FormatStatusLine("Anne", 4600000000, false, name, sizeof name, money, sizeof money);
-    EXPECT_STREQ(money, "4600000000 F");
+    const struct {
+        int64_t money;
+        bool current;
+        const char *name, *shown;
+    } lines[] = {
+        {150000, true, "> Anne", " 150000 F"},
+        {-2500, false, "  Anne", "  -2500 F"},
+        // A fortune past 2^32 F widens the column rather than wrapping.
+        {4600000000, false, "  Anne", "4600000000 F"},
+    };
+    for (const auto& line : lines) {
+        char name[32], money[32];
+        FormatStatusLine("Anne", line.money, line.current, name, sizeof name, money, sizeof money);
+        EXPECT_STREQ(name, line.name);
+        EXPECT_STREQ(money, line.shown);
+    }
 }
 
 class DeedCardTest : public SceneTest {
 protected:
     CTempFolder m_Folder;
-    std::filesystem::path m_Previous = std::filesystem::current_path();
-
-    void SetUp() override
-    {
-        SceneTest::SetUp();
-        std::filesystem::current_path(m_Folder.Path());
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(m_Previous);
-        SceneTest::TearDown();
-    }
+    CWorkingDirectory m_Here{m_Folder.Path()};
 
     // A one-colour picture for square 1 in the working directory's data
     // folder, which is looked in first.
     void WritePicture(unsigned char r, unsigned char g, unsigned char b)
     {
         TargaHeader h;
-        h.width = 4;
-        h.height = 4;
+        h.width = h.height = 4;
         Bytes pixels;
         for (int i = 0; i < 16; ++i)
             pixels.insert(pixels.end(), {b, g, r});
@@ -348,28 +401,44 @@ protected:
 
     Colour CardMiddle()
     {
-        s.DrawFrame();
-        return ReadColour(s.InPanel(s.m_Card.CardPoint(0.5f, 0.5f)));
+        Draw();
+        return ReadColour(InPanel(g_App.deedCard.CardPoint(0.5f, 0.5f)));
     }
 };
 
 TEST_F(DeedCardTest, ShowsThePictureAskedAndKeepsItWhenAskedAgain)
 {
     WritePicture(255, 0, 0);
-    EXPECT_EQ(s.m_Card.LoadPicture(1), 1);
+    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
     EXPECT_TRUE(LitAs(CardMiddle(), {1, 0, 0})) << CardMiddle();
 
     // Asked again for the same square, the card keeps what it shows.
     WritePicture(0, 0, 255);
-    EXPECT_EQ(s.m_Card.LoadPicture(1), 1);
+    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
     EXPECT_TRUE(LitAs(CardMiddle(), {1, 0, 0})) << CardMiddle();
 
     // Square 2 has no picture: the card empties, then shows again.
-    EXPECT_EQ(s.m_Card.LoadPicture(2), 0);
+    EXPECT_EQ(g_App.deedCard.LoadPicture(2), 0);
     const Colour empty = CardMiddle();
     EXPECT_LT(empty.r + empty.g + empty.b, 0.05f) << empty;
-    EXPECT_EQ(s.m_Card.LoadPicture(1), 1);
+    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
     EXPECT_TRUE(LitAs(CardMiddle(), {0, 0, 1})) << CardMiddle();
+}
+
+TEST(TextureReport, ADamagedTextureGivesTheDocumentedLineThenThePathAndReason)
+{
+    CTempFolder folder;
+    TargaHeader big;
+    big.width = 1024;
+    const std::string path = folder.Write("c0.tga", TargaFile(big, Bytes(1024 * 2 * 3, 0)));
+    uint32_t name = 0;
+    testing::internal::CaptureStdout();
+    LoadOrReport(name, path.c_str(), "textures\\c0.tga");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Fichier textures\\c0.tga introuvable\n  " + path +
+                  " : taille 1024 × 2 : chaque côté doit être une puissance de 2, de 2 à 512\n");
+    EXPECT_NE(name, 0u) << "the name is made all the same, and stays empty";
+    glDeleteTextures(1, &name);
 }
 
 }  // namespace

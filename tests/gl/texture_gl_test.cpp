@@ -20,19 +20,13 @@ protected:
         GlTest::TearDown();
     }
 
-    GLint Level(GLenum what)
+    // A parameter of the texture (`level` false) or of its level 0.
+    GLint Get(GLenum what, bool level = false)
     {
         glBindTexture(GL_TEXTURE_2D, m_nName);
         GLint value = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value);
-        return value;
-    }
-
-    GLint Parameter(GLenum what)
-    {
-        glBindTexture(GL_TEXTURE_2D, m_nName);
-        GLint value = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
+        level ? glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value)
+              : glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
         return value;
     }
 
@@ -59,13 +53,13 @@ TEST_F(TextureGl, UploadsReorderedPixelsWithNearestFiltering)
     CTexture texture;
     ASSERT_EQ(texture.LoadTexture(Write(2, 2, 32, pixels).c_str(), m_nName, 0, 0, 0), 1);
     EXPECT_EQ(texture.m_pData, nullptr);
-    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 2);
-    EXPECT_EQ(Level(GL_TEXTURE_HEIGHT), 2);
-    EXPECT_EQ(Level(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
-    EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
-    EXPECT_EQ(Parameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
-    EXPECT_EQ(Parameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(Parameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
+    const GLint level[][2] = {{GL_TEXTURE_WIDTH, 2}, {GL_TEXTURE_HEIGHT, 2}, {GL_TEXTURE_INTERNAL_FORMAT, GL_RGBA}};
+    for (const auto& l : level)
+        EXPECT_EQ(Get(l[0], true), l[1]) << std::hex << l[0];
+    const GLint parameters[][2] = {{GL_TEXTURE_MIN_FILTER, GL_NEAREST}, {GL_TEXTURE_MAG_FILTER, GL_NEAREST},
+                                   {GL_TEXTURE_WRAP_S, GL_REPEAT}, {GL_TEXTURE_WRAP_T, GL_REPEAT}};
+    for (const auto& p : parameters)
+        EXPECT_EQ(Get(p[0]), p[1]) << std::hex << p[0];
     GLint mode = 0;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
     EXPECT_EQ(mode, GL_MODULATE);
@@ -81,7 +75,7 @@ TEST_F(TextureGl, OddRowLengthsUploadWithoutFiller)
     const Bytes pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     CTexture texture;
     ASSERT_EQ(texture.LoadTexture(Write(2, 2, 24, pixels).c_str(), m_nName, 1, 0, 0), 1);
-    EXPECT_EQ(Parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(Get(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     Bytes uploaded(12);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
@@ -96,11 +90,11 @@ TEST_F(TextureGl, FailedOrKeptLoadsLeaveTheNameAlone)
     EXPECT_NE(kept.m_pData, nullptr);
     EXPECT_EQ(kept.m_nFormat, GLenum(GL_LUMINANCE));
     EXPECT_EQ(kept.m_nTexId, m_nName);
-    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 0);
+    EXPECT_EQ(Get(GL_TEXTURE_WIDTH, true), 0);
 
     CTexture good, bad;
     ASSERT_EQ(good.LoadTexture(Write(4, 4, 8, Bytes(16, 1)).c_str(), m_nName, 0, 0, 0), 1);
     EXPECT_EQ(bad.LoadTexture(Write(4, 4, 24, Bytes(5, 1)).c_str(), m_nName, 0, 0, 0), 0);
     EXPECT_EQ(bad.m_nError, kTargaShortPixels);
-    EXPECT_EQ(Level(GL_TEXTURE_WIDTH), 4);
+    EXPECT_EQ(Get(GL_TEXTURE_WIDTH, true), 4);
 }
