@@ -1,39 +1,40 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "dib_image.h"
+#include "gl_text.h"
 #include "image_files.h"
+#include "load_failure.h"
 
 namespace {
 
-// Decodes in memory; returns the image or nullptr, and the failure text.
+// Decodes the first `size` bytes of a file in memory; the bytes after them
+// stay readable, so that a reader looking past the size it was given shows.
 struct Decoded {
     ImageRGB* image;
     std::string error;
 
-    explicit Decoded(const Bytes& file)
+    explicit Decoded(const Bytes& file, size_t size = SIZE_MAX)
     {
         const char* text = nullptr;
-        image = DecodeDIBImage(file.data(), file.size(), &text);
+        image = DecodeDIBImage(file.data(), std::min(size, file.size()), &text);
         error = text ? text : "";
     }
     ~Decoded() { ReleaseImage(image); }
-
-    Bytes Pixels() const
-    {
-        return Bytes(image->data, image->data + image->width * image->height * 3);
-    }
 };
 
-BitmapHeader Header(int32_t width, int32_t height, uint16_t bits, uint32_t compression = 0,
-                    uint32_t headerSize = 40, uint32_t coloursUsed = 0, bool fileHeader = true,
-                    std::vector<uint32_t> palette = {}, std::vector<uint32_t> masks = {})
+Bytes With(Bytes file, size_t at, unsigned char value)
 {
-    return {width, height, bits, compression, headerSize, coloursUsed, fileHeader, palette, masks};
+    file[at] = value;
+    return file;
 }
+
+const std::vector<uint32_t> k565 = {0xF800, 0x07E0, 0x001F};
 
 }  // namespace
 
@@ -53,139 +54,116 @@ TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
         Bytes rows;
         Bytes rgb;
     } cases[] = {
-        {"24 bits, blue green red", Header(2, 1, 24), {10, 20, 30, 1, 2, 3, 0, 0},
-         {30, 20, 10, 3, 2, 1}},
+        {"24 bits, blue green red", {2, 1, 24}, {10, 20, 30, 1, 2, 3, 0, 0}, {30, 20, 10, 3, 2, 1}},
         // Stored rows of 9 bytes plus 3 of filler, which must vanish.
-        {"rows with filler", Header(3, 2, 24),
+        {"rows with filler", {3, 2, 24},
          {0, 0, 1, 0, 0, 2, 0, 0, 3, 0xEE, 0xEE, 0xEE, 0, 0, 4, 0, 0, 5, 0, 0, 6, 0xEE, 0xEE, 0xEE},
          {1, 0, 0, 2, 0, 0, 3, 0, 0, 4, 0, 0, 5, 0, 0, 6, 0, 0}},
-        {"top-down rows", Header(1, -3, 24), {0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0},
-         {3, 0, 0, 2, 0, 0, 1, 0, 0}},
-        {"8 bits", Header(3, 1, 8, 0, 40, 3, true, grey), {2, 1, 0, 0},
+        {"top-down rows", {1, -3, 24}, {0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0}, {3, 0, 0, 2, 0, 0, 1, 0, 0}},
+        {"8 bits", {3, 1, 8, 0, 40, 3, true, grey}, {2, 1, 0, 0},
          {0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0, 0, 0}},
-        {"4 bits", Header(3, 1, 4, 0, 40, 0, true, sixteen), {0x21, 0xF0, 0, 0},
+        {"4 bits", {3, 1, 4, 0, 40, 0, true, sixteen}, {0x21, 0xF0, 0, 0},
          {0x44, 0x55, 0x66, 0x11, 0x22, 0x33, 0xFF, 0xFF, 0xFF}},
-        {"1 bit", Header(3, 1, 1, 0, 40, 0, true, {0x0000FF, 0xFF0000}), {0xA0, 0, 0, 0},
+        {"1 bit", {3, 1, 1, 0, 40, 0, true, {0x0000FF, 0xFF0000}}, {0xA0, 0, 0, 0},
          {0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0}},
-        {"index past a short colour table", Header(1, 1, 8, 0, 40, 1, true, {0xABCDEF}),
-         {200, 0, 0, 0}, {0, 0, 0}},
-        {"core header", Header(2, 1, 8, 0, 12, 0, true, core), {7, 0, 0, 0},
-         {0x10, 0x20, 0x30, 0, 0, 0}},
+        {"index past a short colour table", {1, 1, 8, 0, 40, 1, true, {0xABCDEF}}, {200, 0, 0, 0},
+         {0, 0, 0}},
+        {"core header", {2, 1, 8, 0, 12, 0, true, core}, {7, 0, 0, 0}, {0x10, 0x20, 0x30, 0, 0, 0}},
         // Without the file header the pixels follow the colour table, whose
         // length a depth gives when the header does not.
-        {"core header alone", Header(2, 1, 8, 0, 12, 0, false, core), {0, 7, 0, 0},
+        {"core header alone", {2, 1, 8, 0, 12, 0, false, core}, {0, 7, 0, 0}, {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"info header alone", {2, 1, 8, 0, 40, 0, false, core}, {0, 7, 0, 0}, {0, 0, 0, 0x10, 0x20, 0x30}},
+        {"1 bit alone", {2, 1, 1, 0, 40, 0, false, {0, 0x102030}}, {0x40, 0, 0, 0},
          {0, 0, 0, 0x10, 0x20, 0x30}},
-        {"info header alone", Header(2, 1, 8, 0, 40, 0, false, core), {0, 7, 0, 0},
-         {0, 0, 0, 0x10, 0x20, 0x30}},
-        {"1 bit alone", Header(2, 1, 1, 0, 40, 0, false, {0, 0x102030}), {0x40, 0, 0, 0},
-         {0, 0, 0, 0x10, 0x20, 0x30}},
-        {"4 bits alone", Header(2, 1, 4, 0, 40, 0, false, sixteen), {0x01, 0, 0, 0},
-         {0, 0, 0, 0x11, 0x22, 0x33}},
-        {"24 bits alone", Header(2, 1, 24, 0, 40, 0, false), {1, 2, 3, 4, 5, 6, 0, 0}, {3, 2, 1, 6, 5, 4}},
-        {"16 bits are 5-5-5", Header(2, 1, 16), {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF, 0, 0, 0}},
-        {"16 bits through masks", Header(2, 1, 16, 3, 40, 0, true, {}, {0xF800, 0x07E0, 0x001F}),
-         {0, 0, 0xE0, 0x07}, {0, 0, 0, 0, 0xFF, 0}},
-        {"masks without a file header",
-         Header(1, 1, 16, 3, 40, 0, false, {}, {0xF800, 0x07E0, 0x001F}), {0xE0, 0x07, 0, 0},
-         {0, 0xFF, 0}},
-        {"32 bits through masks", Header(2, 1, 32, 3, 40, 0, true, {}, {0xFF, 0xFF00, 0xFF0000}),
+        {"4 bits alone", {2, 1, 4, 0, 40, 0, false, sixteen}, {0x01, 0, 0, 0}, {0, 0, 0, 0x11, 0x22, 0x33}},
+        {"24 bits alone", {2, 1, 24, 0, 40, 0, false}, {1, 2, 3, 4, 5, 6, 0, 0}, {3, 2, 1, 6, 5, 4}},
+        {"16 bits are 5-5-5", {2, 1, 16}, {0x1F, 0x7C, 0, 0}, {0xFF, 0, 0xFF, 0, 0, 0}},
+        {"16 bits through masks", {2, 1, 16, 3, 40, 0, true, {}, k565}, {0, 0, 0xE0, 0x07}, {0, 0, 0, 0, 0xFF, 0}},
+        {"masks without a file header", {1, 1, 16, 3, 40, 0, false, {}, k565}, {0xE0, 0x07, 0, 0}, {0, 0xFF, 0}},
+        {"32 bits through masks", {2, 1, 32, 3, 40, 0, true, {}, {0xFF, 0xFF00, 0xFF0000}},
          {0, 0, 0, 0, 1, 2, 3, 4}, {0, 0, 0, 1, 2, 3}},
-        {"32 bits", Header(2, 1, 32), {1, 2, 3, 4, 5, 6, 7, 8}, {3, 2, 1, 7, 6, 5}},
+        {"32 bits", {2, 1, 32}, {1, 2, 3, 4, 5, 6, 7, 8}, {3, 2, 1, 7, 6, 5}},
     };
     for (const auto& c : cases) {
         const Decoded d(BitmapFile(c.h, c.rows));
         ASSERT_NE(d.image, nullptr) << c.name << ": " << d.error;
         EXPECT_EQ(d.image->width, c.h.width) << c.name;
         EXPECT_EQ(d.image->height, std::abs(c.h.height)) << c.name;
-        EXPECT_EQ(d.Pixels(), c.rgb) << c.name;
+        EXPECT_EQ(Bytes(d.image->data, d.image->data + c.rgb.size()), c.rgb) << c.name;
     }
 }
 
 TEST(DibImage, RefusesWhatItCannotConvert)
 {
-    BitmapHeader broken;
-    broken.bitCount = 32;
-    broken.compression = 3;
-    broken.masks = {0xF0F0, 0xFF00, 0xFF};  // a mask with a gap
-    BitmapHeader emptyMask = broken;
-    emptyMask.masks = {0, 0xFF00, 0xFF};
-    BitmapHeader palettedMasks = broken;
-    palettedMasks.bitCount = 8;
-    palettedMasks.masks = {0xE0, 0x1C, 0x03};
-    BitmapHeader noMasks = broken;
-    noMasks.masks.clear();
-    noMasks.fileHeader = false;
-    BitmapHeader rle;
-    rle.bitCount = 8;
-    rle.compression = 1;
-    BitmapHeader noWidth;
-    noWidth.width = 0;
-    BitmapHeader negativeWidth;
-    negativeWidth.width = -2;
-    BitmapHeader tooHigh;
-    tooHigh.height = INT_MIN;
-    BitmapHeader huge;
-    huge.width = 0x7FFFFFFF;
-    huge.height = 0x7FFFFFFF;
-    BitmapHeader hugePalette;
-    hugePalette.bitCount = 8;
-    hugePalette.coloursUsed = 0xFFFFFFFF;
-    BitmapHeader shortPalette;
-    shortPalette.bitCount = 8;
-    shortPalette.palette = {1, 2, 3};
-    for (const BitmapHeader& h : {broken, emptyMask, palettedMasks, noMasks, rle, noWidth,
-                                  negativeWidth, tooHigh, huge, hugePalette, shortPalette}) {
-        // Enough pixel bytes for a quarter of a whole colour table.
-        const Decoded d(BitmapFile(h, Bytes(300, 0)));
-        EXPECT_EQ(d.image, nullptr);
-        EXPECT_EQ(d.error, kDibConversionError) << h.width << "x" << h.height;
-    }
+    const std::pair<const char*, BitmapHeader> headers[] = {
+        {"a mask with a gap", {2, 2, 32, 3, 40, 0, true, {}, {0xF0F0, 0xFF00, 0xFF}}},
+        {"an empty mask", {2, 2, 32, 3, 40, 0, true, {}, {0, 0xFF00, 0xFF}}},
+        {"masks on 8 bits", {2, 2, 8, 3, 40, 0, true, {}, {0xE0, 0x1C, 0x03}}},
+        {"masks that are zeros", {2, 2, 32, 3, 40, 0, false}},
+        {"run-length", {2, 2, 8, 1}},
+        {"no width", {0}},
+        {"negative width", {-2}},
+        {"no height", {2, 0}},
+        {"lowest height", {2, INT_MIN}},
+        {"huge", {0x7FFFFFFF, 0x7FFFFFFF}},
+        {"huge colour count", {2, 2, 8, 0, 40, 0xFFFFFFFF}},
+        {"short colour table", {2, 2, 8, 0, 40, 0, true, {1, 2, 3}}},
+    };
+    // Enough pixel bytes for a quarter of a whole colour table.
+    for (const auto& [name, h] : headers)
+        EXPECT_EQ(Decoded(BitmapFile(h, Bytes(300))).error, kDibConversionError) << name;
+    const Bytes whole = BitmapFile({}, Bytes(16));
+    EXPECT_EQ(Decoded(With(whole, 10, 0xF0)).error, kDibConversionError);  // pixels past the end
+    EXPECT_EQ(Decoded(whole, whole.size() - 1).error, kDibConversionError);  // the last row cut short
+    // A pixel offset of 0 leaves the masks past the size given to show alone.
+    const Bytes noMaskRoom = With(BitmapFile({1, 1, 16, 3, 40, 0, true, {}, k565}, {}), 10, 0);
+    EXPECT_EQ(Decoded(noMaskRoom, noMaskRoom.size() - 12).error, kDibConversionError);
+
+    EXPECT_EQ(Decoded(BitmapFile({2, 2, 24, 0, 108}, Bytes(16))).error, kDibUnknownFormat);
+    for (size_t size : {1, 2, 13, 17, 30, 53})
+        EXPECT_EQ(Decoded(whole, size).error, kDibUnknownFormat) << size << " bytes";
 }
 
-TEST(DibImage, OffsetsAndDataPastTheEndAreRefused)
-{
-    BitmapHeader h;
-    Bytes file = BitmapFile(h, Bytes(16, 0));
-    const Bytes whole = file;
-    file[10] = 0xF0;  // pixel offset far past the end
-    EXPECT_EQ(Decoded(file).error, kDibConversionError);
-    file = whole;
-    file.resize(file.size() - 1);  // the last row ends early
-    EXPECT_EQ(Decoded(file).error, kDibConversionError);
-}
-
-TEST(DibImage, UnknownAndTruncatedHeaders)
-{
-    BitmapHeader v4;
-    v4.headerSize = 108;
-    EXPECT_EQ(Decoded(BitmapFile(v4, Bytes(16, 0))).error, kDibUnknownFormat);
-    const Bytes whole = BitmapFile(BitmapHeader(), Bytes(16, 0));
-    for (size_t size : {1, 2, 13, 17, 30, 53}) {
-        const Decoded d(Bytes(whole.begin(), whole.begin() + size));
-        EXPECT_EQ(d.image, nullptr);
-        EXPECT_EQ(d.error, kDibUnknownFormat) << size << " bytes";
-    }
-}
-
-TEST(DibImage, FileFailuresAreReportedUnderTheCaption)
+// The reader's report under the caption "Error", then the font's line with
+// the path tried and the reason; no file is left open.
+TEST(DibImage, ADamagedFontGivesTheReadersTextThenThePathAndReason)
 {
     CTempFolder folder;
-    const std::string empty = folder.Write("empty.bmp", {});
+    const struct {
+        Bytes file;
+        std::string report;
+    } cases[] = {
+        {BitmapFile({2, 2, 24, 0, 108}, Bytes(16)),
+         "Error: Unknown DIB file format.\n  %s : en-tête de bitmap inconnu (12 ou 40 octets "
+         "attendus)\n"},
+        {BitmapFile({64}, Bytes(8)),
+         "Error: Image file conversion error.\n  %s : bitmap illisible : dimensions, profondeur, "
+         "compression et longueur du fichier ne s'accordent pas\n"},
+        {{}, "Error: Failed to open DIB file %s.\n  %s : fichier vide\n"},
+    };
+    const size_t openBefore = OpenFileCount();
+    for (const auto& c : cases) {
+        const std::string path = folder.Write("Font.bmp", c.file);
+        glText font;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(font.LoadImageFile(path.c_str()), nullptr);
+        std::string expected = c.report;
+        for (size_t at = expected.find("%s"); at != std::string::npos; at = expected.find("%s"))
+            expected.replace(at, 2, path);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), expected);
+    }
+    const std::string missing = folder.Path() + "/missing.bmp";
+    const char* error = nullptr;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(LoadDIBImage(empty.c_str()), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Error: Failed to open DIB file " + empty + ".\n");
-
-    BitmapHeader v4;
-    v4.headerSize = 108;
-    const std::string newer = folder.Write("newer.bmp", BitmapFile(v4, Bytes(16, 0)));
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(LoadDIBImage(newer.c_str()), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Unknown DIB file format.\n");
-
-    const std::string good = folder.Write("good.bmp", BitmapFile(BitmapHeader(), Bytes(16, 9)));
-    ImageRGB* image = LoadDIBImage(good.c_str());
+    EXPECT_EQ(LoadDIBImage(missing.c_str(), &error), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + missing + ".\n");
+    EXPECT_EQ(error, kDibOpenFailed);
+    ImageRGB* image = LoadDIBImage(folder.Write("good.bmp", BitmapFile({}, Bytes(16, 9))).c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->data[11], 9);
     ReleaseImage(image);
+    EXPECT_EQ(OpenFileCount(), openBefore);
+    // The reader's other two failures cannot be provoked from a file.
+    EXPECT_EQ(BitmapFailure(folder.Path() + "/good.bmp", kDibOutOfMemory), "mémoire insuffisante");
+    EXPECT_EQ(BitmapFailure(folder.Path() + "/good.bmp", kDibOpenFailed), "lecture interrompue");
 }

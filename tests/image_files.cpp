@@ -3,23 +3,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
 
-void Put16(Bytes& b, uint32_t v)
+// Little-endian, as both formats store their numbers.
+void Put(Bytes& b, uint32_t v, int size)
 {
-    b.push_back(v & 0xFF);
-    b.push_back((v >> 8) & 0xFF);
-}
-
-void Put32(Bytes& b, uint32_t v)
-{
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
+    for (int i = 0; i < size; ++i)
+        b.push_back((v >> 8 * i) & 0xFF);
 }
 
 }  // namespace
+
+size_t OpenFileCount()
+{
+    const std::filesystem::directory_iterator fds("/proc/self/fd");
+    return size_t(std::distance(begin(fds), end(fds)));
+}
 
 CTempFolder::CTempFolder()
 {
@@ -51,8 +53,8 @@ Bytes TargaFile(const TargaHeader& h, const Bytes& pixels)
 {
     Bytes b = {static_cast<unsigned char>(h.id.size()), h.colourMap, h.type};
     b.resize(12, 0);
-    Put16(b, h.width);
-    Put16(b, h.height);
+    Put(b, h.width, 2);
+    Put(b, h.height, 2);
     b.push_back(h.bpp);
     b.push_back(h.descriptor);
     b.insert(b.end(), h.id.begin(), h.id.end());
@@ -64,41 +66,29 @@ Bytes BitmapFile(const BitmapHeader& h, const Bytes& rows)
 {
     const bool core = h.headerSize == 12;
     Bytes info;
-    Put32(info, h.headerSize);
-    if (core) {
-        Put16(info, h.width);
-        Put16(info, h.height);
-        Put16(info, 1);
-        Put16(info, h.bitCount);
-    } else {
-        Put32(info, h.width);
-        Put32(info, h.height);
-        Put16(info, 1);
-        Put16(info, h.bitCount);
-        Put32(info, h.compression);
-        Put32(info, static_cast<uint32_t>(rows.size()));
-        Put32(info, 2835);
-        Put32(info, 2835);
-        Put32(info, h.coloursUsed);
-        Put32(info, 0);
+    const int side = core ? 2 : 4;
+    Put(info, h.headerSize, 4);
+    Put(info, h.width, side);
+    Put(info, h.height, side);
+    Put(info, 1, 2);
+    Put(info, h.bitCount, 2);
+    if (!core) {
+        const uint32_t rest[] = {h.compression, uint32_t(rows.size()), 2835, 2835, h.coloursUsed, 0};
+        for (uint32_t v : rest)
+            Put(info, v, 4);
         info.resize(h.headerSize, 0);
         for (uint32_t m : h.masks)
-            Put32(info, m);
+            Put(info, m, 4);
     }
-    for (uint32_t c : h.palette) {
-        info.push_back(c & 0xFF);
-        info.push_back((c >> 8) & 0xFF);
-        info.push_back((c >> 16) & 0xFF);
-        if (!core)
-            info.push_back(0);
-    }
+    for (uint32_t c : h.palette)
+        Put(info, c, core ? 3 : 4);  // blue, green, red (and a zero)
     Bytes b;
     if (h.fileHeader) {
         const uint32_t offset = 14 + static_cast<uint32_t>(info.size());
         b = {'B', 'M'};
-        Put32(b, offset + static_cast<uint32_t>(rows.size()));
-        Put32(b, 0);
-        Put32(b, offset);
+        Put(b, offset + static_cast<uint32_t>(rows.size()), 4);
+        Put(b, 0, 4);
+        Put(b, offset, 4);
     }
     b.insert(b.end(), info.begin(), info.end());
     b.insert(b.end(), rows.begin(), rows.end());

@@ -2,6 +2,7 @@
 // folder to write them into.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,28 +23,29 @@ private:
     std::string m_sPath;
 };
 
+// The process's open file descriptors: a loader that leaves a file open
+// runs out of them in a long game.
+size_t OpenFileCount();
+
+// Braces give the first fields in order; the others keep their defaults.
 struct TargaHeader {
     unsigned char type = 2;
-    unsigned width = 2;
-    unsigned height = 2;
-    unsigned char bpp = 24;
-    unsigned char descriptor = 0;
-    unsigned char colourMap = 0;
-    std::string id;
+    unsigned width = 2, height = 2;
+    unsigned char bpp = 24, descriptor = 0, colourMap = 0;
+    std::string id = {};
 };
 
 Bytes TargaFile(const TargaHeader& header, const Bytes& pixels);
 
 struct BitmapHeader {
-    int32_t width = 2;
-    int32_t height = 2;
+    int32_t width = 2, height = 2;
     uint16_t bitCount = 24;
     uint32_t compression = 0;
     uint32_t headerSize = 40;  // 12 writes a core header
     uint32_t coloursUsed = 0;
     bool fileHeader = true;
-    std::vector<uint32_t> palette;  // 0xRRGGBB
-    std::vector<uint32_t> masks;    // written after an info header when given
+    std::vector<uint32_t> palette = {};  // 0xRRGGBB
+    std::vector<uint32_t> masks = {};    // written after an info header when given
 };
 
 // rows: the stored pixel rows, each already filled to a multiple of 4 bytes.

@@ -1,29 +1,25 @@
-// Reading Targa files (no OpenGL needed: Load stops before the upload).
+// Reading Targa files (no OpenGL needed: Load stops before the upload), and
+// the reason the player reads when one cannot be used.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <iterator>
+#include <numeric>
 
 #include "image_files.h"
+#include "load_failure.h"
 #include "texture.h"
 
 namespace {
 
-Bytes Pixels(size_t count, unsigned char value = 7)
+// 0, 1, 2, ...: every byte tells where it came from.
+Bytes Numbered(size_t count)
 {
-    return Bytes(count, value);
-}
-
-// A loader that leaves a file open runs out of descriptors in a long game.
-size_t OpenFiles()
-{
-    const std::filesystem::directory_iterator fds("/proc/self/fd");
-    return size_t(std::distance(begin(fds), end(fds)));
+    Bytes bytes(count);
+    std::iota(bytes.begin(), bytes.end(), 0);
+    return bytes;
 }
 
 class TargaLoad : public ::testing::Test {
 protected:
-    // Writes the file and loads it; returns Load's result.
     int LoadFile(const Bytes& bytes)
     {
         return m_Texture.Load(m_Folder.Write("image.tga", bytes).c_str());
@@ -33,143 +29,99 @@ protected:
     CTexture m_Texture;
 };
 
+// Header: type, width, height, bits, descriptor, colour map, image ID.
+struct Readable {
+    const char* name;
+    TargaHeader h;
+    GLenum format;
+    size_t at;  // where `pixels` starts in what the loader keeps
+    Bytes pixels;
+};
+
 }  // namespace
 
-TEST_F(TargaLoad, SizesArePowersOfTwoUpTo512EachSideOnItsOwn)
+TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
 {
-    TargaHeader h;
-    h.width = 512;
-    h.height = 512;
-    EXPECT_EQ(LoadFile(TargaFile(h, Pixels(512 * 512 * 3))), 1);
-    EXPECT_EQ(m_Texture.m_nPixels, 512u * 512u);
-
-    h.width = 256;
-    h.height = 64;
-    EXPECT_EQ(LoadFile(TargaFile(h, Pixels(256 * 64 * 3))), 1);
-    EXPECT_EQ(m_Texture.m_nWidth, 256u);
-    EXPECT_EQ(m_Texture.m_nHeight, 64u);
-
-    for (auto [w, height] : {std::pair{1024u, 2u}, {4u, 1u}, {6u, 4u}, {0u, 0u}}) {
-        CTexture texture;
-        h.width = w;
-        h.height = height;
-        EXPECT_EQ(texture.Load(m_Folder.Write("bad.tga", TargaFile(h, Pixels(64))).c_str()), 0);
-        EXPECT_EQ(texture.m_nError, kTargaBadSize) << w << "x" << height;
-        EXPECT_EQ(texture.m_pData, nullptr);
+    const Readable cases[] = {
+        {"32 bits", {2, 2, 2, 32}, GL_RGBA, 0, {2, 1, 0, 3}},
+        {"24 bits, last pixel", {2, 2, 2, 24}, GL_RGB, 9, {11, 10, 9}},
+        {"8 bits", {2, 2, 2, 8}, GL_ALPHA, 0, {0, 1, 2, 3}},
+        {"grey, yet 24 bits", {3, 2, 2, 24}, GL_RGB, 0, {2, 1, 0}},
+        {"image ID skipped", {2, 2, 2, 8, 0, 0, "made by hand"}, GL_ALPHA, 0, {0, 1, 2, 3}},
+        {"top row first", {2, 2, 4, 8, 0x20}, GL_ALPHA, 0, {6, 7, 4, 5, 2, 3, 0, 1}},
+        {"largest", {2, 512, 512, 24}, GL_RGB, 3 * 512 * 512 - 3, {255, 254, 253}},
+        {"each side on its own", {2, 256, 64, 8}, GL_ALPHA, 256 * 64 - 2, {254, 255}},
+    };
+    for (const Readable& c : cases) {
+        const TargaHeader& h = c.h;
+        ASSERT_EQ(LoadFile(TargaFile(h, Numbered(h.width * h.height * h.bpp / 8))), 1) << c.name;
+        EXPECT_EQ(m_Texture.m_nWidth, h.width) << c.name;
+        EXPECT_EQ(m_Texture.m_nHeight, h.height) << c.name;
+        EXPECT_EQ(m_Texture.m_nPixels, h.width * h.height) << c.name;
+        EXPECT_EQ(m_Texture.m_nFormat, c.format) << c.name;
+        const unsigned char* at = m_Texture.m_pData + c.at;
+        EXPECT_EQ(Bytes(at, at + c.pixels.size()), c.pixels) << c.name;
     }
 }
 
-TEST_F(TargaLoad, ColourBytesAreReorderedPerDepth)
+// What is wrong with a file as a file comes before anything the loader
+// could say about its bytes.
+TEST_F(TargaLoad, EachRefusalHasItsCodeAndItsReason)
 {
-    TargaHeader h;
-    h.bpp = 32;
-    Bytes pixels = Pixels(16);
-    pixels[0] = 10, pixels[1] = 20, pixels[2] = 30, pixels[3] = 40;
-    ASSERT_EQ(LoadFile(TargaFile(h, pixels)), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_RGBA));
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 4), (Bytes{30, 20, 10, 40}));
-
-    h.bpp = 24;
-    pixels = Pixels(12);
-    pixels[9] = 1, pixels[10] = 2, pixels[11] = 3;  // the last pixel
-    ASSERT_EQ(LoadFile(TargaFile(h, pixels)), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_RGB));
-    EXPECT_EQ(Bytes(m_Texture.m_pData + 9, m_Texture.m_pData + 12), (Bytes{3, 2, 1}));
-
-    h.bpp = 8;
-    ASSERT_EQ(LoadFile(TargaFile(h, Bytes{1, 2, 3, 4})), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_ALPHA));
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 4), (Bytes{1, 2, 3, 4}));
-}
-
-TEST_F(TargaLoad, TypeAndDepthAreTestedIndependently)
-{
-    TargaHeader h;
-    h.type = 3;  // grey, yet 24 bits
-    ASSERT_EQ(LoadFile(TargaFile(h, Pixels(12))), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_RGB));
-    h.type = 2;  // true-colour, yet 8 bits
-    h.bpp = 8;
-    ASSERT_EQ(LoadFile(TargaFile(h, Pixels(4))), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_ALPHA));
-}
-
-TEST_F(TargaLoad, EachFailureHasItsCode)
-{
-    TargaHeader rle;
-    rle.type = 10;
-    TargaHeader mapped;
-    mapped.colourMap = 1;
-    TargaHeader sixteen;
-    sixteen.bpp = 16;
-    Bytes shortHeader = TargaFile(TargaHeader(), {});
+    const std::string sides = " : chaque côté doit être une puissance de 2, de 2 à 512";
+    const std::string folder = m_Folder.Path();
+    m_Folder.Write("dossier.tga/inside", {});
+    m_Folder.Write("fichier", {1});
+    Bytes shortHeader = TargaFile({}, {});
     shortHeader.pop_back();
     const struct {
         Bytes file;
         uint32_t code;
+        std::string reason;
+        std::string path = {};  // loaded instead of the file, when given
     } cases[] = {
-        {TargaFile(rle, Pixels(12)), kTargaBadType},
-        {TargaFile(mapped, Pixels(12)), kTargaBadType},
-        {TargaFile(sixteen, Pixels(8)), kTargaBadDepth},
-        {TargaFile(TargaHeader(), Pixels(11)), kTargaShortPixels},
-        {Bytes(), kTargaBadType},
-        {Bytes{0, 0, 2}, kTargaBadSize},
-        {shortHeader, kTargaShortPixels},
+        {{}, kTargaBadType, "fichier vide"},
+        {{'g', 'a', 'r', 'b', 'a', 'g', 'e'}, kTargaBadType,
+         "fichier tronqué (7 octets ; l'en-tête Targa en compte 18)"},
+        {{0, 0, 2}, kTargaBadSize, "fichier tronqué (3 octets ; l'en-tête Targa en compte 18)"},
+        {shortHeader, kTargaShortPixels, "fichier tronqué (17 octets ; l'en-tête Targa en compte 18)"},
+        {TargaFile({10}, Bytes(12)), kTargaBadType,
+         "pas une image Targa non compressée (type 10, table de couleurs 0 ; type 2 ou 3 sans "
+         "table attendu)"},
+        {TargaFile({2, 2, 2, 24, 0, 1}, Bytes(12)), kTargaBadType,
+         "pas une image Targa non compressée (type 2, table de couleurs 1 ; type 2 ou 3 sans "
+         "table attendu)"},
+        {TargaFile({2, 1024, 2}, Bytes(64)), kTargaBadSize, "taille 1024 × 2" + sides},
+        {TargaFile({2, 4, 1}, Bytes(64)), kTargaBadSize, "taille 4 × 1" + sides},
+        {TargaFile({2, 6, 4}, Bytes(64)), kTargaBadSize, "taille 6 × 4" + sides},
+        {TargaFile({2, 0, 0}, Bytes(64)), kTargaBadSize, "taille 0 × 0" + sides},
+        {TargaFile({2, 2, 2, 16}, Bytes(8)), kTargaBadDepth, "16 bits par pixel : 8, 24 ou 32 attendus"},
+        {TargaFile({}, Bytes(11)), kTargaShortPixels,
+         "fichier tronqué (29 octets ; 30 attendus pour 2 × 2 à 24 bits)"},
+        // An image ID before the pixels lengthens the file.
+        {TargaFile({2, 2, 2, 24, 0, 0, "abc"}, Bytes(5)), kTargaShortPixels,
+         "fichier tronqué (26 octets ; 33 attendus pour 2 × 2 à 24 bits)"},
+        {TargaFile({2, 2, 2, 8, 0, 0, std::string(255, 'x')}, {}), kTargaShortPixels,
+         "fichier tronqué (273 octets ; 277 attendus pour 2 × 2 à 8 bits)"},
+        {{}, kTargaCannotOpen, "fichier absent", folder + "/absent.tga"},
+        {{}, kTargaBadType, "c'est un dossier, pas un fichier", folder + "/dossier.tga"},
+        {{}, kTargaBadType, "ce n'est pas un fichier ordinaire", "/dev/null"},
+        {{}, kTargaCannotOpen, "inaccessible (Not a directory)", folder + "/fichier/c0.tga"},
     };
-    const size_t openBefore = OpenFiles();
+    const size_t openBefore = OpenFileCount();
     for (const auto& c : cases) {
-        // Each failure follows a success: nothing of that image may remain.
-        ASSERT_EQ(LoadFile(TargaFile(TargaHeader(), Pixels(12))), 1);
-        EXPECT_EQ(LoadFile(c.file), 0);
-        EXPECT_EQ(m_Texture.m_nError, c.code) << "file of " << c.file.size() << " bytes";
-        EXPECT_EQ(m_Texture.m_pData, nullptr);
+        // Each failure to read follows a success: nothing of that image may
+        // remain (a file that cannot be opened leaves the texture as it was).
+        ASSERT_EQ(LoadFile(TargaFile({}, Bytes(12))), 1);
+        const std::string path = c.path.empty() ? m_Folder.Write("image.tga", c.file) : c.path;
+        EXPECT_EQ(m_Texture.Load(path.c_str()), 0) << c.reason;
+        EXPECT_EQ(m_Texture.m_nError, c.code) << c.reason;
+        EXPECT_TRUE(c.code == kTargaCannotOpen || !m_Texture.m_pData) << c.reason;
+        EXPECT_EQ(TargaFailure(path, m_Texture.m_nError), c.reason);
     }
-    EXPECT_EQ(OpenFiles(), openBefore);
+    EXPECT_EQ(OpenFileCount(), openBefore);
+    EXPECT_EQ(TargaFailure(folder + "/image.tga", kTargaCannotOpen),
+              "refusé par le lecteur Targa (erreur 1000)");
     const CTexture fresh;  // a texture that has loaded nothing reports nothing
     EXPECT_EQ(fresh.m_nError + fresh.m_nBpp + fresh.m_nWidth + fresh.m_nHeight + fresh.m_nPixels, 0u);
-    EXPECT_EQ(m_Texture.Load((m_Folder.Path() + "/missing.tga").c_str()), 0);
-    EXPECT_EQ(m_Texture.m_nError, kTargaCannotOpen);
-}
-
-TEST_F(TargaLoad, ImageIdIsSkipped)
-{
-    TargaHeader h;
-    h.bpp = 8;
-    h.id = "made by hand";
-    ASSERT_EQ(LoadFile(TargaFile(h, Bytes{1, 2, 3, 4})), 1);
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 4), (Bytes{1, 2, 3, 4}));
-    h.id = std::string(255, 'x');  // an ID running past the end leaves no pixels
-    EXPECT_EQ(LoadFile(TargaFile(h, {})), 0);
-    EXPECT_EQ(m_Texture.m_nError, kTargaShortPixels);
-}
-
-TEST_F(TargaLoad, TopRowFirstFilesAreTurnedBottomRowFirst)
-{
-    TargaHeader h;
-    h.bpp = 8;
-    h.width = 2;
-    h.height = 4;
-    h.descriptor = 0x20;
-    ASSERT_EQ(LoadFile(TargaFile(h, Bytes{1, 2, 3, 4, 5, 6, 7, 8})), 1);
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 8), (Bytes{7, 8, 5, 6, 3, 4, 1, 2}));
-    h.descriptor = 0;
-    ASSERT_EQ(LoadFile(TargaFile(h, Bytes{1, 2, 3, 4, 5, 6, 7, 8})), 1);
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 8), (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
-// The upload itself is checked in a real context; here what LoadTexture
-// keeps, replaces and releases around it.
-TEST_F(TargaLoad, LoadTextureKeepsOrReleasesThePixelsAndSetsTheName)
-{
-    TargaHeader h;
-    h.bpp = 8;
-    const std::string path = m_Folder.Write("image.tga", TargaFile(h, Bytes{1, 2, 3, 4}));
-    ASSERT_EQ(m_Texture.LoadTexture(path.c_str(), 7, 0, 1, GL_LUMINANCE), 1);
-    EXPECT_EQ(m_Texture.m_nTexId, 7u);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_LUMINANCE));
-    EXPECT_EQ(Bytes(m_Texture.m_pData, m_Texture.m_pData + 4), (Bytes{1, 2, 3, 4}));
-    ASSERT_EQ(m_Texture.LoadTexture(path.c_str(), 8, 0, 1, 0), 1);
-    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_ALPHA)) << "the file's own format";
-    EXPECT_EQ(m_Texture.LoadTexture((path + "x").c_str(), 9, 0, 1, 0), 0);
-    EXPECT_EQ(m_Texture.m_nTexId, 8u) << "a failed load names nothing";
 }
