@@ -14,12 +14,12 @@ namespace {
 constexpr float kPi = 3.14159265f;
 constexpr float kTolerance = 1e-5f;
 
-void ExpectQuaternion(const CQuaternion& q, float x, float y, float z, float w)
+void ExpectQuaternion(const CQuaternion& q, const CQuaternion& expected)
 {
-    EXPECT_NEAR(q.x, x, kTolerance);
-    EXPECT_NEAR(q.y, y, kTolerance);
-    EXPECT_NEAR(q.z, z, kTolerance);
-    EXPECT_NEAR(q.w, w, kTolerance);
+    EXPECT_NEAR(q.x, expected.x, kTolerance);
+    EXPECT_NEAR(q.y, expected.y, kTolerance);
+    EXPECT_NEAR(q.z, expected.z, kTolerance);
+    EXPECT_NEAR(q.w, expected.w, kTolerance);
 }
 
 const CMatrix kIdentity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
@@ -31,16 +31,6 @@ CQuaternion AxisAngle(float ax, float ay, float az, float angle)
 {
     const float s = std::sin(angle / 2);
     return CQuaternion(ax * s, ay * s, az * s, std::cos(angle / 2));
-}
-
-CMatrix RigidTransform()
-{
-    CMatrix m;
-    m.FromQuaternion(AxisAngle(0.6f, 0.0f, 0.8f, 1.1f));
-    m[12] = 3;
-    m[13] = -4;
-    m[14] = 7.5f;
-    return m;
 }
 
 // A matrix followed in memory by floats that no operation may read or
@@ -57,10 +47,8 @@ const GuardedMatrix kGuardedCounting{kCounting};
 
 TEST(Angles, SignFollowsTheSignBit)
 {
-    EXPECT_EQ(Sign(-0.0f), -1);
-    EXPECT_EQ(Sign(0.0f), 1);
-    EXPECT_EQ(Sign(-3.5f), -1);
-    EXPECT_EQ(Sign(2.0f), 1);
+    for (auto [a, sign] : {std::pair{-0.0f, -1}, {0.0f, 1}, {-3.5f, -1}, {2.0f, 1}})
+        EXPECT_EQ(Sign(a), sign) << a;
 }
 
 TEST(Vector, OperatorsWorkComponentwise)
@@ -82,6 +70,10 @@ TEST(Vector, OperatorsWorkComponentwise)
         {"* s", [](CVector v) { return v * -1; }, {-1, 2, -8}},
         {"Cross", [&](CVector v) { return Cross(v, b); }, {0, 34, 8.5f}},
         {"Cross reversed", [&](CVector v) { return Cross(b, v); }, {0, -34, -8.5f}},
+        // Normalize changes the vector and returns a copy; zero stays zero.
+        {"Normalize", [](CVector) { CVector v(3, 0, 4); v.Normalize(); return v; }, {0.6f, 0, 0.8f}},
+        {"Normalize's copy", [](CVector) { return CVector(3, 0, 4).Normalize(); }, {0.6f, 0, 0.8f}},
+        {"zero", [](CVector) { return CVector(0, 0, 0).Normalize(); }, {0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,23 +94,12 @@ TEST(Vector, LengthsAndAngles)
     EXPECT_FALSE(std::isnan(AngleBetween(CVector(0.1f, 0.7f, 0.3f), CVector(0.1f, 0.7f, 0.3f))));
 }
 
-TEST(Vector, NormalizeChangesTheVectorAndReturnsACopy)
-{
-    CVector v(3, 0, 4);
-    const CVector copy = v.Normalize();
-    ExpectVector(v, 0.6f, 0, 0.8f, kTolerance);
-    ExpectVector(copy, 0.6f, 0, 0.8f, kTolerance);
-    // The zero vector has no direction and stays as it is.
-    CVector zero(0, 0, 0);
-    ExpectVector(zero.Normalize(), 0, 0, 0, 0);
-}
-
 TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
 {
-    CMatrix translateThenScale = kIdentity;
-    translateThenScale[12] = 1;
-    translateThenScale[13] = 2;
-    translateThenScale[14] = 3;
+    CMatrix translated = kIdentity;
+    translated[12] = 1;
+    translated[13] = 2;
+    translated[14] = 3;
     const CMatrix scale(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
     const struct {
         const char* name;
@@ -136,7 +117,7 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
          {0.5f, 1, 1.5f, 2, 2.5f, 3, 3.5f, 4, 4.5f, 5, 5.5f, 6, 6.5f, 7, 7.5f, 8}},
         // Column-major: the scale on the right acts first, so the
         // translation stays as it was.
-        {"*= scale", [&](CMatrix& m) { m *= scale; }, translateThenScale,
+        {"*= scale", [&](CMatrix& m) { m *= scale; }, translated,
          {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1}},
         {"*= counting", [](CMatrix& m) { m *= kCounting; }, kCounting,
          {90, 100, 110, 120, 202, 228, 254, 280, 314, 356, 398, 440, 426, 484, 542, 600}},
@@ -171,7 +152,11 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
 
 TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 {
-    const CMatrix m = RigidTransform();
+    CMatrix m;
+    m.FromQuaternion(AxisAngle(0.6f, 0.0f, 0.8f, 1.1f));
+    m[12] = 3;
+    m[13] = -4;
+    m[14] = 7.5f;
     CMatrix inverse = m;
     inverse[3] = inverse[7] = inverse[11] = 5;  // ignored, and reset
     inverse[15] = 9;
@@ -192,16 +177,16 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
         float m0, m5, m10;
         CQuaternion expected;
     } cases[] = {
-        {1, 1, 1, {0, 0, 0, 1}},          // only w
-        {1, 0, 0, {half, 0, 0, 0}},       // w = x
-        {0, 1, 0, {0, half, 0, 0}},       // w = y
-        {0, 0, 1, {0, 0, half, 0}},       // w = z
-        {-2, 1, 1, {0, 0, most, 0}},      // y = z above w
-        {1, 1, -2, {0, most, 0, 0}},      // x = y above w
-        {1, -2, 1, {0, 0, most, 0}},      // x = z above y and w
-        {-2, -1, -1, {0, 0, most, 0}},    // y = z above x
-        {-1, -1, 1, {0, 0, 1, 0}},        // only z
-        {1, -1, -1, {1, 0, 0, 0}},        // only x
+        {1, 1, 1, {0, 0, 0, 1}},        // only w
+        {1, 0, 0, {half, 0, 0, 0}},     // w = x
+        {0, 1, 0, {0, half, 0, 0}},     // w = y
+        {0, 0, 1, {0, 0, half, 0}},     // w = z
+        {-2, 1, 1, {0, 0, most, 0}},    // y = z above w
+        {1, 1, -2, {0, most, 0, 0}},    // x = y above w
+        {1, -2, 1, {0, 0, most, 0}},    // x = z above y and w
+        {-2, -1, -1, {0, 0, most, 0}},  // y = z above x
+        {-1, -1, 1, {0, 0, 1, 0}},      // only z
+        {1, -1, -1, {1, 0, 0, 0}},      // only x
     };
     for (const auto& c : cases) {
         CMatrix m = kIdentity;
@@ -211,7 +196,7 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
         CQuaternion q;
         q.FromMatrix(m);
         SCOPED_TRACE(testing::Message() << c.m0 << " " << c.m5 << " " << c.m10);
-        ExpectQuaternion(q, c.expected.x, c.expected.y, c.expected.z, c.expected.w);
+        ExpectQuaternion(q, c.expected);
     }
 }
 
@@ -219,81 +204,75 @@ TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
 {
     // The largest component is w, x, z, y and w in turn; two have w < 0.
     // Axes off every plane give every element of the matrix a part.
-    const CQuaternion rotations[] = {
-        AxisAngle(0.48f, 0.6f, 0.64f, 0.5f),  AxisAngle(0.8f, 0.48f, 0.36f, 3.0f),
-        AxisAngle(0.48f, 0.36f, 0.8f, -2.5f), AxisAngle(0.36f, 0.8f, 0.48f, 4.0f),
-        AxisAngle(0.6f, -0.48f, 0.64f, 5.9f),
-    };
-    for (const CQuaternion& r : rotations) {
+    for (const CQuaternion& r :
+         {AxisAngle(0.48f, 0.6f, 0.64f, 0.5f), AxisAngle(0.8f, 0.48f, 0.36f, 3.0f),
+          AxisAngle(0.48f, 0.36f, 0.8f, -2.5f), AxisAngle(0.36f, 0.8f, 0.48f, 4.0f),
+          AxisAngle(0.6f, -0.48f, 0.64f, 5.9f)}) {
         CMatrix m;
         m.FromQuaternion(r);
         m[12] = 9;  // the translation is ignored
         CQuaternion q;
         q.FromMatrix(m);
-        EXPECT_GE(q.w, 0.0f);
-        const float sign = r.w < 0 ? -1.0f : 1.0f;
-        ExpectQuaternion(q, sign * r.x, sign * r.y, sign * r.z, sign * r.w);
-    }
-}
-
-TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
-{
-    // qZ(a)·qY(b)·qX(c) with only one angle set is the plain axis rotation.
-    ExpectQuaternion(CQuaternion(0.7f, 0.0f, 0.0f), 0, 0, std::sin(0.35f), std::cos(0.35f));
-    ExpectQuaternion(CQuaternion(0.0f, 0.7f, 0.0f), 0, std::sin(0.35f), 0, std::cos(0.35f));
-    ExpectQuaternion(CQuaternion(0.0f, 0.0f, 0.7f), std::sin(0.35f), 0, 0, std::cos(0.35f));
-    // Quarter turns about Z and X: qZ·qX = (1 + k)(1 + i) / 2 = (1 + i + j + k) / 2.
-    CQuaternion q;
-    q.FromEuler(kPi / 2, 0, kPi / 2);
-    ExpectQuaternion(q, 0.5f, 0.5f, 0.5f, 0.5f);
-    // All three: qZ(a)·qY(b)·qX(c) multiplied out by hand.
-    q.FromEuler(kPi / 2, kPi / 2, kPi / 2);
-    ExpectQuaternion(q, 0, std::sqrt(0.5f), 0, std::sqrt(0.5f));
-}
-
-TEST(Quaternion, SlerpEndsMiddleAndShorterArc)
-{
-    const CQuaternion from = AxisAngle(0, 1, 0, 0.2f);
-    const CQuaternion to = AxisAngle(1, 0, 0, 1.5f);
-    CQuaternion q;
-    q.Slerp(from, to, 0);
-    ExpectQuaternion(q, from.x, from.y, from.z, from.w);
-    q.Slerp(from, to, 1);
-    ExpectQuaternion(q, to.x, to.y, to.z, to.w);
-
-    q.Slerp(from, to, 0.5f);
-    const float angle = 2 * std::acos(from.x * q.x + from.y * q.y + from.z * q.z + from.w * q.w);
-    const float whole = 2 * std::acos(from.x * to.x + from.y * to.y + from.z * to.z + from.w * to.w);
-    EXPECT_NEAR(angle, whole / 2, 1e-4f);
-
-    // -to is the same orientation: the shorter arc passes the same points.
-    CQuaternion negated = to;
-    negated *= -1.0f;
-    for (float t : {0.5f, 1.0f}) {
-        CQuaternion viaNegated, direct;
-        viaNegated.Slerp(from, negated, t);
-        direct.Slerp(from, to, t);
-        ExpectQuaternion(viaNegated, direct.x, direct.y, direct.z, direct.w);
+        CQuaternion expected = r;
+        expected *= r.w < 0 ? -1.0f : 1.0f;
+        ExpectQuaternion(q, expected);
     }
     CQuaternion scaled(1, 2, 3, 4);
     scaled *= -2.0f;
-    ExpectQuaternion(scaled, -2, -4, -6, -8);
-
-    // Half a turn apart (c = 0) still gives a finite middle.
-    q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 1, 0, 0), 0.5f);
-    ExpectQuaternion(q, 0, std::sqrt(0.5f), 0, std::sqrt(0.5f));
+    ExpectQuaternion(scaled, {-2, -4, -6, -8});
 }
 
-TEST(Quaternion, SlerpOfNearlyEqualOrientationsIsLinear)
+// qZ(a)·qY(b)·qX(c): one angle alone is the plain turn about its axis.
+TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
 {
-    const CQuaternion q0 = AxisAngle(0, 0.6f, 0.8f, 0.9f);
-    for (float t : {0.0f, 0.3f, 0.77f, 1.0f}) {
+    const float s = std::sin(0.35f), c = std::cos(0.35f), half = std::sqrt(0.5f);
+    const struct {
+        float a, b, c;
+        CQuaternion expected;
+    } cases[] = {
+        {0.7f, 0, 0, {0, 0, s, c}},
+        {0, 0.7f, 0, {0, s, 0, c}},
+        {0, 0, 0.7f, {s, 0, 0, c}},
+        {kPi / 2, 0, kPi / 2, {0.5f, 0.5f, 0.5f, 0.5f}},  // (1 + k)(1 + i) / 2
+        {kPi / 2, kPi / 2, kPi / 2, {0, half, 0, half}},
+    };
+    for (const auto& e : cases) {
         CQuaternion q;
-        q.Slerp(q0, q0, t);
-        ExpectQuaternion(q, q0.x, q0.y, q0.z, q0.w);
+        q.FromEuler(e.a, e.b, e.c);
+        ExpectQuaternion(q, e.expected);
     }
-    // Unnormalised ends show the linear weights themselves.
-    CQuaternion q;
-    q.Slerp(CQuaternion(0, 0, 0, 1), CQuaternion(0, 0, 0, 3), 0.25f);
-    ExpectQuaternion(q, 0, 0, 0, 1.5f);
+}
+
+// Turns about Y from no turn at all: the slerp's middle is the half turn,
+// whichever sign the turn end carries.
+TEST(Quaternion, SlerpFollowsTheShorterArc)
+{
+    const CQuaternion none(0, 0, 0, 1), turn = AxisAngle(0, 1, 0, 2.0f);
+    const CQuaternion q0 = AxisAngle(0, 0.6f, 0.8f, 0.9f);
+    CQuaternion turnNegated = turn;
+    turnNegated *= -1.0f;
+    const struct {
+        CQuaternion from, to;
+        float t;
+        CQuaternion expected;
+    } cases[] = {
+        {none, turn, 0, none},
+        {none, turn, 1, turn},
+        {none, turn, 0.5f, AxisAngle(0, 1, 0, 1.0f)},
+        {none, turn, 0.25f, AxisAngle(0, 1, 0, 0.5f)},
+        {none, turnNegated, 0.5f, AxisAngle(0, 1, 0, 1.0f)},
+        {none, turnNegated, 1, turn},
+        {none, {0, 1, 0, 0}, 0.5f, AxisAngle(0, 1, 0, kPi / 2)},  // half a turn apart
+        // Nearly equal ends are mixed linearly, and unnormalised ends show
+        // the weights themselves.
+        {q0, q0, 0.3f, q0},
+        {q0, q0, 0.77f, q0},
+        {none, {0, 0, 0, 3}, 0.25f, {0, 0, 0, 1.5f}},
+    };
+    for (const auto& c : cases) {
+        CQuaternion q;
+        q.Slerp(c.from, c.to, c.t);
+        SCOPED_TRACE(testing::Message() << "t " << c.t << " to w " << c.to.w);
+        ExpectQuaternion(q, c.expected);
+    }
 }
