@@ -1,11 +1,7 @@
-// The data folder as the game reads it: every picture and the font bitmap
-// through the game's own loaders, and what the pictures must show.
-#include "deed_text.h"
-#include "dib_image.h"
-#include "font_accents.h"
-#include "tables.h"
-#include "texture.h"
-
+// The generated pictures as the game and a desktop read them: every texture
+// and the font bitmap through the game's own loaders, what they must show,
+// the same bytes on every run of the generator, and the program's icons.
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,8 +9,15 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
+
+#include "deed_text.h"
+#include "dib_image.h"
+#include "font_accents.h"
+#include "tables.h"
+#include "texture.h"
 
 namespace {
 
@@ -30,9 +33,9 @@ std::vector<uint8_t> ReadAll(const std::string& path)
 struct Picture {
     uint32_t width = 0, height = 0, bytes = 3;
     std::vector<uint8_t> bottomUp;  // as the loaders leave it: R, G, B(, A)
-    const uint8_t* At(uint32_t x, uint32_t yFromTop) const
+    int At(uint32_t x, uint32_t yFromTop, int channel) const
     {
-        return &bottomUp[bytes * ((height - 1 - yFromTop) * width + x)];
+        return bottomUp[bytes * ((height - 1 - yFromTop) * width + x) + channel];
     }
 };
 
@@ -40,187 +43,172 @@ struct Picture {
 ::testing::AssertionResult ReadTarga(const std::string& name, Picture& picture)
 {
     CTexture texture;
-    if (texture.Load((kFolder + "/" + name + ".tga").c_str()) != 1)
-        return ::testing::AssertionFailure() << name << ": error " << texture.m_nError;
-    if (texture.m_nBpp < 24)
-        return ::testing::AssertionFailure() << name << ": " << texture.m_nBpp << " bits";
-    picture.width = texture.m_nWidth;
-    picture.height = texture.m_nHeight;
-    picture.bytes = texture.m_nBpp / 8;
-    picture.bottomUp.assign(texture.m_pData, texture.m_pData + picture.bytes * texture.m_nPixels);
-    return ::testing::AssertionSuccess();
-}
-
-// The font through the game's bitmap reader, in 16 x 16 whole cells.
-::testing::AssertionResult ReadFontBitmap(Picture& picture)
-{
-    const std::unique_ptr<ImageRGB, void (*)(ImageRGB*)> image(
-        LoadDIBImage((kFolder + "/Font.bmp").c_str()), ReleaseImage);
-    if (!image || image->width % 16 || image->height % 16)
-        return ::testing::AssertionFailure() << "Font.bmp: unreadable or not 16 x 16 cells";
-    picture.width = uint32_t(image->width);
-    picture.height = uint32_t(image->height);
-    picture.bottomUp.assign(image->data, image->data + 3 * picture.width * picture.height);
+    if (texture.Load((kFolder + "/" + name + ".tga").c_str()) != 1 || texture.m_nBpp < 24)
+        return ::testing::AssertionFailure() << name << ": error " << texture.m_nError << ", "
+                                             << texture.m_nBpp << " bits";
+    picture = {texture.m_nWidth, texture.m_nHeight, texture.m_nBpp / 8,
+               {texture.m_pData, texture.m_pData + texture.m_nBpp / 8 * texture.m_nPixels}};
     return ::testing::AssertionSuccess();
 }
 
 std::vector<std::string> TextureNames()
 {
     std::vector<std::string> names = {
-        "c0",  "c10",    "c20",     "c30",  "b1",    "b2",         "b4",        "b5",
-        "b7",  "b12",    "b22",     "b28",  "b36",   "b38",        "h1",        "h2",
-        "h6",  "h11",    "h16",     "h21",  "h26",   "h31",        "h37",       "maison",
-        "loupe", "options", "info", "trade", "construire", "hypotheque"};
+        "c0",  "c10", "c20", "c30", "b1",  "b2",  "b4",    "b5",      "b7",   "b12",
+        "b22", "b28", "b36", "b38", "h1",  "h2",  "h6",    "h11",     "h16",  "h21",
+        "h26", "h31", "h37", "maison", "loupe", "options", "info", "trade", "construire", "hypotheque"};
     for (int p = 0; p < kPropertyCount; ++p)
         names.push_back("p" + std::to_string(propertySquare[p]));
     return names;
 }
 
-TEST(TextureFiles, EveryTargaLoadsAsTheGameReadsIt)
+// A cell of the font, ink by row from the top: glyph k + 128 * set shows
+// character k + 32, sixteen cells to a row from the top of the picture.
+using Cell = std::vector<std::vector<int>>;
+
+Cell CellOf(const Picture& font, int character, int set)
 {
-    for (const std::string& name : TextureNames()) {
-        Picture picture;
-        EXPECT_TRUE(ReadTarga(name, picture));
-    }
+    const int side = font.width / 16, glyph = character - 32 + 128 * set;
+    Cell cell(side, std::vector<int>(side));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            cell[y][x] = font.At(glyph % 16 * side + x, glyph / 16 * side + y, 0);
+    return cell;
 }
 
-// The lower zone of the mortgage icon lifts a mortgage (green), the upper
-// one mortgages (red); the zones meet just under the middle.
-TEST(TextureFiles, MortgageIconStandsUpright)
+int Ink(const Cell& cell, size_t fromRow = 0, size_t toRow = SIZE_MAX)
 {
-    Picture icon;
-    ASSERT_TRUE(ReadTarga("hypotheque", icon));
-    const uint8_t* upper = icon.At(4, icon.height / 4);
-    const uint8_t* lower = icon.At(4, icon.height * 3 / 4);
-    EXPECT_GT(upper[0], upper[1] + 80);
-    EXPECT_GT(lower[1], lower[0] + 80);
+    int ink = 0;
+    for (size_t y = fromRow; y < std::min(toRow, cell.size()); ++y)
+        ink = std::accumulate(cell[y].begin(), cell[y].end(), ink);
+    return ink;
 }
 
-// A deed card carries its group's colour at the top, where the name is.
-TEST(TextureFiles, DeedCardHeaderIsAtTheTop)
+// The darkest texel of the top and bottom rows and of the last column.
+int EdgeInk(const Cell& cell)
 {
-    Picture card;
-    ASSERT_TRUE(ReadTarga("p39", card));  // RUE DE LA PAIX, dark blue
-    const uint8_t* header = card.At(card.width - 12, card.height / 20);
-    const uint8_t* body = card.At(card.width - 12, card.height * 19 / 20);
-    EXPECT_GT(header[2], header[0] + 100);
-    EXPECT_GT(body[0], 200);
+    int ink = std::max(*std::max_element(cell[0].begin(), cell[0].end()),
+                       *std::max_element(cell.back().begin(), cell.back().end()));
+    for (const std::vector<int>& row : cell)
+        ink = std::max(ink, row.back());
+    return ink;
 }
 
-int Ink(const Picture& font, int column, int row, int x, int y)
-{
-    const int cell = font.width / 16;
-    return font.At(column * cell + x, row * cell + y)[0];
-}
+}  // namespace
 
-// The glyph the font's lists draw for a character: cell k + 128 * set for
-// character k + 32, sixteen to a row from the top of the picture.
-struct Cell {
-    int column, row;
-};
-
-Cell CellOf(int character, int set)
-{
-    const int glyph = character - 32 + 128 * set;
-    return {glyph % 16, glyph / 16};
-}
-
-// Ink per row of a cell, top to bottom, and in all.
-std::vector<int> RowInk(const Picture& font, Cell c)
-{
-    const int cell = font.width / 16;
-    std::vector<int> rows(cell);
-    for (int y = 0; y < cell; ++y)
-        for (int x = 0; x < cell; ++x)
-            rows[y] += Ink(font, c.column, c.row, x, y);
-    return rows;
-}
-
-int Sum(const std::vector<int>& v)
-{
-    int total = 0;
-    for (int n : v)
-        total += n;
-    return total;
-}
-
-TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
-{
-    Picture font;
-    ASSERT_TRUE(ReadFontBitmap(font));
-    const int cell = font.width / 16;
-    const int kDark = 40;
-    for (int set = 0; set < 2; ++set) {
-        EXPECT_EQ(0, Sum(RowInk(font, CellOf(' ', set))));
-        // The printable ASCII characters, then the accented letters.
-        const int last = kFirstAccentCharacter + kFontAccentCount - 1;
-        for (int c = '!'; c <= last; c = c == '~' ? kFirstAccentCharacter : c + 1) {
-            const Cell at = CellOf(c, set);
-            EXPECT_GT(Sum(RowInk(font, at)), 0) << "no glyph for " << c << " in set " << set;
-            // The next glyph's square covers the last two columns; linear
-            // filtering reaches one texel into the neighbours above and below.
-            for (int i = 0; i < cell; ++i) {
-                EXPECT_LT(Ink(font, at.column, at.row, cell - 1, i), kDark) << c;
-                EXPECT_LT(Ink(font, at.column, at.row, i, 0), kDark) << c;
-                EXPECT_LT(Ink(font, at.column, at.row, i, cell - 1), kDark) << c;
-            }
-        }
-        for (int c = last + 1; c < 160; ++c)
-            EXPECT_EQ(0, Sum(RowInk(font, CellOf(c, set)))) << "the cells past the accents stay empty";
-        const std::vector<int> underscore = RowInk(font, CellOf('_', set));
-        const std::vector<int> accent = RowInk(font, CellOf('`', set));
-        EXPECT_GT(Sum({underscore.begin() + cell / 2, underscore.end()}), Sum(underscore) * 9 / 10);
-        EXPECT_GT(Sum({accent.begin(), accent.begin() + cell / 2}), Sum(accent) * 9 / 10);
-    }
-    EXPECT_GT(Sum(RowInk(font, CellOf('A', 1))), Sum(RowInk(font, CellOf('A', 0))) * 5 / 4);
-}
-
-// The numbers printed on cards are the deed table's, written as the cards
-// of the game write amounts.
-TEST(DeedText, StreetCardListsEveryPriceAndRent)
-{
-    const std::vector<CDeedLine> expected = {
-        {"Prix", "40.000 F"},           {"Loyer terrain nu", "5.000 F"},
-        {"Avec 1 maison", "20.000 F"},  {"Avec 2 maisons", "60.000 F"},
-        {"Avec 3 maisons", "140.000 F"}, {"Avec 4 maisons", "170.000 F"},
-        {"Avec un HÔTEL", "200.000 F"}, {"Prix d'une maison", "20.000 F"},
-        {"Prix d'un hôtel", "20.000 F"}, {"Valeur hypothécaire", "20.000 F"}};
-    const std::vector<CDeedLine> lines = DeedLines(21);  // RUE DE LA PAIX
-    ASSERT_EQ(expected.size(), lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(expected[i].label, lines[i].label);
-        EXPECT_EQ(expected[i].amount, lines[i].amount);
-    }
-    EXPECT_EQ("62.500 F", DeedLines(5)[5].amount);  // BOUL. DE LA VILLETTE, 4 houses
-}
-
-TEST(DeedText, StationAndUtilityCardsGiveTheirRentRules)
-{
-    const std::vector<CDeedLine> station = DeedLines(25);  // GARE DE LYON
-    ASSERT_EQ(6u, station.size());
-    EXPECT_EQ("20.000 F", station[0].amount);
-    EXPECT_EQ("2.500 F", station[1].amount);
-    EXPECT_EQ("20.000 F", station[4].amount);
-    EXPECT_EQ("10.000 F", station[5].amount);
-    const std::vector<CDeedLine> utility = DeedLines(23);  // COMPAGNIE DES EAUX
-    ASSERT_EQ(4u, utility.size());
-    EXPECT_EQ("dés × 400 F", utility[1].amount);
-    EXPECT_EQ("dés × 1.000 F", utility[2].amount);
-    EXPECT_EQ("7.500 F", utility[3].amount);
-}
-
-// Same generator, same bytes: a second run matches the build's folder.
-TEST(TextureFiles, GeneratorIsDeterministic)
+TEST(TextureFiles, EveryPictureLoadsAndTheGeneratorDrawsTheSameBytesAgain)
 {
     const std::string again = testing::TempDir() + "texgen_again";
     const std::string command = "mkdir -p '" + again + "' && '" TEXGEN_PATH "' '" + again + "'";
     ASSERT_EQ(0, std::system(command.c_str()));
-    std::vector<std::string> names = TextureNames();
-    for (std::string& name : names)
-        name += ".tga";
-    names.push_back("Font.bmp");
-    for (const std::string& name : names)
-        EXPECT_EQ(ReadAll(kFolder + "/" + name), ReadAll(again + "/" + name)) << name;
+    for (const std::string& name : TextureNames()) {
+        Picture picture;
+        EXPECT_TRUE(ReadTarga(name, picture));
+        EXPECT_EQ(ReadAll(kFolder + "/" + name + ".tga"), ReadAll(again + "/" + name + ".tga")) << name;
+    }
+    EXPECT_EQ(ReadAll(kFolder + "/Font.bmp"), ReadAll(again + "/Font.bmp"));
 }
 
-}  // namespace
+// The mortgage icon's upper zone mortgages (red), its lower one lifts a
+// mortgage (green), meeting just under the middle; a deed card carries its
+// group's colour at the top, where the name is. x < 0 counts from the right.
+TEST(TextureFiles, PicturesStandUpright)
+{
+    const struct {
+        const char* name;
+        int x, yTwentieths, channel, against, margin;
+    } probes[] = {
+        {"hypotheque", 4, 5, 0, 1, 80},
+        {"hypotheque", 4, 15, 1, 0, 80},
+        {"p39", -12, 1, 2, 0, 100},  // RUE DE LA PAIX, dark blue
+        {"p39", -12, 19, 0, -1, 200},
+    };
+    for (const auto& p : probes) {
+        Picture picture;
+        ASSERT_TRUE(ReadTarga(p.name, picture));
+        const uint32_t x = p.x < 0 ? picture.width + p.x : p.x, y = picture.height * p.yTwentieths / 20;
+        const int against = p.against < 0 ? 0 : picture.At(x, y, p.against);
+        EXPECT_GT(picture.At(x, y, p.channel), against + p.margin) << p.name << " at " << x << "," << y;
+    }
+}
+
+// Every printable ASCII character and accented letter has ink, kept off the
+// last column (the next glyph's square covers it) and the edge rows (linear
+// filtering reaches one texel into the neighbours above and below); the
+// space and the cells past the accents stay empty. Set 1 is bold.
+TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
+{
+    const std::unique_ptr<ImageRGB, void (*)(ImageRGB*)> image(
+        LoadDIBImage((kFolder + "/Font.bmp").c_str()), ReleaseImage);
+    ASSERT_TRUE(image && image->width % 16 == 0 && image->height == image->width);
+    const uint32_t side = uint32_t(image->width);
+    const Picture font = {side, side, 3, {image->data, image->data + 3 * side * side}};
+    const int last = kFirstAccentCharacter + kFontAccentCount - 1;
+    for (int set = 0; set < 2; ++set) {
+        for (int c = ' '; c < 160; ++c) {
+            if (c == 127)
+                continue;  // DEL, which no text of the game holds
+            const Cell cell = CellOf(font, c, set);
+            EXPECT_EQ(Ink(cell) > 0, c != ' ' && (c < 127 || (c >= kFirstAccentCharacter && c <= last)))
+                << c << " in set " << set;
+            EXPECT_LT(EdgeInk(cell), 40) << c << " in set " << set;
+        }
+        const Cell underscore = CellOf(font, '_', set), grave = CellOf(font, '`', set);
+        EXPECT_GT(Ink(underscore, underscore.size() / 2), Ink(underscore) * 9 / 10);
+        EXPECT_GT(Ink(grave, 0, grave.size() / 2), Ink(grave) * 9 / 10);
+    }
+    EXPECT_GT(Ink(CellOf(font, 'A', 1)), Ink(CellOf(font, 'A', 0)) * 5 / 4);
+}
+
+// What the cards print: the deed table's numbers, written as the game
+// writes amounts; "--" marks a line with a rule drawn above it.
+TEST(DeedText, CardsListEveryPriceAndRent)
+{
+    const std::pair<int, const char*> cards[] = {
+        {21,  // RUE DE LA PAIX
+         "Prix 40.000 F|Loyer terrain nu 5.000 F|Avec 1 maison 20.000 F|Avec 2 maisons 60.000 F|"
+         "Avec 3 maisons 140.000 F|Avec 4 maisons 170.000 F|Avec un HÔTEL 200.000 F|"
+         "--Prix d'une maison 20.000 F|Prix d'un hôtel 20.000 F|--Valeur hypothécaire 20.000 F|"},
+        {25,  // GARE DE LYON
+         "Prix 20.000 F|Loyer 2.500 F|Avec 2 gares 5.000 F|Avec 3 gares 10.000 F|"
+         "Avec 4 gares 20.000 F|--Valeur hypothécaire 10.000 F|"},
+        {23,  // COMPAGNIE DES EAUX
+         "Prix 15.000 F|Une compagnie dés × 400 F|Les deux dés × 1.000 F|--Valeur hypothécaire 7.500 F|"},
+    };
+    for (const auto& [property, text] : cards) {
+        std::string lines;
+        for (const CDeedLine& line : DeedLines(property))
+            lines += (line.startsSection ? "--" : "") + line.label + " " + line.amount + "|";
+        EXPECT_EQ(lines, text);
+    }
+    EXPECT_EQ("62.500 F", DeedLines(5)[5].amount);  // BOUL. DE LA VILLETTE, 4 houses
+}
+
+// The program's icons as a desktop reads them: PNG files of the sizes their
+// folders name, the board standing out on a transparent ground.
+TEST(AppIcon, EverySizeIsAPngOfThatSizeWithATransparentGround)
+{
+    const struct {
+        int x, y;  // in 256ths of the side
+        bool opaque;
+    } points[] = {
+        {0, 0, false}, {255, 0, false}, {0, 255, false}, {255, 255, false},  // corners
+        {128, 128, true}, {128, 30, true}, {30, 128, true},                 // house, rim
+    };
+    for (int size : {64, 128, 256}) {
+        const std::string path = std::string(ICONS_DIR) + "/" + std::to_string(size) + "x" +
+                                 std::to_string(size) + "/apps/bourgade3d.png";
+        cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
+        ASSERT_EQ(cairo_surface_status(surface), CAIRO_STATUS_SUCCESS) << path;
+        EXPECT_EQ(cairo_image_surface_get_width(surface), size) << path;
+        EXPECT_EQ(cairo_image_surface_get_height(surface), size) << path;
+        EXPECT_EQ(cairo_image_surface_get_format(surface), CAIRO_FORMAT_ARGB32) << path;
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (const auto& p : points) {
+            const unsigned char* row = data + p.y * size / 256 * cairo_image_surface_get_stride(surface);
+            const uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[p.x * size / 256];
+            EXPECT_EQ(pixel >> 24, p.opaque ? 255u : 0u) << path << " at " << p.x << "," << p.y;
+        }
+        cairo_surface_destroy(surface);
+    }
+}
