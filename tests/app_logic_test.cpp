@@ -52,19 +52,12 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
         int from, to;
         LegList legs;
     } cases[] = {
-        {37, 38, {{37, 38}}},
-        {39, 0, {{39, 0}}},
-        {5, 15, {{5, 10}, {10, 15}}},
-        {30, 10, {{30, 0}, {0, 10}}},
-        {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
+        {37, 38, {{37, 38}}},  {39, 0, {{39, 0}}},  {5, 15, {{5, 10}, {10, 15}}},
+        {30, 10, {{30, 0}, {0, 10}}},  {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
         {22, 0, {{22, 30}, {30, 0}}},  // to DEPART from the far side: along the track
-        {36, 0, {{36, 0}}},
         {4, 0, {{4, 10}, {10, 20}, {20, 30}, {30, 0}}},  // four behind is too far back
-        {22, 19, {{22, 20}, {20, 19}}},
-        {36, 33, {{36, 33}}},
-        {2, 0, {{2, 0}}},
-        {1, 38, {{1, 0}, {0, 38}}},
-        {12, 12, {{12, 12}}},
+        {36, 0, {{36, 0}}},  {22, 19, {{22, 20}, {20, 19}}},  {36, 33, {{36, 33}}},
+        {2, 0, {{2, 0}}},  {1, 38, {{1, 0}, {0, 38}}},  {12, 12, {{12, 12}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Legs(c.from, c.to), c.legs) << c.from << " to " << c.to;
@@ -146,17 +139,16 @@ TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
     char buffer[512] = {};
     std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
     CGameLog log(out);
-    for (int tick = 0; tick < 3; ++tick)
-        for (const char* text : {"A", "B", "C", "D"})
-            log.Message(text);
-    log.Message("E");  // A leaves the four remembered
-    log.Message("A");
-    log.Message("E");
-    log.Event();
-    log.Message("E");
-    log.Message("");
+    // Each text, or "." when it is not news; "|" is a throw of the dice.
+    std::string news;
+    for (const char* text : {"A", "B", "C", "D", "A", "B", "C", "D", "E", "A", "E", "|", "E", ""})
+        if (text[0] == '|')
+            log.Event();
+        else
+            news += log.Message(text) ? text : ".";
+    EXPECT_EQ(news, "ABCD....EA.E.") << "E leaves A out of the four remembered";
+    EXPECT_STREQ(buffer, "A\nB\nC\nD\nE\nA\nE\n") << "each line is out at once";
     std::fclose(out);
-    EXPECT_STREQ(buffer, "A\nB\nC\nD\nE\nA\nE\n");
 }
 
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)

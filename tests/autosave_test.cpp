@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
-#include <dirent.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "atomic_file.h"
 #include "autosave.h"
 #include "frame.h"
 #include "game.h"
-#include "game_options.h"
 #include "image_files.h"
 #include "resume.h"
 #include "save_file.h"
@@ -23,21 +23,16 @@ namespace {
 
 std::string Contents(const std::string& path)
 {
-    std::ifstream in(path);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path).rdbuf();
     return text.str();
 }
 
-std::vector<std::string> Names(const std::string& folder)
+std::set<std::string> Names(const std::string& folder)
 {
-    std::vector<std::string> names;
-    DIR* dir = opendir(folder.c_str());
-    for (dirent* entry = dir ? readdir(dir) : nullptr; entry; entry = readdir(dir))
-        if (entry->d_name[0] != '.')
-            names.push_back(entry->d_name);
-    if (dir)
-        closedir(dir);
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename());
     return names;
 }
 
@@ -61,131 +56,174 @@ struct Table {
     }
 };
 
+// Runs `action` with file descriptor 0 free, as when the game is started
+// with its standard input closed: the next file opened gets 0.
+template <typename Action>
+void WithStdinClosed(Action action)
+{
+    const int kept = dup(0);
+    close(0);
+    action();
+    dup2(kept, 0);
+    close(kept);
+}
+
+// Runs `action` with files limited to `bytes`: a longer write fails as on
+// a full disk, with EFBIG instead of a signal.
+template <typename Action>
+void WithFileSizeLimit(rlim_t bytes, Action action)
+{
+    rlimit kept{};
+    getrlimit(RLIMIT_FSIZE, &kept);
+    rlimit low = kept;
+    low.rlim_cur = bytes;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &low);
+    action();
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, handler);
+}
+
 }  // namespace
 
 TEST(SavePath, FollowsTheXdgStateFolder)
 {
-    struct Case {
-        const char* stateHome;
-        const char* home;
-        const char* path;
-    };
-    const Case cases[] = {
-        {"/var/etat", "/home/anne", "/var/etat/bourgade3d/partie.sav"},
-        {nullptr, "/home/anne", "/home/anne/.local/state/bourgade3d/partie.sav"},
-        {"", "/home/anne", "/home/anne/.local/state/bourgade3d/partie.sav"},
-        {"etat", "/home/anne", "/home/anne/.local/state/bourgade3d/partie.sav"},
-        {nullptr, nullptr, ""},
-        {nullptr, "", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(DefaultSavePath(c.stateHome, c.home), c.path)
-            << (c.stateHome ? c.stateHome : "(unset)");
+    const std::string local = "/home/anne/.local/state/bourgade3d/partie.sav";
+    EXPECT_EQ(DefaultSavePath("/var/etat", "/home/anne"), "/var/etat/bourgade3d/partie.sav");
+    for (const char* stateHome : {(const char*)nullptr, "", "etat"})
+        EXPECT_EQ(DefaultSavePath(stateHome, "/home/anne"), local) << (stateHome ? stateHome : "");
+    EXPECT_EQ(DefaultSavePath(nullptr, nullptr), "");
+    EXPECT_EQ(DefaultSavePath(nullptr, ""), "");
 }
 
-TEST(AtomicFile, MakesTheFoldersAndReplacesTheFileLeavingNothingElse)
+TEST(AtomicFile, MakesPrivateFoldersAndReplacesTheFileLeavingNothingElse)
 {
     CTempFolder folder;
     const std::string inner = folder.Path() + "/etat/bourgade3d";
     const std::string path = inner + "/partie.sav";
-    std::string reason;
+    std::string reason, text;
+    bool missing = true;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
-    ASSERT_TRUE(WriteFileAtomically(path, "second\n", reason)) << reason;
-    EXPECT_EQ(Contents(path), "second\n");
-    EXPECT_EQ(Names(inner), std::vector<std::string>{"partie.sav"});
+    WithStdinClosed([&] {
+        EXPECT_TRUE(WriteFileAtomically(path, "second\n", reason)) << reason;
+        EXPECT_TRUE(ReadWholeFile(path, 7, text, reason, missing)) << reason;
+    });
+    EXPECT_EQ(text, "second\n");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(Names(inner), std::set<std::string>{"partie.sav"});
     struct stat info;
     ASSERT_EQ(stat(inner.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << "a save is its owner's";
 }
 
-// Reads back whole files up to a limit, and leaves no file open: the game
-// saves at every turn for hours.
+// The game saves at every turn for hours: no read may leave a file open.
 TEST(AtomicFile, ReadsWholeFilesUpToTheLimitLeavingNothingOpen)
 {
-    const auto openFiles = [] {
-        const std::filesystem::directory_iterator fds("/proc/self/fd");
-        return std::distance(begin(fds), end(fds));
-    };
+    const auto openFiles = [] { return Names("/proc/self/fd").size(); };
     const auto before = openFiles();
     CTempFolder folder;
-    const std::string path = folder.Path() + "/partie.sav";
-    const std::string empty = folder.Write("vide.sav", {});
-    std::string reason;
-    ASSERT_TRUE(WriteFileAtomically(path, "abcdef", reason)) << reason;
-    struct Case {
+    const std::string path = folder.Write("partie.sav", Bytes{'a', 'b', 'c'});
+    const struct {
         std::string path;
         size_t limit;
         bool read, missing;
-        const char* text;
-        const char* reason;
+        const char* textOrReason;
+    } cases[] = {
+        {path, 3, true, false, "abc"},
+        {path, 2, false, false, "fichier trop gros pour une sauvegarde"},
+        {folder.Write("un.sav", Bytes{'x'}), 1, true, false, "x"},
+        {folder.Write("vide.sav", {}), 5, true, false, ""},
+        {path + ".absent", 5, false, true, "fichier introuvable"},
+        {folder.Path(), 5, false, false, "c'est un dossier"},
     };
-    const Case cases[] = {
-        {path, 6, true, false, "abcdef", ""},
-        {path, 5, false, false, "", "fichier trop gros pour une sauvegarde"},
-        {empty, 5, true, false, "", ""},
-        {path + ".absent", 5, false, true, "", "fichier introuvable"},
-        {folder.Path(), 5, false, false, "", "c'est un dossier"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string text, why;
         bool missing = !c.missing;
         EXPECT_EQ(ReadWholeFile(c.path, c.limit, text, why, missing), c.read) << c.path;
         EXPECT_EQ(missing, c.missing) << c.path;
-        if (c.read)
-            EXPECT_EQ(text, c.text);
-        else
-            EXPECT_EQ(why, c.reason);
+        EXPECT_EQ(c.read ? text : why, c.textOrReason);
     }
     EXPECT_EQ(openFiles(), before);
 }
 
+// Files of the kernel's, such as sysfs's, say they are longer than they
+// read: what they hold is read as it stands.
+TEST(AtomicFile, AFileShorterThanItsSizeIsReadAsItStands)
+{
+    const char* path = "/sys/devices/system/cpu/online";
+    struct stat info;
+    if (stat(path, &info) != 0 || info.st_size == 0)
+        GTEST_SKIP() << "no sysfs here";
+    std::string text, reason;
+    bool missing = true;
+    ASSERT_TRUE(ReadWholeFile(path, 1 << 16, text, reason, missing)) << reason;
+    EXPECT_EQ(text, Contents(path));
+    EXPECT_LT(text.size(), size_t(info.st_size));
+}
+
+// Each row makes one step of a save fail for real; the old save stays as
+// it was and nothing is left beside it.
 TEST(AtomicFile, FailuresSayWhyAndLeaveTheOldFile)
 {
     CTempFolder folder;
-    const std::string blocker = folder.Write("fichier", Bytes{'x'});
-    const std::string occupied = folder.Path() + "/dossier";
-    ASSERT_EQ(mkdir(occupied.c_str(), 0700), 0);
-    struct Case {
+    const std::string old = folder.Write("partie.sav", Bytes{'x'});
+    const std::string top = folder.Path();
+    std::filesystem::create_directory(top + "/dossier");
+    std::filesystem::create_symlink(top + "/perdu", top + "/lien");
+    const std::string longName(300, 'n');
+    const struct {
         std::string path;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {blocker + "/bourgade3d/partie.sav", "un fichier occupe la place d'un dossier"},
-        {occupied, "remplacement de l'ancien fichier : c'est un dossier"},
-    };
-    for (const Case& c : cases) {
+        rlim_t sizeLimit;
         std::string reason;
-        EXPECT_FALSE(WriteFileAtomically(c.path, "partie\n", reason));
-        EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+    } cases[] = {
+        {old + "/b/partie.sav", RLIM_INFINITY,
+         "création du dossier " + old + "/b : un fichier occupe la place d'un dossier"},
+        {old + "/partie.sav", RLIM_INFINITY,
+         "dossier " + old + " : un fichier occupe la place d'un dossier"},
+        {top + "/lien/partie.sav", RLIM_INFINITY, "dossier " + top + "/lien : fichier introuvable"},
+        {top + "/" + longName, RLIM_INFINITY, "création du fichier : File name too long"},
+        {"/" + longName, RLIM_INFINITY, "création du fichier : File name too long"},
+        {top + "/dossier", RLIM_INFINITY, "remplacement de l'ancien fichier : c'est un dossier"},
+        {old, 4, "écriture : File too large"},
+    };
+    const std::set<std::string> names = Names(top);
+    for (const auto& c : cases) {
+        std::string reason;
+        bool written = true;
+        WithFileSizeLimit(c.sizeLimit, [&] { written = WriteFileAtomically(c.path, "nouvelle\n", reason); });
+        EXPECT_FALSE(written);
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(Contents(old), "x");
+        EXPECT_EQ(Names(top), names) << "nothing stray is left";
     }
-    EXPECT_EQ(Contents(blocker), "x");
-    EXPECT_EQ(Names(folder.Path()).size(), 2u) << "no temporary file is left";
 }
 
 TEST(Autosave, PrintsOneLineForARunOfFailures)
 {
     CTempFolder folder;
     const std::string blocker = folder.Write("fichier", Bytes{'x'});
-    std::FILE* console = std::tmpfile();
-    CAutosave autosave(console);
+    const std::string consolePath = folder.Path() + "/console";
+    std::FILE* console = std::fopen(consolePath.c_str(), "w");
     Table table;
-    autosave.Write(table.game, {});
-    const std::string bad = blocker + "/partie.sav";
-    const std::string good = folder.Path() + "/partie.sav";
-    for (const std::string& path : {bad, bad, good, bad, std::string()}) {
-        autosave.SetPath(path);
+    {
+        CAutosave autosave(console);
         autosave.Write(table.game, {});
-        autosave.Finish();
+        const std::string bad = blocker + "/partie.sav";
+        for (const std::string& path : {bad, bad, folder.Path() + "/partie.sav", std::string(), bad}) {
+            autosave.SetPath(path);
+            autosave.Write(table.game, {});
+            autosave.Finish();
+        }
+        const auto line = [](const std::string& where, const std::string& why) {
+            return "Sauvegarde impossible dans " + where + " (" + why + ") ; la partie continue.\n";
+        };
+        // Read before the console is closed: each line is out at once.
+        EXPECT_EQ(Contents(consolePath),
+                  line(bad, "dossier " + blocker + " : un fichier occupe la place d'un dossier") +
+                      line("partie.sav", "ni XDG_STATE_HOME ni HOME ne donnent de dossier"));
     }
-    std::rewind(console);
-    std::vector<std::string> lines;
-    for (char line[400]; std::fgets(line, sizeof line, console);)
-        lines.push_back(line);
     std::fclose(console);
-    ASSERT_EQ(lines.size(), 2u) << "nothing before a path, one line per run of failures";
-    EXPECT_EQ(lines[0].find("Sauvegarde impossible dans " + bad), 0u) << lines[0];
-    EXPECT_NE(lines[0].find("; la partie continue.\n"), std::string::npos) << lines[0];
-    EXPECT_EQ(Contents(good), WriteSave(table.game, {}));
+    EXPECT_EQ(Contents(folder.Path() + "/partie.sav"), WriteSave(table.game, {}));
 }
 
 // Whatever the save, the player hears of it before anything is replaced,
@@ -199,29 +237,28 @@ TEST(Resume, EverySaveIsResumedOrExplained)
     flipped[flipped.find("player.0.money ") + 15] ^= 0x02;
     Table ended;
     ended.game.gameOver = 1;
-
-    struct Case {
+    const std::string endedText = WriteSave(ended.game, {});
+    const struct {
         const char* name;
         const std::string* text;  // null: no file
         ResumeOutcome outcome;
         const char* said;         // on the console, out or err
         const char* notice;       // before the dialogue, "" for none
-    };
-    const std::string endedText = WriteSave(ended.game, {});
-    const Case cases[] = {
+    } cases[] = {
         {"manquant", nullptr, ResumeOutcome::kRefused, "fichier introuvable", ""},
         {"bon", &good, ResumeOutcome::kResumed, " : au tour de Bob.", "« bourgade3d --resume »"},
         {"fini", &endedText, ResumeOutcome::kEnded, "est terminée", ""},
         {"abime", &flipped, ResumeOutcome::kRefused, "somme de contrôle fausse",
          "Une nouvelle partie la remplacera."},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = folder.Path() + "/" + c.name + ".sav";
         if (c.text)
             folder.Write(c.name + std::string(".sav"), Bytes(c.text->begin(), c.text->end()));
-        EXPECT_NE(SaveNotice(path).find(c.notice), std::string::npos) << SaveNotice(path);
-        EXPECT_EQ(SaveNotice(path).empty(), c.notice[0] == '\0');
+        const std::string notice = SaveNotice(path);
+        EXPECT_NE(notice.find(c.notice), std::string::npos) << notice;
+        EXPECT_EQ(notice.empty(), c.notice[0] == '\0');
 
         Table fresh;
         fresh.game.NewGame();
@@ -235,33 +272,5 @@ TEST(Resume, EverySaveIsResumedOrExplained)
         if (c.outcome == ResumeOutcome::kResumed) {
             EXPECT_EQ(WriteSave(fresh.game, history), good);
         }
-    }
-}
-
-TEST(ResumeOption, TakesAnOptionalFileUnderBothNames)
-{
-    struct Case {
-        std::vector<const char*> args;
-        bool accepted;
-        bool resume;
-        const char* file;
-    };
-    const Case cases[] = {
-        {{"bourgade3d"}, true, false, ""},
-        {{"bourgade3d", "--resume"}, true, true, ""},
-        {{"bourgade3d", "--reprendre", "vieille.sav"}, true, true, "vieille.sav"},
-        {{"bourgade3d", "--resume=a b.sav"}, true, true, "a b.sav"},
-        {{"bourgade3d", "--resume="}, false, true, ""},
-    };
-    for (const Case& c : cases) {
-        GameOptions options;
-        std::ostringstream out, err;
-        int status = 0;
-        EXPECT_EQ(ParseCommandLine(static_cast<int>(c.args.size()), c.args.data(), kGameProgram,
-                                   GameOptionTable(options), out, err, status),
-                  c.accepted)
-            << c.args.back();
-        EXPECT_EQ(options.resume, c.resume) << c.args.back();
-        EXPECT_EQ(options.resumeFile, c.file) << c.args.back();
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "game_options.h"
 
 namespace {
 
@@ -13,55 +14,38 @@ const CommandLineProgram kProgram = {"prog", "Résumé.", "Description."};
 // A table with one option of each kind, recording what it was given.
 struct Parsed {
     uint64_t count = 0;
-    bool flag = false;
-    bool resumed = false;
+    bool flag = false, resumed = false;
     std::string file;
     std::ostringstream out, err;
     int status = -1;
 
-    std::vector<CommandLineOption> Table()
+    bool Parse(std::vector<const char*> args)
     {
-        return {
+        args.insert(args.begin(), "prog");
+        const std::vector<CommandLineOption> table = {
             {"--count", nullptr, OptionValue::kRequired, "N", "un nombre",
              [this](const char* v) { return ReadWholeNumber(v, 1, 9, count); }},
             {"--flag", nullptr, OptionValue::kNone, nullptr, "un drapeau",
              [this](const char*) { return flag = true; }},
             {"--resume", "--reprendre", OptionValue::kOptional, "FICHIER", "reprend",
-             [this](const char* v) {
-                 resumed = true;
-                 file = v ? v : "";
-                 return true;
-             }},
+             [this](const char* v) { return resumed = true, file = v ? v : "", true; }},
         };
-    }
-    bool Parse(std::vector<const char*> args)
-    {
-        args.insert(args.begin(), "prog");
-        return ParseCommandLine(static_cast<int>(args.size()), args.data(), kProgram, Table(), out,
-                                err, status);
+        return ParseCommandLine(int(args.size()), args.data(), kProgram, table, out, err, status);
     }
 };
 
 }  // namespace
 
-TEST(CommandLine, NoArgumentsRunsWithoutSayingAnything)
-{
-    Parsed p;
-    EXPECT_TRUE(p.Parse({}));
-    EXPECT_EQ(p.status, 0);
-    EXPECT_EQ(p.out.str() + p.err.str(), "");
-}
-
 TEST(CommandLine, AcceptedForms)
 {
-    struct Case {
+    const struct {
         std::vector<const char*> args;
         uint64_t count;
         bool flag, resumed;
         std::string file;
-    };
-    const Case cases[] = {
-        {{"--count", "3"}, 3, false, false, ""},
+    } cases[] = {
+        {{}, 0, false, false, ""},
+        {{"--count", "9"}, 9, false, false, ""},
         {{"--count=4", "--flag"}, 4, true, false, ""},
         {{"--resume"}, 0, false, true, ""},
         {{"--resume", "--flag"}, 0, true, true, ""},
@@ -69,20 +53,19 @@ TEST(CommandLine, AcceptedForms)
         {{"--reprendre=a=b"}, 0, false, true, "a=b"},
         {{"--resume="}, 0, false, true, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Parsed p;
-        EXPECT_TRUE(p.Parse(c.args)) << c.args[0] << ": " << p.err.str();
-        EXPECT_EQ(p.count, c.count) << c.args[0];
-        EXPECT_EQ(p.flag, c.flag) << c.args[0];
-        EXPECT_EQ(p.resumed, c.resumed) << c.args[0];
-        EXPECT_EQ(p.file, c.file) << c.args[0];
-        EXPECT_EQ(p.err.str(), "");
+        EXPECT_TRUE(p.Parse(c.args)) << p.err.str();
+        EXPECT_EQ(std::tie(p.count, p.flag, p.resumed, p.file, p.status),
+                  std::make_tuple(c.count, c.flag, c.resumed, c.file, 0))
+            << c.args.size();
+        EXPECT_EQ(p.out.str() + p.err.str(), "");
     }
 }
 
 TEST(CommandLine, RefusalsAreOneLineAndStatusTwo)
 {
-    const std::vector<std::pair<std::vector<const char*>, std::string>> cases = {
+    const std::pair<std::vector<const char*>, std::string> cases[] = {
         {{"--nope"}, "option inconnue « --nope »"},
         {{"--count=3", "-x"}, "option inconnue « -x »"},
         {{"fichier"}, "argument inattendu « fichier »"},
@@ -102,10 +85,10 @@ TEST(CommandLine, RefusalsAreOneLineAndStatusTwo)
     }
 }
 
-TEST(CommandLine, HelpListsEveryRowAndEndsTheProgram)
+TEST(CommandLine, HelpAndVersionEndTheProgram)
 {
-    for (const std::vector<const char*>& args :
-         {std::vector<const char*>{"--help"}, {"--count", "3", "--help"}, {"--help", "--nope"}}) {
+    for (const std::vector<const char*>& args : {std::vector<const char*>{"--help"},
+                                                 {"--count", "3", "--help"}, {"--help", "--nope"}}) {
         Parsed p;
         EXPECT_FALSE(p.Parse(args));
         EXPECT_EQ(p.status, 0);
@@ -121,12 +104,52 @@ TEST(CommandLine, HelpListsEveryRowAndEndsTheProgram)
             EXPECT_NE(help.find(row), std::string::npos) << row << " in\n" << help;
         EXPECT_NE(help.find("\nDescription.\n"), std::string::npos);
     }
-}
-
-TEST(CommandLine, VersionIsTheProjectVersion)
-{
+    // With no rows of its own, the built-in ones set the column.
+    const char* help[] = {"prog", "--help"};
+    std::ostringstream out, err;
+    int status = -1;
+    EXPECT_FALSE(ParseCommandLine(2, help, kProgram, {}, out, err, status));
+    EXPECT_NE(out.str().find("\n  --version  affiche la version et quitte\n"), std::string::npos);
     Parsed p;
     EXPECT_FALSE(p.Parse({"--version"}));
     EXPECT_EQ(p.status, 0);
     EXPECT_EQ(p.out.str(), std::string("prog ") + PROJECT_VERSION + "\n");
+}
+
+TEST(GameOptions, SpeedSeedFastComputersAndResume)
+{
+    const struct {
+        std::vector<const char*> args;
+        Speed speed;
+        bool fastComputers, seeded;
+        uint64_t seed;
+        bool resume;
+        const char* file;
+    } cases[] = {
+        {{}, Speed::kNormal, false, false, 0, false, ""},
+        {{"--speed", "faster", "--resume"}, Speed::kFaster, false, false, 0, true, ""},
+        {{"--vitesse=instant", "--seed", "42", "--reprendre", "v.sav"}, Speed::kInstant,
+         false, true, 42, true, "v.sav"},
+        {{"--fast-computers", "--graine=0", "--resume=a b"}, Speed::kNormal, true, true, 0,
+         true, "a b"},
+    };
+    const auto parse = [](std::vector<const char*> args, GameOptions& options) {
+        args.insert(args.begin(), "bourgade3d");
+        std::ostringstream out, err;
+        int status = -1;
+        return ParseCommandLine(int(args.size()), args.data(), kGameProgram,
+                                GameOptionTable(options), out, err, status);
+    };
+    for (const auto& c : cases) {
+        GameOptions o;
+        EXPECT_TRUE(parse(c.args, o));
+        EXPECT_EQ(std::tie(o.speed, o.fastComputers, o.seeded, o.seed, o.resume, o.resumeFile),
+                  std::make_tuple(c.speed, c.fastComputers, c.seeded, c.seed, c.resume, c.file))
+            << c.args.size();
+    }
+    for (const std::vector<const char*>& refused :
+         {std::vector<const char*>{"--resume="}, {"--speed", "Rapide"}, {"--seed", "-3"}, {"--speed"}}) {
+        GameOptions o;
+        EXPECT_FALSE(parse(refused, o)) << refused[0];
+    }
 }

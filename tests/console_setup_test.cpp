@@ -18,67 +18,50 @@ struct Dialogue {
         std::istringstream in(input);
         return ReadPlayers(in, out, game);
     }
-    int Count(const std::string& question) const
-    {
-        int count = 0;
-        for (size_t at = out.str().find(question); at != std::string::npos;
-             at = out.str().find(question, at + 1))
-            ++count;
-        return count;
-    }
 };
 
 }  // namespace
 
-TEST(ConsoleSetup, AsksUntilTheCountIsInRange)
+// Each row is a whole dialogue: the players it makes, and how often it
+// asked for their number.
+TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
 {
-    Dialogue d;
-    ASSERT_TRUE(d.Players("1\n7\n4\na n\nb o\nc N\nd O\n"));
-    EXPECT_EQ(d.game.playerCount, 4);
-    EXPECT_EQ(d.Count("\nNombre de joueurs (entre 2 et 6): "), 3);
-    EXPECT_EQ(d.out.str().rfind("*******************************\n**", 0), 0u) << "banner first";
-    EXPECT_EQ(d.game.players[1].computer, 1);
-    EXPECT_EQ(d.game.players[3].computer, 1);
-    EXPECT_EQ(d.game.players[2].computer, 0);
-    EXPECT_STREQ(d.game.setupPlayers[3].name, "d");
-    EXPECT_STREQ(d.game.setupPlayers[5].name, "Player 6") << "unused slots keep their defaults";
-}
-
-TEST(ConsoleSetup, NonNumbersAreDroppedWithTheirLine)
-{
-    Dialogue d;
-    ASSERT_TRUE(d.Players("deux joueurs\n99999999999999999999\n2\nAnne n\nBob n\n"));
-    EXPECT_EQ(d.game.playerCount, 2);
-    EXPECT_EQ(d.Count("Nombre de joueurs"), 3);
-    EXPECT_STREQ(d.game.players[0].name, "Anne");
-}
-
-TEST(ConsoleSetup, TheRestOfTheNameLineAnswersTheComputerQuestion)
-{
-    Dialogue d;
-    ASSERT_TRUE(d.Players("2\nJean xyz o\nLea\nn\n"));
-    EXPECT_STREQ(d.game.players[0].name, "Jean");
-    EXPECT_EQ(d.game.players[0].computer, 1) << "the o after the second word answered";
-    EXPECT_STREQ(d.game.players[1].name, "Lea");
-    EXPECT_EQ(d.game.players[1].computer, 0);
-}
-
-TEST(ConsoleSetup, LongNamesAreCutToNineteenBytesOnACharacter)
-{
-    Dialogue d;
-    ASSERT_TRUE(d.Players("2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\n"));
-    EXPECT_STREQ(d.game.players[0].name, "Abcdefghijklmnopqrs");
-    // The é would straddle the 19th byte: it is dropped whole.
-    EXPECT_STREQ(d.game.players[1].name, "Abcdefghijklmnopqr");
-}
-
-TEST(ConsoleSetup, NamesReachTheRecordsCleaned)
-{
-    Dialogue d;
-    ASSERT_TRUE(d.Players(std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21)));
-    EXPECT_STREQ(d.game.players[0].name, "Joueur 1");
-    EXPECT_STREQ(d.game.players[1].name, "Bob");
-    EXPECT_STREQ(d.game.setupPlayers[1].name, "Bob");
+    const struct {
+        std::string input;
+        int asked;
+        std::vector<std::string> names;
+        std::vector<int> computers;
+    } cases[] = {
+        {"1\n7\n4\na n\nb o\nc N\nd O\n", 3, {"a", "b", "c", "d"}, {0, 1, 0, 1}},
+        // Not numbers, dropped with their line, and a number past 32 bits.
+        {"deux joueurs\n99999999999999999999\n4294967300\n2\nAnne n\nBob n\n", 4, {"Anne", "Bob"},
+         {0, 0}},
+        // The rest of the name's line answers the computer question.
+        {"2\nJean xyz o\nLea\nn\n", 1, {"Jean", "Lea"}, {1, 0}},
+        // Cut to 19 bytes on a character: the é would straddle the 19th.
+        {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\n", 1,
+         {"Abcdefghijklmnopqrs", "Abcdefghijklmnopqr"}, {0, 0}},
+        {std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21), 1, {"Joueur 1", "Bob"}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        Dialogue d;
+        ASSERT_TRUE(d.Players(c.input)) << c.input;
+        const std::string said = d.out.str();
+        EXPECT_EQ(said.rfind("*******************************\n**", 0), 0u) << "banner first";
+        const std::string question = "\nNombre de joueurs (entre 2 et 6): ";
+        size_t asked = 0;
+        for (size_t at = said.find(question); at != std::string::npos; at = said.find(question, at + 1))
+            ++asked;
+        EXPECT_EQ(asked, size_t(c.asked)) << c.input;
+        ASSERT_EQ(d.game.playerCount, int(c.names.size())) << c.input;
+        for (int i = 0; i < kMaxPlayers; ++i) {
+            const bool playing = i < d.game.playerCount;
+            const std::string name = playing ? c.names[i] : "Player " + std::to_string(i + 1);
+            EXPECT_EQ(d.game.players[i].name, name);
+            EXPECT_EQ(d.game.setupPlayers[i].name, name) << "the records start as the players";
+            EXPECT_EQ(d.game.setupPlayers[i].computer, playing ? c.computers[i] : 0) << name;
+        }
+    }
 }
 
 TEST(ConsoleSetup, EndOfInputAtAnyQuestionFails)
@@ -87,6 +70,10 @@ TEST(ConsoleSetup, EndOfInputAtAnyQuestionFails)
         Dialogue d;
         EXPECT_FALSE(d.Players(input)) << "input: " << input;
     }
+    std::istringstream empty("");
+    std::ostringstream out;
+    bool fullScreen = false;
+    EXPECT_FALSE(ReadFullScreen(empty, out, fullScreen));
 }
 
 TEST(ConsoleSetup, FullScreenUnlessTheAnswerStartsWithN)
@@ -101,8 +88,4 @@ TEST(ConsoleSetup, FullScreenUnlessTheAnswerStartsWithN)
         EXPECT_EQ(fullScreen, full) << input;
         EXPECT_EQ(out.str(), "\nJouer en mode Plein Ecran (o/n) : ");
     }
-    std::istringstream empty("");
-    std::ostringstream out;
-    bool fullScreen = false;
-    EXPECT_FALSE(ReadFullScreen(empty, out, fullScreen));
 }

@@ -18,114 +18,130 @@
 
 namespace {
 
-struct SpeedCase {
-    Speed speed;
-    uint32_t holdMs;     // of a 1.5 s message
-    uint32_t walkFrames;  // of a 0.5 s leg, at 16 ms a frame
+class PaceTest : public testing::Test {
+protected:
+    // A pump that skips on its n-th call: a click arriving during the wait.
+    void SkipOnCall(int call)
+    {
+        pace.SetEventPump([this, call, calls = 0]() mutable {
+            if (++calls == call)
+                pace.Skip();
+        });
+    }
+    // Runs a walk of 0.5 s, counting its frames and keeping its last state.
+    void Walk()
+    {
+        const auto apply = [this](float f) { fractions.push_back(f); };
+        pace.Run(WaitKind::kWalk, 0.5f, apply, [this] { ++frames; });
+    }
+
+    CFakeClock clock;
+    CPace pace{clock};
+    std::vector<float> fractions;
+    int frames = 0;
 };
 
-class SpeedTest : public testing::TestWithParam<SpeedCase> {};
+// One row per speed: its names, how long its waits last, and its place
+// among the four.
+struct SpeedCase {
+    Speed speed;
+    const char *option, *label;
+    uint32_t holdMs;  // of a 1.5 s message
+    int walkFrames;   // of a 0.5 s leg, at 16 ms a frame
+    Speed faster, slower, round;
+};
 
-// A pump that skips on its n-th call: a click arriving during the wait.
-std::function<void()> SkipOnCall(CPace& pace, int call)
-{
-    auto calls = std::make_shared<int>(0);
-    return [&pace, call, calls] {
-        if (++*calls == call)
-            pace.Skip();
-    };
-}
+class SpeedTest : public PaceTest, public testing::WithParamInterface<SpeedCase> {};
 
 }  // namespace
 
-TEST_P(SpeedTest, HoldsAndWalksAreDividedBySpeed)
+TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
 {
-    CFakeClock clock;
-    CPace pace(clock);
-    pace.SetSpeed(GetParam().speed);
-    pace.Hold(1500);
-    EXPECT_EQ(clock.now - 1000, GetParam().holdMs);
+    const SpeedCase& c = GetParam();
+    Speed read = Speed::kNormal;
+    EXPECT_TRUE(SpeedFromOption(c.option, read));
+    EXPECT_EQ(read, c.speed);
+    EXPECT_EQ(SpeedNoticeText(c.speed), std::string("Vitesse : ") + c.label);
+    Speed next = c.speed;
+    EXPECT_TRUE(SpeedAfterKey('+', c.speed, next) && next == c.faster);
+    EXPECT_TRUE(SpeedAfterKey('-', c.speed, next) && next == c.slower);
+    EXPECT_FALSE(SpeedAfterKey('t', c.speed, next));
+    EXPECT_EQ(NextSpeedRound(c.speed), c.round);
 
-    std::vector<float> fractions;
-    uint32_t frames = 0;
-    pace.Run(WaitKind::kWalk, 0.5f, [&](float f) { fractions.push_back(f); }, [&] { ++frames; });
-    EXPECT_EQ(frames, GetParam().walkFrames);
-    ASSERT_FALSE(fractions.empty());
+    pace.SetSpeed(c.speed);
+    pace.Hold(1500);
+    EXPECT_EQ(clock.now - 1000, c.holdMs);
+    Walk();
+    EXPECT_EQ(frames, c.walkFrames);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f) << "the pawn always lands";
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
     EXPECT_FALSE(pace.Waiting());
 }
 
-INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest,
-                         testing::Values(SpeedCase{Speed::kNormal, 1500, 32},
-                                         SpeedCase{Speed::kFast, 750, 16},
-                                         SpeedCase{Speed::kFaster, 375, 8},
-                                         SpeedCase{Speed::kInstant, 0, 0}));
+using S = Speed;
+INSTANTIATE_TEST_SUITE_P(
+    FourSpeeds, SpeedTest,
+    testing::Values(SpeedCase{S::kNormal, "normal", "Normale", 1500, 32, S::kFast, S::kNormal, S::kFast},
+                    SpeedCase{S::kFast, "fast", "Rapide", 750, 16, S::kFaster, S::kNormal, S::kFaster},
+                    SpeedCase{S::kFaster, "faster", "Très rapide", 375, 8, S::kInstant, S::kFast,
+                              S::kInstant},
+                    SpeedCase{S::kInstant, "instant", "Instantanée", 0, 0, S::kInstant, S::kFaster,
+                              S::kNormal}));
 
-TEST(Pace, ASkipEndsTheWaitUnderWayAndNoOther)
+TEST(Speeds, UnknownNamesAreRefused)
 {
-    CFakeClock clock;
-    CPace pace(clock);
+    Speed unused = Speed::kFast;
+    EXPECT_FALSE(SpeedFromOption("Normale", unused));
+    EXPECT_FALSE(SpeedFromOption("", unused));
+    EXPECT_EQ(unused, Speed::kFast);
+}
+
+TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOther)
+{
     EXPECT_FALSE(pace.Skip()) << "no wait under way: an ordinary click";
-    pace.SetEventPump(SkipOnCall(pace, 1));
+    SkipOnCall(1);
     pace.Hold(1500);
     EXPECT_EQ(clock.now, 1000u) << "a 1.5 s hold ends at once";
-
     pace.SetEventPump(nullptr);
     pace.Hold(1500);
     EXPECT_EQ(clock.now, 2500u) << "the skip was used up";
+    for (WaitKind kind : {WaitKind::kDice, WaitKind::kFlight}) {
+        SkipOnCall(1);
+        fractions.clear();
+        pace.Run(kind, 1.0f, [&](float f) { fractions.push_back(f); }, [] {});
+        EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f})) << "a roll or a flight ends on its end";
+        EXPECT_LT(clock.now - 2500, 16u);
+    }
 }
 
-TEST(Pace, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
+TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
 {
-    CFakeClock clock;
-    CPace pace(clock);
-    int frames = 0;
-    float last = 0;
-    const auto apply = [&](float f) { last = f; };
-    const auto draw = [&] { ++frames; };
-    pace.SetEventPump(SkipOnCall(pace, 3));
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
+    SkipOnCall(3);
+    Walk();
     EXPECT_EQ(frames, 2);
-    EXPECT_FLOAT_EQ(last, 1.0f);
-
+    EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
     pace.SetEventPump(nullptr);
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
+    Walk();
+    Walk();
     EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
-    EXPECT_FLOAT_EQ(last, 1.0f);
+    EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
 
     const uint32_t before = clock.now;
     pace.Hold(1500);
     EXPECT_EQ(clock.now - before, 1500u) << "a message after the walk is held";
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
+    Walk();
     EXPECT_EQ(frames, 34) << "a later walk walks";
 
-    pace.SetEventPump(SkipOnCall(pace, 2));
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
+    SkipOnCall(2);
+    Walk();
     pace.EndStep();
     pace.SetEventPump(nullptr);
-    pace.Run(WaitKind::kWalk, 0.5f, apply, draw);
+    Walk();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
-TEST(Pace, ASkippedRollOrFlightEndsOnItsFinalState)
+TEST_F(PaceTest, EventsAreReadOftenDuringAHold)
 {
-    for (WaitKind kind : {WaitKind::kDice, WaitKind::kFlight}) {
-        CFakeClock clock;
-        CPace pace(clock);
-        pace.SetEventPump(SkipOnCall(pace, 1));
-        std::vector<float> fractions;
-        pace.Run(kind, 1.0f, [&](float f) { fractions.push_back(f); }, [] {});
-        EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f}));
-        EXPECT_LT(clock.now - 1000, 16u);
-    }
-}
-
-TEST(Pace, EventsAreReadOftenDuringAHold)
-{
-    CFakeClock clock;
-    CPace pace(clock);
     std::vector<uint32_t> reads;
     pace.SetEventPump([&] {
         EXPECT_TRUE(pace.Waiting()) << "input during a wait is kept, not acted on";
@@ -138,22 +154,16 @@ TEST(Pace, EventsAreReadOftenDuringAHold)
     EXPECT_FALSE(pace.Waiting());
 }
 
-TEST(Pace, ComputerTurnsCanBeFasterThanTheChosenSpeed)
+TEST_F(PaceTest, ComputerTurnsCanBeFasterThanTheChosenSpeed)
 {
-    CFakeClock clock;
-    CPace pace(clock);
     const struct {
         Speed chosen;
-        bool fastComputers;
-        bool computerTurn;
+        bool fastComputers, computerTurn;
         Speed expected;
     } cases[] = {
-        {Speed::kNormal, false, true, Speed::kNormal},
-        {Speed::kNormal, true, false, Speed::kNormal},
-        {Speed::kNormal, true, true, Speed::kFaster},
-        {Speed::kFast, true, true, Speed::kFaster},
-        {Speed::kInstant, true, true, Speed::kInstant},
-        {Speed::kInstant, true, false, Speed::kInstant},
+        {Speed::kNormal, false, true, Speed::kNormal}, {Speed::kNormal, true, false, Speed::kNormal},
+        {Speed::kNormal, true, true, Speed::kFaster},  {Speed::kFast, true, true, Speed::kFaster},
+        {Speed::kInstant, true, true, Speed::kInstant}, {Speed::kInstant, true, false, Speed::kInstant},
     };
     for (const auto& c : cases) {
         pace.SetSpeed(c.chosen);
@@ -162,42 +172,6 @@ TEST(Pace, ComputerTurnsCanBeFasterThanTheChosenSpeed)
         EXPECT_EQ(pace.CurrentSpeed(), c.expected)
             << SpeedInfo(c.chosen).label << c.fastComputers << c.computerTurn;
     }
-}
-
-TEST(Speeds, NamesKeysAndOrder)
-{
-    const struct {
-        const char* option;
-        const char* label;
-        Speed speed;
-    } rows[] = {{"normal", "Normale", Speed::kNormal},
-                {"fast", "Rapide", Speed::kFast},
-                {"faster", "Très rapide", Speed::kFaster},
-                {"instant", "Instantanée", Speed::kInstant}};
-    for (const auto& row : rows) {
-        Speed read = Speed::kNormal;
-        EXPECT_TRUE(SpeedFromOption(row.option, read));
-        EXPECT_EQ(read, row.speed);
-        EXPECT_STREQ(SpeedInfo(row.speed).label, row.label);
-    }
-    Speed unused = Speed::kFast;
-    EXPECT_FALSE(SpeedFromOption("Normale", unused));
-    EXPECT_FALSE(SpeedFromOption("", unused));
-    EXPECT_EQ(unused, Speed::kFast);
-
-    Speed next = Speed::kNormal;
-    EXPECT_TRUE(SpeedAfterKey('+', Speed::kNormal, next));
-    EXPECT_EQ(next, Speed::kFast);
-    EXPECT_TRUE(SpeedAfterKey('+', Speed::kInstant, next));
-    EXPECT_EQ(next, Speed::kInstant) << "stops at the fastest";
-    EXPECT_TRUE(SpeedAfterKey('-', Speed::kNormal, next));
-    EXPECT_EQ(next, Speed::kNormal) << "stops at the slowest";
-    EXPECT_TRUE(SpeedAfterKey('-', Speed::kInstant, next));
-    EXPECT_EQ(next, Speed::kFaster);
-    EXPECT_FALSE(SpeedAfterKey('t', Speed::kNormal, next));
-    EXPECT_EQ(NextSpeedRound(Speed::kFaster), Speed::kInstant);
-    EXPECT_EQ(NextSpeedRound(Speed::kInstant), Speed::kNormal) << "the row goes round";
-    EXPECT_EQ(SpeedNoticeText(Speed::kFaster), "Vitesse : Très rapide");
 }
 
 TEST(SkipInput, ASkipNeverAnswersAQuestion)
@@ -219,7 +193,6 @@ TEST(SkipInput, ASkipNeverAnswersAQuestion)
     for (const auto& p : presses)
         EXPECT_EQ(PressWhileWaiting(p.x, p.y, p.inputMode), p.expected)
             << p.x << "," << p.y << " mode " << p.inputMode;
-
     const std::pair<unsigned char, WaitingInput> keys[] = {
         {' ', WaitingInput::kSkip},   {27, WaitingInput::kQuit},  {'+', WaitingInput::kFaster},
         {'-', WaitingInput::kSlower}, {'t', WaitingInput::kKeep}, {'m', WaitingInput::kKeep},
@@ -266,18 +239,12 @@ TEST(VisibleState, EveryShownChangeChangesTheFingerprint)
     game.playerCount = 3;
     game.NewGame();
     const std::function<void(CGame&)> changes[] = {
-        [](CGame& g) { g.players[1].money -= 100; },
-        [](CGame& g) { g.players[2].square = 5; },
-        [](CGame& g) { g.players[0].jail = 1; },
-        [](CGame& g) { g.properties[3].owner = 1; },
-        [](CGame& g) { g.properties[3].mortgaged = 1; },
-        [](CGame& g) { g.properties[3].houses = 2; },
-        [](CGame& g) { g.current = 2; },
-        [](CGame& g) { g.die2 = 6; },
-        [](CGame& g) { g.inputMode = kMortgagePick; },
-        [](CGame& g) { g.gameOver = 1; },
-        [](CGame& g) { g.message[0] = 'X'; },
-        [](CGame& g) { g.playerCount = 2; },
+        [](CGame& g) { g.players[1].money -= 100; },  [](CGame& g) { g.players[2].square = 5; },
+        [](CGame& g) { g.players[0].jail = 1; },      [](CGame& g) { g.properties[3].owner = 1; },
+        [](CGame& g) { g.properties[3].mortgaged = 1; }, [](CGame& g) { g.properties[3].houses = 2; },
+        [](CGame& g) { g.current = 2; },              [](CGame& g) { g.die2 = 6; },
+        [](CGame& g) { g.inputMode = kMortgagePick; }, [](CGame& g) { g.gameOver = 1; },
+        [](CGame& g) { g.message[0] = 'X'; },         [](CGame& g) { g.playerCount = 2; },
     };
     for (size_t i = 0; i < std::size(changes); ++i) {
         const uint64_t before = VisibleStateHash(game);
@@ -297,47 +264,5 @@ TEST(GameRandom, ASeedReplaysTheGame)
         const int value = first.Next();
         EXPECT_EQ(value, second.Next());
         EXPECT_EQ(value, reference.Next());
-    }
-}
-
-#include <sstream>
-
-#include "game_options.h"
-
-TEST(GameOptions, SpeedSeedAndFastComputersFromTheCommandLine)
-{
-    const struct {
-        std::vector<const char*> args;
-        bool goesOn;
-        Speed speed;
-        bool fastComputers;
-        bool seeded;
-        uint64_t seed;
-    } cases[] = {
-        {{}, true, Speed::kNormal, false, false, 0},
-        {{"--speed", "faster"}, true, Speed::kFaster, false, false, 0},
-        {{"--vitesse=instant", "--seed", "42"}, true, Speed::kInstant, false, true, 42},
-        {{"--fast-computers", "--graine=7"}, true, Speed::kNormal, true, true, 7},
-        {{"--speed", "Rapide"}, false, Speed::kNormal, false, false, 0},
-        {{"--seed", "-3"}, false, Speed::kNormal, false, false, 0},
-        {{"--speed"}, false, Speed::kNormal, false, false, 0},
-    };
-    for (const auto& c : cases) {
-        std::vector<const char*> argv{"bourgade3d"};
-        argv.insert(argv.end(), c.args.begin(), c.args.end());
-        GameOptions options;
-        std::ostringstream out, err;
-        int status = -1;
-        const bool goesOn = ParseCommandLine(static_cast<int>(argv.size()), argv.data(),
-                                             kGameProgram, GameOptionTable(options), out, err, status);
-        const std::string line = c.args.empty() ? "" : c.args[0];
-        EXPECT_EQ(goesOn, c.goesOn) << line;
-        EXPECT_EQ(status, c.goesOn ? 0 : 2) << line;
-        if (!c.goesOn)
-            continue;
-        EXPECT_EQ(options.speed, c.speed) << line;
-        EXPECT_EQ(options.fastComputers, c.fastComputers) << line;
-        EXPECT_EQ(options.seeded, c.seeded) << line;
-        EXPECT_EQ(options.seed, c.seed) << line;
     }
 }
