@@ -38,6 +38,16 @@ protected:
             game.setupPlayers[i] = game.players[i];
         game.NewGame();
     }
+    struct Holding {
+        int property, owner, houses = 0, mortgaged = 0;
+    };
+    void Own(std::initializer_list<Holding> holdings)
+    {
+        for (const Holding& h : holdings) {
+            Property& property = game.properties[h.property];
+            property.owner = h.owner, property.houses = h.houses, property.mortgaged = h.mortgaged;
+        }
+    }
 
     CFakeFrame frame;
     CScriptedRandom random;
@@ -65,15 +75,15 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 
 TEST(PromptZones, TheWordsAndTheirEdges)
 {
+    using P = PromptClick;
     const struct {
         int x, y;
         PromptClick click;
     } cases[] = {
-        {174, 310, PromptClick::kYes},      {203, 320, PromptClick::kYes},
-        {173, 315, PromptClick::kBetween},  {204, 315, PromptClick::kBetween},
-        {242, 315, PromptClick::kBetween},  {243, 310, PromptClick::kNo},
-        {268, 320, PromptClick::kNo},       {269, 315, PromptClick::kBetween},
-        {180, 309, PromptClick::kElsewhere}, {180, 321, PromptClick::kElsewhere},
+        {174, 310, P::kYes},     {203, 320, P::kYes},       {173, 315, P::kBetween},
+        {204, 315, P::kBetween}, {242, 315, P::kBetween},   {243, 310, P::kNo},
+        {268, 320, P::kNo},      {269, 315, P::kBetween},   {180, 309, P::kElsewhere},
+        {180, 321, P::kElsewhere},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PromptClickAt(c.x, c.y), c.click) << c.x << "," << c.y;
@@ -87,13 +97,11 @@ TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
         float last;
         OrbitAngles expected;
     } cases[] = {
-        {{0, 30}, -10, 4, 30, {-5, 32}},
-        {{179, 88}, 2, 4, 88, {180, 90}},  // the edges themselves are kept
-        {{-179, 2}, -2, -4, 2, {-180, 0}},
+        {{0, 30}, -10, 4, 30, {-5, 32}},   {{10, 30}, 0, 4, 50, {10, 32}},
+        {{179, 88}, 2, 4, 88, {180, 90}},  {{-179, 2}, -2, -4, 2, {-180, 0}},  // edges kept
         {{179, 89}, 4, 4, 89, {-179, 89}},  // over the top: the turn stays
         {{-179, 1}, -4, -4, 1, {179, 1}},   // below the board
         {{10, 80}, 0, 640, 45, {10, 40}},   // a full turn over: wrapped back
-        {{10, 30}, 0, 4, 50, {10, 32}},
     };
     for (const auto& c : cases) {
         float last = c.last;
@@ -111,15 +119,13 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
         std::vector<std::string> lines;
         int firstX;
     } cases[] = {
-        {"", {""}, 250},
-        {"0123456789", {"0123456789"}, 194},
+        {"", {""}, 250},  {"0123456789", {"0123456789"}, 194},  {"a  b", {"a  b"}, 227},
         {std::string(45, 'a'), {std::string(45, 'a')}, 0},
         {std::string(44, 'a') + " b", {std::string(44, 'a'), "b"}, 5},
         {std::string(46, 'x'), {std::string(45, 'x'), "x"}, 0},  // a long word is cut, not lost
         {std::string(100, 'x'), {std::string(45, 'x'), std::string(45, 'x'), std::string(10, 'x')}, 0},
         // Accented letters count as one character each and are not split.
         {std::string(44, 'a') + "éé", {std::string(44, 'a') + "é", "é"}, 0},
-        {"a  b", {"a  b"}, 227},
     };
     for (const auto& c : cases) {
         const std::vector<MessageLine> laid = LayOutMessage(c.text);
@@ -154,15 +160,11 @@ TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 {
     Start(5);
-    game.players[0].money = 10000;
-    game.properties[21].owner = 0;  // RUE DE LA PAIX, 40000, with a hotel
-    game.properties[21].houses = 5;
-    game.properties[24].owner = 0;  // a station, mortgaged: 20000 - 10000
-    game.properties[24].mortgaged = 1;
-    game.players[1].money = 160000;  // level with seat 0: the seat order stays
-    game.players[2].money = 5000;
-    game.players[3].money = 1000;
-
+    // RUE DE LA PAIX, 40000, with a hotel; a station, mortgaged: 20000 - 10000.
+    Own({{21, 0, 5}, {24, 0, 0, 1}});
+    const int64_t money[] = {10000, 160000, 5000, 1000};  // seat 1 level with seat 0
+    for (int i = 0; i < 4; ++i)
+        game.players[i].money = money[i];
     EXPECT_EQ(EstateValue(game, 0), 40000 + 5 * 20000 + 10000);
     EXPECT_EQ(EstateValue(game, 2), 0);
     game.EliminatePlayer(4);  // seat 4 falls first
@@ -172,6 +174,7 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     for (const Standing& s : standings)
         names.push_back(s.name + (s.bankrupt ? "!" : ""));
     EXPECT_EQ(names, (std::vector<std::string>{"Player 1", "Bob", "Player 4", "Player 3!", "Player 5!"}));
+    EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
 
     const auto lines = StandingLines(standings);
     EXPECT_EQ(lines[0], "1. Player 1              10000 F + 150000 F");
@@ -185,22 +188,10 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 {
     Start(3);
-    game.properties[0].owner = 1;
-    game.properties[2].owner = 2;
-    game.properties[2].houses = 5;
-    game.properties[3].houses = 2;
-    game.properties[24].owner = 1;
-    game.properties[24].mortgaged = 1;
+    Own({{0, 1}, {2, 2, 5}, {3, -1, 2}, {24, 1, 0, 1}});
     const BoardSnapshot before = TakeSnapshot(game);
-
-    game.properties[1].owner = 1;  // bought
-    game.properties[2].owner = -1;
-    game.properties[2].houses = 0;
-    game.properties[3].houses = 5;
-    game.properties[4].houses = 2;
-    game.properties[5].mortgaged = 1;
-    game.properties[24].mortgaged = 0;
-    game.properties[0].houses = 1;
+    EXPECT_EQ(before.ownerSeat[1], -1) << "the bank";
+    Own({{0, 1, 1}, {1, 1}, {2, -1}, {3, -1, 5}, {4, -1, 2}, {5, -1, 0, 1}, {24, 1}});
     game.EliminatePlayer(0);  // Bob moves to index 0: no change of owner
     EXPECT_EQ(DescribeChanges(before, TakeSnapshot(game), game),
               (std::vector<std::string>{
@@ -214,19 +205,17 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 {
     const char* question = "Voulez-vous sortir de prison pour 5000F ?";
-    struct Case {
+    const struct {
         bool askedNow, pending;
         const char* text;
         bool words;
     } cases[] = {
-        {false, false, "En Prison", false},
-        {true, true, "Acheter ?", true},
-        {false, true, question, true},
-        {true, false, "Acheter ?", true},
+        {false, false, "En Prison", false}, {true, true, "Acheter ?", true},
+        {false, true, question, true},      {true, false, "Acheter ?", true},
     };
-    for (const Case& c : cases) {
-        const HeldLine line = LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending,
-                                         question);
+    for (const auto& c : cases) {
+        const char* shown = c.askedNow ? "Acheter ?" : "En Prison";
+        const HeldLine line = LineToHold(shown, c.askedNow, c.pending, question);
         EXPECT_STREQ(line.text, c.text);
         EXPECT_EQ(line.withAnswerWords, c.words);
     }

@@ -56,34 +56,6 @@ struct Table {
     }
 };
 
-// Runs `action` with file descriptor 0 free, as when the game is started
-// with its standard input closed: the next file opened gets 0.
-template <typename Action>
-void WithStdinClosed(Action action)
-{
-    const int kept = dup(0);
-    close(0);
-    action();
-    dup2(kept, 0);
-    close(kept);
-}
-
-// Runs `action` with files limited to `bytes`: a longer write fails as on
-// a full disk, with EFBIG instead of a signal.
-template <typename Action>
-void WithFileSizeLimit(rlim_t bytes, Action action)
-{
-    rlimit kept{};
-    getrlimit(RLIMIT_FSIZE, &kept);
-    rlimit low = kept;
-    low.rlim_cur = bytes;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &low);
-    action();
-    setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, handler);
-}
-
 }  // namespace
 
 TEST(SavePath, FollowsTheXdgStateFolder)
@@ -104,10 +76,13 @@ TEST(AtomicFile, MakesPrivateFoldersAndReplacesTheFileLeavingNothingElse)
     std::string reason, text;
     bool missing = true;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
-    WithStdinClosed([&] {
-        EXPECT_TRUE(WriteFileAtomically(path, "second\n", reason)) << reason;
-        EXPECT_TRUE(ReadWholeFile(path, 7, text, reason, missing)) << reason;
-    });
+    // With standard input closed, the file opened next gets descriptor 0.
+    const int input = dup(0);
+    close(0);
+    EXPECT_TRUE(WriteFileAtomically(path, "second\n", reason)) << reason;
+    EXPECT_TRUE(ReadWholeFile(path, 7, text, reason, missing)) << reason;
+    dup2(input, 0);
+    close(input);
     EXPECT_EQ(text, "second\n");
     EXPECT_FALSE(missing);
     EXPECT_EQ(Names(inner), std::set<std::string>{"partie.sav"});
@@ -146,8 +121,7 @@ TEST(AtomicFile, ReadsWholeFilesUpToTheLimitLeavingNothingOpen)
     EXPECT_EQ(openFiles(), before);
 }
 
-// Files of the kernel's, such as sysfs's, say they are longer than they
-// read: what they hold is read as it stands.
+// A sysfs file says it is longer than it reads: what it holds is read.
 TEST(AtomicFile, AFileShorterThanItsSizeIsReadAsItStands)
 {
     const char* path = "/sys/devices/system/cpu/online";
@@ -157,6 +131,7 @@ TEST(AtomicFile, AFileShorterThanItsSizeIsReadAsItStands)
     std::string text, reason;
     bool missing = true;
     ASSERT_TRUE(ReadWholeFile(path, 1 << 16, text, reason, missing)) << reason;
+    EXPECT_EQ(reason, "") << "a success has nothing to say";
     EXPECT_EQ(text, Contents(path));
     EXPECT_LT(text.size(), size_t(info.st_size));
 }
@@ -168,34 +143,36 @@ TEST(AtomicFile, FailuresSayWhyAndLeaveTheOldFile)
     CTempFolder folder;
     const std::string old = folder.Write("partie.sav", Bytes{'x'});
     const std::string top = folder.Path();
+    const std::string longName(300, 'n');
     std::filesystem::create_directory(top + "/dossier");
     std::filesystem::create_symlink(top + "/perdu", top + "/lien");
-    const std::string longName(300, 'n');
-    const struct {
-        std::string path;
-        rlim_t sizeLimit;
-        std::string reason;
-    } cases[] = {
-        {old + "/b/partie.sav", RLIM_INFINITY,
-         "création du dossier " + old + "/b : un fichier occupe la place d'un dossier"},
-        {old + "/partie.sav", RLIM_INFINITY,
-         "dossier " + old + " : un fichier occupe la place d'un dossier"},
-        {top + "/lien/partie.sav", RLIM_INFINITY, "dossier " + top + "/lien : fichier introuvable"},
-        {top + "/" + longName, RLIM_INFINITY, "création du fichier : File name too long"},
-        {"/" + longName, RLIM_INFINITY, "création du fichier : File name too long"},
-        {top + "/dossier", RLIM_INFINITY, "remplacement de l'ancien fichier : c'est un dossier"},
-        {old, 4, "écriture : File too large"},
+    const std::string notFolder = " : un fichier occupe la place d'un dossier";
+    const std::pair<std::string, std::string> cases[] = {
+        {old + "/b/partie.sav", "création du dossier " + old + "/b" + notFolder},
+        {old + "/partie.sav", "dossier " + old + notFolder},
+        {top + "/lien/partie.sav", "dossier " + top + "/lien : fichier introuvable"},
+        {top + "/" + longName, "création du fichier : File name too long"},
+        {"/" + longName, "création du fichier : File name too long"},
+        {top + "/dossier", "remplacement de l'ancien fichier : c'est un dossier"},
+        {old, "écriture : File too large"},  // past the size limit set below
     };
     const std::set<std::string> names = Names(top);
-    for (const auto& c : cases) {
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead
+    for (const auto& [path, why] : cases) {
         std::string reason;
-        bool written = true;
-        WithFileSizeLimit(c.sizeLimit, [&] { written = WriteFileAtomically(c.path, "nouvelle\n", reason); });
+        rlimit limit = unlimited;
+        limit.rlim_cur = path == old ? 4 : unlimited.rlim_cur;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool written = WriteFileAtomically(path, "nouvelle\n", reason);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_FALSE(written);
-        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(reason, why);
         EXPECT_EQ(Contents(old), "x");
         EXPECT_EQ(Names(top), names) << "nothing stray is left";
     }
+    std::signal(SIGXFSZ, handler);
 }
 
 TEST(Autosave, PrintsOneLineForARunOfFailures)

@@ -8,54 +8,39 @@
 #include "random.h"
 #include "tooltips.h"
 
-namespace {
-
-struct GuidanceCase {
-    int32_t inputMode;
-    bool computer;
-    bool gameOver;
-    const char* expected;
-};
-
-const GuidanceCase kGuidanceCases[] = {
-    {kNoInput, false, false, "À vous, Alice : cliquez sur un dé (ou touche t)"},
-    {kNoInput, true, false, "L'ordinateur joue pour Alice"},
-    {kInspectPick, false, false, "Regarder : cliquez sur une propriété, à côté pour sortir"},
-    {kBuildPick, false, false, "Construire : cliquez sur une rue (une autre pour annuler)"},
-    {kMortgagePick, false, false, "Hypothéquer : cliquez sur une de vos propriétés"},
-    {kLiftPick, false, false, "Lever une hypothèque : cliquez sur une propriété"},
-    {kTradeWantedPick, false, false, "Échange : cliquez sur la propriété voulue"},
-    {kTradeOfferedPick, false, false, "Bruno : cliquez sur la propriété demandée, à côté pour refuser"},
-    // The question, the offer and the end speak for themselves.
-    {kYesNo, false, false, ""},
-    {kPricedOffer, false, false, ""},
-    {kNoInput, false, true, ""},
-};
-
-class GuidanceTest : public ::testing::TestWithParam<GuidanceCase> {
-protected:
-    CNullFrame frame;
-    CSeededRandom random{1};
-    CGame game{frame, random};
-};
-
-}  // namespace
-
-TEST_P(GuidanceTest, SaysWhoPlaysAndWhatTheGameWaitsFor)
+TEST(Guidance, SaysWhoPlaysAndWhatTheGameWaitsFor)
 {
-    const GuidanceCase& c = GetParam();
-    std::strcpy(game.players[0].name, "Alice");
-    std::strcpy(game.players[1].name, "Bruno");
-    game.current = 0;
-    game.players[0].computer = c.computer;
-    game.inputMode = c.inputMode;
-    game.gameOver = c.gameOver;
-    game.tradeWanted = 3;
-    game.properties[3].owner = 1;
-    EXPECT_EQ(GuidanceLine(game), c.expected);
+    const struct {
+        int32_t inputMode;
+        bool computer, gameOver;
+        const char* expected;
+    } cases[] = {
+        {kNoInput, false, false, "À vous, Alice : cliquez sur un dé (ou touche t)"},
+        {kNoInput, true, false, "L'ordinateur joue pour Alice"},
+        {kInspectPick, false, false, "Regarder : cliquez sur une propriété, à côté pour sortir"},
+        {kBuildPick, false, false, "Construire : cliquez sur une rue (une autre pour annuler)"},
+        {kMortgagePick, false, false, "Hypothéquer : cliquez sur une de vos propriétés"},
+        {kLiftPick, false, false, "Lever une hypothèque : cliquez sur une propriété"},
+        {kTradeWantedPick, false, false, "Échange : cliquez sur la propriété voulue"},
+        {kTradeOfferedPick, false, false, "Bruno : cliquez sur la propriété demandée, à côté pour refuser"},
+        // The question, the offer and the end speak for themselves.
+        {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
+    };
+    for (const auto& c : cases) {
+        CNullFrame frame;
+        CSeededRandom random{1};
+        CGame game{frame, random};
+        std::strcpy(game.players[0].name, "Alice");
+        std::strcpy(game.players[1].name, "Bruno");
+        game.current = 0;
+        game.players[0].computer = c.computer;
+        game.inputMode = c.inputMode;
+        game.gameOver = c.gameOver;
+        game.tradeWanted = 3;
+        game.properties[3].owner = 1;
+        EXPECT_EQ(GuidanceLine(game), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, GuidanceTest, ::testing::ValuesIn(kGuidanceCases));
 
 TEST(Tooltips, EachIconAndDieIsNamedWithItsKey)
 {
@@ -63,20 +48,14 @@ TEST(Tooltips, EachIconAndDieIsNamedWithItsKey)
         int x, y;
         const char* tip;
     } cases[] = {
-        {38, 547, "Vue de dessus (d)"},     {100, 547, "Options (o)"},
+        {38, 547, "Vue de dessus (d)"},   {100, 547, "Options (o)"},
         {164, 547, "Regarder une propriété (i)"}, {215, 545, "Lancer les dés (t)"},
-        {275, 545, "Lancer les dés (h)"},    {345, 547, "Échanger (q)"},
-        {389, 547, "Construire (b)"},        {454, 530, "Hypothéquer (m)"},
-        {454, 570, "Lever une hypothèque (u)"}, {250, 300, nullptr},
-        {600, 545, nullptr},
+        {275, 545, "Lancer les dés (h)"},  {345, 547, "Échanger (q)"},
+        {389, 547, "Construire (b)"},      {454, 530, "Hypothéquer (m)"},
+        {454, 570, "Lever une hypothèque (u)"}, {250, 300, nullptr}, {600, 545, nullptr},
     };
-    for (const auto& c : cases) {
-        const char* tip = TooltipAt(c.x, c.y);
-        if (c.tip)
-            EXPECT_STREQ(tip, c.tip) << c.x << "," << c.y;
-        else
-            EXPECT_EQ(tip, nullptr) << c.x << "," << c.y;
-    }
+    for (const auto& c : cases)
+        EXPECT_STREQ(TooltipAt(c.x, c.y), c.tip) << c.x << "," << c.y;
 }
 
 TEST(Tooltips, ShownAfterHalfASecondOnTheSameIcon)
