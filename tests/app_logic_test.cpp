@@ -7,12 +7,14 @@
 #include "fake_frame.h"
 #include "game.h"
 #include "game_log.h"
+#include "guidance_line.h"
 #include "message_layout.h"
 #include "orbit_drag.h"
 #include "pawn_walk.h"
 #include "pending_question.h"
 #include "prompt_zones.h"
 #include "standings.h"
+#include "tooltips.h"
 
 namespace {
 
@@ -58,10 +60,7 @@ protected:
 
 TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 {
-    const struct {
-        int from, to;
-        LegList legs;
-    } cases[] = {
+    const struct { int from, to; LegList legs; } cases[] = {
         {37, 38, {{37, 38}}},  {39, 0, {{39, 0}}},  {5, 15, {{5, 10}, {10, 15}}},
         {30, 10, {{30, 0}, {0, 10}}},  {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
         {22, 0, {{22, 30}, {30, 0}}},  // to DEPART from the far side: along the track
@@ -76,10 +75,7 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 TEST(PromptZones, TheWordsAndTheirEdges)
 {
     using P = PromptClick;
-    const struct {
-        int x, y;
-        PromptClick click;
-    } cases[] = {
+    const struct { int x, y; PromptClick click; } cases[] = {
         {174, 310, P::kYes},     {203, 320, P::kYes},       {173, 315, P::kBetween},
         {204, 315, P::kBetween}, {242, 315, P::kBetween},   {243, 310, P::kNo},
         {268, 320, P::kNo},      {269, 315, P::kBetween},   {180, 309, P::kElsewhere},
@@ -91,12 +87,7 @@ TEST(PromptZones, TheWordsAndTheirEdges)
 
 TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
 {
-    const struct {
-        OrbitAngles start;
-        int dx, dy;
-        float last;
-        OrbitAngles expected;
-    } cases[] = {
+    const struct { OrbitAngles start; int dx, dy; float last; OrbitAngles expected; } cases[] = {
         {{0, 30}, -10, 4, 30, {-5, 32}},   {{10, 30}, 0, 4, 50, {10, 32}},
         {{179, 88}, 2, 4, 88, {180, 90}},  {{-179, 2}, -2, -4, 2, {-180, 0}},  // edges kept
         {{179, 89}, 4, 4, 89, {-179, 89}},  // over the top: the turn stays
@@ -114,11 +105,7 @@ TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
 
 TEST(MessageLayout, LinesAreCentredAndStackUpwards)
 {
-    const struct {
-        std::string text;
-        std::vector<std::string> lines;
-        int firstX;
-    } cases[] = {
+    const struct { std::string text; std::vector<std::string> lines; int firstX; } cases[] = {
         {"", {""}, 250},  {"0123456789", {"0123456789"}, 194},  {"a  b", {"a  b"}, 227},
         {std::string(45, 'a'), {std::string(45, 'a')}, 0},
         {std::string(44, 'a') + " b", {std::string(44, 'a'), "b"}, 5},
@@ -205,11 +192,7 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 {
     const char* question = "Voulez-vous sortir de prison pour 5000F ?";
-    const struct {
-        bool askedNow, pending;
-        const char* text;
-        bool words;
-    } cases[] = {
+    const struct { bool askedNow, pending; const char* text; bool words; } cases[] = {
         {false, false, "En Prison", false}, {true, true, "Acheter ?", true},
         {false, true, question, true},      {true, false, "Acheter ?", true},
     };
@@ -219,4 +202,59 @@ TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
         EXPECT_STREQ(line.text, c.text);
         EXPECT_EQ(line.withAnswerWords, c.words);
     }
+}
+
+TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
+{
+    Start(2);
+    game.tradeWanted = 3;
+    game.properties[3].owner = 1;
+    const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
+        {kNoInput, false, false, "À vous, Player 1 : cliquez sur un dé (ou touche t)"},
+        {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
+        {kInspectPick, false, false, "Regarder : cliquez sur une propriété, à côté pour sortir"},
+        {kBuildPick, false, false, "Construire : cliquez sur une rue (une autre pour annuler)"},
+        {kMortgagePick, false, false, "Hypothéquer : cliquez sur une de vos propriétés"},
+        {kLiftPick, false, false, "Lever une hypothèque : cliquez sur une propriété"},
+        {kTradeWantedPick, false, false, "Échange : cliquez sur la propriété voulue"},
+        {kTradeOfferedPick, false, false, "Bob : cliquez sur la propriété demandée, à côté pour refuser"},
+        // The question, the offer and the end speak for themselves.
+        {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
+    };
+    for (const auto& c : cases) {
+        game.players[0].computer = c.computer;
+        game.inputMode = c.inputMode;
+        game.gameOver = c.gameOver;
+        EXPECT_EQ(GuidanceLine(game), c.expected);
+    }
+}
+
+TEST(Tooltips, EachIconAndDieIsNamedWithItsKey)
+{
+    const struct { int x, y; const char* tip; } cases[] = {
+        {38, 547, "Vue de dessus (d)"},   {100, 547, "Options (o)"},
+        {164, 547, "Regarder une propriété (i)"}, {215, 545, "Lancer les dés (t)"},
+        {275, 545, "Lancer les dés (h)"},  {345, 547, "Échanger (q)"},
+        {389, 547, "Construire (b)"},      {454, 530, "Hypothéquer (m)"},
+        {454, 570, "Lever une hypothèque (u)"}, {250, 300, nullptr}, {600, 545, nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(TooltipAt(c.x, c.y), c.tip) << c.x << "," << c.y;
+}
+
+TEST(Tooltips, ShownAfterHalfASecondOnTheSameIcon)
+{
+    CHover hover;
+    hover.Move(454, 530, 1000);
+    EXPECT_EQ(hover.Shown(1499), nullptr);
+    EXPECT_STREQ(hover.Shown(1500), "Hypothéquer (m)");
+    // Moving within the same half of the icon keeps the time.
+    hover.Move(456, 531, 1600);
+    EXPECT_STREQ(hover.Shown(1600), "Hypothéquer (m)");
+    // The other half starts again.
+    hover.Move(454, 570, 1700);
+    EXPECT_EQ(hover.Shown(2000), nullptr);
+    EXPECT_STREQ(hover.Shown(2200), "Lever une hypothèque (u)");
+    hover.Move(250, 300, 2300);
+    EXPECT_EQ(hover.Shown(5000), nullptr);
 }

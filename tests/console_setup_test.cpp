@@ -5,25 +5,8 @@
 #include "console_setup.h"
 #include "game.h"
 
-namespace {
-
-struct Dialogue {
-    CNullFrame frame;
-    CSeededRandom random{1};
-    CGame game{frame, random};
-    std::ostringstream out;
-
-    bool Players(const std::string& input)
-    {
-        std::istringstream in(input);
-        return ReadPlayers(in, out, game);
-    }
-};
-
-}  // namespace
-
-// Each row is a whole dialogue: the players it makes, and how often it
-// asked for their number.
+// Each row is a whole dialogue: how often it asked for the number of
+// players, and the players it made; no players when the input ran out.
 TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
 {
     const struct {
@@ -42,50 +25,50 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\n", 1,
          {"Abcdefghijklmnopqrs", "Abcdefghijklmnopqr"}, {0, 0}},
         {std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21), 1, {"Joueur 1", "Bob"}, {0, 0}},
+        {"", 1, {}, {}}, {"abc", 2, {}, {}}, {"3\n", 1, {}, {}}, {"3\nAnne", 1, {}, {}},
+        {"3\nAnne xyz", 1, {}, {}},
     };
     for (const auto& c : cases) {
-        Dialogue d;
-        ASSERT_TRUE(d.Players(c.input)) << c.input;
-        const std::string said = d.out.str();
+        CNullFrame frame;
+        CSeededRandom random{1};
+        CGame game{frame, random};
+        std::istringstream in(c.input);
+        std::ostringstream out;
+        EXPECT_EQ(ReadPlayers(in, out, game), !c.names.empty()) << c.input;
+        const std::string said = out.str();
         EXPECT_EQ(said.rfind("*******************************\n**", 0), 0u) << "banner first";
         const std::string question = "\nNombre de joueurs (entre 2 et 6): ";
-        size_t asked = 0;
+        int asked = 0;
         for (size_t at = said.find(question); at != std::string::npos; at = said.find(question, at + 1))
             ++asked;
-        EXPECT_EQ(asked, size_t(c.asked)) << c.input;
-        ASSERT_EQ(d.game.playerCount, int(c.names.size())) << c.input;
+        EXPECT_EQ(asked, c.asked) << c.input;
+        if (c.names.empty())
+            continue;
+        ASSERT_EQ(game.playerCount, int(c.names.size())) << c.input;
         for (int i = 0; i < kMaxPlayers; ++i) {
-            const bool playing = i < d.game.playerCount;
+            const bool playing = i < game.playerCount;
             const std::string name = playing ? c.names[i] : "Player " + std::to_string(i + 1);
-            EXPECT_EQ(d.game.players[i].name, name);
-            EXPECT_EQ(d.game.setupPlayers[i].name, name) << "the records start as the players";
-            EXPECT_EQ(d.game.setupPlayers[i].computer, playing ? c.computers[i] : 0) << name;
+            EXPECT_EQ(game.players[i].name, name);
+            EXPECT_EQ(game.setupPlayers[i].name, name) << "the records start as the players";
+            EXPECT_EQ(game.setupPlayers[i].computer, playing ? c.computers[i] : 0) << name;
         }
     }
 }
 
-TEST(ConsoleSetup, EndOfInputAtAnyQuestionFails)
-{
-    for (const char* input : {"", "abc", "3\n", "3\nAnne", "3\nAnne xyz"}) {
-        Dialogue d;
-        EXPECT_FALSE(d.Players(input)) << "input: " << input;
-    }
-    std::istringstream empty("");
-    std::ostringstream out;
-    bool fullScreen = false;
-    EXPECT_FALSE(ReadFullScreen(empty, out, fullScreen));
-}
-
+// Full screen unless the answer starts with n; nothing read when the
+// input has ended.
 TEST(ConsoleSetup, FullScreenUnlessTheAnswerStartsWithN)
 {
-    for (const auto& [input, full] : std::vector<std::pair<std::string, bool>>{
-             {"n\n", false}, {"N\n", false}, {"non\n", false}, {"o\n", true}, {"oui\n", true},
-             {"  x\n", true}}) {
-        std::istringstream in(input);
+    const struct { const char* input; bool read, full; } cases[] = {
+        {"n\n", true, false}, {"N\n", true, false}, {"non\n", true, false}, {"o\n", true, true},
+        {"oui\n", true, true}, {"  x\n", true, true}, {"", false, false},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.input);
         std::ostringstream out;
-        bool fullScreen = !full;
-        ASSERT_TRUE(ReadFullScreen(in, out, fullScreen)) << input;
-        EXPECT_EQ(fullScreen, full) << input;
+        bool fullScreen = !c.full;  // so that the answer must change it
+        EXPECT_EQ(ReadFullScreen(in, out, fullScreen), c.read) << c.input;
+        EXPECT_EQ(fullScreen, c.read ? c.full : !c.full) << "untouched when nothing is read";
         EXPECT_EQ(out.str(), "\nJouer en mode Plein Ecran (o/n) : ");
     }
 }
