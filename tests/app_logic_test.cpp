@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "board_changes.h"
@@ -15,34 +16,21 @@
 #include "prompt_zones.h"
 #include "standings.h"
 #include "tooltips.h"
+#include "visible_state.h"
 
 namespace {
 
-using LegList = std::vector<std::pair<int, int>>;
-
-LegList Legs(int from, int to)
-{
-    LegList legs;
-    for (const WalkLeg& leg : WalkLegs(from, to))
-        legs.push_back({leg.from, leg.to});
-    return legs;
-}
-
-// A game of `players` in their starting state, for the end-of-game and log
-// helpers that read it.
+// A game of five players, the second one Bob, in their starting state.
 class AppGame : public ::testing::Test {
 protected:
-    void Start(int players)
+    AppGame()
     {
-        game.playerCount = players;
+        game.playerCount = 5;
         std::snprintf(game.players[1].name, kNameSize, "Bob");
-        for (int i = 0; i < kPlayerSlots; ++i)
-            game.setupPlayers[i] = game.players[i];
+        std::copy(game.players, game.players + kPlayerSlots, game.setupPlayers);
         game.NewGame();
     }
-    struct Holding {
-        int property, owner, houses = 0, mortgaged = 0;
-    };
+    struct Holding { int property, owner, houses = 0, mortgaged = 0; };
     void Own(std::initializer_list<Holding> holdings)
     {
         for (const Holding& h : holdings) {
@@ -60,7 +48,8 @@ protected:
 
 TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 {
-    const struct { int from, to; LegList legs; } cases[] = {
+    using Legs = std::vector<std::pair<int, int>>;
+    const struct { int from, to; Legs legs; } cases[] = {
         {37, 38, {{37, 38}}},  {39, 0, {{39, 0}}},  {5, 15, {{5, 10}, {10, 15}}},
         {30, 10, {{30, 0}, {0, 10}}},  {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
         {22, 0, {{22, 30}, {30, 0}}},  // to DEPART from the far side: along the track
@@ -68,8 +57,12 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
         {36, 0, {{36, 0}}},  {22, 19, {{22, 20}, {20, 19}}},  {36, 33, {{36, 33}}},
         {2, 0, {{2, 0}}},  {1, 38, {{1, 0}, {0, 38}}},  {12, 12, {{12, 12}}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Legs(c.from, c.to), c.legs) << c.from << " to " << c.to;
+    for (const auto& c : cases) {
+        Legs legs;
+        for (const WalkLeg& leg : WalkLegs(c.from, c.to))
+            legs.push_back({leg.from, leg.to});
+        EXPECT_EQ(legs, c.legs) << c.from << " to " << c.to;
+    }
 }
 
 TEST(PromptZones, TheWordsAndTheirEdges)
@@ -146,14 +139,11 @@ TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
 
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 {
-    Start(5);
     // RUE DE LA PAIX, 40000, with a hotel; a station, mortgaged: 20000 - 10000.
     Own({{21, 0, 5}, {24, 0, 0, 1}});
     const int64_t money[] = {10000, 160000, 5000, 1000};  // seat 1 level with seat 0
     for (int i = 0; i < 4; ++i)
         game.players[i].money = money[i];
-    EXPECT_EQ(EstateValue(game, 0), 40000 + 5 * 20000 + 10000);
-    EXPECT_EQ(EstateValue(game, 2), 0);
     game.EliminatePlayer(4);  // seat 4 falls first
     game.EliminatePlayer(2);  // then seat 2
     const auto standings = RankPlayers(game, {4, 2});
@@ -174,7 +164,6 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 
 TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 {
-    Start(3);
     Own({{0, 1}, {2, 2, 5}, {3, -1, 2}, {24, 1, 0, 1}});
     const BoardSnapshot before = TakeSnapshot(game);
     EXPECT_EQ(before.ownerSeat[1], -1) << "the bank";
@@ -197,8 +186,8 @@ TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
         {false, true, question, true},      {true, false, "Acheter ?", true},
     };
     for (const auto& c : cases) {
-        const char* shown = c.askedNow ? "Acheter ?" : "En Prison";
-        const HeldLine line = LineToHold(shown, c.askedNow, c.pending, question);
+        const HeldLine line =
+            LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending, question);
         EXPECT_STREQ(line.text, c.text);
         EXPECT_EQ(line.withAnswerWords, c.words);
     }
@@ -206,7 +195,6 @@ TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 
 TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
 {
-    Start(2);
     game.tradeWanted = 3;
     game.properties[3].owner = 1;
     const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
@@ -248,13 +236,31 @@ TEST(Tooltips, ShownAfterHalfASecondOnTheSameIcon)
     hover.Move(454, 530, 1000);
     EXPECT_EQ(hover.Shown(1499), nullptr);
     EXPECT_STREQ(hover.Shown(1500), "Hypothéquer (m)");
-    // Moving within the same half of the icon keeps the time.
-    hover.Move(456, 531, 1600);
+    hover.Move(456, 531, 1600);  // within the same half of the icon: the time is kept
     EXPECT_STREQ(hover.Shown(1600), "Hypothéquer (m)");
-    // The other half starts again.
-    hover.Move(454, 570, 1700);
+    hover.Move(454, 570, 1700);  // the other half starts again
     EXPECT_EQ(hover.Shown(2000), nullptr);
     EXPECT_STREQ(hover.Shown(2200), "Lever une hypothèque (u)");
     hover.Move(250, 300, 2300);
     EXPECT_EQ(hover.Shown(5000), nullptr);
+}
+
+TEST_F(AppGame, EveryShownChangeChangesTheVisibleStateFingerprint)
+{
+    Player& player = game.players[2];
+    Property& property = game.properties[3];
+    std::vector<std::function<void()>> changes = {
+        [&] { player.money -= 100; }, [&] { player.name[0] = 'X'; }, [&] { game.message[0] = 'X'; }};
+    for (int32_t* field :
+         {&player.square, &player.jail, &player.seat, &property.owner, &property.mortgaged,
+          &property.houses, &game.current, &game.die1, &game.die2, &game.inputMode, &game.gameOver,
+          &game.parkingPot, &game.jailCardHolder[0], &game.jailCardHolder[1], &game.tradeWanted,
+          &game.tradeOffered, &game.tradePrice, &game.playerCount})
+        changes.push_back([field] { --*field; });
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const uint64_t before = VisibleStateHash(game);
+        EXPECT_EQ(VisibleStateHash(game), before);
+        changes[i]();
+        EXPECT_NE(VisibleStateHash(game), before) << "change " << i;
+    }
 }

@@ -6,7 +6,8 @@
 #include "game.h"
 
 // Each row is a whole dialogue: how often it asked for the number of
-// players, and the players it made; no players when the input ran out.
+// players, the players it made (none when the input ran out), and the
+// answer to full screen (-1 for none).
 TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
 {
     const struct {
@@ -14,19 +15,20 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         int asked;
         std::vector<std::string> names;
         std::vector<int> computers;
+        int fullScreen;
     } cases[] = {
-        {"1\n7\n4\na n\nb o\nc N\nd O\n", 3, {"a", "b", "c", "d"}, {0, 1, 0, 1}},
+        {"1\n7\n4\na n\nb o\nc N\nd O\nn\n", 3, {"a", "b", "c", "d"}, {0, 1, 0, 1}, 0},
         // Not numbers, dropped with their line, and a number past 32 bits.
-        {"deux joueurs\n99999999999999999999\n4294967300\n2\nAnne n\nBob n\n", 4, {"Anne", "Bob"},
-         {0, 0}},
+        {"deux joueurs\n99999999999999999999\n4294967300\n2\nAnne n\nBob n\nNon\n", 4,
+         {"Anne", "Bob"}, {0, 0}, 0},
         // The rest of the name's line answers the computer question.
-        {"2\nJean xyz o\nLea\nn\n", 1, {"Jean", "Lea"}, {1, 0}},
+        {"2\nJean xyz o\nLea\nn\n  x\n", 1, {"Jean", "Lea"}, {1, 0}, 1},
         // Cut to 19 bytes on a character: the é would straddle the 19th.
-        {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\n", 1,
-         {"Abcdefghijklmnopqrs", "Abcdefghijklmnopqr"}, {0, 0}},
-        {std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21), 1, {"Joueur 1", "Bob"}, {0, 0}},
-        {"", 1, {}, {}}, {"abc", 2, {}, {}}, {"3\n", 1, {}, {}}, {"3\nAnne", 1, {}, {}},
-        {"3\nAnne xyz", 1, {}, {}},
+        {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\noui\n", 1,
+         {"Abcdefghijklmnopqrs", "Abcdefghijklmnopqr"}, {0, 0}, 1},
+        {std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21), 1, {"Joueur 1", "Bob"}, {0, 0}, -1},
+        {"", 1, {}, {}, -1}, {"abc", 2, {}, {}, -1}, {"3\n", 1, {}, {}, -1},
+        {"3\nAnne", 1, {}, {}, -1}, {"3\nAnne xyz", 1, {}, {}, -1},
     };
     for (const auto& c : cases) {
         CNullFrame frame;
@@ -52,23 +54,10 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
             EXPECT_EQ(game.setupPlayers[i].name, name) << "the records start as the players";
             EXPECT_EQ(game.setupPlayers[i].computer, playing ? c.computers[i] : 0) << name;
         }
-    }
-}
-
-// Full screen unless the answer starts with n; nothing read when the
-// input has ended.
-TEST(ConsoleSetup, FullScreenUnlessTheAnswerStartsWithN)
-{
-    const struct { const char* input; bool read, full; } cases[] = {
-        {"n\n", true, false}, {"N\n", true, false}, {"non\n", true, false}, {"o\n", true, true},
-        {"oui\n", true, true}, {"  x\n", true, true}, {"", false, false},
-    };
-    for (const auto& c : cases) {
-        std::istringstream in(c.input);
-        std::ostringstream out;
-        bool fullScreen = !c.full;  // so that the answer must change it
-        EXPECT_EQ(ReadFullScreen(in, out, fullScreen), c.read) << c.input;
-        EXPECT_EQ(fullScreen, c.read ? c.full : !c.full) << "untouched when nothing is read";
-        EXPECT_EQ(out.str(), "\nJouer en mode Plein Ecran (o/n) : ");
+        std::ostringstream asks;
+        bool fullScreen = c.fullScreen != 1;  // so that an answer must change it
+        const bool answered = ReadFullScreen(in, asks, fullScreen);
+        EXPECT_EQ(answered ? int(fullScreen) : -1, c.fullScreen) << c.input;
+        EXPECT_EQ(asks.str(), "\nJouer en mode Plein Ecran (o/n) : ");
     }
 }
