@@ -13,45 +13,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the test inside a fresh temporary folder and comes back after.
-class DataPathTest : public ::testing::Test {
-protected:
-    void SetUp() override { fs::current_path(m_Folder.Path()); }
-    void TearDown() override { fs::current_path(m_Previous); }
-
-    const fs::path m_Previous = fs::current_path();
-    CTempFolder m_Folder;
-};
-
 const fs::path kExeFolder = fs::read_symlink("/proc/self/exe").parent_path();
 
 }  // namespace
 
-TEST_F(DataPathTest, BothSpellingsReachTheOneFolderAndOtherNamesOnlyHaveTheirSeparatorsFixed)
+// From a fresh working directory: a name found only beside the program
+// comes from there; one found in the working directory too comes from it.
+TEST(DataPath, BothSpellingsReachTheOneFolderAndOtherNamesOnlyHaveTheirSeparatorsFixed)
 {
-    m_Folder.Write("textures/Font.bmp", {1});
-    const std::pair<const char*, const char*> cases[] = {
-        {"textures\\Font.bmp", "textures/Font.bmp"},   {"Textures/Font.bmp", "textures/Font.bmp"},
-        {"TEXTURES\\Font.bmp", "textures/Font.bmp"},   {"textures\\nowhere.tga", "textures/nowhere.tga"},
-        {"/tmp/a\\b.tga", "/tmp/a/b.tga"},             {"texturesx\\a.tga", "texturesx/a.tga"},
-        {"Font.bmp", "Font.bmp"},                      {"", ""},
+    const fs::path previous = fs::current_path();
+    const CTempFolder folder;
+    fs::current_path(folder.Path());
+    const std::string beside = "beside-" + std::to_string(getpid()) + ".tga";
+    const std::string both = "both-" + std::to_string(getpid()) + ".tga";
+    fs::create_directories(kExeFolder / "textures");
+    std::ofstream{kExeFolder / "textures" / beside};
+    std::ofstream{kExeFolder / "textures" / both};
+    folder.Write("textures/" + both, {1});
+    const std::pair<std::string, std::string> cases[] = {
+        {"textures\\" + both, "textures/" + both},          {"Textures/" + both, "textures/" + both},
+        {"TEXTURES\\" + both, "textures/" + both},          {"textures\\nowhere.tga", "textures/nowhere.tga"},
+        {"textures\\" + beside, (kExeFolder / "textures" / beside).string()},
+        {"/tmp/a\\b.tga", "/tmp/a/b.tga"},                  {"texturesx\\a.tga", "texturesx/a.tga"},
+        {"Font.bmp", "Font.bmp"},                            {"", ""},
     };
     for (const auto& [name, path] : cases)
-        EXPECT_EQ(DataPath(name), path) << name;
-}
-
-TEST_F(DataPathTest, FallsBackToTheFolderBesideTheExecutable)
-{
-    const std::string name = "data-path-test-" + std::to_string(getpid()) + ".tga";
-    const fs::path beside = kExeFolder / "textures" / name;
-    fs::create_directories(beside.parent_path());
-    std::ofstream{beside};
-    const std::string found = DataPath(("textures\\" + name).c_str());
-    m_Folder.Write("textures/" + name, {1});
-    const std::string local = DataPath(("textures\\" + name).c_str());
-    fs::remove(beside);
-    EXPECT_EQ(found, beside.string());
-    EXPECT_EQ(local, "textures/" + name);  // the working directory comes first
+        EXPECT_EQ(DataPath(name.c_str()), path) << name;
+    fs::remove(kExeFolder / "textures" / beside);
+    fs::remove(kExeFolder / "textures" / both);
+    fs::current_path(previous);
 }
 
 TEST(DataFolders, WorkingDirectoryThenBesideTheProgramThenItsPrefixThenTheBuildsPrefix)

@@ -69,6 +69,8 @@ TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
 TEST_F(TargaLoad, EachRefusalHasItsCodeAndItsReason)
 {
     const std::string sides = " : chaque côté doit être une puissance de 2, de 2 à 512";
+    const std::string type = "pas une image Targa non compressée (type ";
+    const std::string types = " ; type 2 ou 3 sans table attendu)";
     const std::string folder = m_Folder.Path();
     m_Folder.Write("dossier.tga/inside", {});
     m_Folder.Write("fichier", {1});
@@ -85,12 +87,8 @@ TEST_F(TargaLoad, EachRefusalHasItsCodeAndItsReason)
          "fichier tronqué (7 octets ; l'en-tête Targa en compte 18)"},
         {{0, 0, 2}, kTargaBadSize, "fichier tronqué (3 octets ; l'en-tête Targa en compte 18)"},
         {shortHeader, kTargaShortPixels, "fichier tronqué (17 octets ; l'en-tête Targa en compte 18)"},
-        {TargaFile({10}, Bytes(12)), kTargaBadType,
-         "pas une image Targa non compressée (type 10, table de couleurs 0 ; type 2 ou 3 sans "
-         "table attendu)"},
-        {TargaFile({2, 2, 2, 24, 0, 1}, Bytes(12)), kTargaBadType,
-         "pas une image Targa non compressée (type 2, table de couleurs 1 ; type 2 ou 3 sans "
-         "table attendu)"},
+        {TargaFile({10}, Bytes(12)), kTargaBadType, type + "10, table de couleurs 0" + types},
+        {TargaFile({2, 2, 2, 24, 0, 1}, Bytes(12)), kTargaBadType, type + "2, table de couleurs 1" + types},
         {TargaFile({2, 1024, 2}, Bytes(64)), kTargaBadSize, "taille 1024 × 2" + sides},
         {TargaFile({2, 4, 1}, Bytes(64)), kTargaBadSize, "taille 4 × 1" + sides},
         {TargaFile({2, 6, 4}, Bytes(64)), kTargaBadSize, "taille 6 × 4" + sides},

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <numeric>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "deed_text.h"
@@ -39,16 +39,15 @@ struct Picture {
     }
 };
 
-// Loads name.tga with the game's loader, keeping its pixels.
-::testing::AssertionResult ReadTarga(const std::string& name, Picture& picture)
+// name.tga through the game's loader; empty, with a failure, when it does
+// not load in colour.
+Picture ReadTarga(const std::string& name)
 {
     CTexture texture;
-    if (texture.Load((kFolder + "/" + name + ".tga").c_str()) != 1 || texture.m_nBpp < 24)
-        return ::testing::AssertionFailure() << name << ": error " << texture.m_nError << ", "
-                                             << texture.m_nBpp << " bits";
-    picture = {texture.m_nWidth, texture.m_nHeight, texture.m_nBpp / 8,
-               {texture.m_pData, texture.m_pData + texture.m_nBpp / 8 * texture.m_nPixels}};
-    return ::testing::AssertionSuccess();
+    EXPECT_EQ(texture.Load((kFolder + "/" + name + ".tga").c_str()), 1) << name << ": " << texture.m_nError;
+    EXPECT_GE(texture.m_nBpp, 24u) << name;
+    const size_t size = texture.m_pData ? texture.m_nBpp / 8 * texture.m_nPixels : 0;
+    return {texture.m_nWidth, texture.m_nHeight, texture.m_nBpp / 8, {texture.m_pData, texture.m_pData + size}};
 }
 
 std::vector<std::string> TextureNames()
@@ -62,35 +61,26 @@ std::vector<std::string> TextureNames()
     return names;
 }
 
-// A cell of the font, ink by row from the top: glyph k + 128 * set shows
+// The ink of a font cell's rows, from the top, and the darkest texel of its
+// top and bottom rows and its last column. Glyph k + 128 * set shows
 // character k + 32, sixteen cells to a row from the top of the picture.
-using Cell = std::vector<std::vector<int>>;
+struct CellInk {
+    std::vector<int> rows;
+    int edge = 0;
+    int Sum(size_t from, size_t to) const { return std::accumulate(rows.begin() + from, rows.begin() + to, 0); }
+};
 
-Cell CellOf(const Picture& font, int character, int set)
+CellInk InkOf(const Picture& font, int character, int set)
 {
     const int side = font.width / 16, glyph = character - 32 + 128 * set;
-    Cell cell(side, std::vector<int>(side));
+    CellInk ink{std::vector<int>(side)};
     for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            cell[y][x] = font.At(glyph % 16 * side + x, glyph / 16 * side + y, 0);
-    return cell;
-}
-
-int Ink(const Cell& cell, size_t fromRow = 0, size_t toRow = SIZE_MAX)
-{
-    int ink = 0;
-    for (size_t y = fromRow; y < std::min(toRow, cell.size()); ++y)
-        ink = std::accumulate(cell[y].begin(), cell[y].end(), ink);
-    return ink;
-}
-
-// The darkest texel of the top and bottom rows and of the last column.
-int EdgeInk(const Cell& cell)
-{
-    int ink = std::max(*std::max_element(cell[0].begin(), cell[0].end()),
-                       *std::max_element(cell.back().begin(), cell.back().end()));
-    for (const std::vector<int>& row : cell)
-        ink = std::max(ink, row.back());
+        for (int x = 0; x < side; ++x) {
+            const int texel = font.At(glyph % 16 * side + x, glyph / 16 * side + y, 0);
+            ink.rows[y] += texel;
+            if (y == 0 || y == side - 1 || x == side - 1)
+                ink.edge = std::max(ink.edge, texel);
+        }
     return ink;
 }
 
@@ -102,8 +92,7 @@ TEST(TextureFiles, EveryPictureLoadsAndTheGeneratorDrawsTheSameBytesAgain)
     const std::string command = "mkdir -p '" + again + "' && '" TEXGEN_PATH "' '" + again + "'";
     ASSERT_EQ(0, std::system(command.c_str()));
     for (const std::string& name : TextureNames()) {
-        Picture picture;
-        EXPECT_TRUE(ReadTarga(name, picture));
+        ReadTarga(name);
         EXPECT_EQ(ReadAll(kFolder + "/" + name + ".tga"), ReadAll(again + "/" + name + ".tga")) << name;
     }
     EXPECT_EQ(ReadAll(kFolder + "/Font.bmp"), ReadAll(again + "/Font.bmp"));
@@ -118,14 +107,12 @@ TEST(TextureFiles, PicturesStandUpright)
         const char* name;
         int x, yTwentieths, channel, against, margin;
     } probes[] = {
-        {"hypotheque", 4, 5, 0, 1, 80},
-        {"hypotheque", 4, 15, 1, 0, 80},
-        {"p39", -12, 1, 2, 0, 100},  // RUE DE LA PAIX, dark blue
-        {"p39", -12, 19, 0, -1, 200},
+        {"hypotheque", 4, 5, 0, 1, 80},  {"hypotheque", 4, 15, 1, 0, 80},
+        {"p39", -12, 1, 2, 0, 100},      {"p39", -12, 19, 0, -1, 200},  // RUE DE LA PAIX, dark blue
     };
     for (const auto& p : probes) {
-        Picture picture;
-        ASSERT_TRUE(ReadTarga(p.name, picture));
+        const Picture picture = ReadTarga(p.name);
+        ASSERT_FALSE(picture.bottomUp.empty());
         const uint32_t x = p.x < 0 ? picture.width + p.x : p.x, y = picture.height * p.yTwentieths / 20;
         const int against = p.against < 0 ? 0 : picture.At(x, y, p.against);
         EXPECT_GT(picture.At(x, y, p.channel), against + p.margin) << p.name << " at " << x << "," << y;
@@ -138,26 +125,26 @@ TEST(TextureFiles, PicturesStandUpright)
 // space and the cells past the accents stay empty. Set 1 is bold.
 TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
 {
-    const std::unique_ptr<ImageRGB, void (*)(ImageRGB*)> image(
-        LoadDIBImage((kFolder + "/Font.bmp").c_str()), ReleaseImage);
+    ImageRGB* image = LoadDIBImage((kFolder + "/Font.bmp").c_str());
     ASSERT_TRUE(image && image->width % 16 == 0 && image->height == image->width);
-    const uint32_t side = uint32_t(image->width);
-    const Picture font = {side, side, 3, {image->data, image->data + 3 * side * side}};
-    const int last = kFirstAccentCharacter + kFontAccentCount - 1;
+    const uint32_t width = uint32_t(image->width);
+    const Picture font = {width, width, 3, {image->data, image->data + 3 * width * width}};
+    ReleaseImage(image);
+    const int last = kFirstAccentCharacter + kFontAccentCount - 1, side = font.width / 16;
     for (int set = 0; set < 2; ++set) {
         for (int c = ' '; c < 160; ++c) {
             if (c == 127)
                 continue;  // DEL, which no text of the game holds
-            const Cell cell = CellOf(font, c, set);
-            EXPECT_EQ(Ink(cell) > 0, c != ' ' && (c < 127 || (c >= kFirstAccentCharacter && c <= last)))
+            const CellInk ink = InkOf(font, c, set);
+            EXPECT_EQ(ink.Sum(0, side) > 0, c != ' ' && (c < 127 || (c >= kFirstAccentCharacter && c <= last)))
                 << c << " in set " << set;
-            EXPECT_LT(EdgeInk(cell), 40) << c << " in set " << set;
+            EXPECT_LT(ink.edge, 40) << c << " in set " << set;
         }
-        const Cell underscore = CellOf(font, '_', set), grave = CellOf(font, '`', set);
-        EXPECT_GT(Ink(underscore, underscore.size() / 2), Ink(underscore) * 9 / 10);
-        EXPECT_GT(Ink(grave, 0, grave.size() / 2), Ink(grave) * 9 / 10);
+        const CellInk underscore = InkOf(font, '_', set), grave = InkOf(font, '`', set);
+        EXPECT_GT(underscore.Sum(side / 2, side), underscore.Sum(0, side) * 9 / 10);
+        EXPECT_GT(grave.Sum(0, side / 2), grave.Sum(0, side) * 9 / 10);
     }
-    EXPECT_GT(Ink(CellOf(font, 'A', 1)), Ink(CellOf(font, 'A', 0)) * 5 / 4);
+    EXPECT_GT(InkOf(font, 'A', 1).Sum(0, side), InkOf(font, 'A', 0).Sum(0, side) * 5 / 4);
 }
 
 // What the cards print: the deed table's numbers, written as the game
@@ -188,27 +175,22 @@ TEST(DeedText, CardsListEveryPriceAndRent)
 // folders name, the board standing out on a transparent ground.
 TEST(AppIcon, EverySizeIsAPngOfThatSizeWithATransparentGround)
 {
-    const struct {
-        int x, y;  // in 256ths of the side
-        bool opaque;
-    } points[] = {
-        {0, 0, false}, {255, 0, false}, {0, 255, false}, {255, 255, false},  // corners
-        {128, 128, true}, {128, 30, true}, {30, 128, true},                 // house, rim
-    };
+    // In 256ths of the side: the corners are clear, the house and the rim opaque.
+    const std::tuple<int, int, uint32_t> points[] = {{0, 0, 0},       {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+                                                     {128, 128, 255}, {128, 30, 255}, {30, 128, 255}};
     for (int size : {64, 128, 256}) {
-        const std::string path = std::string(ICONS_DIR) + "/" + std::to_string(size) + "x" +
-                                 std::to_string(size) + "/apps/bourgade3d.png";
-        cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
-        ASSERT_EQ(cairo_surface_status(surface), CAIRO_STATUS_SUCCESS) << path;
-        EXPECT_EQ(cairo_image_surface_get_width(surface), size) << path;
-        EXPECT_EQ(cairo_image_surface_get_height(surface), size) << path;
-        EXPECT_EQ(cairo_image_surface_get_format(surface), CAIRO_FORMAT_ARGB32) << path;
-        const unsigned char* data = cairo_image_surface_get_data(surface);
-        for (const auto& p : points) {
-            const unsigned char* row = data + p.y * size / 256 * cairo_image_surface_get_stride(surface);
-            const uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[p.x * size / 256];
-            EXPECT_EQ(pixel >> 24, p.opaque ? 255u : 0u) << path << " at " << p.x << "," << p.y;
+        const std::string side = std::to_string(size);
+        const std::string path = ICONS_DIR "/" + side + "x" + side + "/apps/bourgade3d.png";
+        cairo_surface_t* icon = cairo_image_surface_create_from_png(path.c_str());
+        ASSERT_EQ(cairo_surface_status(icon), CAIRO_STATUS_SUCCESS) << path;
+        EXPECT_EQ(cairo_image_surface_get_format(icon), CAIRO_FORMAT_ARGB32) << path;
+        EXPECT_EQ(cairo_image_surface_get_width(icon), size) << path;
+        EXPECT_EQ(cairo_image_surface_get_height(icon), size) << path;
+        const unsigned char* data = cairo_image_surface_get_data(icon);
+        for (const auto& [x, y, alpha] : points) {
+            const unsigned char* row = data + y * size / 256 * cairo_image_surface_get_stride(icon);
+            EXPECT_EQ(reinterpret_cast<const uint32_t*>(row)[x * size / 256] >> 24, alpha) << path << " " << x << "," << y;
         }
-        cairo_surface_destroy(surface);
+        cairo_surface_destroy(icon);
     }
 }
