@@ -1,6 +1,4 @@
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "game_fixture.h"
 
@@ -11,17 +9,17 @@ struct CardCase {
     bool chance;
     int card;
     int from;
-    std::vector<std::string> lines;
+    Lines lines;
     int32_t gain;
     int square;
-    std::vector<std::string> moves;
+    Lines moves;
     std::string then;  // a message the landing chain shows after the card
 };
 
-const std::vector<std::string> kPrisonLines = {"Allez en prison", "", "Avancez tout droit en prison",
+const Lines kPrisonLines = {"Allez en prison", "", "Avancez tout droit en prison",
                                                "", "Ne passez pas par la case Depart", "",
                                                "Ne recevez pas 20.000F"};
-const std::vector<std::string> kKeepLines = {"Vous etes libere de prison", "",
+const Lines kKeepLines = {"Vous etes libere de prison", "",
                                              "Cette carte peut etre conservee", "",
                                              "jusqu'a ce qu'elle soit utilisee ou vendue"};
 const char kPassDepart[] = "Si vous passez par la case Depart recevez 20.000F";
@@ -98,10 +96,13 @@ class CardTest : public GameTest {
 protected:
     void SetUp() override { Start({0, 0}); }
 
+    void Chest(int card, int position) { PlaceCard(game.chestOrder, kChestCards, card, position); }
+    void Chance(int card, int position) { PlaceCard(game.chanceOrder, kChanceCards, card, position); }
+
     // The messages and redraws from the first shown line on.
-    std::vector<std::string> ShownFromFirstLine() const
+    Lines ShownFromFirstLine() const
     {
-        std::vector<std::string> shown;
+        Lines shown;
         for (const std::string& entry : frame.log) {
             if (entry == "redraw" && !shown.empty())
                 shown.push_back("");
@@ -118,18 +119,15 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         SCOPED_TRACE((c.chance ? "chance " : "chest ") + std::to_string(c.card) + " from " +
                      std::to_string(c.from));
         Start({0, 0});
-        PlaceCard(game.chanceOrder, kChanceCards, c.chance ? c.card : 0, 3);
-        PlaceCard(game.chestOrder, kChestCards, c.chance ? 0 : c.card, 3);
+        Chance(c.chance ? c.card : 0, 3);
+        Chest(c.chance ? 0 : c.card, 3);
         game.chanceNext = game.chestNext = 3;
         LandOn(c.from);
 
-        std::vector<std::string> shown = ShownFromFirstLine();
-        std::vector<std::string> lines(shown.begin(),
-                                       shown.begin() + std::min(shown.size(), c.lines.size()));
-        EXPECT_EQ(lines, c.lines);
-        if (!c.then.empty()) {
-            EXPECT_TRUE(frame.Showed(c.then)) << c.then;
-        }
+        const Lines shown = ShownFromFirstLine();
+        EXPECT_EQ(Lines(shown.begin(), shown.begin() + std::min(shown.size(), c.lines.size())),
+                  c.lines);
+        EXPECT_TRUE(c.then.empty() || frame.Showed(c.then)) << c.then;
         EXPECT_EQ(P(0).money - 150000, c.gain);
         // Only what the card says goes to the pot; the rest is the bank's.
         const bool toThePot = c.then.find("Parc Gratuit") != std::string::npos;
@@ -143,19 +141,18 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
 
 TEST_F(CardTest, PaymentsToThePotAndBirthdayMoneyAndPrisonCardsLandWhereTheyShould)
 {
-    PlaceCard(game.chestOrder, kChestCards, 2, 0);
-    PlaceCard(game.chestOrder, kChestCards, 10, 1);
-    PlaceCard(game.chestOrder, kChestCards, 11, 2);
-    PlaceCard(game.chanceOrder, kChanceCards, 9, 0);
+    Chest(2, 0);
+    Chest(10, 1);
+    Chest(11, 2);
+    Chance(9, 0);
     LandOn(2);
     EXPECT_EQ(game.parkingPot, 10000);
     LandOn(2);
     EXPECT_EQ(P(1).money, 149000);
     LandOn(2);
-    EXPECT_EQ(game.jailCardHolder[0], 0);
     LandOn(7);
-    EXPECT_EQ(game.jailCardHolder[1], 0);
-    PlaceCard(game.chestOrder, kChestCards, 7, 3);
+    EXPECT_EQ(game.jailCardHolder[0] + game.jailCardHolder[1], 0);
+    Chest(7, 3);
     game.doublesCount = 1;
     LandOn(17);
     EXPECT_EQ(P(0).jail, 1);
@@ -193,56 +190,42 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndComesBackWhenReturned)
     }
 }
 
-TEST_F(CardTest, RepairsChargePerHouseAndPerHotel)
+TEST_F(CardTest, RepairsChargePerHouseAndPerHotelAsThePaymentsLeaveThem)
 {
     Own(0, {0, 1, 20, 21, 24});
-    Build(0, 3);
-    Build(1, 3);
-    Build(20, 5);
-    Build(21, 5);
-    PlaceCard(game.chanceOrder, kChanceCards, 6, 0);
-    PlaceCard(game.chanceOrder, kChanceCards, 15, 1);
+    Build({0, 1}, 3);
+    Build({20, 21}, 5);
+    Chance(6, 0);
+    Chance(15, 1);
     LandOn(7);
     EXPECT_EQ(P(0).money, 150000 - 6 * 2500 - 2 * 10000);
     LandOn(7);
     EXPECT_EQ(P(0).money, 115000 - 6 * 4000 - 2 * 11500);
     EXPECT_EQ(game.parkingPot, 0) << "repairs go to the bank only";
     Check();
-}
 
-TEST_F(CardTest, RepairsCountTheBuildingsAsThePaymentsLeaveThem)
-{
-    Own(0, {0, 1});
-    Build(0, 1);
-    Build(1, 1);
-    P(0).money = 0;
-    PlaceCard(game.chanceOrder, kChanceCards, 15, 0);
-    LandOn(7);
     // The first street's 4000 F sells both houses (2 x 2500); the second
     // street has none left to pay for.
+    Start({0, 0});
+    Own(0, {0, 1});
+    Build({0, 1}, 1);
+    P(0).money = 0;
+    Chance(15, 0);
+    LandOn(7);
     EXPECT_TRUE(frame.Showed("House retire de BOUL. DE BELLEVILLE."));
     EXPECT_TRUE(frame.Showed("House retire de RUE LECOURBE."));
     EXPECT_EQ(P(0).money, 1000);
-    EXPECT_EQ(frame.Entries("build"), (std::vector<std::string>{"1:0", "3:0"}));
+    EXPECT_EQ(frame.Entries("build"), (Lines{"1:0", "3:0"}));
     Check();
 }
 
-class BirthdayTest : public GameTest {
-protected:
-    // The chest's birthday card waits at the top of the deck.
-    void DealBirthday()
-    {
-        PlaceCard(game.chestOrder, kChestCards, 10, 0);
-        game.chestNext = 0;
-    }
-};
-
-// The third player draws the card and the second goes bankrupt paying it:
-// the first keeps index 0, the drawer moves to index 1 and keeps its turn.
-TEST_F(BirthdayTest, TheSecondGoesBankruptPayingTheThird)
+// The third player draws the birthday card and the second goes bankrupt
+// paying it: the first keeps index 0, the drawer moves to index 1 and keeps
+// its turn.
+TEST_F(CardTest, ABirthdayThatBankruptsPaysTheDrawerAtItsNewIndex)
 {
     Start({0, 0, 0});
-    DealBirthday();
+    Chest(10, 0);
     game.current = 2;
     P(1).money = 500;
     Own(1, {24});
@@ -259,43 +242,29 @@ TEST_F(BirthdayTest, TheSecondGoesBankruptPayingTheThird)
     EXPECT_EQ(game.current, 1) << "the double keeps the drawer's turn";
     Check();
     Throw(1, 2);
-    EXPECT_EQ(P(1).square, 5);
     EXPECT_TRUE(frame.Showed("Bienvenue a la maison !"));
     EXPECT_EQ(game.current, 0);
-    Check();
-}
 
-// Every other player pays exactly once, also those the bankruptcy moved.
-TEST_F(BirthdayTest, EveryOtherPlayerPaysOnceWhateverTheBankruptcyMoves)
-{
+    // Every other player pays exactly once, also those the bankruptcy moved.
     for (int drawer = 0; drawer < 4; ++drawer) {
         SCOPED_TRACE("drawer " + std::to_string(drawer));
         Start({0, 0, 0, 0});
-        DealBirthday();
-        const int bankrupt = drawer == 1 ? 2 : 1;
+        Chest(10, 0);
         game.current = drawer;
-        P(bankrupt).money = 300;
+        P(drawer == 1 ? 2 : 1).money = 300;
         LandOn(2);
         EXPECT_EQ(game.playerCount, 3);
         EXPECT_STREQ(P(game.current).name, ("Player " + std::to_string(drawer + 1)).c_str());
-        int32_t total = 0;
-        for (int i = 0; i < game.playerCount; ++i)
-            total += P(i).money;
         EXPECT_EQ(P(game.current).money, 150000 + 2000 + 300);
-        EXPECT_EQ(total, 3 * 150000 + 300);
+        EXPECT_EQ(P(0).money + P(1).money + P(2).money, 3 * 150000 + 300);
         Check();
     }
-}
-
-TEST_F(BirthdayTest, WithTwoPlayersTheBankruptcyEndsTheGame)
-{
     Start({0, 0});
-    DealBirthday();
+    Chest(10, 0);
     P(1).money = 300;
     LandOn(2);
     EXPECT_TRUE(frame.Showed("Player 1 a gagne!!!"));
     EXPECT_EQ(game.gameOver, 1);
-    Check();
 }
 
 // The drawer goes bankrupt on the card: the landing ends there, and the
@@ -304,8 +273,7 @@ TEST_F(BirthdayTest, WithTwoPlayersTheBankruptcyEndsTheGame)
 TEST_F(CardTest, ACardThatBankruptsItsDrawerEndsTheLanding)
 {
     Start({0, 0, 0});
-    PlaceCard(game.chanceOrder, kChanceCards, 10, 0);  // a fine of 2000 F
-    game.chanceNext = 0;
+    Chance(10, 0);  // a fine of 2000 F
     game.current = 1;
     P(1).money = 1000;
     P(0).square = 4;  // IMPOTS SUR LE REVENU

@@ -17,8 +17,8 @@ TEST_F(ComputerBuyTest, ShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
     // An opponent's hotel on its whole group's dearest street.
     P(0).money = 150000;
     Own(1, {20, 21});
-    Build(20, 5);
-    Build(21, 5);
+    Build({20}, 5);
+    Build({21}, 5);
     EXPECT_TRUE(game.MoneyTight()) << "200000 F of rent against 150000 F";
     P(0).money = 200000;
     EXPECT_FALSE(game.MoneyTight());

@@ -2,7 +2,10 @@
 // mouse and keys a test scripts, tick by tick.
 #pragma once
 
+#include <algorithm>
+#include <cstdio>
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -11,19 +14,16 @@
 
 class CFakeFrame : public CFrame {
 public:
-    // Everything shown, in order: "msg:<text>", "yesno",
-    // "offer:<computer>:<human>:<gives>:<wants>:<price>", "redraw",
-    // "move:<pawn>:<square>:<seconds>", "look:<pawn>", "overview",
-    // "dice:<d1>:<d2>", "picture:<square>", "remove:<pawn>:<count>",
-    // "build:<square>:<count>".
+    // Everything shown, in order, as "kind:field:field...": msg, yesno,
+    // offer (computer, human, gives, wants, price), redraw, move (pawn,
+    // square, seconds), look, overview, dice, picture, remove (pawn, count),
+    // build (square, count).
     std::vector<std::string> log;
-    // Only the texts of the messages, in order.
-    std::vector<std::string> messages;
+    std::vector<std::string> messages;  // only the texts of the messages
     MouseEvent mouse;
     std::deque<char> keys;
     int buildings[40] = {};
-    // How many times the rules said a turn, or the game, was over.
-    int turnsOver = 0;
+    int turnsOver = 0;  // how many times the rules said a turn, or the game, was over
 
     void DrawMessage(const char* text) override
     {
@@ -31,33 +31,27 @@ public:
         log.push_back(std::string("msg:") + text);
     }
     void DrawYesNo() override { log.push_back("yesno"); }
-    void DrawOffer(const PricedOffer& offer) override
+    void DrawOffer(const PricedOffer& o) override
     {
-        log.push_back("offer:" + std::to_string(offer.computer) + ":" +
-                      std::to_string(offer.human) + ":" + std::to_string(offer.gives) + ":" +
-                      std::to_string(offer.wants) + ":" + std::to_string(offer.price));
+        Log("offer", {o.computer, o.human, o.gives, o.wants, o.price});
     }
     void Redraw() override { log.push_back("redraw"); }
     void MovePawnTo(int pawn, int square, float seconds) override
     {
-        log.push_back("move:" + std::to_string(pawn) + ":" + std::to_string(square) + ":" +
-                      Seconds(seconds));
+        char text[16];
+        std::snprintf(text, sizeof text, ":%.1f", seconds);
+        Log("move", {pawn, square});
+        log.back() += text;
     }
-    void RegardePion(int pawn) override { log.push_back("look:" + std::to_string(pawn)); }
+    void RegardePion(int pawn) override { Log("look", {pawn}); }
     void FlyToOverview() override { log.push_back("overview"); }
-    void AnimateDice(int die1, int die2) override
-    {
-        log.push_back("dice:" + std::to_string(die1) + ":" + std::to_string(die2));
-    }
-    void LoadPicture(int square) override { log.push_back("picture:" + std::to_string(square)); }
-    void RemovePawn(int pawn, int count) override
-    {
-        log.push_back("remove:" + std::to_string(pawn) + ":" + std::to_string(count));
-    }
+    void AnimateDice(int die1, int die2) override { Log("dice", {die1, die2}); }
+    void LoadPicture(int square) override { Log("picture", {square}); }
+    void RemovePawn(int pawn, int count) override { Log("remove", {pawn, count}); }
     void SetBuildings(int square, int count) override
     {
         buildings[square] = count;
-        log.push_back("build:" + std::to_string(square) + ":" + std::to_string(count));
+        Log("build", {square, count});
     }
     void BetweenTurns() override { ++turnsOver; }
     MouseEvent LastMouse() const override { return mouse; }
@@ -72,7 +66,7 @@ public:
 
     void Press(int x, int y) { mouse = {x, y, true}; }
     void Release() { mouse.pressed = false; }
-    // Log entries of one kind ("move", "dice", ...).
+    // Log entries of one kind ("move", "dice", ...), without the kind.
     std::vector<std::string> Entries(const std::string& kind) const
     {
         std::vector<std::string> found;
@@ -83,10 +77,7 @@ public:
     }
     bool Showed(const std::string& text) const
     {
-        for (const std::string& m : messages)
-            if (m == text)
-                return true;
-        return false;
+        return std::find(messages.begin(), messages.end(), text) != messages.end();
     }
     void Clear()
     {
@@ -95,11 +86,12 @@ public:
     }
 
 private:
-    static std::string Seconds(float seconds)
+    void Log(const char* kind, std::initializer_list<long long> fields)
     {
-        char text[16];
-        std::snprintf(text, sizeof text, "%.1f", seconds);
-        return text;
+        std::string entry = kind;
+        for (long long field : fields)
+            entry += ":" + std::to_string(field);
+        log.push_back(entry);
     }
 };
 
@@ -120,11 +112,7 @@ public:
     }
     // Starts the sequence that follows the queued values afresh.
     void Seed(uint64_t seed) { m_Fallback = CSeededRandom(seed); }
-    void QueueDice(int die1, int die2)
-    {
-        values.push_back(die1 - 1);
-        values.push_back(die2 - 1);
-    }
+    void QueueDice(int die1, int die2) { values.insert(values.end(), {die1 - 1, die2 - 1}); }
 
 private:
     CSeededRandom m_Fallback{1};

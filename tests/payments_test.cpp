@@ -1,14 +1,8 @@
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "game_fixture.h"
 
-class PaymentTest : public GameTest {
-protected:
-    // The messages shown since the last Clear, without the refreshes'.
-    std::vector<std::string> Said() const { return frame.messages; }
-};
+using PaymentTest = GameTest;
 
 TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
 {
@@ -16,13 +10,13 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
     P(0).money = 1000;
     Own(0, {0, 1, 24});
     EXPECT_EQ(game.Pay(4000, kBank), 4000);
-    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de GARE MONTPARNASSE pour 10000F."});
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de GARE MONTPARNASSE pour 10000F."});
     EXPECT_EQ(P(0).money, 7000);
     EXPECT_EQ(Deed(0).mortgaged + Deed(1).mortgaged, 0) << "the group is untouched";
 
     frame.Clear();
     EXPECT_EQ(game.Pay(10000, kBank), 10000);
-    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
     EXPECT_EQ(P(0).money, 0);
     Check();
 
@@ -31,7 +25,7 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
     Deed(0).mortgaged = Deed(24).mortgaged = 0;
     frame.Clear();
     EXPECT_EQ(game.Pay(1000, kBank), 1000);
-    EXPECT_EQ(Said(), std::vector<std::string>{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
 }
 
 TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)
@@ -39,10 +33,9 @@ TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)
     Start({0, 0});
     P(0).money = 0;
     Own(0, {20, 21});
-    Build(20, 5);
-    Build(21, 5);
+    Build({20, 21}, 5);
     EXPECT_EQ(game.Pay(115000, 1), 115000);
-    const std::vector<std::string> expected = {
+    const Lines expected = {
         "Hotel retire de AV. DES CHAMPS-ELYSEES.", "Hotel retire de RUE DE LA PAIX.",
         "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
         "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
@@ -50,7 +43,7 @@ TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)
         "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
         "Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.",
     };
-    EXPECT_EQ(Said(), expected);
+    EXPECT_EQ(frame.messages, expected);
     EXPECT_EQ(P(0).money, 2500);
     EXPECT_EQ(P(1).money, 150000) << "the caller credits the creditor";
     EXPECT_EQ(frame.buildings[37] + frame.buildings[39], 0);
@@ -65,12 +58,12 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToThePlayerWhoIsOwed)
     Deed(22).mortgaged = 1;
     game.jailCardHolder[1] = 0;
     EXPECT_EQ(game.PayFrom(0, 2500, 1), 0);
-    const std::vector<std::string> expected = {
+    const Lines expected = {
         "Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
         "Player 2 prend toutes vos proprietes",
     };
-    EXPECT_EQ(Said(), expected);
-    EXPECT_EQ(frame.Entries("remove"), std::vector<std::string>{"0:3"});
+    EXPECT_EQ(frame.messages, expected);
+    EXPECT_EQ(frame.Entries("remove"), Lines{"0:3"});
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(0).name, "Player 2");
     EXPECT_EQ(Deed(22).owner, 0) << "renumbered with its new owner";
@@ -86,18 +79,14 @@ TEST_F(PaymentTest, TheBankTakesBackEverythingFreeOfMortgage)
     game.current = 1;
     P(1).money = 2000;
     Own(1, {0, 1});
-    Build(0, 1);
-    Build(1, 1);
+    Build({0, 1}, 1);
     game.jailCardHolder[0] = 1;
     game.jailCardHolder[1] = 2;
     // 2000 F in hand, two houses sold for 2500 each, two streets mortgaged
     // for 3000 each: 13000 F of the 20000.
     EXPECT_EQ(game.Pay(20000, kBank), 13000);
-    for (int p : {0, 1}) {
-        EXPECT_EQ(Deed(p).owner, -1);
-        EXPECT_EQ(Deed(p).mortgaged, 0);
-        EXPECT_EQ(Deed(p).houses, 0);
-    }
+    for (int p : {0, 1})
+        EXPECT_EQ(Deed(p).owner * 100 + Deed(p).mortgaged * 10 + Deed(p).houses, -100) << p;
     EXPECT_TRUE(frame.Showed("Votre propriete BOUL. DE BELLEVILLE va a la banque"));
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
     EXPECT_EQ(game.jailCardHolder[0], -1) << "back into its deck";
@@ -112,8 +101,7 @@ TEST_F(PaymentTest, ABankruptWithCashLeftHandsItOver)
     Start({0, 0, 0, 0});
     game.current = 3;
     P(1).money = 700;
-    const int left = game.PayFrom(1, 5000, 3);
-    EXPECT_EQ(left, 700);
+    EXPECT_EQ(game.PayFrom(1, 5000, 3), 700);
     EXPECT_TRUE(frame.Showed("Player 4 prend toutes vos proprietes & 700F"));
     EXPECT_EQ(game.current, 2);
     EXPECT_EQ(game.playerCount, 3);
@@ -127,7 +115,7 @@ TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
     Own(0, {22});
     Deed(22).mortgaged = 1;
     EXPECT_EQ(game.Pay(5000, 1), 100);
-    EXPECT_EQ(Said(), std::vector<std::string>{"Player 2 a gagne!!!"});
+    EXPECT_EQ(frame.messages, Lines{"Player 2 a gagne!!!"});
     EXPECT_EQ(game.gameOver, 1);
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
@@ -171,18 +159,8 @@ TEST_F(PaymentTest, FortunesBeyondTwoBillionStayWhole)
     };
     const Case cases[] = {
         {"passing DEPART", [this] { game.AdvanceOneSquare(0); }, kRich + 20000},
-        {"receiving rent",
-         [this] {
-             game.current = 1;
-             LandOn(1);
-         },
-         kRich + 200},
-        {"paying rent",
-         [this] {
-             Own(1, {1});
-             LandOn(3);
-         },
-         kRich - 400},
+        {"receiving rent", [this] { game.current = 1; LandOn(1); }, kRich + 200},
+        {"paying rent", [this] { Own(1, {1}); LandOn(3); }, kRich - 400},
     };
     for (const Case& c : cases) {
         Start({0, 0});

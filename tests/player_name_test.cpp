@@ -31,6 +31,9 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"a\ab\bc\x7f", 0, "abc"},               // bell, backspace, delete
         {"\x9b" "31mX", 0, "31mX"},              // 8-bit control sequence opener
         {"A\x80" "B", 0, "AB"},                  // the first of the 8-bit controls
+        {"A\x9f" "B", 0, "AB"},                  // and the last
+        {"\xc2" "AB", 0, "\xc2" "AB"},            // a lead byte without its continuation
+        {"x\xc2\xa0y", 0, "x\xc2\xa0y"},          // the first character past the controls
         {"\xf4\x8f\xbf\x80", 0, "\xf4\x8f\xbf\x80"},  // the last 4-byte lead
         {"\xc2\x9b" "2J", 0, "2J"},              // the same, written in UTF-8
         {"Zo\xc3\xa9", 0, "Zo\xc3\xa9"},         // UTF-8 accents stay

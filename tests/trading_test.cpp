@@ -1,26 +1,15 @@
 #include "game_fixture.h"
 
-namespace {
-
-// A window point inside a property's rectangle on the board seen from above.
-void PressOn(CFakeFrame& frame, int p)
-{
-    const PickRect& rect = pickRects[p];
-    frame.Press((rect.xFrom + rect.xTo) / 2, (rect.yFrom + rect.yTo) / 2);
-}
-
-}  // namespace
-
 class TradeTest : public GameTest {
 protected:
-    // The trade key, then a pick of the property wanted.
+    // The trade key, then a pick of the property wanted, held pressed.
     void AskFor(int p)
     {
         frame.mouse = {600, 300, false};  // away from the last pick
         frame.keys.push_back('q');
         Tick();
         ASSERT_EQ(game.inputMode, kTradeWantedPick);
-        PressOn(frame, p);
+        PressOn(p);
         Tick();
     }
 };
@@ -29,11 +18,13 @@ TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
 {
     Start({0, 0});
     Own(1, {0, 1});
-    Build(1, 1);
+    Build({1}, 1);
     Own(0, {2});
+    P(0).square = 1;
     frame.keys.push_back('q');
     Tick();
     EXPECT_EQ(game.inputMode, kTradeWantedPick);
+    EXPECT_TRUE(frame.Entries("picture").empty()) << "a pick shows the board from above";
     Tick();
     EXPECT_EQ(game.inputMode, kTradeWantedPick) << "a click off the properties keeps waiting";
     EXPECT_TRUE(frame.Showed("Choisissez la propriete que vous voulez"));
@@ -42,9 +33,7 @@ TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
         AskFor(p);
         EXPECT_EQ(game.inputMode, kNoInput) << p;
     }
-    EXPECT_EQ(game.properties[0].owner, 1);
-    EXPECT_EQ(game.properties[2].owner, 0);
-    EXPECT_EQ(game.properties[5].owner, -1);
+    EXPECT_EQ(Deed(0).owner * 100 + Deed(2).owner * 10 + Deed(5).owner, 99);
     EXPECT_EQ(game.current, 0);
 }
 
@@ -52,9 +41,9 @@ TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
 {
     Start({0, 0});
     Own(1, {24});
-    game.properties[24].mortgaged = 1;
+    Deed(24).mortgaged = 1;
     Own(0, {0, 5, 6, 7});
-    Build(5, 1);
+    Build({5}, 1);
     AskFor(24);
     EXPECT_EQ(game.inputMode, kTradeOfferedPick);
     frame.Clear();
@@ -62,15 +51,15 @@ TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
     EXPECT_TRUE(frame.Showed("Player 2 choisissez la propriete que vous voulez"));
     EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "the held pick is not the owner's";
 
-    PressOn(frame, 6);
+    PressOn(6);
     Tick();
     EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "a street of a built group is ignored";
-    PressOn(frame, 0);  // the first property is one like the others
+    PressOn(0);  // the first property is one like the others
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(game.properties[24].owner, 0);
-    EXPECT_EQ(game.properties[24].mortgaged, 1) << "the mortgage travels with the station";
-    EXPECT_EQ(game.properties[0].owner, 1);
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(Deed(24).mortgaged, 1) << "the mortgage travels with the station";
+    EXPECT_EQ(Deed(0).owner, 1);
     EXPECT_EQ(P(0).money, 150000);
     EXPECT_EQ(P(1).money, 150000);
     EXPECT_EQ(game.tradeWanted, -1);
@@ -90,7 +79,7 @@ TEST_F(TradeTest, OwnerCallsTheExchangeOffByClickingOffTheProperties)
     frame.Press(470, 470);  // DEPART
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(game.properties[24].owner, 1);
+    EXPECT_EQ(Deed(24).owner, 1);
 }
 
 // The computer, player 2, owns BOUL. SAINT-MICHEL (asked for by a click
@@ -130,7 +119,7 @@ TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
     frame.keys.push_back('b');
     Tick();
     EXPECT_EQ(game.inputMode, kPricedOffer) << "neither the held press nor a key answers";
-    EXPECT_EQ(game.properties[9].owner, 1);
+    EXPECT_EQ(Deed(9).owner, 1);
 
     frame.Clear();
     Click(kRefuseSquare);
@@ -140,9 +129,9 @@ TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
 
     Click(kAcceptSquare);
     EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(game.properties[9].owner, 0);
-    EXPECT_EQ(game.properties[15].owner, 1);
-    EXPECT_EQ(game.properties[2].owner, 0);
+    EXPECT_EQ(Deed(9).owner, 0);
+    EXPECT_EQ(Deed(15).owner, 1);
+    EXPECT_EQ(Deed(2).owner, 0);
     EXPECT_EQ(P(0).money, 162000) << "the computer paid for the dearer street";
     EXPECT_EQ(P(1).money, 138000);
     EXPECT_FALSE(frame.Showed("Player 2 ne veut pas echanger"));
@@ -159,8 +148,8 @@ TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
     Click(kRefuseSquare);
     EXPECT_EQ(game.inputMode, kNoInput);
     EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
-    EXPECT_EQ(game.properties[9].owner, 1);
-    EXPECT_EQ(game.properties[15].owner, 0);
+    EXPECT_EQ(Deed(9).owner, 1);
+    EXPECT_EQ(Deed(15).owner, 0);
     EXPECT_EQ(P(0).money, 1000);
 }
 

@@ -1,31 +1,27 @@
-#include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "game_fixture.h"
 
 TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
 {
-    game.properties[3].owner = 1;
-    game.properties[3].houses = 2;
+    Deed(3).owner = 1;
+    Deed(3).houses = Deed(3).mortgaged = 1;
     P(1).jail = 2;
     P(1).money = 5;
     game.chestNext = game.chanceNext = 5;
+    game.showSquare = 0;
+    game.jailCardHolder[1] = 2;
     Start({0, 0, 0});
-    EXPECT_EQ(game.chestNext + game.chanceNext, 0);
+    EXPECT_EQ(game.showSquare, 1);
+    EXPECT_EQ(game.chestNext + game.chanceNext + game.current, 0);
     EXPECT_STREQ(P(kMaxPlayers).name, "") << "slots past the sixth stay unnamed";
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(P(i).money, 150000);
-        EXPECT_EQ(P(i).square, 0);
-        EXPECT_EQ(P(i).jail, 0);
-    }
-    for (const Property& property : game.properties) {
-        EXPECT_EQ(property.owner, -1);
-        EXPECT_EQ(property.houses, 0);
-        EXPECT_EQ(property.mortgaged, 0);
-    }
     EXPECT_STREQ(P(0).name, "Player 1");
-    EXPECT_EQ(game.current, 0);
-    EXPECT_EQ(game.jailCardHolder[0], -1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(std::make_tuple(P(i).money, P(i).square, P(i).jail), std::make_tuple(150000, 0, 0));
+    for (const Property& d : game.properties)
+        EXPECT_EQ(std::make_tuple(d.owner, d.houses, d.mortgaged), std::make_tuple(-1, 0, 0));
+    EXPECT_EQ(game.jailCardHolder[0] + game.jailCardHolder[1], -2);
 }
 
 TEST(Shuffle, DecksArePermutationsWhateverTheSource)
@@ -35,12 +31,10 @@ TEST(Shuffle, DecksArePermutationsWhateverTheSource)
         CSeededRandom random(seed);
         CGame game(frame, random);
         game.ShuffleDecks();
-        std::set<int> chest(game.chestOrder, game.chestOrder + kChestCards);
-        std::set<int> chance(game.chanceOrder, game.chanceOrder + kChanceCards);
-        EXPECT_EQ(chest.size(), 15u);
-        EXPECT_EQ(*chest.rbegin(), 14);
-        EXPECT_EQ(chance.size(), 16u);
-        EXPECT_EQ(*chance.rbegin(), 15);
+        const std::set<int> chest(game.chestOrder, game.chestOrder + kChestCards);
+        const std::set<int> chance(game.chanceOrder, game.chanceOrder + kChanceCards);
+        EXPECT_EQ(chest.size() * 100 + *chest.rbegin(), 1514u);
+        EXPECT_EQ(chance.size() * 100 + *chance.rbegin(), 1615u);
     }
     // A source that repeats itself: duplicates are drawn again until new.
     CScriptedRandom repeating;
@@ -48,12 +42,11 @@ TEST(Shuffle, DecksArePermutationsWhateverTheSource)
         repeating.values.push_back(i % 3 == 0 ? 7 : i);
     CGame game(frame, repeating);
     game.ShuffleDecks();
-    std::set<int> chest(game.chestOrder, game.chestOrder + kChestCards);
-    EXPECT_EQ(chest.size(), 15u);
+    EXPECT_EQ(std::set<int>(game.chestOrder, game.chestOrder + kChestCards).size(), 15u);
     EXPECT_EQ(game.chestOrder[0], 7);
 }
 
-TEST(Dice, SeededGamesReplayTheSameThrows)
+TEST(Dice, SeededGamesReplayTheSameThrowsAndTheClockNeverRepeatsOne)
 {
     // SplitMix64 from seed 0 gives 0xE220A8397B1DCDAF, 0x6E789E6AA1B965F4,
     // 0x06C45D188009454F: their top 15 bits, so that a seed replays the
@@ -67,267 +60,147 @@ TEST(Dice, SeededGamesReplayTheSameThrows)
     for (int i = 0; i < 20; ++i) {
         first.ThrowDice();
         second.ThrowDice();
-        EXPECT_EQ(first.die1, second.die1);
-        EXPECT_EQ(first.die2, second.die2);
-        EXPECT_GE(first.die1, 1);
-        EXPECT_LE(first.die1, 6);
+        EXPECT_EQ(first.die1 * 10 + first.die2, second.die1 * 10 + second.die2);
+        EXPECT_TRUE(first.die1 >= 1 && first.die1 <= 6) << first.die1;
         EXPECT_EQ(first.moveSteps, first.die1 + first.die2);
     }
-}
-
-// Throws a second apart or less must still differ: a source that started
-// afresh from the clock before each throw would repeat the last one, double
-// included.
-TEST(Dice, ClockThrowsInQuickSuccessionFollowOneSequence)
-{
-    CNullFrame frame;
-    CClockRandom random;
-    CGame game(frame, random);
+    // Throws a second apart or less must still differ: a source that started
+    // afresh from the clock before each throw would repeat the last one.
+    CClockRandom clock;
+    CGame timed(frame, clock);
     std::set<int> throws;
     for (int i = 0; i < 30; ++i) {
-        game.ThrowDice();
-        throws.insert(game.die1 * 10 + game.die2);
+        timed.ThrowDice();
+        throws.insert(timed.die1 * 10 + timed.die2);
     }
     EXPECT_GE(throws.size(), 5u);
 }
 
-TEST_F(GameTest, HumanWaitsForTheDiceThenWalksAndPassesTheTurn)
+TEST_F(GameTest, AHumanThrowsOnAClickOrAKeyAndTheTurnGoesRound)
 {
-    Start({0, 0});
+    Start({0, 0, 0});
     Tick();
     Tick();
     EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw without a click";
-
-    random.QueueDice(2, 3);
-    ClickDie();
-    EXPECT_EQ(frame.Entries("dice"), std::vector<std::string>{"2:3"});
-    EXPECT_EQ(P(0).square, 5);
-    const std::vector<std::string> walk = {"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"};
-    EXPECT_EQ(frame.Entries("move"), walk);
+    Throw(2, 3);
+    EXPECT_EQ(frame.Entries("dice"), Lines{"2:3"});
+    EXPECT_EQ(frame.Entries("move"), (Lines{"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"}));
     EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
     EXPECT_EQ(game.current, 0) << "the purchase question holds the turn";
     Tick('n');
-    EXPECT_EQ(game.current, 1);
-    EXPECT_EQ(frame.Entries("look"), std::vector<std::string>{"1"});
-
-    // The release tick starts player 1's turn, who has not asked yet.
-    frame.Clear();
     Tick();
-    EXPECT_TRUE(frame.Entries("dice").empty());
-}
-
-TEST_F(GameTest, TypedThrowKeyRollsTheDice)
-{
-    Start({0, 0});
-    random.QueueDice(1, 2);
-    frame.keys.push_back('t');
-    Tick();
-    EXPECT_EQ(P(0).square, 3);
-    Tick('n');
-    frame.keys.push_back('H');
-    random.QueueDice(1, 3);
-    Tick();
-    EXPECT_EQ(P(1).square, 4);
+    EXPECT_EQ(frame.Entries("dice").size(), 1u) << "the release tick throws nothing";
+    for (char key : {'t', 'H'}) {
+        random.QueueDice(1, 3);
+        frame.keys.push_back(key);
+        Tick();
+    }
+    EXPECT_EQ(P(1).square + P(2).square, 8);
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
 }
 
 TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
 {
     Start({0, 0});
-    random.QueueDice(2, 2);
-    ClickDie();
-    EXPECT_EQ(game.current, 0);
+    Throw(2, 2);
     EXPECT_TRUE(frame.Showed("Vous avez des doubles!"));
-    EXPECT_EQ(P(0).square, 4);
-
-    random.QueueDice(3, 3);
-    ClickDie();
+    Throw(3, 3);
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(P(0).square, 10);
     EXPECT_EQ(P(0).jail, 0) << "visiting only";
-
     frame.Clear();
-    random.QueueDice(5, 5);
-    ClickDie();
-    EXPECT_EQ(P(0).square, 10);
-    EXPECT_EQ(P(0).jail, 1);
+    Throw(5, 5);
+    EXPECT_EQ(P(0).square * 10 + P(0).jail, 101);
     EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
-    EXPECT_EQ(frame.Entries("move"), std::vector<std::string>{"0:10:1.5"});
-    EXPECT_EQ(game.current, 1);
-    EXPECT_EQ(game.doublesCount, 0);
+    EXPECT_EQ(frame.Entries("move"), Lines{"0:10:1.5"});
+    EXPECT_EQ(game.current * 10 + game.doublesCount, 10);
 }
 
 TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
 {
     Start({0, 0});
     P(0).square = 36;
-    random.QueueDice(1, 3);
-    ClickDie();
+    Throw(1, 3);
     EXPECT_EQ(P(0).square, 0);
     EXPECT_EQ(P(0).money, 170000);
-
     P(1).square = 38;
-    random.QueueDice(1, 4);
-    ClickDie();
+    Throw(1, 4);
     EXPECT_EQ(P(1).square, 3);
     EXPECT_EQ(P(1).money, 170000);
     EXPECT_EQ(frame.Entries("move")[5], "1:0:0.5");
-
     // Past DEPART onto the first street, whose picture is shown.
     Tick('n');
-    frame.Clear();
     P(0).square = 39;
     Throw(1, 1);
     EXPECT_EQ(P(0).money, 190000);
     EXPECT_EQ(frame.Entries("picture").back(), "1");
 }
 
-TEST_F(GameTest, TheTurnWrapsFromTheLastPlayerToTheFirst)
+// A player in prison throws, answering the questions in turn; '-' is a tick
+// without an answer.
+TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
 {
-    Start({0, 0, 0});
-    for (int i = 0; i < 3; ++i) {
-        random.QueueDice(1, 2);
-        ClickDie();
-        Tick('n');
-    }
-    EXPECT_EQ(game.current, 0);
-    EXPECT_EQ(frame.Entries("look"), (std::vector<std::string>{"1", "2", "0"}));
-}
-
-class PrisonTest : public GameTest {
-protected:
-    void SetUp() override
-    {
+    const char kCard[] = "Voulez-vous utiliser la carte Sortie de Prison?";
+    const char kFine[] = "Voulez-vous sortir de prison pour 5000F ?";
+    const char kBuy13[] = "Acheter AVENUE DE NEUILLY pour 14000F ?";
+    const struct {
+        const char* what;
+        int jail, cards[2], mortgage;  // a station to mortgage, or -1
+        int64_t money;
+        int die1, die2;
+        const char* answers;
+        int square, jailAfter, cardsAfter[2], current;
+        int64_t moneyAfter;
+        Lines asked;
+    } cases[] = {
+        {"double", 1, {-1, -1}, -1, 4000, 4, 4, "", 18, 0, {-1, -1}, 1, 4000, {}},
+        {"fine refused", 1, {-1, -1}, -1, 5000, 1, 2, "N", 10, 2, {-1, -1}, 1, 5000, {kFine}},
+        {"fine paid later", 1, {-1, -1}, -1, 150000, 1, 2, "-yn", 13, 0, {-1, -1}, 1, 145000,
+         {kFine, kBuy13}},
+        {"third throw pays", 3, {-1, -1}, 24, 4000, 2, 3, "", 15, 0, {-1, -1}, 1, 9000, {}},
+        {"card refused", 1, {-1, 0}, -1, 150000, 1, 3, "n-n", 10, 2, {-1, 0}, 1, 150000,
+         {kCard, kFine}},
+        {"chance card first", 1, {0, 0}, -1, 150000, 2, 1, "Yn", 13, 0, {0, -1}, 1, 150000,
+         {kCard, kBuy13}},
+        {"chest card", 1, {0, -1}, -1, 150000, 2, 1, "yn", 13, 0, {-1, -1}, 1, 150000,
+         {kCard, kBuy13}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         Start({0, 0});
         P(0).square = 10;
-        P(0).jail = 1;
-    }
-};
-
-TEST_F(PrisonTest, ADoubleFreesAndMovesWithoutAnotherTurn)
-{
-    P(0).money = 4000;  // too poor to be offered the fine
-    random.QueueDice(4, 4);
-    ClickDie();
-    EXPECT_EQ(P(0).jail, 0);
-    EXPECT_EQ(P(0).square, 18);
-    EXPECT_EQ(game.current, 1);
-}
-
-TEST_F(PrisonTest, TheThirdFailedThrowPaysTheFineAndMoves)
-{
-    P(0).money = 4000;  // too poor to be offered the fine
-    game.properties[24].owner = 0;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        random.QueueDice(1, 2);
+        P(0).jail = c.jail;
+        P(0).money = c.money;
+        std::copy(c.cards, c.cards + 2, game.jailCardHolder);
+        if (c.mortgage >= 0)
+            Own(0, {c.mortgage});
+        random.QueueDice(c.die1, c.die2);
         ClickDie();
-        EXPECT_EQ(P(0).square, 10);
-        EXPECT_EQ(game.current, 1);
-        game.current = 0;
+        for (const char* a = c.answers; *a; ++a)
+            Tick(*a == '-' ? 0 : *a);
+        EXPECT_EQ(P(0).square, c.square);
+        EXPECT_EQ(P(0).jail, c.jailAfter);
+        EXPECT_EQ(P(0).money, c.moneyAfter);
+        EXPECT_EQ(game.jailCardHolder[0] * 10 + game.jailCardHolder[1],
+                  c.cardsAfter[0] * 10 + c.cardsAfter[1]);
+        EXPECT_EQ(game.current, c.current);
+        Lines asked;
+        for (const std::string& m : frame.messages)
+            if (m.back() == '?' && (asked.empty() || asked.back() != m))
+                asked.push_back(m);
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."), c.mortgage >= 0);
     }
-    EXPECT_EQ(P(0).jail, 3);
-    random.QueueDice(2, 3);
-    ClickDie();
-    EXPECT_EQ(P(0).jail, 0);
-    EXPECT_TRUE(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."));
-    EXPECT_EQ(P(0).money, 4000 - 5000 + 10000);
-    EXPECT_EQ(P(0).square, 15);
 }
 
-TEST_F(PrisonTest, AFineThatCannotBePaidEndsTheGame)
+TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
 {
-    P(0).money = 4000;
-    P(0).jail = 3;
-    random.QueueDice(2, 3);
-    ClickDie();
-    EXPECT_TRUE(frame.Showed("Player 2 a gagne!!!"));
-    EXPECT_EQ(game.gameOver, 1);
-    EXPECT_EQ(P(0).square, 10) << "a bankrupt player does not move";
-    frame.Clear();
-    ClickDie();
-    EXPECT_TRUE(frame.log.empty()) << "nothing happens once the game is over";
-}
-
-TEST_F(PrisonTest, FineQuestionIsAnsweredOnALaterTick)
-{
-    ClickDie();
-    EXPECT_EQ(game.inputMode, kYesNo);
-    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
-    EXPECT_TRUE(frame.Entries("dice").empty());
-
-    // Ticks without an answer keep asking and never throw.
-    Tick();
-    EXPECT_EQ(game.inputMode, kYesNo);
-    EXPECT_TRUE(frame.Entries("dice").empty());
-
-    random.QueueDice(1, 2);
-    Tick('y');
-    EXPECT_EQ(P(0).jail, 0);
-    EXPECT_EQ(P(0).money, 145000);
-    EXPECT_EQ(P(0).square, 13);
-    Tick('n');
-    EXPECT_EQ(game.current, 1);
-}
-
-TEST_F(PrisonTest, RefusedCardIsNotOfferedAgainWhileTheFineIsAsked)
-{
-    game.jailCardHolder[1] = 0;
-    ClickDie();
-    EXPECT_TRUE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
-    frame.Clear();
-    Tick('n');
-    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
-    frame.Clear();
-    Tick();
-    EXPECT_FALSE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
-    random.QueueDice(1, 3);
-    Tick('n');
-    EXPECT_EQ(P(0).jail, 2) << "stayed and failed to throw a double";
-    EXPECT_EQ(game.jailCardHolder[1], 0);
-    EXPECT_EQ(game.current, 1);
-}
-
-TEST_F(PrisonTest, AcceptedCardGoesBackToItsDeckTheChanceCardFirst)
-{
-    game.jailCardHolder[0] = 0;
-    game.jailCardHolder[1] = 0;
-    ClickDie();
-    EXPECT_FALSE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?")) << "one question at a time";
-    random.QueueDice(2, 1);
-    Tick('Y');
-    EXPECT_EQ(game.jailCardHolder[1], -1);
-    EXPECT_EQ(game.jailCardHolder[0], 0);
-    EXPECT_EQ(P(0).jail, 0);
-    EXPECT_EQ(P(0).square, 13);
-    EXPECT_EQ(P(0).money, 150000);
-
-    // With the chest's card alone, that card goes back.
-    Tick('n');
-    game.current = 0;
+    Start({1, 0});
     P(0).square = 10;
     P(0).jail = 1;
-    ClickDie();
-    random.QueueDice(2, 1);
-    Tick('y');
-    EXPECT_EQ(game.jailCardHolder[0], -1);
-    EXPECT_EQ(P(0).square, 13);
-}
-
-TEST_F(PrisonTest, TheFineIsOfferedToWhoeverHasItsAmount)
-{
-    P(0).money = 5000;
-    ClickDie();
-    EXPECT_TRUE(frame.Showed("Voulez-vous sortir de prison pour 5000F ?"));
-    random.QueueDice(1, 2);
-    Tick('N');
-    EXPECT_EQ(P(0).jail, 2);
-    EXPECT_EQ(P(0).money, 5000);
-}
-
-TEST_F(PrisonTest, ComputerUsesItsCardUnlessDearStreetsAreBuilt)
-{
-    P(0).computer = 1;
     game.jailCardHolder[1] = 0;
-    game.properties[20].houses = 5;  // a hotel on the dear side
+    Deed(20).houses = 5;  // a hotel on the dear side
     random.QueueDice(1, 2);
     Tick();
     EXPECT_EQ(game.jailCardHolder[1], 0) << "keeps the card";
@@ -335,12 +208,24 @@ TEST_F(PrisonTest, ComputerUsesItsCardUnlessDearStreetsAreBuilt)
     EXPECT_EQ(P(0).jail, 2);
 
     game.current = 0;
-    game.properties[20].houses = 0;
+    Deed(20).houses = 0;
     random.QueueDice(1, 2);
     Tick();
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
+}
+
+TEST_F(GameTest, AFineThatCannotBePaidEndsTheGame)
+{
+    Start({0, 0});
+    P(0).square = 10;
+    P(0).jail = 3;
+    P(0).money = 4000;
+    Throw(2, 3);
+    EXPECT_TRUE(frame.Showed("Player 2 a gagne!!!"));
+    EXPECT_EQ(game.gameOver, 1);
+    EXPECT_EQ(P(0).square, 10) << "a bankrupt player does not move";
 }
 
 TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
@@ -351,7 +236,7 @@ TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
     Tick();
     EXPECT_EQ(game.inputMode, kBuildPick);
     EXPECT_EQ(game.current, 1);
-    EXPECT_EQ(frame.Entries("dice").size(), 0u);
+    EXPECT_TRUE(frame.Entries("dice").empty());
 }
 
 TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
@@ -367,26 +252,23 @@ TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
     game.inputMode = kNoInput;
     frame.Press(150, 540);
     Tick();
-    EXPECT_EQ(game.inputMode, kInspectPick);
     frame.Release();
     Tick();
     EXPECT_EQ(game.inputMode, kInspectPick);
-
     frame.mouse = {420, 470, false};  // over BOUL. DE BELLEVILLE, released
     Tick();
     EXPECT_TRUE(frame.Showed("BOUL. DE BELLEVILLE"));
-    EXPECT_EQ(game.inputMode, kInspectPick);
     frame.Press(420, 470);  // and pressed: the first property is a property
     Tick();
     EXPECT_EQ(game.inputMode, kInspectPick);
-    EXPECT_EQ(frame.Entries("picture"), (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(frame.Entries("picture"), (Lines{"1", "1"}));
     frame.Press(470, 470);  // DEPART
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
 }
 
-// The icons of the lower strip, corner to corner, and the two halves of the
-// mortgage icon.
+// The keys, and the icons of the lower strip, corner to corner, and the two
+// halves of the mortgage icon.
 TEST_F(GameTest, EachIconAnswersOverItsWholeZone)
 {
     const struct {
@@ -404,6 +286,11 @@ TEST_F(GameTest, EachIconAnswersOverItsWholeZone)
         {434, 551, kNoAction, kLiftPick},          {474, 586, kNoAction, kLiftPick},
         {17, 530, kNoAction, kNoInput},            {18, 529, kNoAction, kNoInput},
     };
+    const char keys[] = "doithqbmu";
+    for (int action = 0; action < kActionCount; ++action) {
+        EXPECT_EQ(ChosenAction({}, keys[action]), action) << keys[action];
+        EXPECT_EQ(ChosenAction({}, static_cast<char>(keys[action] - 32)), action);
+    }
     for (const auto& c : cases) {
         Start({0, 0});
         frame.Press(c.x, c.y);
