@@ -1,12 +1,33 @@
 #!/bin/sh
-# Every way out ends the game cleanly, with a whole log and none of Xlib's
-# own text: no display is said in one line before the dialogue; a window
-# destroyed from outside ends with status 0; SIGTERM, SIGINT and SIGHUP with
-# the signal's status; a lost display with status 1 and one line.
-# Usage: ways_out_test.sh path/to/bourgade3d
+# Every way out ends the game cleanly. A seeded game between two computers
+# at "Instantanée" reaches the final standings quickly, its log telling
+# every message once, exactly as the simulator's log of the same seed does.
+# No display is said in one line before the dialogue. Stopped from outside,
+# a game leaves a whole log and none of Xlib's own text: a destroyed window
+# ends with status 0; SIGTERM, SIGINT and SIGHUP with the signal's status;
+# a lost display with status 1 and one line.
+# Usage: ways_out_test.sh path/to/bourgade3d path/to/bourgade3d-sim
 set -u
 GAME=$1
+SIM=$2
 . "$(dirname "$0")/e2e_lib.sh"
+BOUND=${BOUND:-120}
+
+start_server
+start_game "$GAME" '2\nAnne o\nBob o\nn\n' --speed instant --seed 11
+wait_for_line "^Classement final" $BOUND || fail "no final standings within $BOUND s"
+grep -q "^1\. " "$WORK/out" || fail "no winner in the standings"
+# The messages run from the end of the dialogue to the standings; the
+# simulator names its players "Player 1" and "Player 2".
+sed -n '/^Jouer en mode/,$p' "$WORK/out" | tail -n +2 | sed '/^$/,$d' |
+    sed 's/\bAnne\b/Player 1/g; s/\bBob\b/Player 2/g' >"$WORK/window.log"
+"$SIM" --games 1 --players 2 --seed 11 --log | sed '/^seat=/,$d' >"$WORK/sim.log"
+[ "$(wc -l <"$WORK/sim.log")" -gt 50 ] || fail "too short a log for a whole game"
+cmp -s "$WORK/window.log" "$WORK/sim.log" ||
+    fail "the window's log differs from the simulator's: $(diff "$WORK/window.log" "$WORK/sim.log" | head -5)"
+kill "$GAME_PID"
+wait "$GAME_PID"
+GAME_PID=
 
 DISPLAY=:65000 "$GAME" </dev/null >"$WORK/out" 2>&1
 STATUS=$?
@@ -14,7 +35,6 @@ STATUS=$?
 [ "$(wc -l <"$WORK/out")" -eq 1 ] || fail "no display should say one line"
 grep -q "^Impossible d'ouvrir l'affichage graphique" "$WORK/out" || fail "no display not said"
 
-start_server
 # Computers play at their pace while the game is stopped from outside; the
 # X server goes last.
 for way in close:0 TERM:143 INT:130 HUP:129 display:1; do

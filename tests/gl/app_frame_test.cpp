@@ -60,22 +60,7 @@ void Click(int x, int y)
     OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
 }
 
-float Light(WindowPixel p)
-{
-    const Colour c = ReadColour(p);
-    return c.r + c.g + c.b;
-}
-
 }  // namespace
-
-TEST_F(AppFrameTest, AFrameBeforeTheSceneIsBuiltShowsOnlyThePaneLines)
-{
-    DrawScene();
-    EXPECT_EQ(std::max(Light({500, 300}), Light({499, 300})), 3) << "the line beside the panel";
-    EXPECT_EQ(std::max(Light({250, 100}), Light({250, 99})), 3) << "the line over the strip";
-    for (const WindowPixel& p : {WindowPixel{250, 300}, WindowPixel{650, 300}, WindowPixel{250, 50}})
-        EXPECT_EQ(Light(p), 0) << p.x << "," << p.y;
-}
 
 TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
 {
@@ -106,18 +91,6 @@ TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
     EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kNormal);
 }
 
-TEST_F(AppFrameTest, APressOnTheAnswerWordsAnswersAndBetweenThemDoesNothing)
-{
-    g_Game.inputMode = kYesNo;
-    g_Game.answer = ' ';
-    for (const auto& [x, answer] : {std::pair{220, ' '}, std::pair{180, 'y'}, std::pair{250, 'n'}}) {
-        g_MouseLatch.Press(x, 315);
-        OnIdle();
-        EXPECT_EQ(g_Game.answer, answer) << x;
-    }
-    g_MouseLatch.Release(250, 315);
-}
-
 TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
 {
     for (int k = 0; k < kPawnCount; ++k) {
@@ -138,47 +111,19 @@ TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
     EXPECT_TRUE(g_App.pawns[1].m_bBuilt);
 }
 
-namespace {
-
-// Where a point of a property's picture lies in the layout, seen from
-// above: `depth` from the square's outer edge in, the middle by default.
-PixelPoint PropertyInLayout(int p, float depth = 1.5f)
-{
-    ViewFromAbove();
-    const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
-    const WindowPixel at = OnBoard(CVector(point.x, 0, point.z));
-    return {at.x, kGlWindowHeight - at.y};
-}
-
-}  // namespace
-
 TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
 {
     g_App.BuildList();
+    ViewFromAbove();
     for (int p = 0; p < kPropertyCount; ++p) {
         // Three points across the square's picture, from its outer edge in.
         for (const float depth : {0.3f, 1.5f, 2.7f}) {
-            const PixelPoint at = PropertyInLayout(p, depth);
+            const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
+            const WindowPixel pixel = OnBoard(CVector(point.x, 0, point.z));
+            const PixelPoint at = {pixel.x, kGlWindowHeight - pixel.y};
             const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, at.y, true});
             EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p) << deedTable[p].name << " at " << at.x << "," << at.y;
         }
-    }
-}
-
-TEST_F(AppFrameTest, AfterTheEndTheViewFromAboveStillFlies)
-{
-    g_App.BuildList();
-    g_Game.gameOver = 1;
-    const std::pair<const char*, std::function<void()>> asks[] = {
-        {"the d key", [] { OnKeyboard('d', 0, 0); }},
-        {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
-    };
-    for (const auto& [what, ask] : asks) {
-        g_Camera.m_vEye = CVector(5, 5, 5);
-        ask();
-        OnIdle();
-        g_MouseLatch.Release(38, 547);
-        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << what;
     }
 }
 
@@ -214,8 +159,6 @@ TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
         EXPECT_GT(WhiteOnTheYesWord(), 20) << "between the holds, tick " << tick;
     }
     EXPECT_EQ(g_Game.inputMode, kYesNo);
-    prisoner.jail = 0;
-    prisoner.square = 0;
 }
 
 // Escape and a click outside close the screens without ending the game;
@@ -249,13 +192,14 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
 }
 
 // The game's end: the chart's lines in the players' colours, until a key
-// takes the end screen away.
-TEST_F(AppFrameTest, TheChartDrawsEachPlayersLineInTheirColourUntilAKey)
+// takes the end screen away; the view from above still flies.
+TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
 {
     const int colours[3] = {0, 6, 2};
     const int64_t worth[3] = {300000, 150000, 40000};
     g_Game.playerCount = 3;
     g_Game.NewGame();
+    g_App.BuildList();
     for (int k = 0; k < 3; ++k) {
         g_Game.players[k].color = g_Game.setupPlayers[k].color = colours[k];
         g_Game.players[k].money = worth[k];
@@ -265,11 +209,10 @@ TEST_F(AppFrameTest, TheChartDrawsEachPlayersLineInTheirColourUntilAKey)
     g_Game.worthHistory.Record(g_Game);
     g_Game.gameOver = 1;
     ShowEndScreen(RankPlayers(g_Game, {}), "Joueur 1 a gagne!!!");
-    const ChartBox box = EndChartBox(3);
     // The middle of a line's first step, in window pixels over the board view.
-    const auto seen = [&](int k) {
-        const ChartPoint from = PlaceOnChart(box, 0, 3, worth[k], worth[0]);
-        const ChartPoint to = PlaceOnChart(box, 1, 3, worth[k], worth[0]);
+    const auto lineShown = [&](int k) {
+        const ChartPoint from = PlaceOnChart(EndChartBox(3), 0, 3, worth[k], worth[0]);
+        const ChartPoint to = PlaceOnChart(EndChartBox(3), 1, 3, worth[k], worth[0]);
         const Colour c = ReadColour({int(std::lround((from.x + to.x) / 2 * 500 / 640)),
                                      int(std::lround(50 + from.y * 600 / 480))});
         const PaletteColour& line = playerPalette[colours[k]];
@@ -277,65 +220,43 @@ TEST_F(AppFrameTest, TheChartDrawsEachPlayersLineInTheirColourUntilAKey)
     };
     DrawScene();
     for (int k = 0; k < 3; ++k)
-        EXPECT_TRUE(seen(k)) << "seat " << k;
+        EXPECT_TRUE(lineShown(k)) << "seat " << k;
     OnKeyboard('x', 0, 0);
     EXPECT_FALSE(EndScreenShown());
     DrawScene();
-    EXPECT_FALSE(seen(1));
+    EXPECT_FALSE(lineShown(1));
+
+    const std::pair<const char*, std::function<void()>> asks[] = {
+        {"the d key", [] { OnKeyboard('d', 0, 0); }},
+        {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
+    };
+    for (const auto& [what, ask] : asks) {
+        g_Camera.m_vEye = CVector(5, 5, 5);
+        ask();
+        OnIdle();
+        g_MouseLatch.Release(38, 547);
+        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << what;
+    }
 }
 
-TEST_F(AppFrameTest, AReminderIsNeitherDrawnNorHeldAgain)
-{
-    DuringTheWait([] { g_Pace.Skip(); });
-    g_App.DrawMessage("Choisissez la propriete");
-    EXPECT_EQ(m_nReads, 1) << "the first showing is held";
-    const uint64_t frames = g_Frames.Frames();
-    for (int tick = 0; tick < 3; ++tick)
-        g_App.DrawMessage("Choisissez la propriete");
-    EXPECT_EQ(m_nReads, 1) << "no hold for a reminder";
-    EXPECT_EQ(g_Frames.Frames(), frames) << "no frame for a reminder";
-}
-
-TEST_F(AppFrameTest, AClickThatSkipsAHoldDoesNotReachTheRules)
+// A click or key that ends a held message is spent on it: a click on a die
+// throws nothing; a key the game reads waits for the end of the step.
+TEST_F(AppFrameTest, InputDuringAHoldEndsItOrWaitsForTheStep)
 {
     const int32_t rollState = g_Game.rollState;
-    DuringTheWait([] { Click(215, 545); });  // on a die
+    DuringTheWait([] {
+        Click(215, 545);  // on a die
+        OnKeyboard('m', 0, 0);
+    });
     g_App.DrawMessage("Bob paye 2000F de loyer");
     EXPECT_EQ(m_nReads, 1) << "the click ended the hold";
     EXPECT_FALSE(g_App.LastMouse().pressed);
-    g_Pace.SetEventPump(nullptr);
-    ReplayKeptInput();
-    OnIdle();
-    EXPECT_EQ(g_Game.rollState, rollState) << "the click threw no dice";
-}
-
-TEST_F(AppFrameTest, AClickOnOuiDuringTheQuestionsHoldAnswersAfterIt)
-{
-    DuringTheWait([] {
-        Click(188, 315);
-        g_Pace.Skip();
-    });
-    g_Game.answer = ' ';
-    g_App.DrawMessage("Acheter RUE LECOURBE pour 6000F ?");
-    EXPECT_EQ(g_Game.answer, ' ') << "nothing is answered during the hold";
-    g_Pace.SetEventPump(nullptr);
-    g_Game.inputMode = kYesNo;
-    ReplayKeptInput();
-    EXPECT_EQ(g_Game.answer, 'y');
-}
-
-TEST_F(AppFrameTest, KeysDuringAHoldWaitForTheStepButSpaceSkips)
-{
-    DuringTheWait([] {
-        OnKeyboard('m', 0, 0);
-        OnKeyboard(' ', 0, 0);
-    });
-    g_App.DrawMessage("Anne achète GARE DE LYON");
-    EXPECT_EQ(m_nReads, 1) << "space ended the hold";
     EXPECT_EQ(g_App.TakeKey(), 0) << "the key waits for the end of the step";
     g_Pace.SetEventPump(nullptr);
     g_Game.players[g_Game.current].computer = 1;  // no pick mode from the kept key
     ReplayKeptInput();
     g_Game.players[g_Game.current].computer = 0;
     EXPECT_EQ(g_App.TakeKey(), 'm');
+    OnIdle();
+    EXPECT_EQ(g_Game.rollState, rollState) << "the click threw no dice";
 }

@@ -1,15 +1,9 @@
-// A real OpenGL context for tests, on a private X server.
-//
-// Test programs link `gl_test_main` in place of GTest::gtest_main. Before
-// the first test it starts its own Xvfb on a free display, so programs run
-// side by side (ctest -j), and opens an 800 × 600 GLUT window (double
-// buffer, RGBA, alpha, depth) that Mesa renders in software. When that
-// fails, every test fails with the reason.
-//
-// GlTest restores the usual state before each test (identity matrices,
-// full viewport, depth test, texturing, lighting and blending off, white,
-// cleared buffers) and fails a test that leaves an OpenGL error behind.
-// Pixels are read from the back buffer, where the tests draw.
+// A real OpenGL context for tests. Programs link `gl_test_main` in place
+// of GTest::gtest_main: before the first test it starts its own Xvfb on a
+// free display (so programs run side by side) and opens an 800 × 600 GLUT
+// window that Mesa renders in software, or fails every test with the
+// reason. GlTest restores the usual state before each test and fails one
+// that leaves an OpenGL error behind. Pixels are read from the back buffer.
 #pragma once
 
 #include <gtest/gtest.h>

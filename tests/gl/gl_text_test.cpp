@@ -54,84 +54,71 @@ protected:
     glText m_Font;
 };
 
+// A text printed at (x, y) of font space in a set (none: nothing more
+// printed), and the colour then seen at (seenX, seenY).
 struct Printed {
     int x, y;
     const char* text;
-    int set;
-    Colour seen;  // at (x + 8, y + 8) in font space
+    int set, seenX, seenY;
+    Colour seen;
 };
 
-TEST_F(GlTextTest, CharactersPickTheirCellInEachSet)
-{
-    CreateWithCellFont();
-    const Printed printed[] = {
-        {100, 100, "A", 0, Glyph(33)},
-        {300, 100, "A", 1, Glyph(161)},
-        {100, 300, "A", 5, Glyph(161)},  // drawn as set 1
-        {300, 300, "A", -3, Glyph(33)},  // drawn as set 0
-        {500, 300, " ", 0, Glyph(0)},
-        // UTF-8: a French accented letter from its own cell after the ASCII
-        // ones, another as its plain letter, the rest as "?".
-        {100, 200, "é", 0, Glyph(100)},
-        {500, 200, "É", 1, Glyph(242)},
-        {500, 100, "á", 0, Glyph(65)},
-        {300, 200, "€", 0, Glyph(31)},
-    };
-    for (const Printed& p : printed) {
-        m_Font.Print(p.x, p.y, p.text, p.set);
-        EXPECT_EQ(At(p.x + 8, p.y + 8), p.seen) << p.text << " in set " << p.set;
-    }
-}
-
-TEST_F(GlTextTest, ThePenAdvancesFourteenUnits)
-{
-    CreateWithCellFont();
-    m_Font.Print(100, 200, "ABCDE", 0);
-    const struct {
-        int x, y;
-        Colour seen;
-    } points[] = {
-        {101, 208, Glyph(33)}, {121, 208, Glyph(34)},  // "B" spans 114 to 130
-        {131, 208, Glyph(35)},                         // "C" drawn over it from 128
-        {170, 208, Glyph(37)},                         // "E" covers 156 to 172
-        {174, 208, kBlack},    {170, 217, kBlack},
-    };
-    for (const auto& p : points)
-        EXPECT_EQ(At(p.x, p.y), p.seen) << p.x << "," << p.y;
-}
-
-TEST_F(GlTextTest, PrintLeavesTheStateItPromises)
+// Each print leaves depth testing on, texturing and lighting off, the
+// modelview selected and both matrix stacks as they were.
+TEST_F(GlTextTest, CharactersPickTheirCellInEachSetThePenAdvancesAndTheStateIsKept)
 {
     CreateWithCellFont();
     glEnable(GL_LIGHTING);
-    GLint projectionDepth = 0, modelviewDepth = 0, mode = 0, depth = 0;
+    GLint projectionDepth = 0, modelviewDepth = 0, value = 0;
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
     glMatrixMode(GL_PROJECTION);
     glTranslatef(1, 2, 3);
-    m_Font.Print(10, 10, "", 0);
+    const Printed printed[] = {
+        {10, 10, "", 0, 18, 18, kBlack},
+        {100, 100, "A", 0, 108, 108, Glyph(33)},
+        {300, 100, "A", 1, 308, 108, Glyph(161)},
+        {100, 300, "A", 5, 108, 308, Glyph(161)},  // drawn as set 1
+        {300, 300, "A", -3, 308, 308, Glyph(33)},  // drawn as set 0
+        {500, 300, " ", 0, 508, 308, Glyph(0)},
+        // UTF-8: a French accented letter from its own cell after the ASCII
+        // ones, another as its plain letter, the rest as "?".
+        {100, 200, "é", 0, 108, 208, Glyph(100)},
+        {500, 200, "É", 1, 508, 208, Glyph(242)},
+        {500, 100, "á", 0, 508, 108, Glyph(65)},
+        {300, 200, "€", 0, 308, 208, Glyph(31)},
+        {100, 400, "ABCDE", 0, 101, 408, Glyph(33)},
+        {0, 0, nullptr, 0, 121, 408, Glyph(34)},  // "B" spans 114 to 130
+        {0, 0, nullptr, 0, 131, 408, Glyph(35)},  // "C" drawn over it from 128
+        {0, 0, nullptr, 0, 170, 408, Glyph(37)},  // "E" covers 156 to 172
+        {0, 0, nullptr, 0, 174, 408, kBlack},
+        {0, 0, nullptr, 0, 170, 417, kBlack},
+    };
+    for (const Printed& p : printed) {
+        if (p.text)
+            m_Font.Print(p.x, p.y, p.text, p.set);
+        EXPECT_EQ(At(p.seenX, p.seenY), p.seen) << (p.text ? p.text : "") << " seen at " << p.seenX << "," << p.seenY;
+    }
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, projectionDepth);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, modelviewDepth);
+    glGetIntegerv(GL_MATRIX_MODE, &value);
+    EXPECT_EQ(value, GL_MODELVIEW);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &value);
+    EXPECT_EQ(value, projectionDepth);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &value);
+    EXPECT_EQ(value, modelviewDepth);
     float projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_EQ(projection[13], 2.0f);
-    EXPECT_EQ(At(18, 18), kBlack) << "an empty text draws nothing";
 }
 
-TEST_F(GlTextTest, ACopyDrawsWithTheSameListsAndTextureAndDeletingFreesThem)
+// Copies share the lists and the texture; deleting them once frees them.
+TEST_F(GlTextTest, ACopyDrawsWithTheSameListsAndTexture)
 {
     CreateWithCellFont();
     glText copy;
     copy = m_Font;
-    EXPECT_EQ(copy.m_nListBase, m_Font.m_nListBase);
-    EXPECT_EQ(copy.m_nFontTexture, m_Font.m_nFontTexture);
     copy.Print(100, 100, "Z", 1);
     EXPECT_EQ(At(108, 108), Glyph('Z' - 32 + 128));
     m_Font.DeleteLists();
@@ -157,22 +144,6 @@ TEST_F(GlTextTest, WithoutAReadableBitmapGlyphsArePlainSquares)
     glColor3f(1, 1, 0);
     m_Font.Print(100, 100, "A", 0);
     EXPECT_EQ(At(108, 108), FromBytes(255, 255, 0));
-}
-
-TEST_F(GlTextTest, UnpackAlignmentIsKeptAndOddWidthsLoad)
-{
-    BitmapHeader h;
-    h.width = 5;  // 15-byte rows once packed
-    m_Folder.Write("textures/Font.bmp", BitmapFile(h, Bytes(32, 200)));
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
-    m_Font.Create();
-    GLint alignment = 0, width = 0;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    EXPECT_EQ(alignment, 8);
-    glBindTexture(GL_TEXTURE_2D, m_Font.m_nFontTexture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    EXPECT_EQ(width, 5);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
 }  // namespace

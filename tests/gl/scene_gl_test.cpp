@@ -1,9 +1,10 @@
-// The scene drawn for real into the game's layout and checked pixel by
-// pixel where things must be, seen from above unless a test says.
+// The game's frame drawn for real and checked pixel by pixel where things
+// must be, seen from above unless a test says.
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "display.h"
@@ -14,18 +15,23 @@
 #include "scene_frame.h"
 #include "table.h"
 #include "texture.h"
-#include "texture_file.h"
 
 namespace {
+
+constexpr int kPlayers = 3;
+constexpr Colour kPlate = {kPlateColour[0], kPlateColour[1], kPlateColour[2]};
+const CVector kOverTheHead(0, 0.42f, 0);
+// The rim outside the squares, where the first house of square 1 stands.
+const CVector kFirstHouse = SquarePoint(1, 0.3f, 0.52f, -0.2f);
 
 Colour PaletteOf(int i)
 {
     return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b};
 }
 
-Colour PawnColour(const CPawn& pawn)
+Colour PawnColour(int k)
 {
-    return {pawn.m_Color[0], pawn.m_Color[1], pawn.m_Color[2]};
+    return {g_App.pawns[k].m_Color[0], g_App.pawns[k].m_Color[1], g_App.pawns[k].m_Color[2]};
 }
 
 Colour Shaded(const double rgb[3], float shade)
@@ -34,10 +40,10 @@ Colour Shaded(const double rgb[3], float shade)
 }
 
 // The texel at (s, t) of a texture file, as the game reads it.
-Colour Texel(const char* path, float s, float t)
+Colour Texel(const std::string& path, float s, float t)
 {
     CTexture texture;
-    EXPECT_EQ(texture.Load(path), 1) << path;
+    EXPECT_EQ(texture.Load(path.c_str()), 1) << path;
     if (!texture.m_pData)
         return {0, 0, 0};
     const unsigned row = unsigned(t * texture.m_nHeight), column = unsigned(s * texture.m_nWidth);
@@ -51,26 +57,13 @@ int Count(const std::vector<Colour>& pixels, Test test)
     return int(std::count_if(pixels.begin(), pixels.end(), test));
 }
 
-bool Stamped(const Colour& c)
-{
-    return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f;
-}
-
-constexpr int kPlayers = 3;
-constexpr Colour kPlate = {kPlateColour[0], kPlateColour[1], kPlateColour[2]};
-const CVector kOverTheHead(0, 0.42f, 0);
-
-// A game of three players (pawns 3 to 5 never built) at its start, drawn
-// by the game's own frame.
+// A game of three players (pawns 3 to 5 never built) at its start, with no
+// deed card shown, drawn by the game's own frame.
 class SceneTest : public GlTest {
 protected:
     static void SetUpTestSuite()
     {
         g_Game.playerCount = kPlayers;
-        for (int i = 0; i < kPlayerSlots; ++i) {
-            std::snprintf(g_Game.players[i].name, kNameSize, "Joueur %d", i + 1);
-            g_Game.players[i].color = i;
-        }
         g_Game.NewGame();
         g_App.BuildList();
     }
@@ -79,10 +72,15 @@ protected:
     {
         GlTest::SetUp();
         InitGL();
+        for (int i = 0; i < kPlayerSlots; ++i) {
+            std::snprintf(g_Game.players[i].name, kNameSize, "Joueur %d", i + 1);
+            g_Game.players[i].color = i;
+        }
+        g_Game.current = 0;
         g_Game.ResetProperties();
         for (int i = 0; i < kSquareCount; ++i)
             g_App.board.SetBuildings(i, 0);
-        g_Game.current = 0;
+        g_App.deedCard.LoadPicture(2);
         ViewFromAbove();
     }
 
@@ -92,10 +90,15 @@ protected:
         glFinish();
     }
 
-    Colour Seen(const CVector& world) { return ReadColour(OnBoard(world)); }
+    // Expects a board point to show `colour` under the lights, or not.
+    static void ExpectLit(const CVector& p, const Colour& colour, float minStrength = 0.1f, bool lit = true)
+    {
+        const Colour seen = ReadColour(OnBoard(p));
+        EXPECT_EQ(LitAs(seen, colour, minStrength), lit) << p.x << "," << p.y << "," << p.z << " shows " << seen;
+    }
 
     // The pixels of the window square around a board point.
-    std::vector<Colour> Around(const CVector& world, int half)
+    static std::vector<Colour> Around(const CVector& world, int half)
     {
         const WindowPixel at = OnBoard(world);
         std::vector<Colour> seen;
@@ -106,61 +109,54 @@ protected:
     }
 };
 
-// What one frame of a game's start shows where, lit by the scene's lights.
-struct Expected {
-    const char* what;
-    CVector point;
-    Colour colour;
-    float minStrength;
-};
-
 TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
 {
-    std::vector<Expected> rows;
+    Draw();
     // The first street of every colour group, and the last street.
     for (int square : {1, 6, 11, 16, 21, 26, 31, 37, 39}) {
-        char band[32];
-        std::snprintf(band, sizeof band, "textures\\h%d.tga", square == 39 ? 37 : square);
-        rows.push_back({"colour band", SquarePoint(square, 1, 0, 2.675f),
-                        Texel(band, 0.5f, 0.5f), 0.1f});
+        const int band = square == 39 ? 37 : square;
+        ExpectLit(SquarePoint(square, 1, 0, 2.675f), Texel("textures\\h" + std::to_string(band) + ".tga", 0.5f, 0.5f));
     }
     for (int k = 0; k < kPlayers; ++k) {
-        const CPawn& pawn = g_App.pawns[k];
-        const CVector rest = g_App.board.RestingPoint(0, pawn.m_vOffset);
-        EXPECT_NEAR(Distance(rest, pawn.m_vPosition), 0, 1e-5f) << "pawn " << k;
-        EXPECT_NEAR(Distance(rest, CVector(-12 + pawn.m_vOffset.x, rest.y, -12 + pawn.m_vOffset.z)), 0, 1e-5f);
-        rows.push_back({"pawn on square 0", rest + kOverTheHead, PawnColour(pawn), 0.85f});
+        const CVector offset = g_App.pawns[k].m_vOffset, rest = g_App.board.RestingPoint(0, offset);
+        EXPECT_NEAR(Distance(rest, g_App.pawns[k].m_vPosition), 0, 1e-5f) << "pawn " << k;
+        EXPECT_NEAR(Distance(rest, CVector(-12 + offset.x, rest.y, -12 + offset.z)), 0, 1e-5f);
+        ExpectLit(rest + kOverTheHead, PawnColour(k), 0.85f);
     }
-    // The rim outside the squares, where the first house of square 1 stands.
-    rows.push_back({"rim", SquarePoint(1, 0.3f, 0.52f, -0.2f), kPlate, 0.1f});
-    Draw();
-    for (const Expected& row : rows)
-        EXPECT_TRUE(LitAs(Seen(row.point), row.colour, row.minStrength))
-            << row.what << " at " << row.point.x << "," << row.point.z << " shows " << Seen(row.point);
+    ExpectLit(kFirstHouse, kPlate);
 }
 
-TEST_F(SceneTest, AnOwnersMarkerTakesItsPawnsColourAndAMortgageDimsAndStampsTheSquare)
+TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
 {
-    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f);
+    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f), middle = SquarePoint(1, 1, 0, 1.5f);
     // Outside the street's name plate and its stamp.
     const CVector picture = SquarePoint(1, 1, 0, 0.6f);
-    const CVector middle = SquarePoint(1, 1, 0, 1.5f);
+    const auto stamped = [](const Colour& c) { return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f; };
     Draw();
-    EXPECT_FALSE(LitAs(Seen(marker), PawnColour(g_App.pawns[2]))) << Seen(marker);
-    const Colour clear = Seen(picture);
-    const int plain = Count(Around(middle, 14), Stamped);
+    ExpectLit(marker, PawnColour(2), 0.1f, false);
+    const Colour clear = ReadColour(OnBoard(picture));
+    const int plain = Count(Around(middle, 14), stamped);
 
     g_Game.properties[0].owner = 2;
     g_Game.properties[0].mortgaged = 1;
+    g_App.board.SetBuildings(1, 1);
+    g_App.board.SetBuildings(39, 5);
     Draw();
-    EXPECT_TRUE(LitAs(Seen(marker), PawnColour(g_App.pawns[2]))) << Seen(marker);
-    // Blended at 0.8 over the black behind the board.
-    const Colour dimmed = Seen(picture);
+    // The owner's marker takes the colour of the owner's pawn.
+    ExpectLit(marker, PawnColour(2));
+    // A mortgage blends the square at 0.8 over the black behind the board,
+    // and stamps it.
+    const Colour dimmed = ReadColour(OnBoard(picture));
     ASSERT_GT(clear.r + clear.g + clear.b, 0.5f);
     EXPECT_NEAR(dimmed.r, 0.8f * clear.r, 2.5f / 255);
     EXPECT_NEAR(dimmed.g, 0.8f * clear.g, 2.5f / 255);
     EXPECT_NEAR(dimmed.b, 0.8f * clear.b, 2.5f / 255);
-    EXPECT_GT(Count(Around(middle, 14), Stamped), plain + 60);
+    EXPECT_GT(Count(Around(middle, 14), stamped), plain + 60);
+    // The house hides the rim where it stands, not where the fourth would.
+    ExpectLit(kFirstHouse, kPlate, 0.1f, false);
+    ExpectLit(SquarePoint(1, 1.4f, 0, -0.3f), kPlate);
+    // The middle of the hotel's roof, 1.1 along the square and 0.2 outside.
+    ExpectLit(SquarePoint(39, 1.1f, 1.09f, -0.2f), Texel("textures\\maison.tga", 0.25f, 0.25f));
 }
 
 TEST_F(SceneTest, AnUnbuiltPawnDrawsNothingUntilABuiltOneIsCopiedOverIt)
@@ -170,32 +166,14 @@ TEST_F(SceneTest, AnUnbuiltPawnDrawsNothingUntilABuiltOneIsCopiedOverIt)
     const CVector middle(0, 0.5f, 0);
     slot.m_vPosition = middle;
     Draw();
-    EXPECT_FALSE(LitAs(Seen(middle + kOverTheHead), PawnColour(slot))) << Seen(middle + kOverTheHead);
+    ExpectLit(middle + kOverTheHead, PawnColour(3), 0.1f, false);
 
     slot = g_App.pawns[1];
-    EXPECT_EQ(slot.m_nList, g_App.pawns[1].m_nList);
     EXPECT_EQ(slot.m_nNumber, 1);
     slot.m_vPosition = middle;
     Draw();
-    EXPECT_TRUE(LitAs(Seen(middle + kOverTheHead), PawnColour(g_App.pawns[1]), 0.85f))
-        << Seen(middle + kOverTheHead);
+    ExpectLit(middle + kOverTheHead, PawnColour(1), 0.85f);
     slot = unbuilt;
-}
-
-TEST_F(SceneTest, AHouseStandsOnTheRimAndAHotelShowsOneTexelOfTheHouseTexture)
-{
-    g_App.board.SetBuildings(1, 1);
-    g_App.board.SetBuildings(39, 5);
-    Draw();
-    // Square 1's first house hides the rim where it stands, not where the
-    // fourth would stand.
-    const CVector ridge = SquarePoint(1, 0.3f, 0.52f, -0.2f);
-    EXPECT_FALSE(LitAs(Seen(ridge), kPlate)) << Seen(ridge);
-    const CVector beside = SquarePoint(1, 1.4f, 0, -0.3f);
-    EXPECT_TRUE(LitAs(Seen(beside), kPlate)) << Seen(beside);
-    // The middle of the hotel's roof, 1.1 along the square and 0.2 outside.
-    const CVector roof = SquarePoint(39, 1.1f, 1.09f, -0.2f);
-    EXPECT_TRUE(LitAs(Seen(roof), Texel("textures\\maison.tga", 0.25f, 0.25f))) << Seen(roof);
 }
 
 TEST_F(SceneTest, TheBoardLiesOnAWoodenTableBeforeABackdrop)
@@ -204,7 +182,7 @@ TEST_F(SceneTest, TheBoardLiesOnAWoodenTableBeforeABackdrop)
     g_Camera.m_fDistance = 30;
     g_Camera.Orbit(CVector2(0, 25));
     Draw();
-    const Colour table = Seen(CVector(0, kTableHeight, -22));
+    const Colour table = ReadColour(OnBoard(CVector(0, kTableHeight, -22)));
     EXPECT_TRUE(table.r > table.g && table.g > table.b && table.r > 0.2f) << table;
     const Colour backdrop = ReadColour({250, 590});
     EXPECT_GT(backdrop.r + backdrop.g + backdrop.b, 0.4f) << backdrop;
@@ -227,22 +205,28 @@ TEST_F(SceneTest, EachStreetShowsItsOwnPlateAndTheCentreItsNameOnAnUnsaturatedGr
 
     std::vector<Colour> name;
     for (float x = -7; x <= 7; x += 0.05f)
-        name.push_back(Seen(CVector(x, 1.0f / 3, 5.2f)));
+        name.push_back(ReadColour(OnBoard(CVector(x, 1.0f / 3, 5.2f))));
     EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
-    const Colour ground = Seen(CVector(0, 1.0f / 3, 0));
+    const Colour ground = ReadColour(OnBoard(CVector(0, 1.0f / 3, 0)));
     EXPECT_LT(std::max({ground.r, ground.g, ground.b}), 0.97f) << ground;
     EXPECT_GT(ground.g, ground.b) << ground;
 }
 
-// Pip places on a face as seen, and which values show a pip there.
-struct PipSpot {
-    float x, y;
-    std::vector<int> values;
-};
+// How light the left die is at a point of its near face (z = 1) or of its
+// far face (z = -1), as seen.
+float DieLight(float x, float y, float z = 1)
+{
+    const Colour c = ReadColour(InStrip(CVector(-1.5f + x, y, z)));
+    return c.r + c.g + c.b;
+}
 
 TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
 {
-    const PipSpot spots[] = {
+    // Pip places on a face as seen, and which values show a pip there.
+    const struct {
+        float x, y;
+        std::vector<int> values;
+    } spots[] = {
         {0, 0, {1, 3, 5}},          {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}},
         {0.6f, 0.6f, {4, 5, 6}},    {-0.6f, -0.6f, {4, 5, 6}},      {0, 0.6f, {6}},
         {0, -0.6f, {6}},
@@ -253,9 +237,8 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
         Draw();
         const int shown = value >= 1 && value <= 6 ? value : 1;
         float darkestPip = 3, brightestGap = 0;
-        for (const PipSpot& spot : spots) {
-            const Colour c = ReadColour(InStrip(CVector(-1.5f + spot.x, spot.y, 1)));
-            const float light = c.r + c.g + c.b;
+        for (const auto& spot : spots) {
+            const float light = DieLight(spot.x, spot.y);
             if (std::count(spot.values.begin(), spot.values.end(), shown) > 0)
                 darkestPip = std::min(darkestPip, light);
             else
@@ -287,12 +270,9 @@ TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
         glDisable(GL_SCISSOR_TEST);
         glFinish();
         // The near face between the pips of the 3, far from each of them.
-        const Colour face = ReadColour(InStrip(CVector(-1.5f + 0.6f, 0, 1)));
-        for (const CVector& pip : {CVector(0.6f, 0.6f, -1), CVector(-0.6f, -0.6f, -1)}) {
-            const Colour seen = ReadColour(InStrip(CVector(-1.5f + pip.x, pip.y, pip.z)));
-            EXPECT_NEAR(seen.r + seen.g + seen.b, face.r + face.g + face.b, 0.15f)
-                << (leftOver ? "blending, no depth" : "usual state") << ": far pip at " << pip.x << "," << pip.y;
-        }
+        const float face = DieLight(0.6f, 0);
+        EXPECT_NEAR(DieLight(0.6f, 0.6f, -1), face, 0.15f) << leftOver;
+        EXPECT_NEAR(DieLight(-0.6f, -0.6f, -1), face, 0.15f) << leftOver;
     }
 }
 
@@ -316,26 +296,11 @@ int PixelsOfColour(int line, bool money, const Colour& colour)
                  : PixelsOfColour(kPanelNameX, PanelNameY(line), 150, colour);
 }
 
-TEST_F(SceneTest, ThePanelWritesEachPlayerInTheirPaletteColour)
+TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeedsOwner)
 {
     const Colour money = {0.7529f, 0.8666f, 0.6784f};
     g_Game.current = 1;
     g_Game.players[1].color = 6;
-    Draw();
-    EXPECT_GT(PixelsOfColour(0, false, PaletteOf(0)), 20);
-    EXPECT_GT(PixelsOfColour(1, false, PaletteOf(6)), 20);
-    EXPECT_EQ(PixelsOfColour(1, false, PaletteOf(1)), 0);
-    EXPECT_GT(PixelsOfColour(1, true, money), 20);
-    // Only the players in play are listed.
-    EXPECT_EQ(PixelsOfColour(3, false, PaletteOf(3)), 0);
-    EXPECT_EQ(PixelsOfColour(3, true, money), 0);
-    g_Game.players[1].color = 1;
-}
-
-TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
-{
-    char saved[kNameSize];
-    std::snprintf(saved, sizeof saved, "%s", g_Game.players[1].name);
     std::snprintf(g_Game.players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
     g_Game.properties[0].owner = 0;  // brown
     g_Game.properties[5].owner = 0;  // pink, mortgaged
@@ -343,8 +308,15 @@ TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
     g_Game.properties[0].houses = 2;
     g_App.deedCard.LoadPicture(propertySquare[0]);
     Draw();
-    // The name's last letter, after "  " and 18 others.
-    EXPECT_GT(PixelsOfColour(kPanelNameX + 20 * 14, PanelNameY(1), 14, PaletteOf(1)), 5);
+    EXPECT_GT(PixelsOfColour(0, false, PaletteOf(0)), 20);
+    EXPECT_GT(PixelsOfColour(1, false, PaletteOf(6)), 20);
+    EXPECT_EQ(PixelsOfColour(1, false, PaletteOf(1)), 0);
+    EXPECT_GT(PixelsOfColour(1, true, money), 20);
+    // The name's last letter, after "> " and 18 others.
+    EXPECT_GT(PixelsOfColour(kPanelNameX + 20 * 14, PanelNameY(1), 14, PaletteOf(6)), 5);
+    // Only the players in play are listed.
+    EXPECT_EQ(PixelsOfColour(3, false, PaletteOf(3)), 0);
+    EXPECT_EQ(PixelsOfColour(3, true, money), 0);
     const int chipY = (PanelMoneyY(0) + 8) * 600 / 480;
     const Colour brown = ReadColour({500 + (kPanelChipsX + 3) * 500 / 640, chipY});
     EXPECT_TRUE(LitAs(brown, Shaded(kGroupRgb[0], 1), 1.0f, 0.02f)) << brown;
@@ -358,87 +330,50 @@ TEST_F(SceneTest, ThePanelShowsWholeNamesChipsInGroupColoursAndTheDeedsOwner)
     g_Game.properties[0].mortgaged = 1;
     Draw();
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 0.25f, 0.25f}), 20) << "mortgage";
-    std::snprintf(g_Game.players[1].name, kNameSize, "%s", saved);
-    g_App.deedCard.LoadPicture(2);  // no picture: the card empties for the next test
 }
 
 TEST(StatusLineTest, MoneyIsRightAlignedInSevenCharacters)
 {
-    const struct {
-        int64_t money;
-        bool current;
-        const char *name, *shown;
-    } lines[] = {
-        {150000, true, "> Anne", " 150000 F"},
-        {-2500, false, "  Anne", "  -2500 F"},
-        // A fortune past 2^32 F widens the column rather than wrapping.
-        {4600000000, false, "  Anne", "4600000000 F"},
-    };
-    for (const auto& line : lines) {
-        char name[32], money[32];
-        FormatStatusLine("Anne", line.money, line.current, name, sizeof name, money, sizeof money);
-        EXPECT_STREQ(name, line.name);
-        EXPECT_STREQ(money, line.shown);
-    }
+    char name[32], money[32];
+    FormatStatusLine("Anne", 150000, true, name, sizeof name, money, sizeof money);
+    EXPECT_STREQ(name, "> Anne");
+    EXPECT_STREQ(money, " 150000 F");
+    FormatStatusLine("Paul", -2500, false, name, sizeof name, money, sizeof money);
+    EXPECT_STREQ(name, "  Paul");
+    EXPECT_STREQ(money, "  -2500 F");
+    // A fortune past 2^32 F widens the column rather than wrapping.
+    FormatStatusLine("Anne", 4600000000, false, name, sizeof name, money, sizeof money);
+    EXPECT_STREQ(money, "4600000000 F");
 }
 
-class DeedCardTest : public SceneTest {
-protected:
-    CTempFolder m_Folder;
-    CWorkingDirectory m_Here{m_Folder.Path()};
-
-    // A one-colour picture for square 1 in the working directory's data
-    // folder, which is looked in first.
-    void WritePicture(unsigned char r, unsigned char g, unsigned char b)
-    {
+TEST_F(SceneTest, TheDeedCardShowsThePictureAskedAndKeepsItWhenAskedAgain)
+{
+    CTempFolder folder;
+    CWorkingDirectory here(folder.Path());
+    // One-colour pictures for square 1 in the working directory's data
+    // folder, which is looked in first; square 2 has none.
+    const struct {
+        unsigned char r, g, b;
+        int square, loaded;
+        Colour shown;
+    } steps[] = {
+        {255, 0, 0, 1, 1, {1, 0, 0}},
+        {0, 0, 255, 1, 1, {1, 0, 0}},  // asked again, the card keeps what it shows
+        {0, 0, 255, 2, 0, {0, 0, 0}},  // the card empties
+        {0, 0, 255, 1, 1, {0, 0, 1}},
+    };
+    for (const auto& step : steps) {
         TargaHeader h;
         h.width = h.height = 4;
         Bytes pixels;
         for (int i = 0; i < 16; ++i)
-            pixels.insert(pixels.end(), {b, g, r});
-        m_Folder.Write("textures/p1.tga", TargaFile(h, pixels));
-    }
-
-    Colour CardMiddle()
-    {
+            pixels.insert(pixels.end(), {step.b, step.g, step.r});
+        folder.Write("textures/p1.tga", TargaFile(h, pixels));
+        EXPECT_EQ(g_App.deedCard.LoadPicture(step.square), step.loaded);
         Draw();
-        return ReadColour(InPanel(g_App.deedCard.CardPoint(0.5f, 0.5f)));
+        const Colour middle = ReadColour(InPanel(g_App.deedCard.CardPoint(0.5f, 0.5f)));
+        EXPECT_TRUE(LitAs(middle, step.shown)) << "square " << step.square << " shows " << middle;
     }
-};
-
-TEST_F(DeedCardTest, ShowsThePictureAskedAndKeepsItWhenAskedAgain)
-{
-    WritePicture(255, 0, 0);
-    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
-    EXPECT_TRUE(LitAs(CardMiddle(), {1, 0, 0})) << CardMiddle();
-
-    // Asked again for the same square, the card keeps what it shows.
-    WritePicture(0, 0, 255);
-    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
-    EXPECT_TRUE(LitAs(CardMiddle(), {1, 0, 0})) << CardMiddle();
-
-    // Square 2 has no picture: the card empties, then shows again.
-    EXPECT_EQ(g_App.deedCard.LoadPicture(2), 0);
-    const Colour empty = CardMiddle();
-    EXPECT_LT(empty.r + empty.g + empty.b, 0.05f) << empty;
-    EXPECT_EQ(g_App.deedCard.LoadPicture(1), 1);
-    EXPECT_TRUE(LitAs(CardMiddle(), {0, 0, 1})) << CardMiddle();
-}
-
-TEST(TextureReport, ADamagedTextureGivesTheDocumentedLineThenThePathAndReason)
-{
-    CTempFolder folder;
-    TargaHeader big;
-    big.width = 1024;
-    const std::string path = folder.Write("c0.tga", TargaFile(big, Bytes(1024 * 2 * 3, 0)));
-    uint32_t name = 0;
-    testing::internal::CaptureStdout();
-    LoadOrReport(name, path.c_str(), "textures\\c0.tga");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Fichier textures\\c0.tga introuvable\n  " + path +
-                  " : taille 1024 × 2 : chaque côté doit être une puissance de 2, de 2 à 512\n");
-    EXPECT_NE(name, 0u) << "the name is made all the same, and stays empty";
-    glDeleteTextures(1, &name);
 }
 
 }  // namespace
