@@ -125,15 +125,9 @@ wait_for_line() {
     poll "$2" grep -q "$1" "$WORK/out"
 }
 
-# Waits up to $1 seconds for the game to end; sets STATUS and ELAPSED (in
-# tenths of a second), or fails.
+# Waits up to $1 seconds for the game to end, or fails; sets STATUS.
 wait_exit() {
-    ELAPSED=0
-    while kill -0 "$GAME_PID" 2>/dev/null; do
-        [ "$ELAPSED" -ge $(($1 * 10)) ] && fail "the game did not end within $1 s"
-        sleep 0.1
-        ELAPSED=$((ELAPSED + 1))
-    done
+    poll "$1" sh -c "! kill -0 $GAME_PID 2>/dev/null" || fail "the game did not end within $1 s"
     wait "$GAME_PID"
     STATUS=$?
     GAME_PID=

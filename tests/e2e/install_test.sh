@@ -31,15 +31,13 @@ cd "$WORK/elsewhere" || fail "no working directory"
 
 "$PREFIX/bin/bourgade3d-sim" --games 10 >sim.out 2>&1 || fail "the simulator failed: $(cat sim.out)"
 grep -q '^games=10 finished=.* violations=0 ' sim.out || fail "no summary: $(cat sim.out)"
-for program in bourgade3d bourgade3d-sim; do
-    [ "$("$PREFIX/bin/$program" --version)" = "$program $VERSION" ] || fail "$program --version"
-    "$PREFIX/bin/$program" --help | grep -q -- '--version' || fail "$program --help"
-done
 
 desktop-file-validate "$PREFIX/share/applications/bourgade3d.desktop" >desktop.out 2>&1 ||
     fail "desktop entry: $(cat desktop.out)"
 grep -q '^Terminal=true$' "$PREFIX/share/applications/bourgade3d.desktop" || fail "Terminal=true"
 for page in bourgade3d bourgade3d-sim; do
+    [ "$("$PREFIX/bin/$page" --version)" = "$page $VERSION" ] || fail "$page --version"
+    "$PREFIX/bin/$page" --help | grep -q -- '--version' || fail "$page --help"
     MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/$page.6.gz" >man.out 2>man.err ||
         fail "man -l $page failed"
     [ ! -s man.err ] || fail "man -l $page warns: $(cat man.err)"

@@ -81,7 +81,6 @@ for _ in $(seq 10); do
     click 750 300
 done
 quit_with_escape 2
-echo "Escape ended the game in $ELAPSED tenths of a second"
 cp "$SAVE" "$WORK/kept.sav"
 
 # End of input at the first question, after the notice of the save: a

@@ -71,8 +71,6 @@ TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
     OnKeyboard('F', 0, 0);
     glGetIntegerv(GL_POLYGON_MODE, mode);
     EXPECT_EQ(mode[0], GL_LINE) << "upper case is only an action letter";
-    EXPECT_EQ(g_App.TakeKey(), 'F');
-    EXPECT_EQ(g_App.TakeKey(), 0) << "reading the key clears it";
     OnKeyboard('f', 0, 0);
     glGetIntegerv(GL_POLYGON_MODE, mode);
     EXPECT_EQ(mode[0], GL_FILL);
@@ -131,11 +129,10 @@ TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
 // (the software renderer keeps it in the back buffer after the swap).
 int WhiteOnTheYesWord()
 {
-    unsigned char rgb[30 * 14 * 4];
-    glReadPixels(174, 600 - 324, 30, 14, GL_RGBA, GL_UNSIGNED_BYTE, rgb);
     int white = 0;
-    for (size_t i = 0; i < sizeof rgb; i += 4)
-        white += rgb[i] > 200 && rgb[i + 1] > 200 && rgb[i + 2] > 200;
+    for (int y = 276; y < 290; ++y)
+        for (int x = 174; x < 204; ++x)
+            white += LitAs(ReadColour({x, y}), {1, 1, 1}, 0.8f, 0.02f);
     return white;
 }
 

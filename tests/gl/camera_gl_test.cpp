@@ -56,31 +56,6 @@ void Scramble()
 
 using CameraGl = GlTest;
 
-TEST_F(CameraGl, ProjectionsAndTheViewAfterThem)
-{
-    const float f = 1 / std::tan(30 * kDegree);
-    // Perspective over 60 degrees; orthographic as a square box of half
-    // side the aspect; both from 1 to 128.
-    const struct {
-        int width;
-        bool perspective;
-        float p0, p5, p10, p11, p14;
-    } cases[] = {
-        {500, true, f / (500.0f / 600.0f), f, -129.0f / 127.0f, -1, -256.0f / 127.0f},
-        {300, false, 2, 2, -2.0f / 127.0f, 0, -129.0f / 127.0f},
-    };
-    for (const auto& c : cases) {
-        CCamera camera;
-        Scramble();
-        camera.SetProjection(c.width, 600, c.perspective);
-        const CMatrix p = Current(GL_PROJECTION_MATRIX);
-        const float expected[][2] = {{p[0], c.p0}, {p[5], c.p5}, {p[10], c.p10}, {p[11], c.p11}, {p[14], c.p14}, {p[12], 0}};
-        for (const auto& e : expected)
-            EXPECT_NEAR(e[0], e[1], kTolerance);
-        ExpectViewOf(camera);
-    }
-}
-
 TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
 {
     const struct {
@@ -88,7 +63,6 @@ TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
         std::function<void(CCamera&)> move;
         CVector eye, target;
     } cases[] = {
-        {"orbit ahead", [](CCamera& c) { c.Orbit(CVector2(0, 0)); }, {0, 0, 5}, {0, 0, 0}},
         {"orbit right", [](CCamera& c) { c.Orbit(CVector2(90, 0)); }, {5, 0, 0}, {0, 0, 0}},
         {"orbit above", [](CCamera& c) { c.Orbit(CVector2(0, 90)); }, {0, 5, 0}, {0, 0, 0}},
         {"orbit about a target", [](CCamera& c) { c.m_vTarget = CVector(2, 0, -3); c.Orbit(CVector2(180, 30)); },
@@ -140,7 +114,6 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
 
     // During the flight the view is the matrix, whatever the eye says.
     camera.Fly(0);
-    ExpectMatrix(camera.m_View, start);
     camera.SetProjection(500, 600, true);
     ExpectMatrix(Current(GL_MODELVIEW_MATRIX), start);
     camera.Fly(0.5f);

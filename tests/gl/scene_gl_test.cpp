@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kPlayers = 3;
 constexpr Colour kPlate = {kPlateColour[0], kPlateColour[1], kPlateColour[2]};
-const CVector kOverTheHead(0, 0.42f, 0);
+const CVector kOverTheHead(0, 0.42f, 0), kMiddle(0, 0.5f, 0);
 // The rim outside the squares, where the first house of square 1 stands.
 const CVector kFirstHouse = SquarePoint(1, 0.3f, 0.52f, -0.2f);
 
@@ -111,7 +111,10 @@ protected:
 
 TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
 {
+    // A pawn never built draws nothing.
+    g_App.pawns[3].m_vPosition = kMiddle;
     Draw();
+    ExpectLit(kMiddle + kOverTheHead, PawnColour(3), 0.1f, false);
     // The first street of every colour group, and the last street.
     for (int square : {1, 6, 11, 16, 21, 26, 31, 37, 39}) {
         const int band = square == 39 ? 37 : square;
@@ -124,6 +127,26 @@ TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
         ExpectLit(rest + kOverTheHead, PawnColour(k), 0.85f);
     }
     ExpectLit(kFirstHouse, kPlate);
+    // Each street shows its own name plate; the centre its name, dark on a
+    // ground the lights do not wash out.
+    const auto ink = [](const Colour& c) { return c.r + c.g + c.b < 0.9f; };
+    const auto paper = [](const Colour& c) { return c.r > 0.8f && c.g > 0.8f && c.b > 0.7f; };
+    const std::vector<Colour> first = Around(SquarePoint(1, 1, 0, 1.9f), 12);
+    const std::vector<Colour> second = Around(SquarePoint(3, 1, 0, 1.9f), 12);
+    EXPECT_GT(Count(first, ink), 15);
+    EXPECT_GT(Count(first, paper), 100);
+    int differ = 0;
+    for (size_t i = 0; i < first.size(); ++i)
+        differ += ink(first[i]) != ink(second[i]);
+    EXPECT_GT(differ, 15) << "two streets show the same plate";
+
+    std::vector<Colour> name;
+    for (float x = -7; x <= 7; x += 0.05f)
+        name.push_back(ReadColour(OnBoard(CVector(x, 1.0f / 3, 5.2f))));
+    EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
+    const Colour ground = ReadColour(OnBoard(CVector(0, 1.0f / 3, 0)));
+    EXPECT_LT(std::max({ground.r, ground.g, ground.b}), 0.97f) << ground;
+    EXPECT_GT(ground.g, ground.b) << ground;
 }
 
 TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
@@ -148,9 +171,8 @@ TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
     // and stamps it.
     const Colour dimmed = ReadColour(OnBoard(picture));
     ASSERT_GT(clear.r + clear.g + clear.b, 0.5f);
-    EXPECT_NEAR(dimmed.r, 0.8f * clear.r, 2.5f / 255);
-    EXPECT_NEAR(dimmed.g, 0.8f * clear.g, 2.5f / 255);
-    EXPECT_NEAR(dimmed.b, 0.8f * clear.b, 2.5f / 255);
+    for (float Colour::*c : {&Colour::r, &Colour::g, &Colour::b})
+        EXPECT_NEAR(dimmed.*c, 0.8f * clear.*c, 2.5f / 255);
     EXPECT_GT(Count(Around(middle, 14), stamped), plain + 60);
     // The house hides the rim where it stands, not where the fourth would.
     ExpectLit(kFirstHouse, kPlate, 0.1f, false);
@@ -159,20 +181,16 @@ TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
     ExpectLit(SquarePoint(39, 1.1f, 1.09f, -0.2f), Texel("textures\\maison.tga", 0.25f, 0.25f));
 }
 
-TEST_F(SceneTest, AnUnbuiltPawnDrawsNothingUntilABuiltOneIsCopiedOverIt)
+// A player leaving copies the pawns behind over theirs.
+TEST_F(SceneTest, ABuiltPawnCopiedOverAnUnbuiltOneDrawsIt)
 {
     CPawn& slot = g_App.pawns[3];
     const CPawn unbuilt = slot;
-    const CVector middle(0, 0.5f, 0);
-    slot.m_vPosition = middle;
-    Draw();
-    ExpectLit(middle + kOverTheHead, PawnColour(3), 0.1f, false);
-
     slot = g_App.pawns[1];
     EXPECT_EQ(slot.m_nNumber, 1);
-    slot.m_vPosition = middle;
+    slot.m_vPosition = kMiddle;
     Draw();
-    ExpectLit(middle + kOverTheHead, PawnColour(1), 0.85f);
+    ExpectLit(kMiddle + kOverTheHead, PawnColour(1), 0.85f);
     slot = unbuilt;
 }
 
@@ -187,29 +205,6 @@ TEST_F(SceneTest, TheBoardLiesOnAWoodenTableBeforeABackdrop)
     const Colour backdrop = ReadColour({250, 590});
     EXPECT_GT(backdrop.r + backdrop.g + backdrop.b, 0.4f) << backdrop;
     EXPECT_GE(backdrop.b, backdrop.r) << backdrop;
-}
-
-TEST_F(SceneTest, EachStreetShowsItsOwnPlateAndTheCentreItsNameOnAnUnsaturatedGround)
-{
-    Draw();
-    const auto ink = [](const Colour& c) { return c.r + c.g + c.b < 0.9f; };
-    const auto paper = [](const Colour& c) { return c.r > 0.8f && c.g > 0.8f && c.b > 0.7f; };
-    const std::vector<Colour> first = Around(SquarePoint(1, 1, 0, 1.9f), 12);
-    const std::vector<Colour> second = Around(SquarePoint(3, 1, 0, 1.9f), 12);
-    EXPECT_GT(Count(first, ink), 15);
-    EXPECT_GT(Count(first, paper), 100);
-    int differ = 0;
-    for (size_t i = 0; i < first.size(); ++i)
-        differ += ink(first[i]) != ink(second[i]);
-    EXPECT_GT(differ, 15) << "two streets show the same plate";
-
-    std::vector<Colour> name;
-    for (float x = -7; x <= 7; x += 0.05f)
-        name.push_back(ReadColour(OnBoard(CVector(x, 1.0f / 3, 5.2f))));
-    EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
-    const Colour ground = ReadColour(OnBoard(CVector(0, 1.0f / 3, 0)));
-    EXPECT_LT(std::max({ground.r, ground.g, ground.b}), 0.97f) << ground;
-    EXPECT_GT(ground.g, ground.b) << ground;
 }
 
 // How light the left die is at a point of its near face (z = 1) or of its
