@@ -38,19 +38,6 @@ protected:
         g_Game.gameOver = 0;
         GlTest::TearDown();
     }
-
-    // During the next wait, the first reading of events delivers `input`,
-    // and every reading is counted.
-    void DuringTheWait(std::function<void()> input)
-    {
-        m_nReads = 0;
-        g_Pace.SetEventPump([this, input] {
-            if (m_nReads++ == 0)
-                input();
-        });
-    }
-
-    int m_nReads = 0;
 };
 
 // A click at a window pixel, top-left origin.
@@ -241,12 +228,17 @@ TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
 TEST_F(AppFrameTest, InputDuringAHoldEndsItOrWaitsForTheStep)
 {
     const int32_t rollState = g_Game.rollState;
-    DuringTheWait([] {
-        Click(215, 545);  // on a die
-        OnKeyboard('m', 0, 0);
+    // The first reading of events during the hold brings them; every reading
+    // is counted.
+    int reads = 0;
+    g_Pace.SetEventPump([&reads] {
+        if (reads++ == 0) {
+            Click(215, 545);  // on a die
+            OnKeyboard('m', 0, 0);
+        }
     });
     g_App.DrawMessage("Bob paye 2000F de loyer");
-    EXPECT_EQ(m_nReads, 1) << "the click ended the hold";
+    EXPECT_EQ(reads, 1) << "the click ended the hold";
     EXPECT_FALSE(g_App.LastMouse().pressed);
     EXPECT_EQ(g_App.TakeKey(), 0) << "the key waits for the end of the step";
     g_Pace.SetEventPump(nullptr);
