@@ -103,10 +103,8 @@ has_colour() {
 check_board_frame() {
     echo "$(pixel 500 300) $(pixel 499 300)" | grep -q 255,255,255 || fail "no white line beside the panel"
     echo "$(pixel 250 500) $(pixel 250 499)" | grep -q 255,255,255 || fail "no white line above the strip"
-    IFS=, read -r R G B <<EOF2
-$(pixel 250 250)
-EOF2
-    [ "$G" -gt 120 ] && [ "$G" -ge "$B" ] || fail "the board is not lit: $R,$G,$B at its centre"
+    set -- $(pixel 250 250 | tr , ' ')
+    [ "$2" -gt 120 ] && [ "$2" -ge "$3" ] || fail "the board is not lit: $* at its centre"
 }
 
 # An instant click (press and release at once) on layout pixel $1 $2.

@@ -40,7 +40,6 @@ protected:
     }
 };
 
-// A click at a window pixel, top-left origin.
 void Click(int x, int y)
 {
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
@@ -51,16 +50,13 @@ void Click(int x, int y)
 
 TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
 {
+    // Lines, then fill again; upper case is only an action letter.
     GLint mode[2];
-    OnKeyboard('l', 0, 0);
-    glGetIntegerv(GL_POLYGON_MODE, mode);
-    EXPECT_EQ(mode[0], GL_LINE);
-    OnKeyboard('F', 0, 0);
-    glGetIntegerv(GL_POLYGON_MODE, mode);
-    EXPECT_EQ(mode[0], GL_LINE) << "upper case is only an action letter";
-    OnKeyboard('f', 0, 0);
-    glGetIntegerv(GL_POLYGON_MODE, mode);
-    EXPECT_EQ(mode[0], GL_FILL);
+    for (const auto& [key, drawn] : {std::pair{'l', GL_LINE}, std::pair{'F', GL_LINE}, std::pair{'f', GL_FILL}}) {
+        OnKeyboard(key, 0, 0);
+        glGetIntegerv(GL_POLYGON_MODE, mode);
+        EXPECT_EQ(mode[0], drawn) << key;
+    }
 
     const bool pan = g_bPanMode;
     OnKeyboard('t', 0, 0);

@@ -20,7 +20,6 @@ CMatrix Current(GLenum which)
     return m;
 }
 
-// The point p carried by the affine transform m.
 CVector Transform(const CMatrix& m, const CVector& p)
 {
     return CVector(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],

@@ -42,7 +42,7 @@ private:
     std::filesystem::path m_Previous = std::filesystem::current_path();
 };
 
-// Where a point lands in the window, in pixels from the bottom left.
+// From the window's bottom left.
 struct WindowPixel {
     int x, y;
 };
@@ -53,11 +53,9 @@ struct Colour {
 
 bool operator==(const Colour& a, const Colour& b);
 std::ostream& operator<<(std::ostream& out, const Colour& c);
-// A colour given in bytes, as the window stores it.
 Colour FromBytes(int r, int g, int b);
 Colour ReadColour(WindowPixel p);
 // Whether `seen` is `expected` under white light of some strength from
-// minStrength up (with the channels clipped at 1), within tolerance on
-// every channel.
+// minStrength up (channels clipped at 1), within tolerance on each channel.
 bool LitAs(const Colour& seen, const Colour& expected, float minStrength = 0.1f,
            float tolerance = 0.06f);

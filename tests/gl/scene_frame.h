@@ -1,15 +1,12 @@
-// Where points of the game's frame land in the 800 x 600 window: the board
-// view (0, 50, 500, 600) seen by the game's camera, the lower strip
-// (0, 0, 500, 100) with the dice and the icons, and the right-hand panel
-// (500, 0, 500, 600) with the deed card and the players. Each loads its
-// pane's viewport and projection, as the frame does before drawing there.
+// Where points of the game's frame land in the 800 x 600 window, in its
+// board view (0, 50, 500, 600), lower strip (0, 0, 500, 100) and panel
+// (500, 0, 500, 600); each loads its pane's viewport and projection.
 #pragma once
 
 #include "gl_test_env.h"
 #include "vector.h"
 
-// The camera straight above the board's centre, as after the flight to the
-// overview.
+// The camera as after the flight to the view from above.
 void ViewFromAbove();
 WindowPixel OnBoard(const CVector& world);
 WindowPixel InStrip(const CVector& point);

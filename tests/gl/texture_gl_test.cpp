@@ -20,7 +20,7 @@ protected:
         GlTest::TearDown();
     }
 
-    // A parameter of the texture (`level` false) or of its level 0.
+    // Of the texture, or of its level 0.
     GLint Get(GLenum what, bool level = false)
     {
         glBindTexture(GL_TEXTURE_2D, m_nName);
