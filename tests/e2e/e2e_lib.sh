@@ -1,7 +1,6 @@
-# Shared by the end-to-end scripts (sourced): a private work folder, a
-# private X server, screenshots of the game's window and their pixels, and
-# waiting for console lines. The game's console goes to "$WORK/out"; the
-# game's process id is kept in GAME_PID and its window in WINDOW.
+# Sourced by the end-to-end scripts: a private work folder and X server,
+# screenshots of the game's window, waits for console lines. The game's
+# console goes to "$WORK/out", its process id to GAME_PID, its window to WINDOW.
 WORK=$(mktemp -d)
 # The game's saves stay in the work folder, away from the user's own.
 XDG_STATE_HOME="$WORK/state"

@@ -1,9 +1,7 @@
 #!/bin/sh
-# Installs the build into a temporary prefix and uses what was installed
-# from another working directory, as a player would: the simulator, the
-# game's first frame under a private X server, the desktop entry, the
-# manual pages; then builds the Debian package and checks its contents and
-# control fields.
+# Installs the build into a temporary prefix and uses it from another
+# folder as a player would: the simulator, the game's first frame, the
+# desktop entry, the manual pages; then checks the Debian package.
 # Usage: install_test.sh BUILD_DIR VERSION DATA_DIR_OF_THE_BUILDS_PREFIX
 set -u
 BUILD=$(cd "$1" && pwd)

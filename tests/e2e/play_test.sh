@@ -1,13 +1,8 @@
 #!/bin/sh
-# Plays the real program on a private X server as a person would. Full
-# screen is asked for and refused on Xvfb: the window covers the 1600 x 900
-# desktop, with the layout scaled between bars, and takes its clicks where
-# the layout draws things. Instant clicks (press and release at once, as
-# xdotool sends them) look at a street, throw the dice and buy what is
-# offered; in the mortgage pick, ten clicks beside the board pile up no held
-# messages, and Escape then ends the game at once. The game saved at each
-# turn is announced before the next dialogue, and --resume shows the same
-# panel with the same player on turn; a damaged save is refused untouched.
+# Plays the real program on a private X server as a person would, with
+# instant clicks (press and release at once, as xdotool sends them), in a
+# full-screen window: refused on Xvfb, it covers the 1600 x 900 desktop, the
+# layout scaled between bars. Then takes the saved game up again.
 # Usage: play_test.sh path/to/bourgade3d
 set -u
 GAME=$1
@@ -74,6 +69,8 @@ panel before
 current=$(sed -n 's/^current //p' "$SAVE")
 name=$(sed -n "s/^player\.$current\.name //p" "$SAVE")
 
+# In the mortgage pick, clicks beside the board pile up no held messages:
+# Escape ends the game at once.
 press m
 wait_for_line "^Choisissez la propriete" 10 || fail "the mortgage pick did not start"
 for _ in $(seq 10); do
@@ -83,7 +80,8 @@ quit_with_escape 2
 cp "$SAVE" "$WORK/kept.sav"
 
 # End of input at the first question, after the notice of the save: a
-# message, a failure status, and the save left alone.
+# message, a failure status, and the save left alone. Then --resume shows
+# the same panel with the same player on turn.
 "$GAME" </dev/null >"$WORK/notice" 2>"$WORK/eof_err"
 [ $? -eq 1 ] || fail "closed input should end the program with status 1"
 grep -q "Plus rien a lire" "$WORK/eof_err" || fail "no message on closed input"

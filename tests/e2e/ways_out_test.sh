@@ -1,11 +1,8 @@
 #!/bin/sh
-# Every way out ends the game cleanly. A seeded game between two computers
-# at "Instantanée" reaches the final standings quickly, its log telling
-# every message once, exactly as the simulator's log of the same seed does.
-# No display is said in one line before the dialogue. Stopped from outside,
-# a game leaves a whole log and none of Xlib's own text: a destroyed window
-# ends with status 0; SIGTERM, SIGINT and SIGHUP with the signal's status;
-# a lost display with status 1 and one line.
+# Every way out ends the game cleanly. A seeded game between computers at
+# "Instantanée" reaches its standings with the simulator's very log. No
+# display is said in one line; stopped from outside, a game ends with the
+# status below, a whole log and none of Xlib's own text.
 # Usage: ways_out_test.sh path/to/bourgade3d path/to/bourgade3d-sim
 set -u
 GAME=$1

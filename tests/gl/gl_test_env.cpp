@@ -60,21 +60,6 @@ void GlTest::TearDown()
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-bool operator==(const Colour& a, const Colour& b)
-{
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
-std::ostream& operator<<(std::ostream& out, const Colour& c)
-{
-    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-Colour FromBytes(int r, int g, int b)
-{
-    return {r / 255.0f, g / 255.0f, b / 255.0f};
-}
-
 Colour ReadColour(WindowPixel p)
 {
     unsigned char c[4] = {};

@@ -1,9 +1,9 @@
-// A real OpenGL context for tests. Programs link `gl_test_main` in place
-// of GTest::gtest_main: before the first test it starts its own Xvfb on a
-// free display (so programs run side by side) and opens an 800 × 600 GLUT
-// window that Mesa renders in software, or fails every test with the
-// reason. GlTest restores the usual state before each test and fails one
-// that leaves an OpenGL error behind. Pixels are read from the back buffer.
+// A real OpenGL context for tests. Programs link `gl_test_main` in place of
+// GTest::gtest_main: it starts their own Xvfb on a free display (so they run
+// side by side) and opens an 800 × 600 GLUT window rendered by Mesa, or fails
+// every test with the reason. GlTest restores the usual state before each
+// test and fails one that leaves an OpenGL error; pixels are read from the
+// back buffer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -51,9 +51,12 @@ struct Colour {
     float r, g, b;
 };
 
-bool operator==(const Colour& a, const Colour& b);
-std::ostream& operator<<(std::ostream& out, const Colour& c);
-Colour FromBytes(int r, int g, int b);
+inline bool operator==(const Colour& a, const Colour& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+inline std::ostream& operator<<(std::ostream& out, const Colour& c)
+{
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+inline Colour FromBytes(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f}; }
 Colour ReadColour(WindowPixel p);
 // Whether `seen` is `expected` under white light of some strength from
 // minStrength up (channels clipped at 1), within tolerance on each channel.

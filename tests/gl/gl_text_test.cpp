@@ -54,8 +54,7 @@ protected:
     glText m_Font;
 };
 
-// A text printed at (x, y) of font space in a set (none: nothing more
-// printed), and the colour then seen at (seenX, seenY).
+// A text (or none) printed at (x, y) of font space, then a colour seen.
 struct Printed {
     int x, y;
     const char* text;

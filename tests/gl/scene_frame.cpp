@@ -57,10 +57,9 @@ WindowPixel InPanel(const CVector& point)
 
 CVector SquarePoint(int square, float x, float y, float z)
 {
-    // In its side's frame a square starts at 2j - 11 along the side (a
-    // corner at -12) and its outer edge lies at -12. Side 0 runs along +x
-    // on the z = -12 edge, side 1 along +z on x = 12, side 2 along -x on
-    // z = 12, side 3 along -z on x = -12.
+    // Square j of a side starts 2j - 11 along it (a corner at -12), its outer
+    // edge at -12. Sides 0 to 3 run along +x at z = -12, +z at x = 12, -x at
+    // z = 12 and -z at x = -12.
     const int j = square % 10;
     const float along = (j == 0 ? -12.0f : 2.0f * j - 11) + x, across = -12 + z;
     const CVector onSide[] = {CVector(along, y, across), CVector(-across, y, along),

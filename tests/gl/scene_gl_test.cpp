@@ -1,5 +1,4 @@
-// The game's frame drawn for real and checked pixel by pixel where things
-// must be, seen from above unless a test says.
+// The game's frame drawn for real, seen from above, checked pixel by pixel.
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -335,12 +334,10 @@ TEST_F(SceneTest, TheDeedCardShowsThePictureAskedAndKeepsItWhenAskedAgain)
         {0, 0, 255, 1, 1, {0, 0, 1}},
     };
     for (const auto& step : steps) {
-        TargaHeader h;
-        h.width = h.height = 4;
         Bytes pixels;
-        for (int i = 0; i < 16; ++i)
+        for (int i = 0; i < 4; ++i)
             pixels.insert(pixels.end(), {step.b, step.g, step.r});
-        folder.Write("textures/p1.tga", TargaFile(h, pixels));
+        folder.Write("textures/p1.tga", TargaFile({}, pixels));
         EXPECT_EQ(g_App.deedCard.LoadPicture(step.square), step.loaded);
         Draw();
         const Colour middle = ReadColour(InPanel(g_App.deedCard.CardPoint(0.5f, 0.5f)));

@@ -32,11 +32,7 @@ protected:
 
     std::string Write(unsigned width, unsigned height, unsigned char bpp, const Bytes& pixels)
     {
-        TargaHeader h;
-        h.width = width;
-        h.height = height;
-        h.bpp = bpp;
-        return m_Folder.Write("image.tga", TargaFile(h, pixels));
+        return m_Folder.Write("image.tga", TargaFile({2, width, height, bpp}, pixels));
     }
 
     CTempFolder m_Folder;
