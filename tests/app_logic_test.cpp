@@ -117,7 +117,6 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
             EXPECT_EQ(laid[i].y, 200 + 20 * int(laid.size() - 1 - i));
         }
     }
-    EXPECT_EQ(CountCharacters("Hypothèque"), 10);
 }
 
 TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
@@ -147,17 +146,13 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     game.EliminatePlayer(4);  // seat 4 falls first
     game.EliminatePlayer(2);  // then seat 2
     const auto standings = RankPlayers(game, {4, 2});
-    std::vector<std::string> names;
-    for (const Standing& s : standings)
-        names.push_back(s.name + (s.bankrupt ? "!" : ""));
-    EXPECT_EQ(names, (std::vector<std::string>{"Player 1", "Bob", "Player 4", "Player 3!", "Player 5!"}));
     EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
-
-    const auto lines = StandingLines(standings);
-    EXPECT_EQ(lines[0], "1. Player 1              10000 F + 150000 F");
-    EXPECT_EQ(lines[4], "5. Player 5            en faillite");
-    for (const std::string& line : lines)
-        EXPECT_LE(line.size(), 45u);
+    EXPECT_EQ(StandingLines(standings), (std::vector<std::string>{
+                                            "1. Player 1              10000 F + 150000 F",
+                                            "2. Bob                  160000 F +      0 F",
+                                            "3. Player 4               1000 F +      0 F",
+                                            "4. Player 3            en faillite",
+                                            "5. Player 5            en faillite"}));
     EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
               "1. Riche               4600000000 F +      0 F");
 }
@@ -217,7 +212,7 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
     }
 }
 
-TEST(Tooltips, EachIconAndDieIsNamedWithItsKey)
+TEST(Tooltips, EachIconAndDieIsNamedWithItsKeyAfterHalfASecondOnIt)
 {
     const struct { int x, y; const char* tip; } cases[] = {
         {38, 547, "Vue de dessus (d)"},   {100, 547, "Options (o)"},
@@ -228,10 +223,6 @@ TEST(Tooltips, EachIconAndDieIsNamedWithItsKey)
     };
     for (const auto& c : cases)
         EXPECT_STREQ(TooltipAt(c.x, c.y), c.tip) << c.x << "," << c.y;
-}
-
-TEST(Tooltips, ShownAfterHalfASecondOnTheSameIcon)
-{
     CHover hover;
     hover.Move(454, 530, 1000);
     EXPECT_EQ(hover.Shown(1499), nullptr);

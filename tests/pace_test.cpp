@@ -54,8 +54,7 @@ struct SpeedCase {
     const char *option, *label;
     uint32_t holdMs;  // of a 1.5 s message
     int walkFrames;   // of a 0.5 s leg, at 16 ms a frame
-    Speed faster, slower, round;
-    Speed computers;  // on a computer's turn with fast computers
+    Speed faster, slower, round, computers;  // the last on a computer's turn, fast computers
 };
 
 using S = Speed;
@@ -173,7 +172,7 @@ TEST(SkipInput, ASkipNeverAnswersAQuestion)
         EXPECT_EQ(KeyWhileWaiting(key), expected) << key;
 }
 
-TEST(FramePacer, DrawsChangesOnlyAndAtMostSixtyTimesASecond)
+TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)
 {
     CFramePacer frames;
     EXPECT_TRUE(frames.Due(0)) << "the first frame";
@@ -189,10 +188,6 @@ TEST(FramePacer, DrawsChangesOnlyAndAtMostSixtyTimesASecond)
     frames.Changed();
     EXPECT_TRUE(frames.Due(1040));
     EXPECT_EQ(frames.Frames(), 2u);
-}
-
-TEST(BriefNotice, ShowsForAWhileThenAsksOnceToBeWiped)
-{
     CBriefNotice notice;
     EXPECT_FALSE(notice.Expire(0));
     notice.Show("Vitesse : Rapide", 1000);
