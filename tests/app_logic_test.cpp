@@ -113,8 +113,7 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
         EXPECT_EQ(laid[0].x, c.firstX) << c.text;
         for (size_t i = 0; i < laid.size(); ++i) {
             EXPECT_EQ(laid[i].text, c.lines[i]);
-            // The last line stays clear of OUI NON; the others go up.
-            EXPECT_EQ(laid[i].y, 200 + 20 * int(laid.size() - 1 - i));
+            EXPECT_EQ(laid[i].y, 200 + 20 * int(laid.size() - 1 - i)) << "clear of OUI NON, then up";
         }
     }
 }
@@ -147,12 +146,11 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     game.EliminatePlayer(2);  // then seat 2
     const auto standings = RankPlayers(game, {4, 2});
     EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
-    EXPECT_EQ(StandingLines(standings), (std::vector<std::string>{
-                                            "1. Player 1              10000 F + 150000 F",
-                                            "2. Bob                  160000 F +      0 F",
-                                            "3. Player 4               1000 F +      0 F",
-                                            "4. Player 3            en faillite",
-                                            "5. Player 5            en faillite"}));
+    EXPECT_EQ(StandingLines(standings),
+              (std::vector<std::string>{
+                  "1. Player 1              10000 F + 150000 F", "2. Bob                  160000 F +      0 F",
+                  "3. Player 4               1000 F +      0 F", "4. Player 3            en faillite",
+                  "5. Player 5            en faillite"}));
     EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
               "1. Riche               4600000000 F +      0 F");
 }

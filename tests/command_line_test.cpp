@@ -11,10 +11,24 @@ namespace {
 
 const CommandLineProgram kProgram = {"prog", "Résumé.", "Description."};
 
-// Reads `args` against a table with one option of each kind: whether the
-// program goes on, its status, what the options were given, then all that
-// was printed.
-std::string Parse(std::vector<const char*> args)
+// Reads `args` after the program's name against `table`: whether the
+// program goes on, its status, then all that was printed.
+std::string Parse(std::vector<const char*> args, const CommandLineProgram& program,
+                  const std::vector<CommandLineOption>& table)
+{
+    args.insert(args.begin(), program.name);
+    std::ostringstream out, err;
+    int status = -1;
+    const bool goesOn =
+        ParseCommandLine(int(args.size()), args.data(), program, table, out, err, status);
+    return (goesOn ? "on " : "end ") + std::to_string(status) + "|" + out.str() + err.str();
+}
+
+}  // namespace
+
+// A table with one option of each kind: the transcript, then what the
+// options were given.
+TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
 {
     std::string given;
     const std::vector<CommandLineOption> table = {
@@ -30,20 +44,8 @@ std::string Parse(std::vector<const char*> args)
         {"--resume", "--reprendre", OptionValue::kOptional, "FICHIER", "reprend",
          [&](const char* v) { given += " resume=" + std::string(v ? v : "(none)"); return true; }},
     };
-    args.insert(args.begin(), "prog");
-    std::ostringstream out, err;
-    int status = -1;
-    const bool goesOn =
-        ParseCommandLine(int(args.size()), args.data(), kProgram, table, out, err, status);
-    return (goesOn ? "on " : "end ") + std::to_string(status) + given + "|" + out.str() + err.str();
-}
-
-}  // namespace
-
-TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
-{
-    const auto refusal = [](const std::string& given, const std::string& reason) {
-        return "end 2" + given + "|prog : " + reason + " ; voir prog --help\n";
+    const auto refusal = [](const std::string& reason, const std::string& given = "") {
+        return "end 2|prog : " + reason + " ; voir prog --help\n" + given;
     };
     // One column, two spaces after the widest left part.
     const std::string help = "end 0|Usage : prog [OPTION]...\nRésumé.\n\nOptions :\n"
@@ -55,35 +57,34 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
                              "\nDescription.\n";
     const std::pair<std::vector<const char*>, std::string> cases[] = {
         {{}, "on 0|"},
-        {{"--count", "9"}, "on 0 count=9|"},
-        {{"--count=4", "--flag"}, "on 0 count=4 flag|"},
-        {{"--resume"}, "on 0 resume=(none)|"},
-        {{"--resume", "--flag"}, "on 0 resume=(none) flag|"},
-        {{"--resume", "partie.sav"}, "on 0 resume=partie.sav|"},
-        {{"--reprendre=a=b"}, "on 0 resume=a=b|"},
-        {{"--resume="}, "on 0 resume=|"},
-        {{"--nope"}, refusal("", "option inconnue « --nope »")},
-        {{"--count=3", "-x"}, refusal(" count=3", "option inconnue « -x »")},
-        {{"fichier"}, refusal("", "argument inattendu « fichier »")},
-        {{"-"}, refusal("", "argument inattendu « - »")},
-        {{"--count"}, refusal("", "l'option --count attend une valeur")},
-        {{"--count", "0"}, refusal("", "valeur refusée pour --count : « 0 »")},
-        {{"--count", "--flag"}, refusal("", "valeur refusée pour --count : « --flag »")},
-        {{"--count=12"}, refusal("", "valeur refusée pour --count : « 12 »")},
-        {{"--flag=1"}, refusal("", "l'option --flag ne prend pas de valeur")},
+        {{"--count", "9"}, "on 0| count=9"},
+        {{"--count=4", "--flag"}, "on 0| count=4 flag"},
+        {{"--resume"}, "on 0| resume=(none)"},
+        {{"--resume", "--flag"}, "on 0| resume=(none) flag"},
+        {{"--resume", "partie.sav"}, "on 0| resume=partie.sav"},
+        {{"--reprendre=a=b"}, "on 0| resume=a=b"},
+        {{"--resume="}, "on 0| resume="},
+        {{"--nope"}, refusal("option inconnue « --nope »")},
+        {{"--count=3", "-x"}, refusal("option inconnue « -x »", " count=3")},
+        {{"fichier"}, refusal("argument inattendu « fichier »")},
+        {{"-"}, refusal("argument inattendu « - »")},
+        {{"--count"}, refusal("l'option --count attend une valeur")},
+        {{"--count", "0"}, refusal("valeur refusée pour --count : « 0 »")},
+        {{"--count", "--flag"}, refusal("valeur refusée pour --count : « --flag »")},
+        {{"--count=12"}, refusal("valeur refusée pour --count : « 12 »")},
+        {{"--flag=1"}, refusal("l'option --flag ne prend pas de valeur")},
         {{"--help"}, help},
         {{"--help", "--nope"}, help},
-        {{"--count", "3", "--help"}, "end 0 count=3" + help.substr(5)},
+        {{"--count", "3", "--help"}, help + " count=3"},
         {{"--version"}, std::string("end 0|prog ") + PROJECT_VERSION + "\n"},
     };
-    for (const auto& [args, outcome] : cases)
-        EXPECT_EQ(Parse(args), outcome);
+    for (const auto& [args, outcome] : cases) {
+        given.clear();
+        EXPECT_EQ(Parse(args, kProgram, table) + given, outcome);
+    }
     // With no rows of its own, the built-in ones set the column.
-    const char* args[] = {"prog", "--help"};
-    std::ostringstream out, err;
-    int status = -1;
-    EXPECT_FALSE(ParseCommandLine(2, args, kProgram, {}, out, err, status));
-    EXPECT_NE(out.str().find("\n  --version  affiche la version et quitte\n"), std::string::npos);
+    EXPECT_NE(Parse({"--help"}, kProgram, {}).find("\n  --version  affiche la version et quitte\n"),
+              std::string::npos);
 }
 
 // What the game's options read from each command line, "!" when refused.
@@ -97,13 +98,8 @@ TEST(GameOptions, SpeedSeedFastComputersAndResume)
         {{"--resume="}, "!"}, {{"--speed", "Rapide"}, "!"}, {{"--seed", "-3"}, "!"}, {{"--speed"}, "!"},
     };
     for (const auto& [args, expected] : cases) {
-        std::vector<const char*> argv = args;
-        argv.insert(argv.begin(), "bourgade3d");
         GameOptions o;
-        std::ostringstream out, err;
-        int status = -1;
-        const bool goesOn = ParseCommandLine(int(argv.size()), argv.data(), kGameProgram,
-                                             GameOptionTable(o), out, err, status);
+        const bool goesOn = Parse(args, kGameProgram, GameOptionTable(o)).rfind("on 0|", 0) == 0;
         const std::string read = SpeedInfo(o.speed).option + std::string(o.fastComputers ? " fast" : "") +
                                  (o.seeded ? " seed=" + std::to_string(o.seed) : "") +
                                  (o.resume ? " resume=" + o.resumeFile : "");

@@ -5,9 +5,8 @@
 #include "console_setup.h"
 #include "game.h"
 
-// Each row is a whole dialogue: how often it asked for the number of
-// players, the players it made (a star for the computer's; none when the
-// input ran out), and the answer to full screen (-1 for none).
+// Each row is a whole dialogue: how often it asked for the number of players, the players
+// it made (a star for the computer's; none when the input ran out), full screen (-1: none).
 TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
 {
     const struct { std::string input; int asked; const char* players; int fullScreen; } cases[] = {

@@ -34,11 +34,10 @@ protected:
                 pace.Skip();
         });
     }
-    // Runs a walk of 0.5 s, counting its frames and keeping its last state.
-    void Walk()
+    // A movement (by default a walk of 0.5 s), counting its frames and keeping its states.
+    void Wait(WaitKind kind = WaitKind::kWalk, float seconds = 0.5f)
     {
-        const auto apply = [this](float f) { fractions.push_back(f); };
-        pace.Run(WaitKind::kWalk, 0.5f, apply, [this] { ++frames; });
+        pace.Run(kind, seconds, [this](float f) { fractions.push_back(f); }, [this] { ++frames; });
     }
 
     CFakeClock clock;
@@ -47,8 +46,7 @@ protected:
     int frames = 0;
 };
 
-// One row per speed: its names, how long its waits last, and its place
-// among the four.
+// One row per speed: its names, its waits, and its place among the four.
 struct SpeedCase {
     Speed speed;
     const char *option, *label;
@@ -89,11 +87,10 @@ TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
     EXPECT_EQ(pace.CurrentSpeed(), c.speed);
     pace.Hold(1500);
     EXPECT_EQ(clock.now - 1000, c.holdMs);
-    Walk();
+    Wait();
     EXPECT_EQ(frames, c.walkFrames);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f) << "the pawn always lands";
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
-    EXPECT_FALSE(pace.Waiting());
 }
 
 INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest, testing::ValuesIn(kSpeeds));
@@ -120,7 +117,7 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     for (WaitKind kind : {WaitKind::kDice, WaitKind::kFlight}) {
         SkipOnCall(1);
         fractions.clear();
-        pace.Run(kind, 1.0f, [&](float f) { fractions.push_back(f); }, [] {});
+        Wait(kind, 1.0f);
         EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f})) << "a roll or a flight ends on its end";
         EXPECT_LT(clock.now - 2501, 16u);
     }
@@ -129,26 +126,26 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
 {
     SkipOnCall(3);
-    Walk();
+    Wait();
     EXPECT_EQ(frames, 2);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
     pace.SetEventPump(nullptr);
-    Walk();
-    Walk();
+    Wait();
+    Wait();
     EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
 
     const uint32_t before = clock.now;
     pace.Hold(1500);
     EXPECT_EQ(clock.now - before, 1500u) << "a message after the walk is held";
-    Walk();
+    Wait();
     EXPECT_EQ(frames, 34) << "a later walk walks";
 
     SkipOnCall(2);
-    Walk();
+    Wait();
     pace.EndStep();
     pace.SetEventPump(nullptr);
-    Walk();
+    Wait();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
@@ -164,8 +161,7 @@ TEST(SkipInput, ASkipNeverAnswersAQuestion)
         {45, 110, kMortgagePick, W::kSkip},  // a property: no pick
     };
     for (const auto& p : presses)
-        EXPECT_EQ(PressWhileWaiting(p.x, p.y, p.inputMode), p.expected)
-            << p.x << "," << p.y << " mode " << p.inputMode;
+        EXPECT_EQ(PressWhileWaiting(p.x, p.y, p.inputMode), p.expected) << p.x << "," << p.y;
     const std::pair<unsigned char, WaitingInput> keys[] = {
         {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'t', W::kKeep}};
     for (const auto& [key, expected] : keys)
