@@ -29,6 +29,7 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         std::istringstream in(c.input);
         std::ostringstream out;
         const bool read = ReadPlayers(in, out, game);
+        EXPECT_EQ(read, c.players[0] != '\0') << c.input;
         std::string players;
         for (int i = 0; read && i < game.playerCount; ++i) {
             const Player& setup = game.setupPlayers[i];
