@@ -21,7 +21,9 @@ class CSeatedFrame : public CNullFrame {
 public:
     const CGame* game = nullptr;
     GameHistory history;
+    int turnsPassed = 0;
     void RemovePawn(int pawn, int) override { history.fallenSeats.push_back(game->players[pawn].seat); }
+    void RegardePion(int) override { ++turnsPassed; }
 };
 
 struct SeededTable {
@@ -82,6 +84,34 @@ void ExpectSameState(const CGame& a, const CGame& b)
         EXPECT_EQ(a.worthHistory.Line(seat), b.worthHistory.Line(seat)) << "worth of seat " << seat;
 }
 
+// The chart at the end of a game draws one line per seat: every seat from the
+// start, the winner's to the end, each bankrupt's ending at 0 the turn it
+// fell, all but the last to fall before the end.
+void ExpectWorthChart(const CGame& game, int players, int turnsPassed)
+{
+    const CWorthHistory& history = game.worthHistory;
+    const size_t entries = static_cast<size_t>(history.Entries());
+    EXPECT_EQ(entries, 2u + turnsPassed) << "the start, every turn passed on, the end";
+    const int winner = game.players[game.current].seat;
+    int ended = 0;
+    for (int seat = 0; seat < kPlayerSlots; ++seat) {
+        const std::vector<int64_t> line = history.Line(seat);
+        ASSERT_EQ(line.empty(), seat >= players) << "seat " << seat;
+        if (line.empty())
+            continue;
+        EXPECT_EQ(line.front(), kStartMoney) << "seat " << seat;
+        if (seat == winner) {
+            EXPECT_EQ(line.size(), entries);
+            EXPECT_EQ(line.back(), game.players[game.current].money + EstateValue(game, game.current));
+        } else {
+            EXPECT_EQ(line.back(), 0) << "seat " << seat;
+            ended += line.size() < entries;
+        }
+    }
+    EXPECT_EQ(ended, players - 2);
+    EXPECT_GE(history.Highest(), kStartMoney);
+}
+
 // Replaces one field's line and signs the text again, as an editor who knew
 // the checksum would.
 std::string WithLine(const std::string& text, const std::string& key, const std::string& line)
@@ -97,7 +127,7 @@ std::string WithLine(const std::string& text, const std::string& key, const std:
 }  // namespace
 
 // Saved at any step of any game, a game reads back equal and then plays on
-// exactly as the original does from the same dice.
+// exactly as the original does from the same dice, to the end of its chart.
 TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
 {
     std::mt19937 pick(2026);
@@ -124,6 +154,8 @@ TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
             ExpectSameState(original.game, copy.game);
             EXPECT_EQ(copy.frame.history.fallenSeats, original.frame.history.fallenSeats);
             ended += original.game.gameOver;
+            if (original.game.gameOver)
+                ExpectWorthChart(original.game, players, original.frame.turnsPassed);
         }
     }
     EXPECT_GT(resumedWithFallen, games / 10) << "some saves come after a bankruptcy";
@@ -312,3 +344,14 @@ INSTANTIATE_TEST_SUITE_P(EveryPath, SaveRefusal, ::testing::ValuesIn(kRefusals),
                                  c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
+
+TEST_F(GameTest, AnEstateIsWorthItsPricesLessMortgagesAndItsBuildings)
+{
+    Start({0, 0});
+    Own(0, {0, 1, 24});
+    Build({0, 1}, 2);
+    Deed(24).mortgaged = 1;
+    EXPECT_EQ(EstateValue(game, 0), 6000 + 6000 + 4 * 5000 + 20000 - 10000);
+    EXPECT_EQ(EstateValue(game, 1), 0);
+    EXPECT_TRUE(game.worthHistory.Line(-1).empty());
+}
