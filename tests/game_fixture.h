@@ -48,6 +48,7 @@ protected:
         game.inputMode = kNoInput;
         random.values.clear();
         frame.Clear();
+        frame.turnsOver = 0;
     }
 
     // One tick as the window runs it: the answer from a click, then a step.

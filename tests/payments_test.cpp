@@ -96,18 +96,6 @@ TEST_F(PaymentTest, TheBankTakesBackEverythingFreeOfMortgage)
     Check();
 }
 
-TEST_F(PaymentTest, ABankruptWithCashLeftHandsItOver)
-{
-    Start({0, 0, 0, 0});
-    game.current = 3;
-    P(1).money = 700;
-    EXPECT_EQ(game.PayFrom(1, 5000, 3), 700);
-    EXPECT_TRUE(frame.Showed("Player 4 prend toutes vos proprietes & 700F"));
-    EXPECT_EQ(game.current, 2);
-    EXPECT_EQ(game.playerCount, 3);
-    EXPECT_STREQ(P(2).name, "Player 4");
-}
-
 TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
 {
     Start({0, 0});

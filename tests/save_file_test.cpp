@@ -162,40 +162,6 @@ TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
     EXPECT_GT(ended, games / 2) << "most continued games run to their end";
 }
 
-// The frame hears of every turn's end, and of the game's, once, and of
-// nothing while a question is pending: the moments a save resumes from.
-TEST_F(GameTest, EveryTurnAndTheGamesEndAreTold)
-{
-    struct Case {
-        const char* what;
-        int die1, die2;
-        int64_t money;
-        char answer;  // to the question the landing asks, 0 for none
-        int told;
-        int current;
-        int gameOver;
-    };
-    const Case cases[] = {
-        {"tax, turn passes", 1, 3, kStartMoney, 0, 1, 1, 0},
-        {"double, turn stays", 2, 2, kStartMoney, 0, 1, 0, 0},
-        {"purchase pending", 1, 2, kStartMoney, 0, 0, 0, 0},
-        {"purchase refused", 1, 2, kStartMoney, 'n', 1, 1, 0},
-        {"ruined by the tax", 1, 3, 100, 0, 1, 1, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Start({0, 0});
-        frame.turnsOver = 0;
-        P(0).money = c.money;
-        Throw(c.die1, c.die2);
-        if (c.answer != 0)
-            Tick(c.answer);
-        EXPECT_EQ(frame.turnsOver, c.told);
-        EXPECT_EQ(game.current, c.current);
-        EXPECT_EQ(game.gameOver, c.gameOver);
-    }
-}
-
 // A game read back from the fixture's game, on a frame of its own.
 class ResumeTest : public GameTest {
 protected:
@@ -224,8 +190,7 @@ TEST_F(ResumeTest, RefusedPrisonCardStaysRefused)
     ASSERT_EQ(game.inputMode, kYesNo);
 
     Resume();
-    const std::vector<std::string> shown = {"En Prison", "Voulez-vous sortir de prison pour 5000F ?"};
-    EXPECT_EQ(resumedFrame.messages, shown);
+    EXPECT_EQ(resumedFrame.messages, (Lines{"En Prison", "Voulez-vous sortir de prison pour 5000F ?"}));
 }
 
 // A computer's pending priced offer is shown again with its price.
@@ -242,7 +207,7 @@ TEST_F(ResumeTest, PendingPricedOfferKeepsItsPrice)
 
     Resume();
     EXPECT_EQ(resumed.inputMode, kPricedOffer);
-    EXPECT_EQ(resumedFrame.Entries("offer"), std::vector<std::string>{"1:0:9:2:12000"});
+    EXPECT_EQ(resumedFrame.Entries("offer"), Lines{"1:0:9:2:12000"});
 }
 
 // A damage done to a good save: a change of the whole text, or lines put in

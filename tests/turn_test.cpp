@@ -86,8 +86,9 @@ TEST_F(GameTest, AHumanThrowsOnAClickOrAKeyAndTheTurnGoesRound)
     EXPECT_EQ(frame.Entries("dice"), Lines{"2:3"});
     EXPECT_EQ(frame.Entries("move"), (Lines{"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"}));
     EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
-    EXPECT_EQ(game.current, 0) << "the purchase question holds the turn";
+    EXPECT_EQ(game.current + frame.turnsOver, 0) << "the purchase question holds the turn";
     Tick('n');
+    EXPECT_EQ(frame.turnsOver, 1) << "the frame hears of every turn's end";
     Tick();
     EXPECT_EQ(frame.Entries("dice").size(), 1u) << "the release tick throws nothing";
     for (char key : {'t', 'H'}) {
@@ -105,6 +106,7 @@ TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
     Start({0, 0});
     Throw(2, 2);
     EXPECT_TRUE(frame.Showed("Vous avez des doubles!"));
+    EXPECT_EQ(frame.turnsOver, 1) << "a double ends a turn too";
     Throw(3, 3);
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(P(0).square, 10);
@@ -158,6 +160,8 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
         {"fine refused", 1, {-1, -1}, -1, 5000, 1, 2, "N", 10, 2, {-1, -1}, 1, 5000, {kFine}},
         {"fine paid later", 1, {-1, -1}, -1, 150000, 1, 2, "-yn", 13, 0, {-1, -1}, 1, 145000,
          {kFine, kBuy13}},
+        {"fine unpaid", 3, {-1, -1}, -1, 4000, 2, 3, "", 10, 0, {-1, -1}, 1, 0,
+         {}},
         {"third throw pays", 3, {-1, -1}, 24, 4000, 2, 3, "", 15, 0, {-1, -1}, 1, 9000, {}},
         {"card refused", 1, {-1, 0}, -1, 150000, 1, 3, "n-n", 10, 2, {-1, 0}, 1, 150000,
          {kCard, kFine}},
@@ -185,12 +189,15 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
         EXPECT_EQ(game.jailCardHolder[0] * 10 + game.jailCardHolder[1],
                   c.cardsAfter[0] * 10 + c.cardsAfter[1]);
         EXPECT_EQ(game.current, c.current);
+        EXPECT_EQ(frame.turnsOver, 1) << "the turn's end, or the game's, is told once";
         Lines asked;
         for (const std::string& m : frame.messages)
             if (m.back() == '?' && (asked.empty() || asked.back() != m))
                 asked.push_back(m);
         EXPECT_EQ(asked, c.asked);
         EXPECT_EQ(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."), c.mortgage >= 0);
+        EXPECT_EQ(game.gameOver, frame.Showed("Player 2 a gagne!!!"));
+        EXPECT_EQ(game.gameOver, c.moneyAfter == 0);
     }
 }
 
@@ -214,18 +221,6 @@ TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
-}
-
-TEST_F(GameTest, AFineThatCannotBePaidEndsTheGame)
-{
-    Start({0, 0});
-    P(0).square = 10;
-    P(0).jail = 3;
-    P(0).money = 4000;
-    Throw(2, 3);
-    EXPECT_TRUE(frame.Showed("Player 2 a gagne!!!"));
-    EXPECT_EQ(game.gameOver, 1);
-    EXPECT_EQ(P(0).square, 10) << "a bankrupt player does not move";
 }
 
 TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
