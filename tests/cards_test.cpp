@@ -133,6 +133,10 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         EXPECT_EQ(P(0).jail + game.doublesCount, 1);
         EXPECT_EQ(game.jailCardHolder[c.chance], c.lines == kKeep ? 0 : -1);
         EXPECT_EQ(frame.Entries("move"), c.move.empty() ? Lines{} : Lines{c.move});
+        // A chance card's walk onto a property shows its deed.
+        const Lines pictures = frame.Entries("picture");
+        EXPECT_EQ(std::count(pictures.begin(), pictures.end(), std::to_string(c.square)),
+                  c.chance && !c.move.empty() && squareToProperty[c.square] >= 0);
         EXPECT_EQ(c.chance ? game.chanceNext : game.chestNext, 4);
         Check();
     }

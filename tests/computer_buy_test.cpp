@@ -2,13 +2,9 @@
 
 #include "game_fixture.h"
 
-class ComputerBuyTest : public GameTest {
-protected:
-    void SetUp() override { Start({1, 0}); }
-};
-
-TEST_F(ComputerBuyTest, ShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
+TEST_F(GameTest, ComputerIsShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
 {
+    Start({1, 0});
     P(0).money = 20000;
     EXPECT_TRUE(game.MoneyTight());
     P(0).money = 20001;
@@ -17,8 +13,7 @@ TEST_F(ComputerBuyTest, ShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
     // An opponent's hotel on its whole group's dearest street.
     P(0).money = 150000;
     Own(1, {20, 21});
-    Build({20}, 5);
-    Build({21}, 5);
+    Build({20, 21}, 5);
     EXPECT_TRUE(game.MoneyTight()) << "200000 F of rent against 150000 F";
     P(0).money = 200000;
     EXPECT_FALSE(game.MoneyTight());
@@ -29,57 +24,40 @@ TEST_F(ComputerBuyTest, ShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
     EXPECT_FALSE(game.MoneyTight());
 }
 
-TEST_F(ComputerBuyTest, WithMoneyToSpareItBuysWithoutAsking)
+// With money to spare it buys without asking; short of money only to
+// complete or to block a group; by mortgage only to complete one.
+TEST_F(GameTest, ComputerBuysWhatItCanAffordOrWhatCompletesAGroup)
 {
-    Throw(2, 3);
-    EXPECT_EQ(Deed(24).owner, 0);
-    EXPECT_EQ(P(0).money, 130000);
-    EXPECT_EQ(std::count(frame.log.begin(), frame.log.end(), "yesno"), 0);
-    EXPECT_EQ(game.current, 1);
-    Check();
-}
-
-TEST_F(ComputerBuyTest, ShortOfMoneyItBuysOnlyToCompleteOrToBlockAGroup)
-{
-    P(0).money = 20000;
-    LandOn(5);
-    EXPECT_TRUE(frame.Showed("Player 1 n'en veut pas"));
-    EXPECT_EQ(Deed(24).owner, -1);
-
-    Own(0, {0});
-    LandOn(3);
-    EXPECT_EQ(Deed(1).owner, 0) << "completes its own group";
-    EXPECT_EQ(P(0).money, 14000);
-
-    Own(1, {2, 3});
-    LandOn(9);
-    EXPECT_EQ(Deed(4).owner, 0) << "keeps player 2 from completing its group";
-    EXPECT_EQ(P(0).money, 2000);
-    Check();
-}
-
-TEST_F(ComputerBuyTest, WithoutTheCashItBuysByMortgageOnlyToCompleteAGroup)
-{
-    P(0).money = 4000;
-    Own(0, {0, 24});
-    LandOn(6);
-    EXPECT_TRUE(frame.Showed("Player 1 n'en veut pas")) << "blocking is not enough here";
-    Own(1, {2, 3});
-    LandOn(9);
-    EXPECT_EQ(Deed(4).owner, -1);
-
-    LandOn(3);
-    EXPECT_EQ(Deed(1).owner, 0);
-    EXPECT_TRUE(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."));
-    EXPECT_EQ(P(0).money, 8000);
-    Check();
-}
-
-TEST_F(ComputerBuyTest, TooPoorEvenByMortgageItIsRefused)
-{
-    P(0).money = 1000;
-    Own(0, {0});
-    LandOn(3);
-    EXPECT_TRUE(frame.Showed("Vous n'avez pas assez d'argent pour acheter RUE LECOURBE"));
-    EXPECT_EQ(Deed(1).owner, -1);
+    const struct {
+        int64_t money;
+        std::vector<int> owned, othersOwned;
+        int square;
+        bool bought;
+        int64_t moneyAfter;
+        const char* shown;
+    } cases[] = {
+        {150000, {}, {}, 5, true, 130000, ""},
+        {20000, {}, {}, 5, false, 20000, "Player 1 n'en veut pas"},
+        {20000, {0}, {}, 3, true, 14000, ""},
+        {20000, {}, {2, 3}, 9, true, 8000, ""},
+        {4000, {0, 24}, {}, 6, false, 4000, "Player 1 n'en veut pas"},
+        {4000, {0, 24}, {2, 3}, 9, false, 4000, "Player 1 n'en veut pas"},
+        {4000, {0, 24}, {}, 3, true, 8000, "Hypothèque de GARE MONTPARNASSE pour 10000F."},
+        {1000, {0}, {}, 3, false, 1000, "Vous n'avez pas assez d'argent pour acheter RUE LECOURBE"},
+    };
+    for (const auto& c : cases) {
+        Start({1, 0});
+        P(0).money = c.money;
+        for (int p : c.owned)
+            Own(0, {p});
+        for (int p : c.othersOwned)
+            Own(1, {p});
+        LandOn(c.square);
+        const int p = squareToProperty[c.square];
+        EXPECT_EQ(Deed(p).owner, c.bought ? 0 : -1) << c.money << " on " << c.square;
+        EXPECT_EQ(P(0).money, c.moneyAfter) << c.money << " on " << c.square;
+        EXPECT_TRUE(!*c.shown || frame.Showed(c.shown)) << c.shown;
+        EXPECT_EQ(std::count(frame.log.begin(), frame.log.end(), "yesno"), 0);
+        Check();
+    }
 }

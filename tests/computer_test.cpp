@@ -9,50 +9,37 @@ protected:
     }
 };
 
+// The value to A of giving `a` for B's `b`: the prices, every whole group
+// (10000 each, against A's side or for B's), the cash and the mortgages.
 TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
 {
-    Start({1, 1});
-    Own(0, {0});
-    Own(1, {2});
-    EXPECT_EQ(game.TradeValue(0, 2), 9000 - 15000);
-    EXPECT_EQ(game.TradeValue(2, 0), 6000);
-
-    // A's group 2..4 is counted at 2, the scan jumps to 5 and counts B's.
-    Own(0, {2, 3, 4, 24});
-    Own(1, {5, 6, 7, 25});
-    EXPECT_EQ(game.TradeValue(24, 25), 0);
-    Own(2, {7});
-    // A richer by more than 50000, then B richer by 500 (no change), by 501.
-    for (auto [money, value] : {std::pair{150000, -10000}, {99999, -20000}, {150500, -10000},
-                                {150501, 0}}) {
-        P(1).money = money;
-        EXPECT_EQ(game.TradeValue(24, 25), value) << money;
-    }
-    Deed(25).mortgaged = 1;
-    EXPECT_EQ(game.TradeValue(24, 25), 11000);
-    Deed(24).mortgaged = 1;
-    EXPECT_EQ(game.TradeValue(24, 25), 0);
-}
-
-// Stations 24 and 25 are exchanged between players of equal cash, so only
-// the whole groups count: 10000 for each, against A's side or for B's.
-TEST_F(ComputerTest, TradeValueCountsEveryWholeGroupOncePerSide)
-{
-    const std::vector<int> firstFourGroups = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    const std::vector<int> firstFour = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     std::vector<int> everyStreet;
     for (int p = 0; p < kStreetCount; ++p)
         everyStreet.push_back(p);
     const struct {
         std::vector<int> ownedByA, ownedByB;
+        int a, b;
+        int64_t moneyOfB;
+        std::vector<int> mortgaged;
         int expected;
     } cases[] = {
-        {firstFourGroups, {}, -40000},
-        {{}, firstFourGroups, 40000},
-        {everyStreet, {}, -80000},
-        {{2, 3, 4}, {5, 6, 7}, 0},
-        {{0, 1, 5, 6, 7}, {2, 3, 4, 8, 9, 10}, 0},
-        {{0, 1, 11, 12, 13, 20, 21}, {14, 15, 16}, -20000},
-        {{3, 4, 6, 7, 9, 10}, {}, 0},
+        {{0}, {2}, 0, 2, 150000, {}, 9000 - 15000},
+        {{0}, {2}, 2, 0, 150000, {}, 6000},
+        // A's group 2..4 is counted at 2, the scan jumps to 5 and counts B's.
+        {{2, 3, 4}, {5, 6, 7}, 24, 25, 150000, {}, 0},
+        {{2, 3, 4}, {5, 6}, 24, 25, 150000, {}, -10000},
+        {{2, 3, 4}, {5, 6}, 24, 25, 99999, {}, -20000},  // A richer by more than 50000
+        {{2, 3, 4}, {5, 6}, 24, 25, 150500, {}, -10000},  // B richer by 500
+        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {}, 0},
+        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {25}, 11000},
+        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {24, 25}, 0},
+        {firstFour, {}, 24, 25, 150000, {}, -40000},
+        {{}, firstFour, 24, 25, 150000, {}, 40000},
+        {everyStreet, {}, 24, 25, 150000, {}, -80000},
+        {{0, 1, 5, 6, 7}, {2, 3, 4, 8, 9, 10}, 24, 25, 150000, {}, 0},
+        {{0, 1, 11, 12, 13, 20, 21}, {14, 15, 16}, 24, 25, 150000, {}, -20000},
+        {{3, 4, 6, 7, 9, 10}, {}, 24, 25, 150000, {}, 0},
     };
     for (const auto& c : cases) {
         Start({1, 1});
@@ -61,9 +48,12 @@ TEST_F(ComputerTest, TradeValueCountsEveryWholeGroupOncePerSide)
         for (int side = 0; side < 2; ++side)
             for (int p : side ? c.ownedByB : c.ownedByA)
                 Own(side, {p});
-        EXPECT_EQ(game.TradeValue(24, 25), c.expected) << ::testing::PrintToString(c.ownedByA)
-                                                      << " against "
-                                                      << ::testing::PrintToString(c.ownedByB);
+        for (int p : c.mortgaged)
+            Deed(p).mortgaged = 1;
+        P(1).money = c.moneyOfB;
+        EXPECT_EQ(game.TradeValue(c.a, c.b), c.expected)
+            << ::testing::PrintToString(c.ownedByA) << " against "
+            << ::testing::PrintToString(c.ownedByB) << ", " << c.moneyOfB;
     }
 }
 

@@ -24,6 +24,7 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"\x1b]0;titre\aBob", 0, "Bob"},         // window title, ended by BEL
         {"\x1b]2;x\x1b\\L\xc3\xa9" "a", 0, "L\xc3\xa9" "a"},  // ... or by ESC backslash
         {"\x1b" "cReset", 0, "Reset"},           // full terminal reset
+        {"\x1b[@Zed", 0, "Zed"},                  // the first final byte
         {"\x1b(BAl", 0, "Al"},                   // character set choice
         {"\x1b /AB", 0, "B"},                    // intermediates from space to slash
         {"\x1b/ AB", 0, "B"},

@@ -289,6 +289,8 @@ const Refusal kRefusals[] = {
     {"unknown answer", {}, {"answer q"}, "réponse « q » inconnue"},
     {"terminal escape in a key", {}, {"fallenSeats\n\x1b[2Jx 1"}, "clé « %1B[2Jx » inconnue"},
     {"roll state past the last", {}, {"rollState 3"}, "rollState vaut 3"},
+    {"action past the last", {}, {"action 9"}, "action vaut 9"},
+    {"escaped control with a 9", {}, {"player.0.name A%19"}, "caractères de contrôle refusés"},
     {"key twice", {}, {"die1=die2 3"}, "figure deux fois"},
     {"renamed key", {}, {"die1=dice 3"}, "la ligne die1 manque"},
     {"extra key", {}, {"fallenSeats\nbonus 1"}, "clé « bonus » inconnue"},

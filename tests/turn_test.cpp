@@ -116,7 +116,7 @@ TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
     EXPECT_EQ(P(0).square * 10 + P(0).jail, 101);
     EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
     EXPECT_EQ(frame.Entries("move"), Lines{"0:10:1.5"});
-    EXPECT_EQ(game.current * 10 + game.doublesCount, 10);
+    EXPECT_EQ(game.current * 100 + game.doublesCount * 10 + game.moveSteps, 100);
 }
 
 TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
