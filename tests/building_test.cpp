@@ -55,36 +55,6 @@ TEST_F(BuildingTest, RefusedBuildsChargeNothing)
     EXPECT_EQ(P(0).money, 150000);
 }
 
-TEST_F(BuildingTest, TheFifthBuildIsAHotelAndTheComputerAnnouncesIt)
-{
-    P(0).computer = 1;
-    Own(0, {0, 1});
-    for (int i = 0; i < 10; ++i)
-        EXPECT_TRUE(game.BuildHouse(0));
-    EXPECT_FALSE(game.BuildHouse(0));
-    EXPECT_EQ(Deed(0).houses + Deed(1).houses, 10);
-    EXPECT_EQ(P(0).money, 100000);
-    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
-    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
-    Check();
-}
-
-TEST_F(BuildingTest, SellingTakesFromTheFirstOfTheMostBuilt)
-{
-    Own(0, {14, 15, 16});
-    Build({14}, 2);
-    Build({15, 16}, 3);
-    EXPECT_EQ(game.SellHouse(16), 15);
-    EXPECT_EQ(Deed(15).houses, 2);
-    EXPECT_EQ(frame.buildings[27], 2);
-    EXPECT_EQ(P(0).money, 157500);
-    EXPECT_TRUE(game.GroupHasBuildings(14));
-    EXPECT_FALSE(game.GroupHasBuildings(0));
-    Own(0, {24, 25, 26, 27});
-    EXPECT_FALSE(game.GroupHasBuildings(24));
-    Check();
-}
-
 // A street is mortgaged bare: the group's buildings are all sold first, so
 // that no mortgaged group carries buildings.
 TEST_F(BuildingTest, MortgagingABuiltStreetSellsItsGroupFirst)
@@ -133,14 +103,16 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
 
 TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
 {
-    frame.keys.push_back('m');
-    Tick();
-    frame.Press(470, 470);  // DEPART
-    Tick();
-    EXPECT_EQ(game.inputMode, kMortgagePick);
-    frame.keys.push_back('x');
-    Tick();
-    EXPECT_EQ(game.inputMode, kMortgagePick);
+    for (auto [key, mode] : {std::pair{'m', kMortgagePick}, {'u', kLiftPick}}) {
+        frame.keys.push_back(key);
+        Tick();
+        frame.Press(470, 470);  // DEPART
+        Tick();
+        frame.keys.push_back('x');
+        Tick();
+        EXPECT_EQ(game.inputMode, mode) << key;
+        game.inputMode = kNoInput;
+    }
 }
 
 // A throw typed with the click of a pick: a pick made lets the turn start

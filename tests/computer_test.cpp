@@ -79,6 +79,7 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_EQ(Deed(0).houses * 10 + Deed(1).houses, 55);
     EXPECT_EQ(frame.buildings[1] * 10 + frame.buildings[3], 55);
     EXPECT_EQ(P(0).money, 100000);
+    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
     Check();
 

@@ -14,6 +14,7 @@
 #include "consistency.h"
 #include "fake_frame.h"
 #include "game.h"
+#include "save_file.h"
 
 using Lines = std::vector<std::string>;
 
@@ -113,6 +114,18 @@ protected:
         PressOn(p);
         Tick();
         frame.Release();
+    }
+
+    // The frame of a game read back from a save of this one, after a step.
+    CFakeFrame Resumed()
+    {
+        CFakeFrame shown;
+        CScriptedRandom dice;
+        CGame copy(shown, dice);
+        GameHistory history;
+        EXPECT_EQ(ReadSave(WriteSave(game, history), copy, history), "");
+        copy.Step();
+        return shown;
     }
 
     // Every rule of the game state holds, the board's buildings included.

@@ -162,23 +162,8 @@ TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
     EXPECT_GT(ended, games / 2) << "most continued games run to their end";
 }
 
-// A game read back from the fixture's game, on a frame of its own.
-class ResumeTest : public GameTest {
-protected:
-    CFakeFrame resumedFrame;
-    CScriptedRandom resumedRandom;
-    CGame resumed{resumedFrame, resumedRandom};
-
-    void Resume()
-    {
-        GameHistory history;
-        ASSERT_EQ(ReadSave(WriteSave(game, {}), resumed, history), "");
-        resumed.Step();
-    }
-};
-
 // A human who refused the prison card is asked only the fine once resumed.
-TEST_F(ResumeTest, RefusedPrisonCardStaysRefused)
+TEST_F(GameTest, ARefusedPrisonCardStaysRefusedOnceResumed)
 {
     Start({0, 0});
     P(0).square = kPrisonSquare;
@@ -188,26 +173,7 @@ TEST_F(ResumeTest, RefusedPrisonCardStaysRefused)
     ASSERT_TRUE(frame.Showed("Voulez-vous utiliser la carte Sortie de Prison?"));
     Tick('n');
     ASSERT_EQ(game.inputMode, kYesNo);
-
-    Resume();
-    EXPECT_EQ(resumedFrame.messages, (Lines{"En Prison", "Voulez-vous sortir de prison pour 5000F ?"}));
-}
-
-// A computer's pending priced offer is shown again with its price.
-TEST_F(ResumeTest, PendingPricedOfferKeepsItsPrice)
-{
-    Start({0, 1});
-    Own(1, {9, 10, 3, 4, 14, 16});
-    Own(0, {8, 2, 15});
-    frame.keys.push_back('q');
-    Tick();
-    frame.Press(45, 110);  // BOUL. SAINT-MICHEL, owned by the computer
-    Tick();
-    ASSERT_EQ(game.inputMode, kPricedOffer);
-
-    Resume();
-    EXPECT_EQ(resumed.inputMode, kPricedOffer);
-    EXPECT_EQ(resumedFrame.Entries("offer"), Lines{"1:0:9:2:12000"});
+    EXPECT_EQ(Resumed().messages, (Lines{"En Prison", "Voulez-vous sortir de prison pour 5000F ?"}));
 }
 
 // A damage done to a good save: a change of the whole text, or lines put in

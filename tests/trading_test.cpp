@@ -115,6 +115,7 @@ TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
     EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:2:12000"});
     EXPECT_EQ(game.tradePrice, 12000);
     EXPECT_TRUE(frame.Showed("Player 2 propose un echange"));
+    EXPECT_EQ(Resumed().Entries("offer"), Lines{"1:0:9:2:12000"}) << "a save keeps the offer";
 
     frame.keys.push_back('b');
     Tick();
@@ -153,11 +154,3 @@ TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
     EXPECT_EQ(P(0).money, 1000);
 }
 
-TEST_F(PricedOfferTest, ComputerWithoutACandidateSaysNo)
-{
-    Own(1, {2, 15});
-    AskFor(9);
-    EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
-    EXPECT_TRUE(frame.Entries("offer").empty());
-}
