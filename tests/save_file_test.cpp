@@ -287,4 +287,5 @@ TEST_F(GameTest, AnEstateIsWorthItsPricesLessMortgagesAndItsBuildings)
     EXPECT_EQ(EstateValue(game, 0), 6000 + 6000 + 4 * 5000 + 20000 - 10000);
     EXPECT_EQ(EstateValue(game, 1), 0);
     EXPECT_TRUE(game.worthHistory.Line(-1).empty());
+    EXPECT_TRUE(game.worthHistory.Line(kPlayerSlots).empty());
 }

@@ -107,16 +107,20 @@ TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
     Throw(2, 2);
     EXPECT_TRUE(frame.Showed("Vous avez des doubles!"));
     EXPECT_EQ(frame.turnsOver, 1) << "a double ends a turn too";
+    Throw(1, 3);
+    Tick('n');
+    EXPECT_EQ(game.current * 10 + game.doublesCount, 10) << "the next throw is no double";
+    Throw(2, 2);
     Throw(3, 3);
-    EXPECT_EQ(game.current, 0);
-    EXPECT_EQ(P(0).square, 10);
-    EXPECT_EQ(P(0).jail, 0) << "visiting only";
+    EXPECT_EQ(game.current, 1);
+    EXPECT_EQ(P(1).square, 10);
+    EXPECT_EQ(P(1).jail, 0) << "visiting only";
     frame.Clear();
     Throw(5, 5);
-    EXPECT_EQ(P(0).square * 10 + P(0).jail, 101);
+    EXPECT_EQ(P(1).square * 10 + P(1).jail, 101);
     EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
-    EXPECT_EQ(frame.Entries("move"), Lines{"0:10:1.5"});
-    EXPECT_EQ(game.current * 100 + game.doublesCount * 10 + game.moveSteps, 100);
+    EXPECT_EQ(frame.Entries("move"), Lines{"1:10:1.5"});
+    EXPECT_EQ(game.current * 100 + game.doublesCount * 10 + game.moveSteps, 0);
 }
 
 TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
