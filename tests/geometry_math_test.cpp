@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "angles.h"
+#include "camera.h"
 #include "geometry_expect.h"
 #include "matrix.h"
 #include "quaternion.h"
@@ -43,12 +43,6 @@ const GuardedMatrix kGuardedCounting{kCounting};
 
 }  // namespace
 
-TEST(Angles, SignFollowsTheSignBit)
-{
-    for (auto [a, sign] : {std::pair{-0.0f, -1}, {0.0f, 1}, {-3.5f, -1}, {2.0f, 1}})
-        EXPECT_EQ(Sign(a), sign) << a;
-}
-
 TEST(Vector, OperatorsWorkComponentwise)
 {
     const CVector a(1, -2, 8), b(4, 0.5f, -2);
@@ -64,7 +58,6 @@ TEST(Vector, OperatorsWorkComponentwise)
         {"*= v", [&](CVector v) { return v *= b; }, {4, -1, -16}},
         {"/= v", [&](CVector v) { return v /= b; }, {0.25f, -4, -4}},
         {"Cross", [&](CVector v) { return Cross(v, b); }, {0, 34, 8.5f}},
-        {"Cross reversed", [&](CVector v) { return Cross(b, v); }, {0, -34, -8.5f}},
         // Normalize changes the vector and returns a copy; zero stays zero.
         {"Normalize", [](CVector) { CVector v(3, 0, 4); v.Normalize(); return v; }, {0.6f, 0, 0.8f}},
         {"Normalize's copy", [](CVector) { return CVector(3, 0, 4).Normalize(); }, {0.6f, 0, 0.8f}},
@@ -254,5 +247,34 @@ TEST(Quaternion, SlerpFollowsTheShorterArc)
         q.Slerp(c.from, c.to, c.t);
         SCOPED_TRACE(testing::Message() << "t " << c.t << " to w " << c.to.w);
         ExpectQuaternion(q, c.expected);
+    }
+}
+
+// The camera's angles for an eye at a distance from the origin, and the up
+// vector they give; the eye does not move.
+TEST(CameraState, AnglesFollowTheEyeAndUpFollowsTheAngles)
+{
+    const float half = std::sqrt(0.5f);
+    const struct {
+        CVector eye;
+        float distance, azimuth, elevation;
+        CVector up;
+    } cases[] = {
+        {{0, 0, 5}, 5, 0, 0, {0, 1, 0}},  {{-4, 4, 0}, 4 / half, -90, 45, {half, half, 0}},
+        {{0, 0, 0}, 0, 0, 0, {0, 1, 0}},  // no distance, no direction
+        {{0, 5.0001f, 0}, 5, 0, 90, {0, 0, -1}},  // a hair short must not take asin past 1
+    };
+    for (const auto& c : cases) {
+        CCamera camera;
+        camera.m_vEye = c.eye;
+        camera.m_fDistance = c.distance;
+        camera.m_Angles = CVector2(7, 7);
+        camera.UpdateAngles();
+        camera.UpdateUp();
+        SCOPED_TRACE(testing::Message() << c.eye.x << " " << c.eye.y << " " << c.eye.z);
+        EXPECT_NEAR(camera.m_Angles.x, c.azimuth, 1e-4f);
+        EXPECT_NEAR(camera.m_Angles.y, c.elevation, 1e-4f);
+        ExpectVector(camera.m_vUp, c.up.x, c.up.y, c.up.z);
+        ExpectVector(camera.GetEye(), c.eye.x, c.eye.y, c.eye.z);
     }
 }

@@ -40,9 +40,7 @@ Bytes TargaFile(const TargaHeader& header, const Bytes& pixels);
 struct BitmapHeader {
     int32_t width = 2, height = 2;
     uint16_t bitCount = 24;
-    uint32_t compression = 0;
-    uint32_t headerSize = 40;  // 12 writes a core header
-    uint32_t coloursUsed = 0;
+    uint32_t compression = 0, headerSize = 40 /* 12 writes a core header */, coloursUsed = 0;
     bool fileHeader = true;
     std::vector<uint32_t> palette = {};  // 0xRRGGBB
     std::vector<uint32_t> masks = {};    // written after an info header when given
