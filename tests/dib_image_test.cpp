@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "dib_image.h"
@@ -120,11 +121,14 @@ TEST(DibImage, RefusesWhatItCannotConvert)
 }
 
 // The reader's report under the caption "Error", then the font's line with
-// the path tried and the reason; no file is left open.
+// the path tried and the reason, which needs a data folder: the working
+// directory's textures/. No file is left open.
 TEST(DibImage, ADamagedFontGivesTheReadersTextThenThePathAndReason)
 {
-    CTempFolder folder;
-    const std::string path = folder.Path() + "/Font.bmp";
+    const CTempFolder folder;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const std::string path = folder.Path() + "/textures/Font.bmp";
     const struct {
         Bytes file;
         std::string report;
@@ -138,25 +142,27 @@ TEST(DibImage, ADamagedFontGivesTheReadersTextThenThePathAndReason)
     };
     const size_t openBefore = OpenFileCount();
     for (const auto& c : cases) {
-        folder.Write("Font.bmp", c.file);
+        folder.Write("textures/Font.bmp", c.file);
         glText font;
         testing::internal::CaptureStderr();
         EXPECT_EQ(font.LoadImageFile(path.c_str()), nullptr);
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "Error: " + c.report + "\n  " + path + " : " + c.reason + "\n");
     }
+    std::filesystem::current_path(previous);
     const std::string missing = folder.Path() + "/missing.bmp";
     const char* error = nullptr;
     testing::internal::CaptureStderr();
     EXPECT_EQ(LoadDIBImage(missing.c_str(), &error), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + missing + ".\n");
     EXPECT_EQ(error, kDibOpenFailed);
-    ImageRGB* image = LoadDIBImage(folder.Write("good.bmp", BitmapFile({}, Bytes(16, 9))).c_str());
+    const std::string good = folder.Write("good.bmp", BitmapFile({}, Bytes(16, 9)));
+    ImageRGB* image = LoadDIBImage(good.c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->data[11], 9);
     ReleaseImage(image);
     EXPECT_EQ(OpenFileCount(), openBefore);
     // The reader's other two failures cannot be provoked from a file.
-    EXPECT_EQ(BitmapFailure(folder.Path() + "/good.bmp", kDibOutOfMemory), "mémoire insuffisante");
-    EXPECT_EQ(BitmapFailure(folder.Path() + "/good.bmp", kDibOpenFailed), "lecture interrompue");
+    EXPECT_EQ(BitmapFailure(good, kDibOutOfMemory), "mémoire insuffisante");
+    EXPECT_EQ(BitmapFailure(good, kDibOpenFailed), "lecture interrompue");
 }
