@@ -59,7 +59,6 @@ start_game() {
     printf '%b' "$answers" >&4
 }
 
-# Waits for the game's window to open and keeps its id in WINDOW.
 wait_for_window() {
     WINDOW=$(timeout 30 xdotool search --sync --name 'Bourgade3D' | head -1)
     [ -n "$WINDOW" ] || fail "the window did not open"

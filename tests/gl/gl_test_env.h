@@ -1,9 +1,7 @@
-// A real OpenGL context for tests. Programs link `gl_test_main` in place of
-// GTest::gtest_main: it starts their own Xvfb on a free display (so they run
-// side by side) and opens an 800 × 600 GLUT window rendered by Mesa, or fails
-// every test with the reason. GlTest restores the usual state before each
-// test and fails one that leaves an OpenGL error; pixels are read from the
-// back buffer.
+// A real OpenGL context: programs that link `gl_test_main` in place of
+// GTest::gtest_main start their own Xvfb on a free display and draw into an
+// 800 × 600 GLUT window (Mesa), or fail every test with the reason. GlTest
+// restores the usual state and fails a test that leaves an OpenGL error.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -121,7 +121,6 @@ TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
     }
     for (int k = 0; k < kPlayers; ++k) {
         const CVector offset = g_App.pawns[k].m_vOffset, rest = g_App.board.RestingPoint(0, offset);
-        // The corner square's resting place, as the board lays it out.
         EXPECT_NEAR(Distance(rest, CVector(-12 + offset.x, rest.y, -12 + offset.z)), 0, 1e-5f) << k;
         ExpectLit(rest + kOverTheHead, PawnColour(k), 0.85f);
     }
@@ -137,6 +136,11 @@ TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
     for (size_t i = 0; i < first.size(); ++i)
         differ += ink(first[i]) != ink(second[i]);
     EXPECT_GT(differ, 15) << "two streets show the same plate";
+    // The centre's picture shows the game's name in dark red.
+    std::vector<Colour> name;
+    for (float x = -7; x <= 7; x += 0.05f)
+        name.push_back(ReadColour(OnBoard(CVector(x, 1.0f / 3, 5.2f))));
+    EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
 }
 
 TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
