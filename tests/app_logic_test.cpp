@@ -138,9 +138,9 @@ TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
 
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 {
-    // RUE DE LA PAIX, 40000, with a hotel; a station, mortgaged: 20000 - 10000.
-    Own({{21, 0, 5}, {24, 0, 0, 1}});
-    const int64_t money[] = {10000, 160000, 5000, 1000};  // seat 1 level with seat 0
+    // Bob's RUE DE LA PAIX, 40000, with a hotel, and station, mortgaged: 20000 - 10000.
+    Own({{21, 1, 5}, {24, 1, 0, 1}});
+    const int64_t money[] = {100000, 10000, 5000, 100000};  // seat 3 level with seat 0
     for (int i = 0; i < 4; ++i)
         game.players[i].money = money[i];
     game.EliminatePlayer(4);  // seat 4 falls first
@@ -149,8 +149,8 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
     EXPECT_EQ(StandingLines(standings),
               (std::vector<std::string>{
-                  "1. Player 1              10000 F + 150000 F", "2. Bob                  160000 F +      0 F",
-                  "3. Player 4               1000 F +      0 F", "4. Player 3            en faillite",
+                  "1. Bob                   10000 F + 150000 F", "2. Player 1             100000 F +      0 F",
+                  "3. Player 4             100000 F +      0 F", "4. Player 3            en faillite",
                   "5. Player 5            en faillite"}));
     EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
               "1. Riche               4600000000 F +      0 F");
@@ -158,14 +158,14 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 
 TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 {
-    Own({{0, 1}, {2, 2, 5}, {3, -1, 2}, {24, 1, 0, 1}});
+    Own({{0, 3}, {2, 2, 5}, {3, -1, 2}, {24, 3, 0, 1}});
     const BoardSnapshot before = TakeSnapshot(game);
     EXPECT_EQ(before.ownerSeat[1], -1) << "the bank";
-    Own({{0, 1, 1}, {1, 1}, {2, -1}, {3, -1, 5}, {4, -1, 2}, {5, -1, 0, 1}, {24, 1}});
-    game.EliminatePlayer(0);  // Bob moves to index 0: no change of owner
+    Own({{0, 3, 1}, {1, 0}, {2, -1}, {3, -1, 5}, {4, -1, 2}, {5, -1, 0, 1}, {24, 3}});
+    game.EliminatePlayer(2);  // seat 3 moves to index 2: no change of owner
     EXPECT_EQ(DescribeChanges(before, TakeSnapshot(game), game),
               (std::vector<std::string>{
-                  "BOUL. DE BELLEVILLE : 1 maison", "RUE LECOURBE appartient maintenant a Bob",
+                  "BOUL. DE BELLEVILLE : 1 maison", "RUE LECOURBE appartient maintenant a Player 1",
                   "RUE DE VAUGIRARD revient a la banque", "RUE DE VAUGIRARD : plus aucune maison",
                   "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 2 maisons",
                   "BOUL. DE LA VILLETTE est hypothequee", "GARE MONTPARNASSE n'est plus hypothequee"}));
@@ -237,10 +237,10 @@ TEST(Tooltips, EachIconAndDieIsNamedWithItsKeyAfterHalfASecondOnIt)
 
 TEST_F(AppGame, EveryShownChangeChangesTheVisibleStateFingerprint)
 {
-    Player& player = game.players[2];
+    Player& player = game.players[0];
     Property& property = game.properties[3];
     std::vector<std::function<void()>> changes = {
-        [&] { player.money -= 100; }, [&] { player.name[0] = 'X'; }, [&] { game.message[0] = 'X'; }};
+        [&] { player.money -= 256; }, [&] { player.name[0] = 'X'; }, [&] { game.message[0] = 'X'; }};
     for (int32_t* field :
          {&player.square, &player.jail, &player.seat, &property.owner, &property.mortgaged,
           &property.houses, &game.current, &game.die1, &game.die2, &game.inputMode, &game.gameOver,

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -16,6 +18,8 @@
 #include "save_file.h"
 
 namespace {
+
+const std::string kNotFolder = " : un fichier occupe la place d'un dossier";
 
 std::string Contents(const std::string& path)
 {
@@ -68,16 +72,16 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
     const size_t openFiles = Names("/proc/self/fd").size();
     const std::string inner = top + "/etat/bourgade3d";
     const std::string path = inner + "/partie.sav";
-    std::string reason;
+    std::string reason, text;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
     // With standard input closed, the file opened next gets descriptor 0;
     // a file of one byte is written and read in single bytes.
     const int input = dup(0);
     close(0);
     EXPECT_TRUE(WriteFileAtomically(path, "x", reason)) << reason;
-    std::string text;
     bool missing = true;
     EXPECT_TRUE(ReadWholeFile(path, 1, text, reason, missing) && text == "x") << reason;
+    EXPECT_EQ(fcntl(0, F_GETFD), -1) << "descriptor 0 is free again";
     dup2(input, 0);
     close(input);
     EXPECT_EQ(Names(inner), std::set<std::string>{"partie.sav"});
@@ -109,18 +113,16 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
     EXPECT_EQ(Names("/proc/self/fd").size(), openFiles) << "the game saves at every turn for hours";
 }
 
-// Each row makes one step of a save fail for real; the old save stays as
-// it was and nothing is left beside it.
+// Each row makes a step of a save fail for real: the old save stays, nothing is left beside it.
 TEST_F(SaveTest, FailuresSayWhyAndLeaveTheOldFile)
 {
     const std::string old = folder.Write("partie.sav", Bytes{'x'});
     const std::string longName(300, 'n');
     std::filesystem::create_directory(top + "/dossier");
     std::filesystem::create_symlink(top + "/perdu", top + "/lien");
-    const std::string notFolder = " : un fichier occupe la place d'un dossier";
     const std::pair<std::string, std::string> cases[] = {
-        {old + "/b/partie.sav", "création du dossier " + old + "/b" + notFolder},
-        {old + "/partie.sav", "dossier " + old + notFolder},
+        {old + "/b/partie.sav", "création du dossier " + old + "/b" + kNotFolder},
+        {old + "/partie.sav", "dossier " + old + kNotFolder},
         {top + "/lien/partie.sav", "dossier " + top + "/lien : fichier introuvable"},
         {top + "/" + longName, "création du fichier : File name too long"},
         {"/" + longName, "création du fichier : File name too long"},
@@ -148,27 +150,28 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveTheOldFile)
 TEST_F(SaveTest, AutosavePrintsOneLineForARunOfFailures)
 {
     const std::string blocker = folder.Write("fichier", Bytes{'x'});
-    const std::string bad = blocker + "/partie.sav";
+    const std::string bad = blocker + "/partie.sav", good = top + "/partie.sav";
     const std::string consolePath = top + "/console";
-    std::FILE* console = std::fopen(consolePath.c_str(), "w");
-    {
-        CAutosave autosave(console);
+    const auto line = [](const std::string& where, const std::string& why) {
+        return "Sauvegarde impossible dans " + where + " (" + why + ") ; la partie continue.\n";
+    };
+    const std::string first = line(bad, "dossier " + blocker + kNotFolder);
+    const std::string both = first + line("partie.sav", "ni XDG_STATE_HOME ni HOME ne donnent de dossier");
+    // Each path saved to, then the console and the good save once the save is over.
+    const struct { std::string path, said; bool saved; } steps[] = {
+        {bad, first, false}, {bad, first, false}, {good, first, true}, {"", both, true}, {bad, both, true}};
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> console(
+        std::fopen(consolePath.c_str(), "w"), std::fclose);  // closed after the writer ends
+    CAutosave autosave(console.get());
+    autosave.Write(game, {});  // before a path: nothing
+    for (const auto& step : steps) {
+        autosave.SetPath(step.path);
         autosave.Write(game, {});
-        for (const std::string& path : {bad, bad, top + "/partie.sav", std::string(), bad}) {
-            autosave.SetPath(path);
-            autosave.Write(game, {});
-            autosave.Finish();
-        }
-        const auto line = [](const std::string& where, const std::string& why) {
-            return "Sauvegarde impossible dans " + where + " (" + why + ") ; la partie continue.\n";
-        };
+        autosave.Finish();
         // Read before the console is closed: each line is out at once.
-        EXPECT_EQ(Contents(consolePath),
-                  line(bad, "dossier " + blocker + " : un fichier occupe la place d'un dossier") +
-                      line("partie.sav", "ni XDG_STATE_HOME ni HOME ne donnent de dossier"));
+        EXPECT_EQ(Contents(consolePath), step.said) << step.path;
+        EXPECT_EQ(Contents(good) == WriteSave(game, {}), step.saved) << step.path;
     }
-    std::fclose(console);
-    EXPECT_EQ(Contents(top + "/partie.sav"), WriteSave(game, {}));
 }
 
 // Whatever the save, the player hears of it before anything is replaced,

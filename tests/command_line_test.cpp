@@ -26,8 +26,7 @@ std::string Parse(std::vector<const char*> args, const CommandLineProgram& progr
 
 }  // namespace
 
-// A table with one option of each kind: the transcript, then what the
-// options were given.
+// One option of each kind: the transcript, then what the options were given.
 TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
 {
     std::string given;

@@ -1,5 +1,4 @@
-// The pointer as the rules see it: presses are never lost between steps,
-// and any window size maps back onto the 800 x 600 drawing area.
+// The pointer as the rules see it, from a window of any size.
 #include <gtest/gtest.h>
 
 #include <tuple>
