@@ -1,8 +1,8 @@
 #include "image_files.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <stdexcept>
 
@@ -41,11 +41,9 @@ std::string CTempFolder::Write(const std::string& name, const Bytes& bytes) cons
 {
     const std::filesystem::path path = std::filesystem::path(m_sPath) / name;
     std::filesystem::create_directories(path.parent_path());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    // An empty file writes nothing: an empty vector may have no data at all.
-    if (!file || (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()))
+    std::ofstream file(path, std::ios::binary);
+    if (!file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())))
         throw std::runtime_error("cannot write " + path.string());
-    std::fclose(file);
     return path.string();
 }
 
