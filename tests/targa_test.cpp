@@ -61,6 +61,10 @@ TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
         const unsigned char* at = m_Texture.m_pData + c.at;
         EXPECT_EQ(Bytes(at, at + c.pixels.size()), c.pixels) << c.name;
     }
+    // Pixels kept for the caller, not uploaded, under the name and format asked.
+    ASSERT_EQ(m_Texture.LoadTexture((m_Folder.Path() + "/image.tga").c_str(), 7, 0, 1, GL_LUMINANCE), 1);
+    EXPECT_EQ(m_Texture.m_nTexId, 7u);
+    EXPECT_EQ(m_Texture.m_nFormat, GLenum(GL_LUMINANCE));
 }
 
 // What is wrong with a file as a file comes before anything the loader
