@@ -16,17 +16,13 @@ panel() {
     convert "$WORK/shot.xwd" -crop "$3x$4+$1+$2" +repage "$WORK/$5.png"
 }
 
-save_sum() {
-    cksum <"$SAVE" 2>/dev/null
-}
-
 # Throws once and plays the turn out: buys what is offered, says no to any
 # other question, until the turn's save is written.
 play_turn() {
-    before=$(save_sum)
+    before=$(cksum <"$SAVE" 2>/dev/null)
     click 215 545
     for _ in $(seq 150); do
-        [ "$(save_sum)" != "$before" ] && return 0
+        [ "$(cksum <"$SAVE" 2>/dev/null)" != "$before" ] && return 0
         case "$(tail -n 1 "$WORK/out")" in
             Acheter*\?) click 188 315; sleep 1 ;;
             *\?) click 255 315; sleep 1 ;;

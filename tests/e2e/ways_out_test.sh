@@ -22,9 +22,7 @@ sed -n '/^Jouer en mode/,$p' "$WORK/out" | tail -n +2 | sed '/^$/,$d' |
 [ "$(wc -l <"$WORK/sim.log")" -gt 50 ] || fail "too short a log for a whole game"
 cmp -s "$WORK/window.log" "$WORK/sim.log" ||
     fail "the window's log differs from the simulator's: $(diff "$WORK/window.log" "$WORK/sim.log" | head -5)"
-kill "$GAME_PID"
-wait "$GAME_PID"
-GAME_PID=
+kill "$GAME_PID" && wait_exit 5
 
 DISPLAY=:65000 "$GAME" </dev/null >"$WORK/out" 2>&1 && fail "no display should end with a failure status"
 [ "$(wc -l <"$WORK/out")" -eq 1 ] && grep -q "^Impossible d'ouvrir l'affichage graphique" "$WORK/out" ||

@@ -107,7 +107,7 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
     camera.BeginFlight();
     ExpectMatrix(camera.m_View, start);
     camera.m_vFrom = camera.GetEye();
-    camera.m_vTo = CVector(0, 27, 0);
+    camera.m_vTo = CVector(3, 27, -2);
     camera.m_qTo = CQuaternion(0, -0.70710677f, -0.70710677f, 0);
     camera.m_bUseMatrix = true;
 
@@ -115,13 +115,18 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
     camera.Fly(0);
     camera.SetProjection(500, 600, true);
     ExpectMatrix(Current(GL_MODELVIEW_MATRIX), start);
+    camera.Fly(0.5f);
+    float x, y, z;
+    camera.EyeFromMatrix(x, y, z);
+    const CVector middle = (camera.m_vFrom + camera.m_vTo) * 0.5f;
+    ExpectVector(CVector(x, y, z), middle.x, middle.y, middle.z);
 
     camera.Fly(1);
     EXPECT_FALSE(camera.m_bUseMatrix);
     const CMatrix end = camera.m_View;
     camera.EndFlight();
-    ExpectVector(camera.GetEye(), 0, 27, 0);
-    ExpectVector(camera.GetTarget(), 0, 0, 0);
+    ExpectVector(camera.GetEye(), 3, 27, -2);
+    ExpectVector(camera.GetTarget(), 3, 0, -2);
     EXPECT_NEAR(camera.m_fDistance, 27.0f, kTolerance);
     EXPECT_NEAR(camera.m_Angles.y, 90.0f, 1e-2f);
 
