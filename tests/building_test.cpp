@@ -101,18 +101,23 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
         EXPECT_EQ(CGame::LiftCost(p), cost) << p;
 }
 
+// Nothing is landed on, or thrown, while the pick waits.
 TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
 {
+    P(0).square = 4;  // IMPOTS SUR LE REVENU
     for (auto [key, mode] : {std::pair{'m', kMortgagePick}, {'u', kLiftPick}}) {
         frame.keys.push_back(key);
         Tick();
         frame.Press(470, 470);  // DEPART
         Tick();
-        frame.keys.push_back('x');
+        frame.keys.push_back('t');
+        random.QueueDice(1, 2);
         Tick();
         EXPECT_EQ(game.inputMode, mode) << key;
+        EXPECT_TRUE(frame.Entries("dice").empty()) << "a typed throw waits for the pick";
         game.inputMode = kNoInput;
     }
+    EXPECT_EQ(P(0).money, 150000);
 }
 
 // A throw typed with the click of a pick: a pick made lets the turn start
