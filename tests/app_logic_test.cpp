@@ -16,6 +16,7 @@
 #include "pending_question.h"
 #include "prompt_zones.h"
 #include "standings.h"
+#include "step_log.h"
 #include "tooltips.h"
 #include "visible_state.h"
 
@@ -172,6 +173,30 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
     EXPECT_TRUE(DescribeChanges(before, before, game).empty());
 }
 
+TEST_F(AppGame, StepLogTellsTheBoardsChangesAndTheEndOfAWait)
+{
+    char buffer[256] = {};
+    std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
+    CGameLog log(out);
+    CStepLog steps(log, game);
+    const auto step = [&](int32_t waitingFor, int32_t after, int owner) {
+        game.inputMode = waitingFor;
+        steps.Before();
+        game.inputMode = after;
+        game.properties[1].owner = owner;
+        steps.After();
+    };
+    log.Message("Acheter ?");
+    step(kNoInput, kYesNo, -1);
+    EXPECT_FALSE(log.Message("Acheter ?")) << "a step that starts a wait ends none";
+    step(kYesNo, kYesNo, -1);
+    EXPECT_FALSE(log.Message("Acheter ?")) << "the wait goes on";
+    step(kYesNo, kNoInput, 1);
+    EXPECT_TRUE(log.Message("Acheter ?")) << "the answer ends the wait";
+    std::fclose(out);
+    EXPECT_STREQ(buffer, "Acheter ?\nRUE LECOURBE appartient maintenant a Bob\nAcheter ?\n");
+}
+
 TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 {
     const char* question = "Voulez-vous sortir de prison pour 5000F ?";
@@ -189,8 +214,9 @@ TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 
 TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
 {
-    game.tradeWanted = 3;
-    game.properties[3].owner = 1;
+    // The first property, so that a test of the wanted one against 0 shows.
+    game.tradeWanted = 0;
+    game.properties[0].owner = 1;
     const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
         {kNoInput, false, false, "À vous, Player 1 : cliquez sur un dé (ou touche t)"},
         {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
