@@ -2,40 +2,30 @@
 
 #include "game_fixture.h"
 
+// Hotels on the dearest group, whose dearer street asks 200000 F, are a danger
+// when an opponent's (-1: none built), never when its own.
 TEST_F(GameTest, ComputerIsShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
 {
-    Start({1, 0});
-    P(0).money = 20000;
-    EXPECT_TRUE(game.MoneyTight());
-    P(0).money = 20001;
-    EXPECT_FALSE(game.MoneyTight());
-
-    // An opponent's hotel on its whole group's dearest street.
-    P(0).money = 150000;
-    Own(1, {20, 21});
-    Build({20, 21}, 5);
-    EXPECT_TRUE(game.MoneyTight()) << "200000 F of rent against 150000 F";
-    P(0).money = 200000;
-    EXPECT_FALSE(game.MoneyTight());
-
-    // Its own buildings are no danger to it.
-    P(0).money = 150000;
-    Own(0, {20, 21});
-    EXPECT_FALSE(game.MoneyTight());
+    const struct { int hotelsOwner; int64_t money; bool tight; } cases[] = {
+        {-1, 20000, true}, {-1, 20001, false}, {1, 150000, true}, {1, 200000, false}, {0, 150000, false},
+    };
+    for (const auto& c : cases) {
+        Start({1, 0});
+        P(0).money = c.money;
+        if (c.hotelsOwner >= 0) {
+            Own(c.hotelsOwner, {20, 21});
+            Build({20, 21}, 5);
+        }
+        EXPECT_EQ(game.MoneyTight(), c.tight) << c.hotelsOwner << " " << c.money;
+    }
 }
 
 // With money to spare it buys without asking; short of money only to
 // complete or to block a group; by mortgage only to complete one.
 TEST_F(GameTest, ComputerBuysWhatItCanAffordOrWhatCompletesAGroup)
 {
-    const struct {
-        int64_t money;
-        std::vector<int> owned, othersOwned;
-        int square;
-        bool bought;
-        int64_t moneyAfter;
-        const char* shown;
-    } cases[] = {
+    const struct { int64_t money; std::vector<int> owned, othersOwned; int square; bool bought;
+                   int64_t moneyAfter; const char* shown; } cases[] = {
         {150000, {}, {}, 5, true, 130000, ""},
         {20000, {}, {}, 5, false, 20000, "Player 1 n'en veut pas"},
         {20000, {0}, {}, 3, true, 14000, ""},

@@ -1,3 +1,5 @@
+#include <numeric>
+
 #include "game_fixture.h"
 
 class ComputerTest : public GameTest {
@@ -14,28 +16,19 @@ protected:
 TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
 {
     const std::vector<int> firstFour = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    std::vector<int> everyStreet;
-    for (int p = 0; p < kStreetCount; ++p)
-        everyStreet.push_back(p);
-    const struct {
-        std::vector<int> ownedByA, ownedByB;
-        int a, b;
-        int64_t moneyOfB;
-        std::vector<int> mortgaged;
-        int expected;
-    } cases[] = {
-        {{0}, {2}, 0, 2, 150000, {}, 9000 - 15000},
-        {{0}, {2}, 2, 0, 150000, {}, 6000},
+    std::vector<int> everyStreet(kStreetCount);
+    std::iota(everyStreet.begin(), everyStreet.end(), 0);
+    const struct { std::vector<int> ownedByA, ownedByB; int a, b; int64_t moneyOfB; std::vector<int> mortgaged;
+                   int expected; } cases[] = {
+        {{0}, {2}, 0, 2, 150000, {}, 9000 - 15000}, {{0}, {2}, 2, 0, 150000, {}, 6000},
         // A's group 2..4 is counted at 2, the scan jumps to 5 and counts B's.
         {{2, 3, 4}, {5, 6, 7}, 24, 25, 150000, {}, 0},
         {{2, 3, 4}, {5, 6}, 24, 25, 150000, {}, -10000},
         {{2, 3, 4}, {5, 6}, 24, 25, 99999, {}, -20000},  // A richer by more than 50000
         {{2, 3, 4}, {5, 6}, 24, 25, 150500, {}, -10000},  // B richer by 500
-        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {}, 0},
-        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {25}, 11000},
+        {{2, 3, 4}, {5, 6}, 24, 25, 150501, {}, 0}, {{2, 3, 4}, {5, 6}, 24, 25, 150501, {25}, 11000},
         {{2, 3, 4}, {5, 6}, 24, 25, 150501, {24, 25}, 0},
-        {firstFour, {}, 24, 25, 150000, {}, -40000},
-        {{}, firstFour, 24, 25, 150000, {}, 40000},
+        {firstFour, {}, 24, 25, 150000, {}, -40000}, {{}, firstFour, 24, 25, 150000, {}, 40000},
         {everyStreet, {}, 24, 25, 150000, {}, -80000},
         {{0, 1, 5, 6, 7}, {2, 3, 4, 8, 9, 10}, 24, 25, 150000, {}, 0},
         {{0, 1, 11, 12, 13, 20, 21}, {14, 15, 16}, 24, 25, 150000, {}, -20000},
@@ -157,17 +150,10 @@ TEST_F(ComputerTest, SwapAnnouncementsAndRefusalWhenEitherSideCannotPay)
 // player draws no more. What is left queued counts the draws.
 TEST_F(ComputerTest, RandomExchangeAttemptsGrowWithThePlayerCount)
 {
-    const struct {
-        int players;
-        int gate;  // the first draw, which only games of four or more make
-        size_t draws;
-    } cases[] = {
-        {2, 0, 0}, {3, 0, 1},
-        {4, 2, 1},  // 2 % 6: no attempt
-        {4, 7, 2},  // 7 % 6 = 1: one attempt
-        {5, 5, 3},  // 5 % 5 = 0: two attempts
-        {6, 1, 4},  // three attempts
-        {6, 6, 1},  // 6 % 4 = 2: none
+    // The gate is the first draw, which only games of four or more make: 2 % 6
+    // makes no attempt, 7 % 6 = 1 one, 5 % 5 = 0 two, 1 three, 6 % 4 = 2 none.
+    const struct { int players, gate; size_t draws; } cases[] = {
+        {2, 0, 0}, {3, 0, 1}, {4, 2, 1}, {4, 7, 2}, {5, 5, 3}, {6, 1, 4}, {6, 6, 1},
     };
     for (const auto& c : cases) {
         Start(std::vector<int>(c.players, 1));

@@ -40,8 +40,7 @@ protected:
         // The console set-up saves the seats of a fresh table.
         game.ResetPlayers();
         std::fill(std::begin(frame.buildings), std::end(frame.buildings), 0);
-        for (int k = 0; k < kPlayerSlots; ++k)
-            game.setupPlayers[k] = game.players[k];
+        std::copy(std::begin(game.players), std::end(game.players), game.setupPlayers);
         game.NewGame();
         // A new game leaves these as the last game ended them.
         game.gameOver = 0;
@@ -69,32 +68,22 @@ protected:
     }
 
     // The current player throws these dice with a click on the die.
-    void Throw(int die1, int die2)
-    {
-        random.QueueDice(die1, die2);
-        ClickDie();
-    }
+    void Throw(int die1, int die2) { random.QueueDice(die1, die2); ClickDie(); }
 
     // The current player stops on a square as if it had walked there.
-    void LandOn(int square)
-    {
-        P(game.current).square = square;
-        game.Land();
-    }
+    void LandOn(int square) { P(game.current).square = square; game.Land(); }
 
     void Own(int player, std::initializer_list<int> properties)
     {
         for (int p : properties)
-            game.properties[p].owner = player;
+            Deed(p).owner = player;
     }
 
     // Puts buildings on streets, on the board as well.
     void Build(std::initializer_list<int> streets, int houses)
     {
-        for (int p : streets) {
-            game.properties[p].houses = houses;
-            frame.buildings[propertySquare[p]] = houses;
-        }
+        for (int p : streets)
+            Deed(p).houses = frame.buildings[propertySquare[p]] = houses;
     }
 
     // A press inside a property's rectangle on the board seen from above.

@@ -9,15 +9,10 @@ using namespace std::string_literals;
 
 TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
 {
-    struct Case {
-        std::string typed;
-        int index;
-        const char* stored;
-    };
+    struct Case { std::string typed; int index; const char* stored; };
     const Case cases[] = {
-        {"Anne", 0, "Anne"},
+        {"Anne", 0, "Anne"}, {"", 3, "Joueur 4"},
         {"\0Anne"s, 0, "Joueur 1"},              // a NUL first leaves nothing
-        {"", 3, "Joueur 4"},
         {"Jean\0\x1b[2J"s, 0, "Jean"},           // nothing after a NUL counts
         {"\x1b[31mRouge\x1b[0m", 0, "Rouge"},    // colour sequences
         {"\x1b[2J\x1b[H", 1, "Joueur 2"},        // clear screen: nothing left
@@ -26,13 +21,11 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"\x1b" "cReset", 0, "Reset"},           // full terminal reset
         {"\x1b[@Zed", 0, "Zed"},                  // the first final byte
         {"\x1b(BAl", 0, "Al"},                   // character set choice
-        {"\x1b /AB", 0, "B"},                    // intermediates from space to slash
-        {"\x1b/ AB", 0, "B"},
+        {"\x1b /AB", 0, "B"}, {"\x1b/ AB", 0, "B"},  // intermediates from space to slash
         {"L\xc3\xa9" "a\x1b", 0, "L\xc3\xa9" "a"},  // a lone ESC at the end
         {"a\ab\bc\x7f", 0, "abc"},               // bell, backspace, delete
         {"\x9b" "31mX", 0, "31mX"},              // 8-bit control sequence opener
-        {"A\x80" "B", 0, "AB"},                  // the first of the 8-bit controls
-        {"A\x9f" "B", 0, "AB"},                  // and the last
+        {"A\x80" "B", 0, "AB"}, {"A\x9f" "B", 0, "AB"},  // the first and last of the 8-bit controls
         {"\xc2" "AB", 0, "\xc2" "AB"},            // a lead byte without its continuation
         {"x\xc2\xa0y", 0, "x\xc2\xa0y"},          // the first character past the controls
         {"\xf4\x8f\xbf\x80", 0, "\xf4\x8f\xbf\x80"},  // the last 4-byte lead

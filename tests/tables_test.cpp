@@ -2,42 +2,32 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "tables.h"
 
 namespace {
 
-// The printed title deeds: price, house cost, then the rent bare, with 1 to
-// 4 houses and with a hotel. Stations and utilities print no rent here.
+// The printed title deeds in hundreds of francs: price, house cost, then the
+// rent bare, with 1 to 4 houses and with a hotel. Stations and utilities
+// print no rent here.
 struct PrintedDeed {
     int32_t price, houseCost, rent[6];
 };
 
 const PrintedDeed kPrinted[kPropertyCount] = {
-    {6000, 5000, {200, 1000, 3000, 9000, 16000, 25000}},
-    {6000, 5000, {400, 2000, 6000, 18000, 32000, 45000}},
-    {10000, 5000, {600, 3000, 9000, 27000, 40000, 55000}},
-    {10000, 5000, {600, 3000, 9000, 27000, 40000, 55000}},
-    {12000, 5000, {800, 4000, 10000, 30000, 45000, 60000}},
-    {14000, 10000, {1000, 5000, 15000, 45000, 62500, 75000}},
-    {14000, 10000, {1000, 5000, 15000, 45000, 62500, 75000}},
-    {16000, 10000, {1200, 6000, 18000, 50000, 70000, 90000}},
-    {18000, 10000, {1400, 7000, 20000, 55000, 75000, 95000}},
-    {18000, 10000, {1400, 7000, 20000, 55000, 75000, 95000}},
-    {20000, 10000, {1600, 8000, 22000, 60000, 80000, 100000}},
-    {22000, 15000, {1800, 9000, 25000, 70000, 87500, 105000}},
-    {22000, 15000, {1800, 9000, 25000, 70000, 87500, 105000}},
-    {24000, 15000, {2000, 10000, 30000, 75000, 92500, 110000}},
-    {26000, 15000, {2200, 11000, 33000, 80000, 97500, 115000}},
-    {26000, 15000, {2200, 11000, 33000, 80000, 97500, 115000}},
-    {28000, 15000, {2400, 12000, 36000, 85000, 102500, 120000}},
-    {30000, 20000, {2600, 13000, 39000, 90000, 110000, 127500}},
-    {30000, 20000, {2600, 13000, 39000, 90000, 110000, 127500}},
-    {32000, 20000, {2800, 15000, 45000, 100000, 120000, 140000}},
-    {35000, 20000, {3500, 17500, 50000, 110000, 130000, 150000}},
-    {40000, 20000, {5000, 20000, 60000, 140000, 170000, 200000}},
-    {15000, 0, {}}, {15000, 0, {}},
-    {20000, 0, {}}, {20000, 0, {}}, {20000, 0, {}}, {20000, 0, {}},
+    {60, 50, {2, 10, 30, 90, 160, 250}}, {60, 50, {4, 20, 60, 180, 320, 450}},
+    {100, 50, {6, 30, 90, 270, 400, 550}}, {100, 50, {6, 30, 90, 270, 400, 550}},
+    {120, 50, {8, 40, 100, 300, 450, 600}}, {140, 100, {10, 50, 150, 450, 625, 750}},
+    {140, 100, {10, 50, 150, 450, 625, 750}}, {160, 100, {12, 60, 180, 500, 700, 900}},
+    {180, 100, {14, 70, 200, 550, 750, 950}}, {180, 100, {14, 70, 200, 550, 750, 950}},
+    {200, 100, {16, 80, 220, 600, 800, 1000}}, {220, 150, {18, 90, 250, 700, 875, 1050}},
+    {220, 150, {18, 90, 250, 700, 875, 1050}}, {240, 150, {20, 100, 300, 750, 925, 1100}},
+    {260, 150, {22, 110, 330, 800, 975, 1150}}, {260, 150, {22, 110, 330, 800, 975, 1150}},
+    {280, 150, {24, 120, 360, 850, 1025, 1200}}, {300, 200, {26, 130, 390, 900, 1100, 1275}},
+    {300, 200, {26, 130, 390, 900, 1100, 1275}}, {320, 200, {28, 150, 450, 1000, 1200, 1400}},
+    {350, 200, {35, 175, 500, 1100, 1300, 1500}}, {400, 200, {50, 200, 600, 1400, 1700, 2000}},
+    {150, 0, {}}, {150, 0, {}}, {200, 0, {}}, {200, 0, {}}, {200, 0, {}}, {200, 0, {}},
 };
 
 // The edges of the squares along the board seen from above, in window
@@ -67,14 +57,13 @@ TEST(Tables, DeedsAreTheCardsAsPrinted)
     for (int p = 0; p < kPropertyCount; ++p) {
         SCOPED_TRACE(deedTable[p].name);
         const Property& deed = deedTable[p];
-        EXPECT_EQ(deed.price, kPrinted[p].price);
+        EXPECT_EQ(deed.price, kPrinted[p].price * 100);
         EXPECT_EQ(deed.mortgageValue * 2, deed.price);
-        EXPECT_EQ(deed.houseCost, kPrinted[p].houseCost);
+        EXPECT_EQ(deed.houseCost, kPrinted[p].houseCost * 100);
         for (int h = 0; h < 6; ++h)
-            EXPECT_EQ(deed.rent[h], kPrinted[p].rent[h]) << h << " buildings";
-        EXPECT_EQ(deed.owner, -1);
-        EXPECT_EQ(deed.mortgaged, 0);
-        EXPECT_EQ(deed.houses, 0);
+            EXPECT_EQ(deed.rent[h], kPrinted[p].rent[h] * 100) << h << " buildings";
+        EXPECT_EQ((std::vector<int>{deed.owner, deed.mortgaged, deed.houses}),
+                  (std::vector<int>{-1, 0, 0}));
         const int s = propertySquare[p];
         EXPECT_EQ(deed.verticalSide, (s > 10 && s < 20) || s > 30);
     }
@@ -124,22 +113,17 @@ TEST(Tables, GroupsAgreeWithTheDeeds)
 TEST(Tables, PickRectanglesAreTheSquaresSeenFromAbove)
 {
     for (int p = 0; p < kPropertyCount; ++p) {
-        const PickRect expected = RectOfSquare(propertySquare[p]);
-        const PickRect& r = pickRects[p];
-        EXPECT_EQ(r.xFrom, expected.xFrom) << p;
-        EXPECT_EQ(r.xTo, expected.xTo) << p;
-        EXPECT_EQ(r.yFrom, expected.yFrom) << p;
-        EXPECT_EQ(r.yTo, expected.yTo) << p;
+        const PickRect e = RectOfSquare(propertySquare[p]), &r = pickRects[p];
+        EXPECT_EQ((std::vector<int>{r.xFrom, r.xTo, r.yFrom, r.yTo}),
+                  (std::vector<int>{e.xFrom, e.xTo, e.yFrom, e.yTo})) << p;
     }
     // The bounds belong to the rectangle.
     for (auto [x, y] : {std::pair{395, 470}, {436, 470}, {420, 435}, {420, 499}})
         EXPECT_EQ(PropertyAt(x, y), 0) << x << "," << y;
-    EXPECT_EQ(PropertyAt(104, 450), 3);   // the shared border goes to the lower index
-    EXPECT_EQ(PropertyAt(470, 470), -1);  // DEPART
-    EXPECT_EQ(PropertyAt(30, 470), -1);   // the prison
-    EXPECT_EQ(PropertyAt(250, 250), -1);  // the centre
-    EXPECT_EQ(PropertyAt(600, 300), -1);  // beside the board
-    EXPECT_EQ(PropertyAt(166, 470), -1);  // CHANCE, square 7
-    EXPECT_EQ(PropertyAt(499, 80), -1);   // just beyond the right column
-    EXPECT_EQ(PropertyAt(80, 0), -1);     // just above the top row
+    EXPECT_EQ(PropertyAt(104, 450), 3);  // the shared border goes to the lower index
+    // DEPART, the prison, the centre, beside the board, CHANCE (square 7), just
+    // beyond the right column, just above the top row.
+    for (auto [x, y] : {std::pair{470, 470}, {30, 470}, {250, 250}, {600, 300}, {166, 470}, {499, 80},
+                        {80, 0}})
+        EXPECT_EQ(PropertyAt(x, y), -1) << x << "," << y;
 }
