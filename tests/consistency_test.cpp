@@ -68,10 +68,8 @@ TEST_F(ConsistencyTest, EachBrokenRuleIsFound)
         breaks[i]();
         EXPECT_NE(CheckConsistency(game, frame.buildings), "") << "break " << i;
     }
-}
-
-TEST_F(ConsistencyTest, TheBoardIsOnlyComparedWhenGiven)
-{
+    // The board is only compared when given.
+    SetUp();
     Check();
     frame.buildings[1] = 4;
     EXPECT_EQ(CheckConsistency(game, nullptr), "");

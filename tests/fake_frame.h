@@ -53,10 +53,9 @@ public:
     MouseEvent LastMouse() const override { return mouse; }
     char TakeKey() override
     {
-        if (keys.empty())
-            return 0;
-        const char key = keys.front();
-        keys.pop_front();
+        const char key = keys.empty() ? 0 : keys.front();
+        if (!keys.empty())
+            keys.pop_front();
         return key;
     }
 
@@ -96,10 +95,9 @@ public:
 
     int Next() override
     {
-        if (values.empty())
-            return m_Fallback.Next();
-        const int value = values.front();
-        values.pop_front();
+        const int value = values.empty() ? m_Fallback.Next() : values.front();
+        if (!values.empty())
+            values.pop_front();
         return value;
     }
     // Starts the sequence that follows the queued values afresh.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -52,8 +53,11 @@ PickRect RectOfSquare(int s)
 
 }  // namespace
 
-TEST(Tables, DeedsAreTheCardsAsPrinted)
+// Every deed as printed, in its group and with its pick rectangle on the board.
+TEST(Tables, DeedsAreTheCardsAsPrintedInTheirGroupsAndSquares)
 {
+    const int firsts[] = {0, 2, 5, 8, 11, 14, 17, 20, 22};
+    const int kinds[] = {5, 6, 1, 2, 3, 4};  // the utilities' deeds, then the stations'
     for (int p = 0; p < kPropertyCount; ++p) {
         SCOPED_TRACE(deedTable[p].name);
         const Property& deed = deedTable[p];
@@ -66,7 +70,17 @@ TEST(Tables, DeedsAreTheCardsAsPrinted)
                   (std::vector<int>{-1, 0, 0}));
         const int s = propertySquare[p];
         EXPECT_EQ(deed.verticalSide, (s > 10 && s < 20) || s > 30);
+        const PickRect e = RectOfSquare(s), &r = pickRects[p];
+        EXPECT_EQ((std::vector<int>{r.xFrom, r.xTo, r.yFrom, r.yTo}),
+                  (std::vector<int>{e.xFrom, e.xTo, e.yFrom, e.yTo}));
+        const int g = static_cast<int>(std::upper_bound(firsts, firsts + kGroupCount, p) - firsts) - 1;
+        const bool street = p < kStreetCount;
+        EXPECT_EQ(GroupNumber(p), street ? g : -1);
+        EXPECT_EQ(groupSize[p], street ? firsts[g + 1] - firsts[g] : 0);
+        EXPECT_EQ(deedKind[p], street ? 0 : kinds[p - kStreetCount]);
+        EXPECT_TRUE(!street || groupFirst[p] == firsts[g]) << groupFirst[p];
     }
+    EXPECT_EQ(GroupNumber(-1), -1);
 }
 
 TEST(Tables, SquareMapsAreInverseAndSpecialCodesUnique)
@@ -90,33 +104,8 @@ TEST(Tables, SquareMapsAreInverseAndSpecialCodesUnique)
     EXPECT_STREQ(specialSquareNames[-squareToProperty[20]], "PARC GRATUIT");
 }
 
-TEST(Tables, GroupsAgreeWithTheDeeds)
+TEST(Tables, PropertyAtFindsThePickRectangles)
 {
-    const int firsts[] = {0, 2, 5, 8, 11, 14, 17, 20, 22};
-    for (int g = 0; g < kGroupCount; ++g)
-        for (int p = firsts[g]; p < firsts[g + 1]; ++p) {
-            EXPECT_EQ(groupFirst[p], firsts[g]) << p;
-            EXPECT_EQ(groupSize[p], firsts[g + 1] - firsts[g]) << p;
-            EXPECT_EQ(GroupNumber(p), g) << p;
-            EXPECT_EQ(deedKind[p], 0) << p;
-        }
-    // The utilities' deeds are kinds 5 and 6, the stations' 1 to 4.
-    const int kinds[] = {5, 6, 1, 2, 3, 4};
-    for (int p = kStreetCount; p < kPropertyCount; ++p) {
-        EXPECT_EQ(groupSize[p], 0) << p;
-        EXPECT_EQ(GroupNumber(p), -1) << p;
-        EXPECT_EQ(deedKind[p], kinds[p - kStreetCount]) << p;
-    }
-    EXPECT_EQ(GroupNumber(-1), -1);
-}
-
-TEST(Tables, PickRectanglesAreTheSquaresSeenFromAbove)
-{
-    for (int p = 0; p < kPropertyCount; ++p) {
-        const PickRect e = RectOfSquare(propertySquare[p]), &r = pickRects[p];
-        EXPECT_EQ((std::vector<int>{r.xFrom, r.xTo, r.yFrom, r.yTo}),
-                  (std::vector<int>{e.xFrom, e.xTo, e.yFrom, e.yTo})) << p;
-    }
     // The bounds belong to the rectangle.
     for (auto [x, y] : {std::pair{395, 470}, {436, 470}, {420, 435}, {420, 499}})
         EXPECT_EQ(PropertyAt(x, y), 0) << x << "," << y;

@@ -37,13 +37,23 @@ TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
     EXPECT_EQ(game.current, 0);
 }
 
-TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
+TEST_F(TradeTest, HumanOwnerCallsOffOrPicksInReturnIgnoringBuiltGroups)
 {
     Start({0, 0});
     Own(1, {24});
     Deed(24).mortgaged = 1;
     Own(0, {0, 5, 6, 7});
     Build({5}, 1);
+    AskFor(24);
+    ASSERT_EQ(game.inputMode, kTradeOfferedPick);
+    frame.mouse = {600, 300, false};
+    Tick();
+    EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "only a press calls it off";
+    frame.Press(470, 470);  // DEPART
+    Tick();
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(Deed(24).owner, 1);
+
     AskFor(24);
     EXPECT_EQ(game.inputMode, kTradeOfferedPick);
     frame.Clear();
@@ -64,21 +74,6 @@ TEST_F(TradeTest, HumanOwnerPicksInReturnIgnoringBuiltGroups)
     EXPECT_EQ(P(1).money, 150000);
     EXPECT_EQ(std::pair(game.tradeWanted, game.tradeOffered), std::pair(-1, -1));
     Check();
-}
-
-TEST_F(TradeTest, OwnerCallsTheExchangeOffByClickingOffTheProperties)
-{
-    Start({0, 0});
-    Own(1, {24});
-    AskFor(24);
-    ASSERT_EQ(game.inputMode, kTradeOfferedPick);
-    frame.mouse = {600, 300, false};
-    Tick();
-    EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "only a press calls it off";
-    frame.Press(470, 470);  // DEPART
-    Tick();
-    EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(Deed(24).owner, 1);
 }
 
 // The computer, player 2, owns BOUL. SAINT-MICHEL (asked for by a click
