@@ -50,7 +50,7 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
     }
 }
 
-TEST_F(ComputerTest, LiftsAMortgageOnlyWithMoreThan10000LeftOver)
+TEST_F(ComputerTest, LiftsAMortgageOnlyWithMoreThan10000LeftOverBeforeTheDice)
 {
     Start({1, 0});
     Own(0, {4});  // mortgage value 6000, lifted for 6600
@@ -62,6 +62,19 @@ TEST_F(ComputerTest, LiftsAMortgageOnlyWithMoreThan10000LeftOver)
         EXPECT_EQ(Deed(4).mortgaged, money == after) << money;
     }
     EXPECT_TRUE(frame.Showed("Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE."));
+
+    // A turn makes these decisions first, then throws the dice.
+    frame.Clear();
+    Deed(4).mortgaged = 1;
+    P(0).square = 6;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(frame.log.front(), "picture:6") << "the square it stands on first";
+    const auto lift = std::find(frame.log.begin(), frame.log.end(),
+                                "msg:Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE.");
+    const auto dice = std::find(frame.log.begin(), frame.log.end(), "dice:1:2");
+    EXPECT_LT(lift, dice);
+    EXPECT_NE(dice, frame.log.end());
 }
 
 TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
@@ -86,23 +99,7 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_EQ(P(0).money, 0);
 }
 
-TEST_F(ComputerTest, TheTurnStartsWithTheDecisionsThenTheDice)
-{
-    Start({1, 0});
-    Own(0, {4});
-    Deed(4).mortgaged = 1;
-    P(0).square = 6;
-    random.QueueDice(1, 2);
-    Tick();
-    EXPECT_EQ(frame.log.front(), "picture:6") << "the square it stands on first";
-    const auto lift = std::find(frame.log.begin(), frame.log.end(),
-                                "msg:Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE.");
-    const auto dice = std::find(frame.log.begin(), frame.log.end(), "dice:1:2");
-    EXPECT_LT(lift, dice);
-    EXPECT_NE(dice, frame.log.end());
-}
-
-TEST_F(ComputerTest, SwapCompletingAGroupOnBothSides)
+TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCannotPay)
 {
     Start({1, 1});
     Own(0, {0, 2});
@@ -115,10 +112,7 @@ TEST_F(ComputerTest, SwapCompletingAGroupOnBothSides)
     Check();
     EXPECT_EQ(frame.messages, (Lines{"Player 2 échange RUE LECOURBE a Player 1",
                                      "Player 1 échange RUE DE VAUGIRARD a Player 2 for 6000F"}));
-}
 
-TEST_F(ComputerTest, SwapAnnouncementsAndRefusalWhenEitherSideCannotPay)
-{
     Start({1, 1});
     Own(0, {24, 26});
     Own(1, {0, 25});
