@@ -34,7 +34,7 @@ struct SeededTable {
 
     explicit SeededTable(uint64_t seed) : random(seed) { frame.game = &game; }
 
-    void Seat(int players)
+    void Seat(int players, int steps)
     {
         game.playerCount = players;
         // A name that must be escaped: the escape mark itself.
@@ -44,6 +44,7 @@ struct SeededTable {
             game.setupPlayers[i] = game.players[i];
         }
         game.NewGame();
+        Play(steps);
     }
     void Play(int steps)
     {
@@ -61,8 +62,10 @@ bool SamePlayer(const Player& a, const Player& b)
 }
 
 // Field by field, apart from the writer, so that a field it leaves out shows.
-void ExpectSameState(const CGame& a, const CGame& b)
+void ExpectSameState(const SeededTable& x, const SeededTable& y)
 {
+    const CGame &a = x.game, &b = y.game;
+    EXPECT_EQ(x.frame.history.fallenSeats, y.frame.history.fallenSeats);
     const auto fields = [](const CGame& g) {
         return std::vector<int32_t>{g.showSquare, g.moveSteps, g.doublesCount, g.parkingPot,
                                     g.gameOver, g.action, g.chestNext, g.chanceNext, g.rollState,
@@ -137,23 +140,20 @@ TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
         for (uint64_t seed = 1; seed <= 50; ++seed, ++games) {
             SCOPED_TRACE(std::to_string(players) + " players, seed " + std::to_string(seed));
             SeededTable original(seed * 7919 + players);
-            original.Seat(players);
-            original.Play(std::uniform_int_distribution<int>(0, 600)(pick));
+            original.Seat(players, std::uniform_int_distribution<int>(0, 600)(pick));
             const std::string text = original.Save();
 
             SeededTable copy(0);
             copy.frame.history.fallenSeats = {5};  // what the reader held before
             ASSERT_EQ(copy.Load(text), "");
-            ExpectSameState(original.game, copy.game);
-            EXPECT_EQ(copy.frame.history.fallenSeats, original.frame.history.fallenSeats);
+            ExpectSameState(original, copy);
             resumedWithFallen += !original.frame.history.fallenSeats.empty();
 
             original.random = CSeededRandom(seed);
             copy.random = CSeededRandom(seed);
             original.Play(3000);
             copy.Play(3000);
-            ExpectSameState(original.game, copy.game);
-            EXPECT_EQ(copy.frame.history.fallenSeats, original.frame.history.fallenSeats);
+            ExpectSameState(original, copy);
             ended += original.game.gameOver;
             if (original.game.gameOver)
                 ExpectWorthChart(original.game, players, original.frame.turnsPassed);
@@ -192,17 +192,15 @@ class SaveRefusal : public ::testing::TestWithParam<Refusal> {};
 TEST_P(SaveRefusal, NamesTheReason)
 {
     SeededTable table(5), reader(0);
-    table.Seat(3);
-    table.Play(40);
+    table.Seat(3, 40);
     std::string text = table.Save();
     ASSERT_EQ(reader.Load(text), "") << "the undamaged file reads";
     if (GetParam().damage)
         text = GetParam().damage(text);
     for (const std::string& line : GetParam().lines) {
-        const size_t equals = line.find('=');
-        text = equals != std::string::npos
-                   ? WithLine(text, line.substr(0, equals), line.substr(equals + 1))
-                   : WithLine(text, line.substr(0, line.find_first_of(" \n")), line);
+        const size_t equals = line.find('='), key = std::min(equals, line.find_first_of(" \n"));
+        text = WithLine(text, line.substr(0, key),
+                        equals == std::string::npos ? line : line.substr(equals + 1));
     }
     const std::string refusal = reader.Load(text);
     if (GetParam().reason == nullptr)
@@ -218,23 +216,19 @@ std::string FlipBit(std::string text, size_t at)
 }
 
 const Refusal kRefusals[] = {
-    {"cut at a line's end",
-     [](const std::string& t) { return t.substr(0, t.rfind('\n', t.size() / 2) + 1); }, {},
+    {"cut at a line's end", [](auto t) { return t.substr(0, t.rfind('\n', t.size() / 2) + 1); }, {},
      "la ligne de somme de contrôle manque"},
-    {"one bit flipped",
-     [](const std::string& t) { return FlipBit(t, t.find("player.1.money ") + 16); }, {},
+    {"one bit flipped", [](auto t) { return FlipBit(t, t.find("player.1.money ") + 16); }, {},
      "somme de contrôle fausse"},
-    {"flipped checksum digit", [](const std::string& t) { return FlipBit(t, t.size() - 2); }, {},
-     "somme de contrôle fausse"},
-    {"newer version",
-     [](const std::string& t) { return "bourgade3d-sauvegarde 2" + t.substr(t.find('\n')); }, {},
+    {"flipped checksum digit", [](auto t) { return FlipBit(t, t.size() - 2); }, {}, "somme de contrôle fausse"},
+    {"newer version", [](auto t) { return "bourgade3d-sauvegarde 2" + t.substr(t.find('\n')); }, {},
      "version « 2 » inconnue"},
     {"houses on a mortgaged street", {}, {"property.0.owner 0", "property.1.owner 0", "property.0.houses 1",
                                           "property.1.houses 1", "property.0.mortgaged 1"},
      "property 0 mortgaged with buildings"},
-    {"empty", [](const std::string&) { return std::string(); }, {}, "fichier vide"},
-    {"cut mid-line", [](const std::string& t) { return t.substr(0, t.size() / 2); }, {}, "tronqué"},
-    {"another format", [](const std::string&) { return std::string("GIF89a\n"); }, {}, "pas une sauvegarde"},
+    {"empty", [](auto) { return std::string(); }, {}, "fichier vide"},
+    {"cut mid-line", [](auto t) { return t.substr(0, t.size() / 2); }, {}, "tronqué"},
+    {"another format", [](auto) { return std::string("GIF89a\n"); }, {}, "pas une sauvegarde"},
     {"owner past the table", {}, {"property.5.owner 9"}, "property.5.owner vaut 9"},
     {"owner not playing", {}, {"property.5.owner 4"}, "property 5 owned by 4"},
     {"money not a number", {}, {"player.0.money 12e3"}, "n'est pas un nombre"},
