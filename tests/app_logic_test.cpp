@@ -266,7 +266,7 @@ TEST_F(AppGame, EveryShownChangeChangesTheVisibleStateFingerprint)
     Player& player = game.players[0];
     Property& property = game.properties[3];
     std::vector<std::function<void()>> changes = {
-        [&] { player.money -= 256; }, [&] { player.name[0] = 'X'; }, [&] { game.message[0] = 'X'; }};
+        [&] { player.money -= 256; }, [&] { player.name[1] = 'X'; }, [&] { game.message[0] = 'X'; }};
     for (int32_t* field :
          {&player.square, &player.jail, &player.seat, &property.owner, &property.mortgaged,
           &property.houses, &game.current, &game.die1, &game.die2, &game.inputMode, &game.gameOver,

@@ -71,6 +71,7 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
         {{"--count", "0"}, refusal("valeur refusée pour --count : « 0 »")},
         {{"--count", "--flag"}, refusal("valeur refusée pour --count : « --flag »")},
         {{"--count=12"}, refusal("valeur refusée pour --count : « 12 »")},
+        {{"--count=3x"}, refusal("valeur refusée pour --count : « 3x »")},
         {{"--flag=1"}, refusal("l'option --flag ne prend pas de valeur")},
         {{"--help"}, help},
         {{"--help", "--nope"}, help},
