@@ -53,12 +53,9 @@ TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
     // Lines, then fill again; t turns the pan mode on and off. Upper case
     // is only an action letter.
     const bool pan = g_bPanMode;
-    const struct {
-        unsigned char key;
-        GLint drawn;
-        bool panning;
-    } keys[] = {{'l', GL_LINE, false}, {'F', GL_LINE, false}, {'f', GL_FILL, false},
-                {'t', GL_FILL, true},  {'T', GL_FILL, true},  {'t', GL_FILL, false}};
+    const struct { unsigned char key; GLint drawn; bool panning; } keys[] = {
+        {'l', GL_LINE, false}, {'F', GL_LINE, false}, {'f', GL_FILL, false},
+        {'t', GL_FILL, true},  {'T', GL_FILL, true},  {'t', GL_FILL, false}};
     for (const auto& k : keys) {
         OnKeyboard(k.key, 0, 0);
         GLint mode[2];
@@ -97,9 +94,8 @@ TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
         // Three points across the square's picture, from its outer edge in.
         for (const float depth : {0.3f, 1.5f, 2.7f}) {
             const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
-            const WindowPixel pixel = OnBoard(CVector(point.x, 0, point.z));
-            const PixelPoint at = {pixel.x, kGlWindowHeight - pixel.y};
-            const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, at.y, true});
+            const WindowPixel at = OnBoard(CVector(point.x, 0, point.z));
+            const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, kGlWindowHeight - at.y, true});
             EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p) << deedTable[p].name << " at " << at.x << "," << at.y;
         }
     }

@@ -57,11 +57,7 @@ using CameraGl = GlTest;
 
 TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
 {
-    const struct {
-        const char* name;
-        std::function<void(CCamera&)> move;
-        CVector eye, target;
-    } cases[] = {
+    const struct { const char* name; std::function<void(CCamera&)> move; CVector eye, target; } cases[] = {
         {"orbit right", [](CCamera& c) { c.Orbit(CVector2(90, 0)); }, {5, 0, 0}, {0, 0, 0}},
         {"orbit above", [](CCamera& c) { c.Orbit(CVector2(0, 90)); }, {0, 5, 0}, {0, 0, 0}},
         {"orbit about a target", [](CCamera& c) { c.m_vTarget = CVector(2, 0, -3); c.Orbit(CVector2(180, 30)); },

@@ -41,13 +41,8 @@ private:
 };
 
 // From the window's bottom left.
-struct WindowPixel {
-    int x, y;
-};
-
-struct Colour {
-    float r, g, b;
-};
+struct WindowPixel { int x, y; };
+struct Colour { float r, g, b; };
 
 inline bool operator==(const Colour& a, const Colour& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 inline std::ostream& operator<<(std::ostream& out, const Colour& c)

@@ -55,23 +55,16 @@ protected:
 };
 
 // A text (or none) printed at (x, y) of font space, then a colour seen.
-struct Printed {
-    int x, y;
-    const char* text;
-    int set, seenX, seenY;
-    Colour seen;
-};
+struct Printed { int x, y; const char* text; int set, seenX, seenY; Colour seen; };
 
 TEST_F(GlTextTest, CharactersPickTheirCellInEachSetAndThePenAdvancesFourteenUnits)
 {
     CreateWithCellFont();
     const Printed printed[] = {
-        {10, 10, "", 0, 18, 18, kBlack},
-        {100, 100, "A", 0, 108, 108, Glyph(33)},
-        {300, 100, "A", 1, 308, 108, Glyph(161)},
+        {10, 10, "", 0, 18, 18, kBlack}, {100, 100, "A", 0, 108, 108, Glyph(33)},
+        {300, 100, "A", 1, 308, 108, Glyph(161)}, {500, 300, " ", 0, 508, 308, Glyph(0)},
         {100, 300, "A", 5, 108, 308, Glyph(161)},  // drawn as set 1
         {300, 300, "A", -3, 308, 308, Glyph(33)},  // drawn as set 0
-        {500, 300, " ", 0, 508, 308, Glyph(0)},
         // UTF-8 is read as the font's characters: "é" has its own cell after
         // the ASCII ones.
         {100, 200, "é", 0, 108, 208, Glyph(100)},
@@ -79,8 +72,7 @@ TEST_F(GlTextTest, CharactersPickTheirCellInEachSetAndThePenAdvancesFourteenUnit
         {0, 0, nullptr, 0, 121, 408, Glyph(34)},  // "B" spans 114 to 130
         {0, 0, nullptr, 0, 131, 408, Glyph(35)},  // "C" drawn over it from 128
         {0, 0, nullptr, 0, 170, 408, Glyph(37)},  // "E" covers 156 to 172
-        {0, 0, nullptr, 0, 174, 408, kBlack},
-        {0, 0, nullptr, 0, 170, 417, kBlack},
+        {0, 0, nullptr, 0, 174, 408, kBlack}, {0, 0, nullptr, 0, 170, 417, kBlack},
     };
     for (const Printed& p : printed) {
         if (p.text)

@@ -23,20 +23,9 @@ const CVector kOverTheHead(0, 0.42f, 0), kMiddle(0, 0.5f, 0);
 // The rim outside the squares, where the first house of square 1 stands.
 const CVector kFirstHouse = SquarePoint(1, 0.3f, 0.52f, -0.2f);
 
-Colour PaletteOf(int i)
-{
-    return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b};
-}
-
-Colour PawnColour(int k)
-{
-    return {g_App.pawns[k].m_Color[0], g_App.pawns[k].m_Color[1], g_App.pawns[k].m_Color[2]};
-}
-
-Colour Shaded(const double rgb[3], float shade)
-{
-    return {float(rgb[0]) * shade, float(rgb[1]) * shade, float(rgb[2]) * shade};
-}
+Colour PaletteOf(int i) { return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b}; }
+Colour PawnColour(int k) { const float* c = g_App.pawns[k].m_Color; return {c[0], c[1], c[2]}; }
+Colour Shaded(const double c[3], float k) { return {float(c[0]) * k, float(c[1]) * k, float(c[2]) * k}; }
 
 // The texel at (s, t) of a texture file, as the game reads it.
 Colour Texel(const std::string& path, float s, float t)
@@ -51,9 +40,9 @@ Colour Texel(const std::string& path, float s, float t)
 }
 
 template <typename Test>
-int Count(const std::vector<Colour>& pixels, Test test)
+int Count(const std::vector<Colour>& seen, Test test)
 {
-    return int(std::count_if(pixels.begin(), pixels.end(), test));
+    return int(std::count_if(seen.begin(), seen.end(), test));
 }
 
 // A game of three players (pawns 3 to 5 never built) at its start, with no
@@ -83,11 +72,7 @@ protected:
         ViewFromAbove();
     }
 
-    static void Draw()
-    {
-        DrawScene();
-        glFinish();
-    }
+    static void Draw() { DrawScene(); glFinish(); }
 
     // Expects a board point to show `colour` under the lights, or not.
     static void ExpectLit(const CVector& p, const Colour& colour, float minStrength = 0.1f, bool lit = true)
@@ -110,10 +95,18 @@ protected:
 
 TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
 {
-    // A pawn never built draws nothing.
-    g_App.pawns[3].m_vPosition = kMiddle;
+    // A pawn never built draws nothing; a player leaving copies the pawns
+    // behind over theirs, and the copy draws.
+    CPawn& slot = g_App.pawns[3];
+    const CPawn unbuilt = slot;
+    slot.m_vPosition = kMiddle;
     Draw();
     ExpectLit(kMiddle + kOverTheHead, PawnColour(3), 0.1f, false);
+    slot = g_App.pawns[1];
+    slot.m_vPosition = kMiddle;
+    Draw();
+    ExpectLit(kMiddle + kOverTheHead, PawnColour(1), 0.85f);
+    slot = unbuilt;
     // The first street of every colour group, and the last street.
     for (int square : {1, 6, 11, 16, 21, 26, 31, 37, 39}) {
         const int band = square == 39 ? 37 : square;
@@ -175,19 +168,6 @@ TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
     ExpectLit(SquarePoint(39, 1.1f, 1.09f, -0.2f), Texel("textures\\maison.tga", 0.25f, 0.25f));
 }
 
-// A player leaving copies the pawns behind over theirs.
-TEST_F(SceneTest, ABuiltPawnCopiedOverAnUnbuiltOneDrawsIt)
-{
-    CPawn& slot = g_App.pawns[3];
-    const CPawn unbuilt = slot;
-    slot = g_App.pawns[1];
-    EXPECT_EQ(slot.m_nNumber, 1);
-    slot.m_vPosition = kMiddle;
-    Draw();
-    ExpectLit(kMiddle + kOverTheHead, PawnColour(1), 0.85f);
-    slot = unbuilt;
-}
-
 // How light the left die is at a point of its near face (z = 1) or of its
 // far face (z = -1), as seen.
 float DieLight(float x, float y, float z = 1)
@@ -199,14 +179,9 @@ float DieLight(float x, float y, float z = 1)
 TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
 {
     // Pip places on a face as seen, and which values show a pip there.
-    const struct {
-        float x, y;
-        std::vector<int> values;
-    } spots[] = {
-        {0, 0, {1, 3, 5}},          {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}},
-        {0.6f, 0.6f, {4, 5, 6}},    {-0.6f, -0.6f, {4, 5, 6}},      {0, 0.6f, {6}},
-        {0, -0.6f, {6}},
-    };
+    const struct { float x, y; std::vector<int> values; } spots[] = {
+        {0, 0, {1, 3, 5}}, {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}}, {0.6f, 0.6f, {4, 5, 6}},
+        {-0.6f, -0.6f, {4, 5, 6}}, {0, 0.6f, {6}}, {0, -0.6f, {6}}};
     for (int value : {1, 2, 3, 4, 5, 6, 0, 9}) {
         g_App.dice.m_nDie1 = value;
         g_App.dice.m_nDie2 = 7 - value;
@@ -266,7 +241,7 @@ int PixelsOfColour(int x, int y, int width, const Colour& colour)
 }
 
 // A player's name, or the money, on the panel.
-int PixelsOfColour(int line, bool money, const Colour& colour)
+int OnLine(int line, bool money, const Colour& colour)
 {
     return money ? PixelsOfColour(kPanelMoneyX, PanelMoneyY(line), 130, colour)
                  : PixelsOfColour(kPanelNameX, PanelNameY(line), 150, colour);
@@ -284,21 +259,21 @@ TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeeds
     g_Game.properties[0].houses = 2;
     g_App.deedCard.LoadPicture(propertySquare[0]);
     Draw();
-    EXPECT_GT(PixelsOfColour(0, false, PaletteOf(0)), 20);
-    EXPECT_GT(PixelsOfColour(1, false, PaletteOf(6)), 20);
-    EXPECT_EQ(PixelsOfColour(1, false, PaletteOf(1)), 0);
-    EXPECT_GT(PixelsOfColour(1, true, money), 20);
+    EXPECT_GT(OnLine(0, false, PaletteOf(0)), 20);
+    EXPECT_GT(OnLine(1, false, PaletteOf(6)), 20);
+    EXPECT_EQ(OnLine(1, false, PaletteOf(1)), 0);
+    EXPECT_GT(OnLine(1, true, money), 20);
     // The name's last letter, after "> " and 18 others.
     EXPECT_GT(PixelsOfColour(kPanelNameX + 20 * 14, PanelNameY(1), 14, PaletteOf(6)), 5);
     // Only the players in play are listed.
-    EXPECT_EQ(PixelsOfColour(3, false, PaletteOf(3)), 0);
-    EXPECT_EQ(PixelsOfColour(3, true, money), 0);
+    EXPECT_EQ(OnLine(3, false, PaletteOf(3)), 0);
+    EXPECT_EQ(OnLine(3, true, money), 0);
     const int chipY = (PanelMoneyY(0) + 8) * 600 / 480;
     const Colour brown = ReadColour({500 + (kPanelChipsX + 3) * 500 / 640, chipY});
     EXPECT_TRUE(LitAs(brown, Shaded(kGroupRgb[0], 1), 1.0f, 0.02f)) << brown;
     const Colour dimmed = ReadColour({500 + (kPanelChipsX + 18) * 500 / 640, chipY});
     EXPECT_TRUE(LitAs(dimmed, Shaded(kGroupRgb[GroupNumber(5)], 0.3f), 1.0f, 0.02f)) << dimmed;
-    EXPECT_EQ(PixelsOfColour(1, true, Shaded(kGroupRgb[0], 1)), 0) << "no chips for player 2";
+    EXPECT_EQ(OnLine(1, true, Shaded(kGroupRgb[0], 1)), 0) << "no chips for player 2";
 
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[0], 150, PaletteOf(0)), 20) << "owner";
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 1, 1}), 20) << "houses";
@@ -327,16 +302,10 @@ TEST_F(SceneTest, TheDeedCardShowsThePictureAskedAndKeepsItWhenAskedAgain)
     CWorkingDirectory here(folder.Path());
     // One-colour pictures for square 1 in the working directory's data
     // folder, which is looked in first; square 2 has none.
-    const struct {
-        unsigned char r, g, b;
-        int square, loaded;
-        Colour shown;
-    } steps[] = {
-        {255, 0, 0, 1, 1, {1, 0, 0}},
-        {0, 0, 255, 1, 1, {1, 0, 0}},  // asked again, the card keeps what it shows
-        {0, 0, 255, 2, 0, {0, 0, 0}},  // the card empties
-        {0, 0, 255, 1, 1, {0, 0, 1}},
-    };
+    // Asked again, the card keeps what it shows; for square 2 it empties.
+    const struct { unsigned char r, g, b; int square, loaded; Colour shown; } steps[] = {
+        {255, 0, 0, 1, 1, {1, 0, 0}}, {0, 0, 255, 1, 1, {1, 0, 0}}, {0, 0, 255, 2, 0, {0, 0, 0}},
+        {0, 0, 255, 1, 1, {0, 0, 1}}};
     for (const auto& step : steps) {
         Bytes pixels;
         for (int i = 0; i < 4; ++i)
