@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "game_fixture.h"
 
 class BuildingTest : public GameTest {
@@ -17,11 +19,8 @@ TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetOfTheGroup)
     Own(0, {11, 12, 13});
     Build({11}, 1);
     Pick('b', 11);
-    EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(Deed(13).houses, 1) << "the last of the least built";
-    EXPECT_EQ(Deed(11).houses, 1);
-    EXPECT_EQ(frame.buildings[24], 1);
-    EXPECT_EQ(P(0).money, 135000);
+    EXPECT_EQ(std::tie(game.inputMode, Deed(13).houses, Deed(11).houses, frame.buildings[24], P(0).money),
+              std::make_tuple(kNoInput, 1, 1, 1, 135000)) << "the last of the least built";
     EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
         << "humans build silently";
 }
@@ -31,8 +30,7 @@ TEST_F(BuildingTest, RefusedBuildsChargeNothing)
     Own(0, {0, 1, 25});
     Build({0, 1}, 5);
     Pick('b', 0);
-    EXPECT_EQ(P(0).money, 150000) << "hotels everywhere";
-    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(std::tie(P(0).money, game.inputMode), std::make_tuple(150000, kNoInput)) << "hotels everywhere";
     Build({0, 1}, 0);
     Deed(1).mortgaged = 1;
     Pick('b', 0);
@@ -64,10 +62,9 @@ TEST_F(BuildingTest, MortgagingABuiltStreetSellsItsGroupFirst)
     Pick('m', 21);
     EXPECT_TRUE(frame.Showed("Hypothequer"));
     EXPECT_TRUE(frame.Showed("Choisissez la propriete"));
-    EXPECT_EQ(Deed(21).mortgaged, 1);
-    EXPECT_EQ(Deed(20).houses + Deed(21).houses, 0);
-    EXPECT_EQ(P(0).money, 150000 + 4 * 10000 + 20000);
-    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(std::make_tuple(Deed(21).mortgaged, Deed(20).houses + Deed(21).houses, P(0).money,
+                              game.inputMode),
+              std::make_tuple(1, 0, 150000 + 4 * 10000 + 20000, kNoInput));
 }
 
 TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
@@ -75,11 +72,9 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
     Own(0, {0});
     Own(1, {25});
     Pick('m', 25);
-    EXPECT_EQ(Deed(25).mortgaged, 0) << "another player's";
-    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(std::tie(Deed(25).mortgaged, game.inputMode), std::make_tuple(0, kNoInput)) << "another's";
     Pick('m', 0);
-    EXPECT_EQ(Deed(0).mortgaged, 1) << "the first property, index 0";
-    EXPECT_EQ(P(0).money, 153000);
+    EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(1, 153000)) << "the first property";
     Pick('m', 0);
     EXPECT_EQ(P(0).money, 153000) << "already mortgaged";
     EXPECT_TRUE(frame.Showed("Cette propriété est déjà hypothéquée"));
@@ -88,21 +83,19 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
 
     P(0).money = 3299;
     Pick('u', 0);
-    EXPECT_EQ(Deed(0).mortgaged, 1) << "too poor to lift";
+    EXPECT_EQ(std::tie(Deed(0).mortgaged, game.inputMode), std::make_tuple(1, kNoInput)) << "too poor";
     EXPECT_TRUE(frame.Showed("Pas assez d'argent"));
-    EXPECT_EQ(game.inputMode, kNoInput);
     P(0).money = 3300;
     Pick('u', 0);
     EXPECT_TRUE(frame.Showed("Lever l'hypotheque"));
-    EXPECT_EQ(Deed(0).mortgaged, 0);
-    EXPECT_EQ(P(0).money, 0);
+    EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(0, 0));
     // The value and a tenth of it, rounded down.
     for (auto [p, cost] : {std::pair{0, 3300}, {22, 8250}, {20, 19250}, {25, 11000}})
         EXPECT_EQ(CGame::LiftCost(p), cost) << p;
 }
 
 // Nothing is landed on, or thrown, while the pick waits.
-TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
+TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
 {
     P(0).square = 4;  // IMPOTS SUR LE REVENU
     for (auto [key, mode] : {std::pair{'m', kMortgagePick}, {'u', kLiftPick}}) {
@@ -118,12 +111,9 @@ TEST_F(BuildingTest, APickOffTheBoardKeepsWaiting)
         game.inputMode = kNoInput;
     }
     EXPECT_EQ(P(0).money, 150000);
-}
 
-// A throw typed with the click of a pick: a pick made lets the turn start
-// on the same tick, a refused one ends the tick.
-TEST_F(BuildingTest, AThrowTypedWithAMortgagePickWaitsForThePick)
-{
+    // A throw typed with the click of a pick: a pick made lets the turn start
+    // on the same tick, a refused one ends the tick.
     Own(0, {0});
     Own(1, {25});
     for (auto [p, thrown] : {std::pair{25, 0u}, {0, 1u}}) {

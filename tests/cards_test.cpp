@@ -6,15 +6,15 @@
 namespace {
 
 // The lines of a card are split at '|': an empty line stands for a frame
-// drawn between two lines of a card.
+// drawn between two lines of a card. Then the pawn's walk, if any, and a
+// message the landing chain shows after the card.
 struct CardCase {
     bool chance;
     int card, from;
     std::string lines;
     int32_t gain;
     int square;
-    std::string move;  // the pawn's walk, if any
-    std::string then;  // a message the landing chain shows after the card
+    std::string move, then;
 };
 
 const std::string kPrison = "Allez en prison||Avancez tout droit en prison||"
@@ -22,10 +22,7 @@ const std::string kPrison = "Allez en prison||Avancez tout droit en prison||"
 const std::string kKeep = "Vous etes libere de prison||Cette carte peut etre conservee||"
                           "jusqu'a ce qu'elle soit utilisee ou vendue";
 const std::string kPass = "||Si vous passez par la case Depart recevez 20.000F";
-std::string Pot(const char* amount)
-{
-    return std::string("Player 1 paye ") + amount + " pour le Parc Gratuit";
-}
+std::string Pot(const char* sum) { return std::string("Player 1 paye ") + sum + " pour le Parc Gratuit"; }
 
 const CardCase kCases[] = {
     {false, 0, 2, "La vente de votre stock vous rapporte 5.000F", 5000, 2, "", ""},
@@ -38,8 +35,7 @@ const CardCase kCases[] = {
     {false, 7, 17, kPrison, 0, 10, "0:10:1.0", ""},
     {false, 8, 2, "Payez votre Police d'Assurance s'elevant a 5.000F", -5000, 2, "", ""},
     {false, 9, 2, "Les Contributions||vous remboursent la some de 2.000F", 2000, 2, "", ""},
-    {false, 10, 2, "C'est votre anniversaire : ||Chaque joueur doit vous donner 1.000F", 1000, 2,
-     "", ""},
+    {false, 10, 2, "C'est votre anniversaire : ||Chaque joueur doit vous donner 1.000F", 1000, 2, "", ""},
     {false, 11, 2, kKeep, 0, 2, "", ""},
     {false, 12, 2, "Vous heritez 10.000F", 10000, 2, "", ""},
     {false, 13, 2, "Vous avez gagne le 2eme Prix de Beautee|Recevez 1.000F", 1000, 2, "", ""},
@@ -53,8 +49,7 @@ const CardCase kCases[] = {
     {true, 3, 22, "Avancez au Boulevard de la Villette" + kPass, 20000, 11, "0:11:1.0",
      "Acheter BOUL. DE LA VILLETTE pour 14000F ?"},
     {true, 3, 7, "Avancez au Boulevard de la Villette" + kPass, 0, 11, "0:11:1.0", ""},
-    {true, 4, 7, "Votre immeuble et votre pret rapportent||Vous devez toucher 15.000F", 15000, 7,
-     "", ""},
+    {true, 4, 7, "Votre immeuble et votre pret rapportent||Vous devez toucher 15.000F", 15000, 7, "", ""},
     {true, 5, 22, "Reculez de 3 cases", 0, 19, "0:19:1.5", "Acheter PLACE PIGALLE pour 20000F ?"},
     {true, 5, 7, "Reculez de 3 cases", -20000, 4, "0:4:1.5", Pot("20000F") + "."},
     {true, 5, 36, "Reculez de 3 cases", 5000, 33, "0:33:1.5",
@@ -144,11 +139,7 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
 
 TEST_F(CardTest, AKeptPrisonCardIsSkippedAndComesBackWhenReturned)
 {
-    const struct {
-        int32_t* order;
-        int32_t* next;
-        int size, prisonCard, holderSlot, square;
-    } decks[] = {
+    const struct { int32_t *order, *next; int size, prisonCard, holderSlot, square; } decks[] = {
         {game.chestOrder, &game.chestNext, kChestCards, 11, 0, 33},
         {game.chanceOrder, &game.chanceNext, kChanceCards, 9, 1, 36},
     };

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "game_fixture.h"
 
@@ -13,24 +14,14 @@ TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
 {
     const struct {
         std::vector<int> owned, othersOwned, mortgaged;
-        int houses;  // on every street owned
-        int square;
-        int32_t rent;
+        int houses, square, rent;  // the houses stand on every street owned
     } cases[] = {
-        {{1}, {}, {}, 0, 3, 400},
-        {{0, 1}, {}, {}, 0, 3, 800},
-        {{0, 1}, {}, {}, 2, 3, 6000},
-        {{0, 1}, {}, {}, 5, 3, 45000},
-        {{0, 1}, {}, {}, 5, 1, 25000},
-        {{26}, {}, {}, 0, 25, 2500},
-        {{24, 26, 27}, {}, {}, 0, 25, 10000},
-        {{24, 25, 26, 27}, {}, {}, 0, 25, 20000},
-        {{24, 26, 27}, {25}, {}, 0, 25, 10000},
-        {{22}, {}, {}, 0, 12, 2800},
-        {{22, 23}, {}, {}, 0, 12, 7000},
-        {{22, 23}, {}, {}, 0, 28, 7000},
-        {{0, 1, 24}, {}, {1, 24}, 0, 3, 0},
-        {{0, 1, 24}, {}, {1, 24}, 0, 5, 0},
+        {{1}, {}, {}, 0, 3, 400}, {{0, 1}, {}, {}, 0, 3, 800}, {{0, 1}, {}, {}, 2, 3, 6000},
+        {{0, 1}, {}, {}, 5, 3, 45000}, {{0, 1}, {}, {}, 5, 1, 25000}, {{26}, {}, {}, 0, 25, 2500},
+        {{24, 26, 27}, {}, {}, 0, 25, 10000}, {{24, 25, 26, 27}, {}, {}, 0, 25, 20000},
+        {{24, 26, 27}, {25}, {}, 0, 25, 10000}, {{22}, {}, {}, 0, 12, 2800},
+        {{22, 23}, {}, {}, 0, 12, 7000}, {{22, 23}, {}, {}, 0, 28, 7000},
+        {{0, 1, 24}, {}, {1, 24}, 0, 3, 0}, {{0, 1, 24}, {}, {1, 24}, 0, 5, 0},
         {{0, 1, 24}, {}, {1, 24}, 0, 1, 400},
     };
     for (const auto& c : cases) {
@@ -46,10 +37,9 @@ TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
         for (int p : c.mortgaged)
             Deed(p).mortgaged = 1;
         LandOn(c.square);
-        const std::string trace = ::testing::PrintToString(c.owned) + " on " +
-                                  std::to_string(c.square);
-        EXPECT_EQ(150000 - P(0).money, c.rent) << trace;
-        EXPECT_EQ(P(1).money - 150000, c.rent) << trace;
+        const std::string trace = ::testing::PrintToString(c.owned) + " on " + std::to_string(c.square);
+        EXPECT_EQ(std::tie(P(0).money, P(1).money), std::make_tuple(150000 - c.rent, 150000 + c.rent))
+            << trace;
         const Lines said = {"Player 1 paye " + std::to_string(c.rent) + "F a Player 2."};
         EXPECT_EQ(frame.messages, c.rent ? said : Lines{}) << trace;
         Check();
@@ -70,10 +60,8 @@ TEST_F(LandingTest, RentFromABankruptGoesToTheOwnerAtItsNewIndex)
     Throw(2, 3);
     EXPECT_TRUE(frame.Showed("Player 3 prend toutes vos proprietes & 1000F"));
     EXPECT_FALSE(frame.Showed("Player 1 paye 2500F a Player 3."));
-    EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(1).name, "Player 3");
-    EXPECT_EQ(P(1).money, 151000);
-    EXPECT_EQ(Deed(24).owner, 1);
+    EXPECT_EQ(std::tie(game.playerCount, P(1).money, Deed(24).owner), std::make_tuple(2, 151000, 1));
     EXPECT_EQ(game.current, 0) << "the turn passes to the player after the bankrupt";
     EXPECT_STREQ(P(0).name, "Player 2");
     Check();
@@ -93,8 +81,7 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
     P(2).square = 14;
     Throw(2, 4);
     EXPECT_TRUE(frame.Showed("Player 3 recoit 27500F du Parc Gratuit!"));
-    EXPECT_EQ(P(2).money, 177500);
-    EXPECT_EQ(game.parkingPot, 0);
+    EXPECT_EQ(std::tie(P(2).money, game.parkingPot), std::make_tuple(177500, 0));
     frame.Clear();
     P(0).square = 14;
     Throw(2, 4);
@@ -106,8 +93,7 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
     P(1).square = 0;
     Throw(1, 3);
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
-    EXPECT_EQ(game.playerCount, 2);
-    EXPECT_EQ(game.parkingPot, 0);
+    EXPECT_EQ(std::tie(game.playerCount, game.parkingPot), std::make_tuple(2, 0));
     Check();
 }
 
@@ -116,8 +102,7 @@ TEST_F(LandingTest, SquareThirtySendsToPrisonAndEndsADouble)
     P(0).square = 28;
     Throw(1, 1);
     EXPECT_TRUE(frame.Showed("Allez en Prison!"));
-    EXPECT_EQ(P(0).square * 10 + P(0).jail, 101);
-    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money), std::make_tuple(10, 1, 150000));
     EXPECT_EQ(frame.Entries("move").back(), "0:10:1.0");
     EXPECT_EQ(game.current, 1);
     Check();
@@ -135,9 +120,7 @@ TEST_F(LandingTest, AnsweredPurchaseBuys)
     EXPECT_EQ(frame.messages, Lines{question});
     EXPECT_EQ(game.inputMode, kYesNo) << "no answer yet";
     Tick('y');
-    EXPECT_EQ(Deed(24).owner, 0);
-    EXPECT_EQ(P(0).money, 130000);
-    EXPECT_EQ(game.current, 1);
+    EXPECT_EQ(std::tie(Deed(24).owner, P(0).money, game.current), std::make_tuple(0, 130000, 1));
     Check();
 }
 
@@ -176,7 +159,6 @@ TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
     game.answer = 'y';
     LandOn(1);
     EXPECT_TRUE(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."));
-    EXPECT_EQ(Deed(0).owner, 0);
-    EXPECT_EQ(P(0).money, 8000);
+    EXPECT_EQ(std::tie(Deed(0).owner, P(0).money), std::make_tuple(0, 8000));
     Check();
 }

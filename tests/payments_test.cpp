@@ -1,10 +1,11 @@
 #include <functional>
+#include <tuple>
 
 #include "game_fixture.h"
 
 using PaymentTest = GameTest;
 
-TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
+TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
 {
     Start({0, 0});
     P(0).money = 1000;
@@ -26,31 +27,25 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesBeforeAWholeGroup)
     frame.Clear();
     EXPECT_EQ(game.Pay(1000, kBank), 1000);
     EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
-}
 
-TEST_F(PaymentTest, BuildingsAreSoldOneAtATimeThenTheStreetsMortgaged)
-{
+    // Buildings are sold one at a time, then the streets mortgaged.
     Start({0, 0});
     P(0).money = 0;
     Own(0, {20, 21});
     Build({20, 21}, 5);
     EXPECT_EQ(game.Pay(115000, 1), 115000);
-    const Lines expected = {
-        "Hotel retire de AV. DES CHAMPS-ELYSEES.", "Hotel retire de RUE DE LA PAIX.",
-        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
-        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
-        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
-        "House retire de AV. DES CHAMPS-ELYSEES.", "House retire de RUE DE LA PAIX.",
-        "Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.",
-    };
+    Lines expected;
+    for (const char* kind : {"Hotel", "House", "House", "House", "House"})
+        for (const char* street : {"AV. DES CHAMPS-ELYSEES.", "RUE DE LA PAIX."})
+            expected.push_back(std::string(kind) + " retire de " + street);
+    expected.push_back("Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.");
     EXPECT_EQ(frame.messages, expected);
-    EXPECT_EQ(P(0).money, 2500);
-    EXPECT_EQ(P(1).money, 150000) << "the caller credits the creditor";
+    EXPECT_EQ(std::tie(P(0).money, P(1).money), std::make_tuple(2500, 150000)) << "the caller credits";
     EXPECT_EQ(frame.buildings[37] + frame.buildings[39], 0);
     Check();
 }
 
-TEST_F(PaymentTest, ABankruptsEstateGoesToThePlayerWhoIsOwed)
+TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrFreeToTheBank)
 {
     Start({0, 0, 0});
     P(0).money = 0;
@@ -58,23 +53,17 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToThePlayerWhoIsOwed)
     Deed(22).mortgaged = 1;
     game.jailCardHolder[1] = 0;
     EXPECT_EQ(game.PayFrom(0, 2500, 1), 0);
-    const Lines expected = {
-        "Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
-        "Player 2 prend toutes vos proprietes",
-    };
-    EXPECT_EQ(frame.messages, expected);
+    EXPECT_EQ(frame.messages, (Lines{"Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
+                                     "Player 2 prend toutes vos proprietes"}));
     EXPECT_EQ(frame.Entries("remove"), Lines{"0:3"});
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(0).name, "Player 2");
     EXPECT_EQ(Deed(22).owner, 0) << "renumbered with its new owner";
     EXPECT_EQ(Deed(22).mortgaged, 1) << "a player takes it with its mortgage";
-    EXPECT_EQ(game.jailCardHolder[1], 0);
-    EXPECT_EQ(game.playerEliminated, 1);
-    EXPECT_EQ(game.gameOver, 0);
-}
+    EXPECT_EQ(std::tie(game.jailCardHolder[1], game.playerEliminated, game.gameOver),
+              std::make_tuple(0, 1, 0));
 
-TEST_F(PaymentTest, TheBankTakesBackEverythingFreeOfMortgage)
-{
+    // The bank takes back everything free of mortgage.
     Start({0, 0, 0});
     game.current = 1;
     P(1).money = 2000;
@@ -104,9 +93,8 @@ TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
     Deed(22).mortgaged = 1;
     EXPECT_EQ(game.Pay(5000, 1), 100);
     EXPECT_EQ(frame.messages, Lines{"Player 2 a gagne!!!"});
-    EXPECT_EQ(game.gameOver, 1);
-    EXPECT_EQ(game.playerCount, 2);
-    EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
+    EXPECT_EQ(std::tie(game.gameOver, game.playerCount, Deed(22).owner), std::make_tuple(1, 2, 0))
+        << "nothing is handed over";
     EXPECT_EQ(P(0).money, 0) << "the bankrupt keeps no cash";
     EXPECT_EQ(game.current, 1) << "the panel marks the winner";
     Check();
@@ -128,10 +116,8 @@ TEST_F(PaymentTest, TheSetUpIsRestoredSeatBySeat)
     game.RestoreSetupPlayers();
     EXPECT_STREQ(P(0).name, "Player 1");
     EXPECT_STREQ(P(1).name, "Zoe");
-    EXPECT_EQ(P(1).computer, 0);
-    EXPECT_EQ(P(1).seat, 2);
     EXPECT_STREQ(P(2).name, "Player 4");
-    EXPECT_EQ(P(2).computer, 1);
+    EXPECT_EQ(std::tie(P(1).computer, P(1).seat, P(2).computer), std::make_tuple(0, 2, 1));
 }
 
 // A game that no one can lose goes on paying "DEPART" every lap, so cash
@@ -140,17 +126,13 @@ TEST_F(PaymentTest, TheSetUpIsRestoredSeatBySeat)
 TEST_F(PaymentTest, FortunesBeyondTwoBillionStayWhole)
 {
     constexpr int64_t kRich = 3000000000;
-    struct Case {
-        const char* what;
-        std::function<void()> play;
-        int64_t expected;  // the first player's cash afterwards
-    };
-    const Case cases[] = {
+    // What is played, and the first player's cash afterwards.
+    const struct { const char* what; std::function<void()> play; int64_t expected; } cases[] = {
         {"passing DEPART", [this] { game.AdvanceOneSquare(0); }, kRich + 20000},
         {"receiving rent", [this] { game.current = 1; LandOn(1); }, kRich + 200},
         {"paying rent", [this] { Own(1, {1}); LandOn(3); }, kRich - 400},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Start({0, 0});
         P(0).money = kRich;
         P(0).square = kSquareCount - 1;

@@ -5,13 +5,10 @@
 
 TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
 {
-    Deed(3).owner = 1;
-    Deed(3).houses = Deed(3).mortgaged = 1;
+    Deed(3).owner = Deed(3).houses = Deed(3).mortgaged = 1;
     P(1).jail = 2;
-    P(1).money = 5;
-    game.chestNext = game.chanceNext = 5;
+    P(1).money = game.chestNext = game.chanceNext = game.jailCardHolder[1] = 5;
     game.showSquare = 0;
-    game.jailCardHolder[1] = 2;
     Start({0, 0, 0});
     EXPECT_EQ(game.showSquare, 1);
     EXPECT_EQ(game.chestNext + game.chanceNext + game.current, 0);
@@ -24,7 +21,7 @@ TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
     EXPECT_EQ(game.jailCardHolder[0] + game.jailCardHolder[1], -2);
 }
 
-TEST(Shuffle, DecksArePermutationsWhateverTheSource)
+TEST(Random, DecksArePermutationsAndSeededGamesReplayTheSameThrows)
 {
     CNullFrame frame;
     for (uint64_t seed = 0; seed < 50; ++seed) {
@@ -40,21 +37,17 @@ TEST(Shuffle, DecksArePermutationsWhateverTheSource)
     CScriptedRandom repeating;
     for (int i = 0; i < 40; ++i)
         repeating.values.push_back(i % 3 == 0 ? 7 : i);
-    CGame game(frame, repeating);
-    game.ShuffleDecks();
-    EXPECT_EQ(std::set<int>(game.chestOrder, game.chestOrder + kChestCards).size(), 15u);
-    EXPECT_EQ(game.chestOrder[0], 7);
-}
+    CGame shuffled(frame, repeating);
+    shuffled.ShuffleDecks();
+    EXPECT_EQ(std::set<int>(shuffled.chestOrder, shuffled.chestOrder + kChestCards).size(), 15u);
+    EXPECT_EQ(shuffled.chestOrder[0], 7);
 
-TEST(Dice, SeededGamesReplayTheSameThrowsAndTheClockNeverRepeatsOne)
-{
     // SplitMix64 from seed 0 gives 0xE220A8397B1DCDAF, 0x6E789E6AA1B965F4,
     // 0x06C45D188009454F: their top 15 bits, so that a seed replays the
     // same game on every platform and every version.
     CSeededRandom reference(0);
     for (int expected : {28944, 14140, 866})
         EXPECT_EQ(reference.Next(), expected);
-    CNullFrame frame;
     CSeededRandom a(42), b(42);
     CGame first(frame, a), second(frame, b);
     for (int i = 0; i < 20; ++i) {
@@ -112,9 +105,7 @@ TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
     EXPECT_EQ(game.current * 10 + game.doublesCount, 10) << "the next throw is no double";
     Throw(2, 2);
     Throw(3, 3);
-    EXPECT_EQ(game.current, 1);
-    EXPECT_EQ(P(1).square, 10);
-    EXPECT_EQ(P(1).jail, 0) << "visiting only";
+    EXPECT_EQ(std::tie(game.current, P(1).square, P(1).jail), std::make_tuple(1, 10, 0)) << "visiting only";
     frame.Clear();
     Throw(5, 5);
     EXPECT_EQ(P(1).square * 10 + P(1).jail, 101);
@@ -128,12 +119,10 @@ TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
     Start({0, 0});
     P(0).square = 36;
     Throw(1, 3);
-    EXPECT_EQ(P(0).square, 0);
-    EXPECT_EQ(P(0).money, 170000);
+    EXPECT_EQ(std::tie(P(0).square, P(0).money), std::make_tuple(0, 170000));
     P(1).square = 38;
     Throw(1, 4);
-    EXPECT_EQ(P(1).square, 3);
-    EXPECT_EQ(P(1).money, 170000);
+    EXPECT_EQ(std::tie(P(1).square, P(1).money), std::make_tuple(3, 170000));
     EXPECT_EQ(frame.Entries("move")[5], "1:0:0.5");
     // Past DEPART onto the first street, whose picture is shown.
     Tick('n');
@@ -156,30 +145,24 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
         int64_t money;
         int die1, die2;
         const char* answers;
-        int square, jailAfter, cardsAfter[2], current;
+        int square, jailAfter, cardsAfter[2];
         int64_t moneyAfter;
         Lines asked;
     } cases[] = {
-        {"double", 1, {-1, -1}, -1, 4000, 4, 4, "", 18, 0, {-1, -1}, 1, 4000, {}},
-        {"fine refused", 1, {-1, -1}, -1, 5000, 1, 2, "N", 10, 2, {-1, -1}, 1, 5000, {kFine}},
-        {"fine paid later", 1, {-1, -1}, -1, 150000, 1, 2, "-yn", 13, 0, {-1, -1}, 1, 145000,
+        {"double", 1, {-1, -1}, -1, 4000, 4, 4, "", 18, 0, {-1, -1}, 4000, {}},
+        {"fine refused", 1, {-1, -1}, -1, 5000, 1, 2, "N", 10, 2, {-1, -1}, 5000, {kFine}},
+        {"fine paid later", 1, {-1, -1}, -1, 150000, 1, 2, "-yn", 13, 0, {-1, -1}, 145000,
          {kFine, kBuy13}},
-        {"fine unpaid", 3, {-1, -1}, -1, 4000, 2, 3, "", 10, 0, {-1, -1}, 1, 0,
-         {}},
-        {"third throw pays", 3, {-1, -1}, 24, 4000, 2, 3, "", 15, 0, {-1, -1}, 1, 9000, {}},
-        {"card refused", 1, {-1, 0}, -1, 150000, 1, 3, "n-n", 10, 2, {-1, 0}, 1, 150000,
-         {kCard, kFine}},
-        {"chance card first", 1, {0, 0}, -1, 150000, 2, 1, "Yn", 13, 0, {0, -1}, 1, 150000,
-         {kCard, kBuy13}},
-        {"chest card", 1, {0, -1}, -1, 150000, 2, 1, "yn", 13, 0, {-1, -1}, 1, 150000,
-         {kCard, kBuy13}},
+        {"fine unpaid", 3, {-1, -1}, -1, 4000, 2, 3, "", 10, 0, {-1, -1}, 0, {}},
+        {"third throw pays", 3, {-1, -1}, 24, 4000, 2, 3, "", 15, 0, {-1, -1}, 9000, {}},
+        {"card refused", 1, {-1, 0}, -1, 150000, 1, 3, "n-n", 10, 2, {-1, 0}, 150000, {kCard, kFine}},
+        {"chance first", 1, {0, 0}, -1, 150000, 2, 1, "Yn", 13, 0, {0, -1}, 150000, {kCard, kBuy13}},
+        {"chest card", 1, {0, -1}, -1, 150000, 2, 1, "yn", 13, 0, {-1, -1}, 150000, {kCard, kBuy13}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Start({0, 0});
-        P(0).square = 10;
-        P(0).jail = c.jail;
-        P(0).money = c.money;
+        std::tie(P(0).square, P(0).jail, P(0).money) = std::make_tuple(10, c.jail, c.money);
         std::copy(c.cards, c.cards + 2, game.jailCardHolder);
         if (c.mortgage >= 0)
             Own(0, {c.mortgage});
@@ -187,12 +170,9 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
         ClickDie();
         for (const char* a = c.answers; *a; ++a)
             Tick(*a == '-' ? 0 : *a);
-        EXPECT_EQ(P(0).square, c.square);
-        EXPECT_EQ(P(0).jail, c.jailAfter);
-        EXPECT_EQ(P(0).money, c.moneyAfter);
-        EXPECT_EQ(game.jailCardHolder[0] * 10 + game.jailCardHolder[1],
-                  c.cardsAfter[0] * 10 + c.cardsAfter[1]);
-        EXPECT_EQ(game.current, c.current);
+        EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money, game.current),
+                  std::make_tuple(c.square, c.jailAfter, c.moneyAfter, 1));
+        EXPECT_EQ(game.jailCardHolder[0] * 10 + game.jailCardHolder[1], c.cardsAfter[0] * 10 + c.cardsAfter[1]);
         EXPECT_EQ(frame.turnsOver, 1) << "the turn's end, or the game's, is told once";
         Lines asked;
         for (const std::string& m : frame.messages)
@@ -208,15 +188,12 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
 TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
 {
     Start({1, 0});
-    P(0).square = 10;
-    P(0).jail = 1;
-    game.jailCardHolder[1] = 0;
+    std::tie(P(0).square, P(0).jail, game.jailCardHolder[1]) = std::make_tuple(10, 1, 0);
     Deed(20).houses = 5;  // a hotel on the dear side
     random.QueueDice(1, 2);
     Tick();
-    EXPECT_EQ(game.jailCardHolder[1], 0) << "keeps the card";
-    EXPECT_EQ(P(0).money, 150000) << "and does not pay";
-    EXPECT_EQ(P(0).jail, 2);
+    EXPECT_EQ(std::tie(game.jailCardHolder[1], P(0).money, P(0).jail), std::make_tuple(0, 150000, 2))
+        << "keeps the card and does not pay";
 
     game.current = 0;
     Deed(20).houses = 0;
@@ -225,17 +202,6 @@ TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
-}
-
-TEST_F(GameTest, AClickDuringAComputersTurnActsForThatTurn)
-{
-    Start({0, 1});
-    game.current = 1;
-    frame.Press(kBuildX, kBuildY);
-    Tick();
-    EXPECT_EQ(game.inputMode, kBuildPick);
-    EXPECT_EQ(game.current, 1);
-    EXPECT_TRUE(frame.Entries("dice").empty());
 }
 
 TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
@@ -266,35 +232,40 @@ TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
     EXPECT_EQ(game.inputMode, kNoInput);
 }
 
-// The keys, and the icons of the lower strip, corner to corner, and the two
-// halves of the mortgage icon.
+// The keys, and the icons of the lower strip, corner to corner (each zone by
+// its top-left corner, 40 wide and 35 high), and the two halves of the
+// mortgage icon.
 TEST_F(GameTest, EachIconAnswersOverItsWholeZone)
 {
-    const struct {
-        int x, y;
-        int32_t action, mode;
-    } cases[] = {
-        {18, 530, kActionOverview, kNoInput},      {58, 565, kActionOverview, kNoInput},
-        {82, 530, kActionOptions, kNoInput},       {122, 565, kActionOptions, kNoInput},
-        {144, 530, kActionInspect, kInspectPick},  {184, 565, kActionInspect, kInspectPick},
-        {195, 530, kActionThrow, kNoInput},        {235, 565, kActionThrow, kNoInput},
-        {255, 530, kActionThrow, kNoInput},        {295, 565, kActionThrow, kNoInput},
-        {325, 530, kNoAction, kTradeWantedPick},   {365, 565, kNoAction, kTradeWantedPick},
-        {369, 530, kNoAction, kBuildPick},         {409, 565, kNoAction, kBuildPick},
-        {434, 515, kNoAction, kMortgagePick},      {474, 550, kNoAction, kMortgagePick},
-        {434, 551, kNoAction, kLiftPick},          {474, 586, kNoAction, kLiftPick},
-        {17, 530, kNoAction, kNoInput},            {18, 529, kNoAction, kNoInput},
+    const struct { int x, y; int32_t action, mode; } zones[] = {
+        {18, 530, kActionOverview, kNoInput}, {82, 530, kActionOptions, kNoInput},
+        {144, 530, kActionInspect, kInspectPick}, {195, 530, kActionThrow, kNoInput},
+        {255, 530, kActionThrow, kNoInput}, {325, 530, kNoAction, kTradeWantedPick},
+        {369, 530, kNoAction, kBuildPick}, {434, 515, kNoAction, kMortgagePick},
+        {434, 551, kNoAction, kLiftPick},
     };
     const char keys[] = "doithqbmu";
     for (int action = 0; action < kActionCount; ++action) {
         EXPECT_EQ(ChosenAction({}, keys[action]), action) << keys[action];
         EXPECT_EQ(ChosenAction({}, static_cast<char>(keys[action] - 32)), action);
     }
-    for (const auto& c : cases) {
+    const auto expectAt = [this](int x, int y, int32_t action, int32_t mode) {
         Start({0, 0});
-        frame.Press(c.x, c.y);
+        frame.Press(x, y);
         game.ReadHumanAction();
-        EXPECT_EQ(game.action, c.action) << c.x << "," << c.y;
-        EXPECT_EQ(game.inputMode, c.mode) << c.x << "," << c.y;
-    }
+        EXPECT_EQ(std::tie(game.action, game.inputMode), std::make_tuple(action, mode)) << x << "," << y;
+    };
+    for (const auto& z : zones)
+        for (int corner : {0, 1})
+            expectAt(z.x + 40 * corner, z.y + 35 * corner, z.action, z.mode);
+    expectAt(17, 530, kNoAction, kNoInput);
+    expectAt(18, 529, kNoAction, kNoInput);
+
+    // A click during a computer's turn acts for that turn.
+    Start({0, 1});
+    game.current = 1;
+    frame.Press(kBuildX, kBuildY);
+    Tick();
+    EXPECT_EQ(std::tie(game.inputMode, game.current), std::make_tuple(kBuildPick, 1));
+    EXPECT_TRUE(frame.Entries("dice").empty());
 }
