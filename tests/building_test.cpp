@@ -53,25 +53,13 @@ TEST_F(BuildingTest, RefusedBuildsChargeNothing)
     EXPECT_EQ(P(0).money, 150000);
 }
 
-// A street is mortgaged bare: the group's buildings are all sold first, so
-// that no mortgaged group carries buildings.
-TEST_F(BuildingTest, MortgagingABuiltStreetSellsItsGroupFirst)
-{
-    Own(0, {20, 21});
-    Build({20, 21}, 2);
-    Pick('m', 21);
-    EXPECT_TRUE(frame.Showed("Hypothequer"));
-    EXPECT_TRUE(frame.Showed("Choisissez la propriete"));
-    EXPECT_EQ(std::make_tuple(Deed(21).mortgaged, Deed(20).houses + Deed(21).houses, P(0).money,
-                              game.inputMode),
-              std::make_tuple(1, 0, 150000 + 4 * 10000 + 20000, kNoInput));
-}
-
-TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
+TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnlyAndABuiltStreetIsSoldBare)
 {
     Own(0, {0});
     Own(1, {25});
     Pick('m', 25);
+    EXPECT_TRUE(frame.Showed("Hypothequer"));
+    EXPECT_TRUE(frame.Showed("Choisissez la propriete"));
     EXPECT_EQ(std::tie(Deed(25).mortgaged, game.inputMode), std::make_tuple(0, kNoInput)) << "another's";
     Pick('m', 0);
     EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(1, 153000)) << "the first property";
@@ -92,6 +80,15 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnly)
     // The value and a tenth of it, rounded down.
     for (auto [p, cost] : {std::pair{0, 3300}, {22, 8250}, {20, 19250}, {25, 11000}})
         EXPECT_EQ(CGame::LiftCost(p), cost) << p;
+
+    // A street is mortgaged bare: the group's buildings are all sold first, so
+    // that no mortgaged group carries buildings.
+    Own(0, {20, 21});
+    Build({20, 21}, 2);
+    Pick('m', 21);
+    EXPECT_EQ(std::make_tuple(Deed(21).mortgaged, Deed(20).houses + Deed(21).houses, P(0).money,
+                              game.inputMode),
+              std::make_tuple(1, 0, 4 * 10000 + 20000, kNoInput));
 }
 
 // Nothing is landed on, or thrown, while the pick waits.

@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "game_fixture.h"
@@ -105,8 +106,7 @@ protected:
 TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
 {
     for (const CardCase& c : kCases) {
-        SCOPED_TRACE((c.chance ? "chance " : "chest ") + std::to_string(c.card) + " from " +
-                     std::to_string(c.from));
+        SCOPED_TRACE(testing::Message() << (c.chance ? "chance " : "chest ") << c.card << " from " << c.from);
         Start({0, 0});
         Chance(c.chance ? c.card : 0, 3);
         Chest(c.chance ? 0 : c.card, 3);
@@ -122,8 +122,7 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         EXPECT_TRUE(c.then.empty() || frame.Showed(c.then)) << c.then;
         EXPECT_EQ(P(0).money - 150000, c.gain);
         // Only what the card says goes to the pot; the rest is the bank's.
-        const bool toThePot = c.then.find("Parc Gratuit") != std::string::npos;
-        EXPECT_EQ(game.parkingPot, toThePot ? -c.gain : 0);
+        EXPECT_EQ(game.parkingPot, c.then.find("Parc Gratuit") != std::string::npos ? -c.gain : 0);
         EXPECT_EQ(P(0).square, c.square);
         EXPECT_EQ(P(0).jail + game.doublesCount, 1);
         EXPECT_EQ(game.jailCardHolder[c.chance], c.lines == kKeep ? 0 : -1);
@@ -194,7 +193,7 @@ TEST_F(CardTest, RepairsChargePerHouseAndPerHotelAsThePaymentsLeaveThem)
 
 // Every other player pays the birthday exactly once, also those the
 // bankruptcy of one of them moved.
-TEST_F(CardTest, ABirthdayThatBankruptsPaysTheDrawerAtItsNewIndex)
+TEST_F(CardTest, ABankruptcyOnACardPaysTheDrawerAtItsNewIndexOrEndsTheLanding)
 {
     for (int drawer = 0; drawer < 4; ++drawer) {
         SCOPED_TRACE("drawer " + std::to_string(drawer));
@@ -215,21 +214,16 @@ TEST_F(CardTest, ABirthdayThatBankruptsPaysTheDrawerAtItsNewIndex)
     LandOn(2);
     EXPECT_TRUE(frame.Showed("Player 1 a gagne!!!"));
     EXPECT_EQ(game.gameOver, 1);
-}
 
-// The drawer goes bankrupt on the card: the landing ends there, and the
-// player before it, whom the turn goes back to, is not charged for the
-// square it stands on.
-TEST_F(CardTest, ACardThatBankruptsItsDrawerEndsTheLanding)
-{
+    // The drawer goes bankrupt on the card: the landing ends there, and the
+    // player before it, whom the turn goes back to, is not charged for the
+    // square it stands on.
     Start({0, 0, 0});
     Chance(10, 0);  // a fine of 2000 F
     game.current = 1;
     P(1).money = 1000;
     P(0).square = 4;  // IMPOTS SUR LE REVENU
     LandOn(7);
-    EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(1).name, "Player 3");
-    EXPECT_EQ(P(0).money, 150000);
-    EXPECT_EQ(game.parkingPot, 0);
+    EXPECT_EQ(std::tie(game.playerCount, P(0).money, game.parkingPot), std::make_tuple(2, 150000, 0));
 }
