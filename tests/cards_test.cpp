@@ -1,4 +1,3 @@
-#include <string>
 #include <tuple>
 #include <utility>
 
@@ -10,12 +9,7 @@ namespace {
 // drawn between two lines of a card. Then the pawn's walk, if any, and a
 // message the landing chain shows after the card.
 struct CardCase {
-    bool chance;
-    int card, from;
-    std::string lines;
-    int32_t gain;
-    int square;
-    std::string move, then;
+    bool chance; int card, from; std::string lines; int32_t gain; int square; std::string move, then;
 };
 
 const std::string kPrison = "Allez en prison||Avancez tout droit en prison||"
@@ -136,7 +130,7 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
     }
 }
 
-TEST_F(CardTest, AKeptPrisonCardIsSkippedAndComesBackWhenReturned)
+TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsChargeEveryBuilding)
 {
     const struct { int32_t *order, *next; int size, prisonCard, holderSlot, square; } decks[] = {
         {game.chestOrder, &game.chestNext, kChestCards, 11, 0, 33},
@@ -160,10 +154,9 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndComesBackWhenReturned)
         EXPECT_EQ(game.jailCardHolder[d.holderSlot], 0);
         EXPECT_EQ(*d.next, 0);
     }
-}
 
-TEST_F(CardTest, RepairsChargePerHouseAndPerHotelAsThePaymentsLeaveThem)
-{
+    // Repairs charge per house and per hotel, as the payments leave them.
+    Start({0, 0});
     Own(0, {0, 1, 20, 21, 24});
     Build({0, 1}, 3);
     Build({20, 21}, 5);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <tuple>
 
 #include "game_fixture.h"
@@ -67,7 +66,7 @@ TEST_F(LandingTest, RentFromABankruptGoesToTheOwnerAtItsNewIndex)
     Check();
 }
 
-TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
+TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
 {
     Throw(1, 3);
     EXPECT_TRUE(frame.Showed("Player 1 paye 20000F pour le Parc Gratuit."));
@@ -95,10 +94,9 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakes)
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
     EXPECT_EQ(std::tie(game.playerCount, game.parkingPot), std::make_tuple(2, 0));
     Check();
-}
 
-TEST_F(LandingTest, SquareThirtySendsToPrisonAndEndsADouble)
-{
+    // Square thirty sends to prison and ends a double.
+    Start({0, 0, 0});
     P(0).square = 28;
     Throw(1, 1);
     EXPECT_TRUE(frame.Showed("Allez en Prison!"));
@@ -108,7 +106,7 @@ TEST_F(LandingTest, SquareThirtySendsToPrisonAndEndsADouble)
     Check();
 }
 
-TEST_F(LandingTest, AnsweredPurchaseBuys)
+TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
 {
     const std::string question = "Acheter GARE MONTPARNASSE pour 20000F ?";
     Throw(2, 3);
@@ -122,10 +120,9 @@ TEST_F(LandingTest, AnsweredPurchaseBuys)
     Tick('y');
     EXPECT_EQ(std::tie(Deed(24).owner, P(0).money, game.current), std::make_tuple(0, 130000, 1));
     Check();
-}
 
-TEST_F(LandingTest, AShortBuyerIsOfferedAMortgageOnlyWhenItCouldRaiseThePrice)
-{
+    // A short buyer is offered a mortgage only when it could raise the price.
+    Start({0, 0, 0});
     const char kAsk[] = "Voulez vous hypothequer pour acheter BOUL. DE BELLEVILLE pour 6000F ?";
     P(0).money = 6000;
     LandOn(1);

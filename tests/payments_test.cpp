@@ -45,7 +45,7 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     Check();
 }
 
-TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrFreeToTheBank)
+TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
 {
     Start({0, 0, 0});
     P(0).money = 0;
@@ -83,10 +83,8 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrFreeToTheBank)
     EXPECT_EQ(game.current, 0) << "so that the turn passes to the player after";
     EXPECT_STREQ(P(1).name, "Player 3");
     Check();
-}
 
-TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
-{
+    // With two players the other wins and the game stops.
     Start({0, 0});
     P(0).money = 100;
     Own(0, {22});
@@ -101,12 +99,9 @@ TEST_F(PaymentTest, WithTwoPlayersTheOtherWinsAndTheGameStops)
     frame.Clear();
     Throw(1, 2);
     EXPECT_TRUE(frame.log.empty());
-}
 
-// The table is compacted during a game: every record gets back the set-up of
-// its own seat, not that of the slot it moved into.
-TEST_F(PaymentTest, TheSetUpIsRestoredSeatBySeat)
-{
+    // The table is compacted during a game: every record gets back the set-up of
+    // its own seat, not that of the slot it moved into.
     Start({0, 1, 0, 1});
     std::snprintf(game.setupPlayers[2].name, kNameSize, "Zoe");
     game.PayFrom(1, 200000, kBank);

@@ -3,7 +3,7 @@
 
 #include "game_fixture.h"
 
-TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
+TEST_F(GameTest, NewGameResetsEveryoneAndHumansThrowOnAClickOrAKey)
 {
     Deed(3).owner = Deed(3).houses = Deed(3).mortgaged = 1;
     P(1).jail = 2;
@@ -19,6 +19,28 @@ TEST_F(GameTest, NewGameResetsEveryPlayerAndProperty)
     for (const Property& d : game.properties)
         EXPECT_EQ(std::make_tuple(d.owner, d.houses, d.mortgaged), std::make_tuple(-1, 0, 0));
     EXPECT_EQ(game.jailCardHolder[0] + game.jailCardHolder[1], -2);
+
+    // A human throws on a click or a key, and the turn goes round.
+    Tick();
+    Tick();
+    EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw without a click";
+    Throw(2, 3);
+    EXPECT_EQ(frame.Entries("dice"), Lines{"2:3"});
+    EXPECT_EQ(frame.Entries("move"), (Lines{"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"}));
+    EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
+    EXPECT_EQ(game.current + frame.turnsOver, 0) << "the purchase question holds the turn";
+    Tick('n');
+    EXPECT_EQ(frame.turnsOver, 1) << "the frame hears of every turn's end";
+    Tick();
+    EXPECT_EQ(frame.Entries("dice").size(), 1u) << "the release tick throws nothing";
+    for (char key : {'t', 'H'}) {
+        random.QueueDice(1, 3);
+        frame.keys.push_back(key);
+        Tick();
+    }
+    EXPECT_EQ(P(1).square + P(2).square, 8);
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
 }
 
 TEST(Random, DecksArePermutationsAndSeededGamesReplayTheSameThrows)
@@ -69,32 +91,8 @@ TEST(Random, DecksArePermutationsAndSeededGamesReplayTheSameThrows)
     EXPECT_GE(throws.size(), 5u);
 }
 
-TEST_F(GameTest, AHumanThrowsOnAClickOrAKeyAndTheTurnGoesRound)
-{
-    Start({0, 0, 0});
-    Tick();
-    Tick();
-    EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw without a click";
-    Throw(2, 3);
-    EXPECT_EQ(frame.Entries("dice"), Lines{"2:3"});
-    EXPECT_EQ(frame.Entries("move"), (Lines{"0:1:0.5", "0:2:0.5", "0:3:0.5", "0:4:0.5", "0:5:0.5"}));
-    EXPECT_TRUE(frame.Showed("Acheter GARE MONTPARNASSE pour 20000F ?"));
-    EXPECT_EQ(game.current + frame.turnsOver, 0) << "the purchase question holds the turn";
-    Tick('n');
-    EXPECT_EQ(frame.turnsOver, 1) << "the frame hears of every turn's end";
-    Tick();
-    EXPECT_EQ(frame.Entries("dice").size(), 1u) << "the release tick throws nothing";
-    for (char key : {'t', 'H'}) {
-        random.QueueDice(1, 3);
-        frame.keys.push_back(key);
-        Tick();
-    }
-    EXPECT_EQ(P(1).square + P(2).square, 8);
-    EXPECT_EQ(game.current, 0);
-    EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
-}
 
-TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
+TEST_F(GameTest, DoublesKeepTheTurnThreeSendToPrisonAndDepartPaysOnce)
 {
     Start({0, 0});
     Throw(2, 2);
@@ -112,10 +110,8 @@ TEST_F(GameTest, DoublesKeepTheTurnAndThreeSendToPrison)
     EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
     EXPECT_EQ(frame.Entries("move"), Lines{"1:10:1.5"});
     EXPECT_EQ(game.current * 100 + game.doublesCount * 10 + game.moveSteps, 0);
-}
 
-TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
-{
+    // DEPART pays once per passage, whether passed or landed on.
     Start({0, 0});
     P(0).square = 36;
     Throw(1, 3);
@@ -134,7 +130,7 @@ TEST_F(GameTest, PassingAndLandingOnDepartPayOncePerPassage)
 
 // A player in prison throws, answering the questions in turn; '-' is a tick
 // without an answer.
-TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
+TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
 {
     const char kCard[] = "Voulez-vous utiliser la carte Sortie de Prison?";
     const char kFine[] = "Voulez-vous sortir de prison pour 5000F ?";
@@ -142,12 +138,8 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
     const struct {
         const char* what;
         int jail, cards[2], mortgage;  // a station to mortgage, or -1
-        int64_t money;
-        int die1, die2;
-        const char* answers;
-        int square, jailAfter, cardsAfter[2];
-        int64_t moneyAfter;
-        Lines asked;
+        int64_t money; int die1, die2; const char* answers;
+        int square, jailAfter, cardsAfter[2]; int64_t moneyAfter; Lines asked;
     } cases[] = {
         {"double", 1, {-1, -1}, -1, 4000, 4, 4, "", 18, 0, {-1, -1}, 4000, {}},
         {"fine refused", 1, {-1, -1}, -1, 5000, 1, 2, "N", 10, 2, {-1, -1}, 5000, {kFine}},
@@ -183,10 +175,8 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACard)
         EXPECT_EQ(game.gameOver, frame.Showed("Player 2 a gagne!!!"));
         EXPECT_EQ(game.gameOver, c.moneyAfter == 0);
     }
-}
 
-TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
-{
+    // A computer uses its prison card unless dear streets are built.
     Start({1, 0});
     std::tie(P(0).square, P(0).jail, game.jailCardHolder[1]) = std::make_tuple(10, 1, 0);
     Deed(20).houses = 5;  // a hotel on the dear side
@@ -204,7 +194,7 @@ TEST_F(GameTest, ComputerUsesItsPrisonCardUnlessDearStreetsAreBuilt)
     EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
 }
 
-TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
+TEST_F(GameTest, InspectModeEndsOffThePropertiesAndEachIconAnswersOverItsZone)
 {
     Start({0, 0});
     P(0).square = 3;  // its own square's picture is not shown by a look
@@ -230,13 +220,10 @@ TEST_F(GameTest, InspectModeEndsOnAClickOffTheProperties)
     frame.Press(470, 470);  // DEPART
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
-}
 
-// The keys, and the icons of the lower strip, corner to corner (each zone by
-// its top-left corner, 40 wide and 35 high), and the two halves of the
-// mortgage icon.
-TEST_F(GameTest, EachIconAnswersOverItsWholeZone)
-{
+    // The keys, and the icons of the lower strip, corner to corner (each zone by
+    // its top-left corner, 40 wide and 35 high), and the two halves of the
+    // mortgage icon.
     const struct { int x, y; int32_t action, mode; } zones[] = {
         {18, 530, kActionOverview, kNoInput}, {82, 530, kActionOptions, kNoInput},
         {144, 530, kActionInspect, kInspectPick}, {195, 530, kActionThrow, kNoInput},
