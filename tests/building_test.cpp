@@ -14,7 +14,7 @@ protected:
     }
 };
 
-TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetOfTheGroup)
+TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetAndARefusedOneChargesNothing)
 {
     Own(0, {11, 12, 13});
     Build({11}, 1);
@@ -23,10 +23,9 @@ TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetOfTheGroup)
               std::make_tuple(kNoInput, 1, 1, 1, 135000)) << "the last of the least built";
     EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
         << "humans build silently";
-}
 
-TEST_F(BuildingTest, RefusedBuildsChargeNothing)
-{
+    // Refused builds charge nothing.
+    Start({0, 0});
     Own(0, {0, 1, 25});
     Build({0, 1}, 5);
     Pick('b', 0);

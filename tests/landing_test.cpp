@@ -9,7 +9,7 @@ protected:
 
 // Player 1 stops on a square of player 2's after a throw of 7; player 3 may
 // own some of the rest.
-TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
+TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsMortgagesAndBankruptcies)
 {
     const struct {
         std::vector<int> owned, othersOwned, mortgaged;
@@ -28,19 +28,17 @@ TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
         game.moveSteps = 7;
         for (int p : c.owned) {
             Own(1, {p});
-            if (p < kStreetCount)
-                Build({p}, c.houses);
+            Build({p}, c.houses);
         }
         for (int p : c.othersOwned)
             Own(2, {p});
         for (int p : c.mortgaged)
             Deed(p).mortgaged = 1;
         LandOn(c.square);
-        const std::string trace = ::testing::PrintToString(c.owned) + " on " + std::to_string(c.square);
-        EXPECT_EQ(std::tie(P(0).money, P(1).money), std::make_tuple(150000 - c.rent, 150000 + c.rent))
-            << trace;
+        SCOPED_TRACE(::testing::PrintToString(c.owned) + " on " + std::to_string(c.square));
+        EXPECT_EQ(std::tie(P(0).money, P(1).money), std::make_tuple(150000 - c.rent, 150000 + c.rent));
         const Lines said = {"Player 1 paye " + std::to_string(c.rent) + "F a Player 2."};
-        EXPECT_EQ(frame.messages, c.rent ? said : Lines{}) << trace;
+        EXPECT_EQ(frame.messages, c.rent ? said : Lines{});
         Check();
     }
     Start({0, 0, 0});
@@ -48,12 +46,10 @@ TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsAndMortgages)
     LandOn(3);
     EXPECT_EQ(P(0).money, 150000);
     EXPECT_EQ(frame.messages, Lines{"Bienvenue a la maison !"});
-}
 
-// The payer's bankruptcy compacts the table: the owner, who sat after the
-// payer, is credited at its new index, never at its old one.
-TEST_F(LandingTest, RentFromABankruptGoesToTheOwnerAtItsNewIndex)
-{
+    // The payer's bankruptcy compacts the table: the owner, who sat after the
+    // payer, is credited at its new index, never at its old one.
+    Start({0, 0, 0});
     Own(2, {24});
     P(0).money = 1000;
     Throw(2, 3);
@@ -73,8 +69,8 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     P(1).square = 33;
     Throw(2, 3);
     EXPECT_TRUE(frame.Showed("Player 2 paye 7500 pour le Parc Gratuit"));
-    EXPECT_EQ(P(0).money + P(1).money, 130000 + 142500);
-    EXPECT_EQ(game.parkingPot, 27500);
+    EXPECT_EQ(std::make_tuple(P(0).money + P(1).money, game.parkingPot),
+              std::make_tuple(130000 + 142500, 27500));
     Check();
 
     P(2).square = 14;
@@ -100,9 +96,9 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     P(0).square = 28;
     Throw(1, 1);
     EXPECT_TRUE(frame.Showed("Allez en Prison!"));
-    EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money), std::make_tuple(10, 1, 150000));
+    EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money, game.current),
+              std::make_tuple(10, 1, 150000, 1));
     EXPECT_EQ(frame.Entries("move").back(), "0:10:1.0");
-    EXPECT_EQ(game.current, 1);
     Check();
 }
 

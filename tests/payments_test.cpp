@@ -129,8 +129,7 @@ TEST_F(PaymentTest, FortunesBeyondTwoBillionStayWhole)
     };
     for (const auto& c : cases) {
         Start({0, 0});
-        P(0).money = kRich;
-        P(0).square = kSquareCount - 1;
+        std::tie(P(0).money, P(0).square) = std::make_tuple(kRich, kSquareCount - 1);
         Own(0, {0});
         c.play();
         EXPECT_EQ(P(0).money, c.expected) << c.what;
