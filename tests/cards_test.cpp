@@ -34,8 +34,7 @@ const CardCase kCases[] = {
     {false, 11, 2, kKeep, 0, 2, "", ""},
     {false, 12, 2, "Vous heritez 10.000F", 10000, 2, "", ""},
     {false, 13, 2, "Vous avez gagne le 2eme Prix de Beautee|Recevez 1.000F", 1000, 2, "", ""},
-    {false, 14, 17, "Retournez a Belleville", 0, 1, "0:1:1.0",
-     "Acheter BOUL. DE BELLEVILLE pour 6000F ?"},
+    {false, 14, 17, "Retournez a Belleville", 0, 1, "0:1:1.0", "Acheter BOUL. DE BELLEVILLE pour 6000F ?"},
     {true, 0, 22, "Avancez jusqu'a la case Depart", 20000, 0, "0:0:2.0", ""},
     {true, 1, 36, "Rendez-vous a l'Avenue Henri-Martin." + kPass, 20000, 24, "0:24:2.0",
      "Acheter AV. HENRI-MARTIN pour 24000F ?"},
@@ -47,8 +46,7 @@ const CardCase kCases[] = {
     {true, 4, 7, "Votre immeuble et votre pret rapportent||Vous devez toucher 15.000F", 15000, 7, "", ""},
     {true, 5, 22, "Reculez de 3 cases", 0, 19, "0:19:1.5", "Acheter PLACE PIGALLE pour 20000F ?"},
     {true, 5, 7, "Reculez de 3 cases", -20000, 4, "0:4:1.5", Pot("20000F") + "."},
-    {true, 5, 36, "Reculez de 3 cases", 5000, 33, "0:33:1.5",
-     "La vente de votre stock vous rapporte 5.000F"},
+    {true, 5, 36, "Reculez de 3 cases", 5000, 33, "0:33:1.5", "La vente de votre stock vous rapporte 5.000F"},
     {true, 6, 7, "Faites des reparations dans toutes vos maisons||Versez pour chaque maison 2.500F"
      "||Versez pour chaque hotel 10.000F", 0, 7, "", ""},
     {true, 7, 36, "Allez a la Gare de Lyon" + kPass, 20000, 15, "0:15:1.0", ""},
@@ -114,11 +112,10 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         const Lines shown = ShownFromFirstLine();
         EXPECT_EQ(Lines(shown.begin(), shown.begin() + std::min(shown.size(), lines.size())), lines);
         EXPECT_TRUE(c.then.empty() || frame.Showed(c.then)) << c.then;
-        EXPECT_EQ(P(0).money - 150000, c.gain);
+        EXPECT_EQ(std::make_tuple(P(0).money - 150000, P(0).square, P(0).jail + game.doublesCount),
+                  std::make_tuple(c.gain, c.square, 1));
         // Only what the card says goes to the pot; the rest is the bank's.
         EXPECT_EQ(game.parkingPot, c.then.find("Parc Gratuit") != std::string::npos ? -c.gain : 0);
-        EXPECT_EQ(P(0).square, c.square);
-        EXPECT_EQ(P(0).jail + game.doublesCount, 1);
         EXPECT_EQ(game.jailCardHolder[c.chance], c.lines == kKeep ? 0 : -1);
         EXPECT_EQ(frame.Entries("move"), c.move.empty() ? Lines{} : Lines{c.move});
         // A chance card's walk onto a property shows its deed.
@@ -130,7 +127,7 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
     }
 }
 
-TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsChargeEveryBuilding)
+TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
 {
     const struct { int32_t *order, *next; int size, prisonCard, holderSlot, square; } decks[] = {
         {game.chestOrder, &game.chestNext, kChestCards, 11, 0, 33},
@@ -143,16 +140,15 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsChargeEveryBuilding)
         frame.Clear();
         LandOn(d.square);
         EXPECT_FALSE(frame.Showed("Vous etes libere de prison"));
-        EXPECT_EQ(*d.next, 1) << "the last position was skipped, position 0 drawn";
-        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 1);
+        EXPECT_EQ(std::tie(*d.next, game.jailCardHolder[d.holderSlot]), std::make_tuple(1, 1))
+            << "the last position was skipped, position 0 drawn";
 
         game.jailCardHolder[d.holderSlot] = -1;
         *d.next = d.size - 1;
         P(0).square = 0;
         LandOn(d.square);
         EXPECT_TRUE(frame.Showed("Vous etes libere de prison"));
-        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 0);
-        EXPECT_EQ(*d.next, 0);
+        EXPECT_EQ(std::tie(*d.next, game.jailCardHolder[d.holderSlot]), std::make_tuple(0, 0));
     }
 
     // Repairs charge per house and per hotel, as the payments leave them.
@@ -182,12 +178,9 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsChargeEveryBuilding)
     EXPECT_EQ(P(0).money, 1000);
     EXPECT_EQ(frame.Entries("build"), (Lines{"1:0", "3:0"}));
     Check();
-}
 
-// Every other player pays the birthday exactly once, also those the
-// bankruptcy of one of them moved.
-TEST_F(CardTest, ABankruptcyOnACardPaysTheDrawerAtItsNewIndexOrEndsTheLanding)
-{
+    // Every other player pays the birthday exactly once, also those the
+    // bankruptcy of one of them moved.
     for (int drawer = 0; drawer < 4; ++drawer) {
         SCOPED_TRACE("drawer " + std::to_string(drawer));
         Start({0, 0, 0, 0});
@@ -195,9 +188,8 @@ TEST_F(CardTest, ABankruptcyOnACardPaysTheDrawerAtItsNewIndexOrEndsTheLanding)
         game.current = drawer;
         P(drawer == 1 ? 2 : 1).money = 300;
         LandOn(2);
-        EXPECT_EQ(game.playerCount, 3);
         EXPECT_STREQ(P(game.current).name, ("Player " + std::to_string(drawer + 1)).c_str());
-        EXPECT_EQ(P(game.current).money, 150000 + 2000 + 300);
+        EXPECT_EQ(std::tie(game.playerCount, P(game.current).money), std::make_tuple(3, 150000 + 2000 + 300));
         EXPECT_EQ(P(0).money + P(1).money + P(2).money, 3 * 150000 + 300);
         Check();
     }

@@ -12,8 +12,8 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     Own(0, {0, 1, 24});
     EXPECT_EQ(game.Pay(4000, kBank), 4000);
     EXPECT_EQ(frame.messages, Lines{"Hypothèque de GARE MONTPARNASSE pour 10000F."});
-    EXPECT_EQ(P(0).money, 7000);
-    EXPECT_EQ(Deed(0).mortgaged + Deed(1).mortgaged, 0) << "the group is untouched";
+    EXPECT_EQ(std::make_tuple(P(0).money, Deed(0).mortgaged + Deed(1).mortgaged), std::make_tuple(7000, 0))
+        << "the group is untouched";
 
     frame.Clear();
     EXPECT_EQ(game.Pay(10000, kBank), 10000);
@@ -56,12 +56,10 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_EQ(frame.messages, (Lines{"Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
                                      "Player 2 prend toutes vos proprietes"}));
     EXPECT_EQ(frame.Entries("remove"), Lines{"0:3"});
-    EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(0).name, "Player 2");
-    EXPECT_EQ(Deed(22).owner, 0) << "renumbered with its new owner";
-    EXPECT_EQ(Deed(22).mortgaged, 1) << "a player takes it with its mortgage";
-    EXPECT_EQ(std::tie(game.jailCardHolder[1], game.playerEliminated, game.gameOver),
-              std::make_tuple(0, 1, 0));
+    // The deed is renumbered with its new owner, who takes it with its mortgage.
+    EXPECT_EQ(std::tie(game.playerCount, Deed(22).owner, Deed(22).mortgaged, game.jailCardHolder[1],
+                       game.playerEliminated, game.gameOver), std::make_tuple(2, 0, 1, 0, 1, 0));
 
     // The bank takes back everything free of mortgage.
     Start({0, 0, 0});
@@ -78,9 +76,10 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
         EXPECT_EQ(Deed(p).owner * 100 + Deed(p).mortgaged * 10 + Deed(p).houses, -100) << p;
     EXPECT_TRUE(frame.Showed("Votre propriete BOUL. DE BELLEVILLE va a la banque"));
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
-    EXPECT_EQ(game.jailCardHolder[0], -1) << "back into its deck";
-    EXPECT_EQ(game.jailCardHolder[1], 1) << "the holder moved down one place";
-    EXPECT_EQ(game.current, 0) << "so that the turn passes to the player after";
+    // The bankrupt's card goes back into its deck, the other's holder moves down one place, and
+    // so does the turn, so that it passes to the player after.
+    EXPECT_EQ(std::tie(game.jailCardHolder[0], game.jailCardHolder[1], game.current),
+              std::make_tuple(-1, 1, 0));
     EXPECT_STREQ(P(1).name, "Player 3");
     Check();
 
@@ -93,8 +92,8 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_EQ(frame.messages, Lines{"Player 2 a gagne!!!"});
     EXPECT_EQ(std::tie(game.gameOver, game.playerCount, Deed(22).owner), std::make_tuple(1, 2, 0))
         << "nothing is handed over";
-    EXPECT_EQ(P(0).money, 0) << "the bankrupt keeps no cash";
-    EXPECT_EQ(game.current, 1) << "the panel marks the winner";
+    EXPECT_EQ(std::tie(P(0).money, game.current), std::make_tuple(0, 1))
+        << "the bankrupt keeps no cash, and the panel marks the winner";
     Check();
     frame.Clear();
     Throw(1, 2);

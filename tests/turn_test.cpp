@@ -10,15 +10,14 @@ TEST_F(GameTest, NewGameResetsEveryoneAndHumansThrowOnAClickOrAKey)
     P(1).money = game.chestNext = game.chanceNext = game.jailCardHolder[1] = 5;
     game.showSquare = 0;
     Start({0, 0, 0});
-    EXPECT_EQ(game.showSquare, 1);
-    EXPECT_EQ(game.chestNext + game.chanceNext + game.current, 0);
+    EXPECT_EQ(std::make_tuple(game.showSquare, game.chestNext + game.chanceNext + game.current,
+                              game.jailCardHolder[0] + game.jailCardHolder[1]), std::make_tuple(1, 0, -2));
     EXPECT_STREQ(P(kMaxPlayers).name, "") << "slots past the sixth stay unnamed";
     EXPECT_STREQ(P(0).name, "Player 1");
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(std::make_tuple(P(i).money, P(i).square, P(i).jail), std::make_tuple(150000, 0, 0));
     for (const Property& d : game.properties)
         EXPECT_EQ(std::make_tuple(d.owner, d.houses, d.mortgaged), std::make_tuple(-1, 0, 0));
-    EXPECT_EQ(game.jailCardHolder[0] + game.jailCardHolder[1], -2);
 
     // A human throws on a click or a key, and the turn goes round.
     Tick();
@@ -38,8 +37,7 @@ TEST_F(GameTest, NewGameResetsEveryoneAndHumansThrowOnAClickOrAKey)
         frame.keys.push_back(key);
         Tick();
     }
-    EXPECT_EQ(P(1).square + P(2).square, 8);
-    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(std::make_tuple(P(1).square + P(2).square, game.current), std::make_tuple(8, 0));
     EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
 }
 
@@ -162,9 +160,9 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
         ClickDie();
         for (const char* a = c.answers; *a; ++a)
             Tick(*a == '-' ? 0 : *a);
-        EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money, game.current),
-                  std::make_tuple(c.square, c.jailAfter, c.moneyAfter, 1));
-        EXPECT_EQ(game.jailCardHolder[0] * 10 + game.jailCardHolder[1], c.cardsAfter[0] * 10 + c.cardsAfter[1]);
+        EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money, game.current, game.jailCardHolder[0],
+                           game.jailCardHolder[1]),
+                  std::make_tuple(c.square, c.jailAfter, c.moneyAfter, 1, c.cardsAfter[0], c.cardsAfter[1]));
         EXPECT_EQ(frame.turnsOver, 1) << "the turn's end, or the game's, is told once";
         Lines asked;
         for (const std::string& m : frame.messages)
@@ -190,8 +188,8 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
     random.QueueDice(1, 2);
     Tick();
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
-    EXPECT_EQ(P(0).square, 13);
-    EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
+    EXPECT_EQ(std::tie(P(0).square, P(0).money), std::make_tuple(13, 150000 - 14000))
+        << "no fine, only the street it stopped on";
 }
 
 TEST_F(GameTest, InspectModeEndsOffThePropertiesAndEachIconAnswersOverItsZone)
@@ -200,8 +198,8 @@ TEST_F(GameTest, InspectModeEndsOffThePropertiesAndEachIconAnswersOverItsZone)
     P(0).square = 3;  // its own square's picture is not shown by a look
     frame.keys.push_back('i');
     Tick();
-    EXPECT_EQ(game.inputMode, kInspectPick);
-    EXPECT_EQ(game.action, kActionInspect) << "the window flies to the overview";
+    EXPECT_EQ(std::tie(game.inputMode, game.action), std::make_tuple(kInspectPick, kActionInspect))
+        << "the window flies to the overview";
 
     // Chosen by a click, the look outlives the click on its icon.
     game.inputMode = kNoInput;
