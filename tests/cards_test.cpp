@@ -79,19 +79,6 @@ protected:
 
     void Chest(int card, int position) { PlaceCard(game.chestOrder, kChestCards, card, position); }
     void Chance(int card, int position) { PlaceCard(game.chanceOrder, kChanceCards, card, position); }
-
-    // The messages and redraws from the first shown line on.
-    Lines ShownFromFirstLine() const
-    {
-        Lines shown;
-        for (const std::string& entry : frame.log) {
-            if (entry == "redraw" && !shown.empty())
-                shown.push_back("");
-            else if (entry.compare(0, 4, "msg:") == 0)
-                shown.push_back(entry.substr(4));
-        }
-        return shown;
-    }
 };
 
 // Drawn during a double, which only the prison cards end.
@@ -109,7 +96,12 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         Lines lines(1);
         for (char ch : c.lines)
             ch == '|' ? lines.push_back("") : lines.back().push_back(ch);
-        const Lines shown = ShownFromFirstLine();
+        Lines shown;  // the messages and redraws from the first shown line on
+        for (const std::string& entry : frame.log)
+            if (entry == "redraw" && !shown.empty())
+                shown.push_back("");
+            else if (entry.compare(0, 4, "msg:") == 0)
+                shown.push_back(entry.substr(4));
         EXPECT_EQ(Lines(shown.begin(), shown.begin() + std::min(shown.size(), lines.size())), lines);
         EXPECT_TRUE(c.then.empty() || frame.Showed(c.then)) << c.then;
         EXPECT_EQ(std::make_tuple(P(0).money - 150000, P(0).square, P(0).jail + game.doublesCount),

@@ -84,8 +84,7 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     EXPECT_EQ(P(0).money, 130000);
 
     // A tax that bankrupts feeds no pot.
-    P(1).money = 5000;
-    P(1).square = 0;
+    std::tie(P(1).money, P(1).square) = std::make_tuple(5000, 0);
     Throw(1, 3);
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
     EXPECT_EQ(std::tie(game.playerCount, game.parkingPot), std::make_tuple(2, 0));
@@ -123,8 +122,8 @@ TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
     P(0).money = 6000;
     LandOn(1);
     EXPECT_TRUE(frame.Showed("Acheter BOUL. DE BELLEVILLE pour 6000F ?")) << "the exact price";
-    game.answer = 'n';
-    LandOn(1);
+    const auto refuse = [this] { game.answer = 'n'; LandOn(1); };
+    refuse();
     frame.Clear();
     P(0).money = 4000;
     Own(0, {24});
@@ -139,8 +138,7 @@ TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
     Own(0, {1});
     LandOn(1);
     EXPECT_TRUE(frame.Showed(kAsk));
-    game.answer = 'n';
-    LandOn(1);
+    refuse();
     Own(-1, {1});
     P(0).money = 4000;
     frame.Clear();

@@ -47,10 +47,9 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
 
 TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
 {
+    const auto broke = [this](int64_t cash) { P(0).money = cash; Own(0, {22}); Deed(22).mortgaged = 1; };
     Start({0, 0, 0});
-    P(0).money = 0;
-    Own(0, {22});
-    Deed(22).mortgaged = 1;
+    broke(0);
     game.jailCardHolder[1] = 0;
     EXPECT_EQ(game.PayFrom(0, 2500, 1), 0);
     EXPECT_EQ(frame.messages, (Lines{"Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
@@ -85,9 +84,7 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
 
     // With two players the other wins and the game stops.
     Start({0, 0});
-    P(0).money = 100;
-    Own(0, {22});
-    Deed(22).mortgaged = 1;
+    broke(100);
     EXPECT_EQ(game.Pay(5000, 1), 100);
     EXPECT_EQ(frame.messages, Lines{"Player 2 a gagne!!!"});
     EXPECT_EQ(std::tie(game.gameOver, game.playerCount, Deed(22).owner), std::make_tuple(1, 2, 0))

@@ -104,10 +104,10 @@ TEST_F(GameTest, DoublesKeepTheTurnThreeSendToPrisonAndDepartPaysOnce)
     EXPECT_EQ(std::tie(game.current, P(1).square, P(1).jail), std::make_tuple(1, 10, 0)) << "visiting only";
     frame.Clear();
     Throw(5, 5);
-    EXPECT_EQ(P(1).square * 10 + P(1).jail, 101);
     EXPECT_TRUE(frame.Showed("3 doubles, Allez en prison !"));
     EXPECT_EQ(frame.Entries("move"), Lines{"1:10:1.5"});
-    EXPECT_EQ(game.current * 100 + game.doublesCount * 10 + game.moveSteps, 0);
+    EXPECT_EQ(std::tie(P(1).square, P(1).jail, game.current, game.doublesCount, game.moveSteps),
+              std::make_tuple(10, 1, 0, 0, 0));
 
     // DEPART pays once per passage, whether passed or landed on.
     Start({0, 0});
