@@ -45,16 +45,9 @@ const std::vector<uint32_t> k565 = {0xF800, 0x07E0, 0x001F};
 TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
 {
     const std::vector<uint32_t> grey = {0x000000, 0x112233, 0x445566};
-    std::vector<uint32_t> sixteen = grey;
-    sixteen.resize(16, 0xFFFFFF);
-    std::vector<uint32_t> core(256, 0);
-    core[7] = 0x102030;
-    const struct {
-        const char* name;
-        BitmapHeader h;
-        Bytes rows;
-        Bytes rgb;
-    } cases[] = {
+    std::vector<uint32_t> sixteen = grey, core(256, 0);
+    sixteen.resize(16, 0xFFFFFF), core[7] = 0x102030;
+    const struct { const char* name; BitmapHeader h; Bytes rows, rgb; } cases[] = {
         {"24 bits, blue green red", {2, 1, 24}, {10, 20, 30, 1, 2, 3, 0, 0}, {30, 20, 10, 3, 2, 1}},
         // Stored rows of 9 bytes plus 3 of filler, which must vanish.
         {"rows with filler", {3, 2, 24},
@@ -129,11 +122,7 @@ TEST(DibImage, ADamagedFontGivesTheReadersTextThenThePathAndReason)
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     const std::string path = folder.Path() + "/textures/Font.bmp";
-    const struct {
-        Bytes file;
-        std::string report;
-        const char* reason;
-    } cases[] = {
+    const struct { Bytes file; std::string report; const char* reason; } cases[] = {
         {{1}, "Unknown DIB file format.", "en-tête de bitmap inconnu (12 ou 40 octets attendus)"},
         {BitmapFile({64}, Bytes(8)), "Image file conversion error.",
          "bitmap illisible : dimensions, profondeur, compression et longueur du fichier ne s'accordent pas"},

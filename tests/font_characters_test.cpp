@@ -27,8 +27,10 @@ char Accent(const char* utf8)
 }  // namespace
 
 // Every accented letter the font holds has its own cell, reached from its
-// UTF-8 text (read whole) and from its Latin-1 byte alike.
-TEST(FontCharacters, EachAccentedLetterHasItsOwnCell)
+// UTF-8 text (read whole) and from its Latin-1 byte alike. Every other
+// character comes out inside the font (32..127): plain ASCII as it is, other
+// Latin-1 letters without their accents, the rest as "?".
+TEST(FontCharacters, EachAccentedLetterHasItsOwnCellAndEveryCharacterBecomesOneOfTheFonts)
 {
     for (int k = 0; k < kFontAccentCount; ++k) {
         const std::string cell(1, static_cast<char>(kFirstAccentCharacter + k));
@@ -36,16 +38,7 @@ TEST(FontCharacters, EachAccentedLetterHasItsOwnCell)
         const char latin1[2] = {static_cast<char>(kFontAccents[k].codePoint), '\0'};
         EXPECT_EQ(kFontAccents[k].codePoint < 0x100 ? FontText(latin1) : cell, cell) << latin1;
     }
-}
-
-// Every other character comes out inside the font (32..127): plain ASCII
-// as it is, other Latin-1 letters without their accents, the rest as "?".
-TEST(FontCharacters, EveryCharacterBecomesOneOfTheFonts)
-{
-    const struct {
-        const char* text;
-        std::string font;
-    } cases[] = {
+    const struct { const char* text; std::string font; } cases[] = {
         {"Acheter RUE DE PARIS pour 20000F ? ~\x7F", "Acheter RUE DE PARIS pour 20000F ? ~\x7F"},
         {"Hypothèque de Élise, Noël, ça, Œil", std::string("Hypoth") + Accent("è") + "que de " +
                                                    Accent("É") + "lise, No" + Accent("ë") + "l, " +

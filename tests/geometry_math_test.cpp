@@ -24,7 +24,6 @@ const CMatrix kIdentity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
 // Every element different, so that a misplaced index shows.
 const CMatrix kCounting(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
 
-// A rotation by angle about a unit axis.
 CQuaternion AxisAngle(float ax, float ay, float az, float angle)
 {
     const float s = std::sin(angle / 2);
@@ -43,14 +42,10 @@ const GuardedMatrix kGuardedCounting{kCounting};
 
 }  // namespace
 
-TEST(Vector, OperatorsWorkComponentwise)
+TEST(Vector, OperatorsWorkComponentwiseAndLengthsAndAnglesAreEuclidean)
 {
     const CVector a(1, -2, 8), b(4, 0.5f, -2);
-    const struct {
-        const char* name;
-        std::function<CVector(CVector)> op;
-        CVector expected;
-    } cases[] = {
+    const struct { const char* name; std::function<CVector(CVector)> op; CVector expected; } cases[] = {
         {"+=", [&](CVector v) { return v += b; }, {5, -1.5f, 6}},
         {"-=", [&](CVector v) { return v -= b; }, {-3, -2.5f, 10}},
         {"*= s", [](CVector v) { return v *= 2; }, {2, -4, 16}},
@@ -68,10 +63,6 @@ TEST(Vector, OperatorsWorkComponentwise)
         const CVector v = c.op(a);
         ExpectVector(v, c.expected.x, c.expected.y, c.expected.z, kTolerance);
     }
-}
-
-TEST(Vector, LengthsAndAngles)
-{
     EXPECT_FLOAT_EQ(Dot(CVector(1, 2, 3), CVector(4, -5, 6)), 12.0f);
     EXPECT_FLOAT_EQ(Length(CVector(2, -3, 6)), 7.0f);
     EXPECT_FLOAT_EQ(Distance(CVector(1, 1, 1), CVector(3, 4, 7)), 7.0f);
@@ -85,16 +76,9 @@ TEST(Vector, LengthsAndAngles)
 TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
 {
     CMatrix translated = kIdentity;
-    translated[12] = 1;
-    translated[13] = 2;
-    translated[14] = 3;
+    translated[12] = 1, translated[13] = 2, translated[14] = 3;
     const CMatrix scale(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
-    const struct {
-        const char* name;
-        std::function<void(CMatrix&)> op;
-        CMatrix start;
-        CMatrix expected;
-    } cases[] = {
+    const struct { const char* name; std::function<void(CMatrix&)> op; CMatrix start, expected; } cases[] = {
         {"+=", [](CMatrix& m) { m += kGuardedIdentity.m; }, kCounting,
          {2, 2, 3, 4, 5, 7, 7, 8, 9, 10, 12, 12, 13, 14, 15, 17}},
         {"-=", [](CMatrix& m) { m -= kGuardedCounting.m; }, kIdentity,
@@ -103,8 +87,7 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
          {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32}},
         {"/= s", [](CMatrix& m) { m /= 2.0f; }, kCounting,
          {0.5f, 1, 1.5f, 2, 2.5f, 3, 3.5f, 4, 4.5f, 5, 5.5f, 6, 6.5f, 7, 7.5f, 8}},
-        // Column-major: the scale on the right acts first, so the
-        // translation stays as it was.
+        // Column-major: the scale on the right acts first; the translation stays.
         {"*= scale", [&](CMatrix& m) { m *= scale; }, translated,
          {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1}},
         {"*= counting", [](CMatrix& m) { m *= kCounting; }, kCounting,
@@ -137,12 +120,9 @@ TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 {
     CMatrix m;
     m.FromQuaternion(AxisAngle(0.6f, 0.0f, 0.8f, 1.1f));
-    m[12] = 3;
-    m[13] = -4;
-    m[14] = 7.5f;
+    m[12] = 3, m[13] = -4, m[14] = 7.5f;
     CMatrix inverse = m;
-    inverse[3] = inverse[7] = inverse[11] = 5;  // ignored, and reset
-    inverse[15] = 9;
+    inverse[3] = inverse[7] = inverse[11] = 5, inverse[15] = 9;  // ignored, and reset
     inverse.InvertRigid();
     CMatrix product = m;
     product *= inverse;
@@ -153,13 +133,11 @@ TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 
 // A diagonal matrix makes the candidates w², x², y², z² easy to set, and
 // gives a quaternion with only the picked component non-zero.
-TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
+TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidateAndInvertsFromQuaternion)
 {
+    const auto fromMatrix = [](const CMatrix& m) { CQuaternion q; q.FromMatrix(m); return q; };
     const float half = std::sqrt(0.5f), most = std::sqrt(0.75f);
-    const struct {
-        float m0, m5, m10;
-        CQuaternion expected;
-    } cases[] = {
+    const struct { float m0, m5, m10; CQuaternion expected; } cases[] = {
         {1, 1, 1, {0, 0, 0, 1}} /* only w */,         {1, 0, 0, {half, 0, 0, 0}} /* w = x */,
         {0, 1, 0, {0, half, 0, 0}} /* w = y */,       {0, 0, 1, {0, 0, half, 0}} /* w = z */,
         {-2, 1, 1, {0, 0, most, 0}} /* y = z > w */,  {1, 1, -2, {0, most, 0, 0}} /* x = y > w */,
@@ -168,19 +146,12 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidate)
     };
     for (const auto& c : cases) {
         CMatrix m = kIdentity;
-        m[0] = c.m0;
-        m[5] = c.m5;
-        m[10] = c.m10;
-        CQuaternion q;
-        q.FromMatrix(m);
+        m[0] = c.m0, m[5] = c.m5, m[10] = c.m10;
         SCOPED_TRACE(testing::Message() << c.m0 << " " << c.m5 << " " << c.m10);
-        ExpectQuaternion(q, c.expected);
+        ExpectQuaternion(fromMatrix(m), c.expected);
     }
-}
-
-TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
-{
-    // The largest component is w, x, z, y and w in turn; two have w < 0.
+    // A rotation's matrix gives the rotation back, with w >= 0. The largest
+    // component is w, x, z, y and w in turn; two have w < 0.
     // Axes off every plane give every element of the matrix a part.
     for (const CQuaternion& r :
          {AxisAngle(0.48f, 0.6f, 0.64f, 0.5f), AxisAngle(0.8f, 0.48f, 0.36f, 3.0f),
@@ -189,11 +160,9 @@ TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
         CMatrix m;
         m.FromQuaternion(r);
         m[12] = 9;  // the translation is ignored
-        CQuaternion q;
-        q.FromMatrix(m);
         CQuaternion expected = r;
         expected *= r.w < 0 ? -1.0f : 1.0f;
-        ExpectQuaternion(q, expected);
+        ExpectQuaternion(fromMatrix(m), expected);
     }
     CQuaternion scaled(1, 2, 3, 4);
     scaled *= -2.0f;
@@ -204,10 +173,7 @@ TEST(Quaternion, FromMatrixInvertsFromQuaternionWithNonNegativeW)
 TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
 {
     const float s = std::sin(0.35f), c = std::cos(0.35f), half = std::sqrt(0.5f);
-    const struct {
-        float a, b, c;
-        CQuaternion expected;
-    } cases[] = {
+    const struct { float a, b, c; CQuaternion expected; } cases[] = {
         {0.7f, 0, 0, {0, 0, s, c}},  {0, 0.7f, 0, {0, s, 0, c}},  {0, 0, 0.7f, {s, 0, 0, c}},
         {kPi / 2, 0, kPi / 2, {0.5f, 0.5f, 0.5f, 0.5f}},  // (1 + k)(1 + i) / 2
         {kPi / 2, kPi / 2, kPi / 2, {0, half, 0, half}},
@@ -227,11 +193,7 @@ TEST(Quaternion, SlerpFollowsTheShorterArc)
     const CQuaternion q0 = AxisAngle(0, 0.6f, 0.8f, 0.9f);
     CQuaternion turnNegated = turn;
     turnNegated *= -1.0f;
-    const struct {
-        CQuaternion from, to;
-        float t;
-        CQuaternion expected;
-    } cases[] = {
+    const struct { CQuaternion from, to; float t; CQuaternion expected; } cases[] = {
         {none, turn, 0, none},                         {none, turn, 1, turn},
         {none, turn, 0.25f, AxisAngle(0, 1, 0, 0.5f)},  {turn, none, 0.5f, AxisAngle(0, 1, 0, 1.0f)},
         {none, turnNegated, 0.5f, AxisAngle(0, 1, 0, 1.0f)},  {none, turnNegated, 1, turn},
@@ -254,21 +216,14 @@ TEST(Quaternion, SlerpFollowsTheShorterArc)
 TEST(CameraState, AnglesFollowTheEyeAndUpFollowsTheAngles)
 {
     const float half = std::sqrt(0.5f);
-    const struct {
-        CVector eye;
-        float distance, azimuth, elevation;
-        CVector up;
-    } cases[] = {{{-4, 4, 0}, 4 / half, -90, 45, {half, half, 0}}, {{0, 0, 0}, 0, 0, 0, {0, 1, 0}},
-                 {{0, 5.0001f, 0}, 5, 0, 90, {0, 0, -1}}};
+    const struct { CVector eye; float distance, azimuth, elevation; CVector up; } cases[] = {
+        {{-4, 4, 0}, 4 / half, -90, 45, {half, half, 0}}, {{0, 0, 0}, 0, 0, 0, {0, 1, 0}},
+        {{0, 5.0001f, 0}, 5, 0, 90, {0, 0, -1}}};
     for (const auto& c : cases) {
         CCamera camera;
-        camera.m_vEye = c.eye;
-        camera.m_fDistance = c.distance;
-        camera.m_Angles = CVector2(7, 7);
-        camera.UpdateAngles();
-        camera.UpdateUp();
-        EXPECT_NEAR(camera.m_Angles.x, c.azimuth, 1e-4f) << c.eye.y;
-        EXPECT_NEAR(camera.m_Angles.y, c.elevation, 1e-4f) << c.eye.y;
+        camera.m_vEye = c.eye, camera.m_fDistance = c.distance, camera.m_Angles = CVector2(7, 7);
+        camera.UpdateAngles(), camera.UpdateUp();
+        ExpectVector({camera.m_Angles.x, camera.m_Angles.y, 0}, c.azimuth, c.elevation, 0);
         ExpectVector(camera.m_vUp, c.up.x, c.up.y, c.up.z);
     }
 }

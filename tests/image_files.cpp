@@ -9,10 +9,11 @@
 namespace {
 
 // Little-endian, as both formats store their numbers.
-void Put(Bytes& b, uint32_t v, int size)
+void Put(Bytes& b, const std::vector<uint32_t>& values, int size)
 {
-    for (int i = 0; i < size; ++i)
-        b.push_back((v >> 8 * i) & 0xFF);
+    for (uint32_t v : values)
+        for (int i = 0; i < size; ++i)
+            b.push_back((v >> 8 * i) & 0xFF);
 }
 
 }  // namespace
@@ -51,10 +52,8 @@ Bytes TargaFile(const TargaHeader& h, const Bytes& pixels)
 {
     Bytes b = {static_cast<unsigned char>(h.id.size()), h.colourMap, h.type};
     b.resize(12, 0);
-    Put(b, h.width, 2);
-    Put(b, h.height, 2);
-    b.push_back(h.bpp);
-    b.push_back(h.descriptor);
+    Put(b, {h.width, h.height}, 2);
+    Put(b, {h.bpp, h.descriptor}, 1);
     b.insert(b.end(), h.id.begin(), h.id.end());
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
@@ -63,30 +62,20 @@ Bytes TargaFile(const TargaHeader& h, const Bytes& pixels)
 Bytes BitmapFile(const BitmapHeader& h, const Bytes& rows)
 {
     const bool core = h.headerSize == 12;
-    Bytes info;
-    const int side = core ? 2 : 4;
-    Put(info, h.headerSize, 4);
-    Put(info, h.width, side);
-    Put(info, h.height, side);
-    Put(info, 1, 2);
-    Put(info, h.bitCount, 2);
+    Bytes info, b;
+    Put(info, {h.headerSize}, 4);
+    Put(info, {uint32_t(h.width), uint32_t(h.height)}, core ? 2 : 4);
+    Put(info, {1, h.bitCount}, 2);
     if (!core) {
-        const uint32_t rest[] = {h.compression, uint32_t(rows.size()), 2835, 2835, h.coloursUsed, 0};
-        for (uint32_t v : rest)
-            Put(info, v, 4);
+        Put(info, {h.compression, uint32_t(rows.size()), 2835, 2835, h.coloursUsed, 0}, 4);
         info.resize(h.headerSize, 0);
-        for (uint32_t m : h.masks)
-            Put(info, m, 4);
+        Put(info, h.masks, 4);
     }
-    for (uint32_t c : h.palette)
-        Put(info, c, core ? 3 : 4);  // blue, green, red (and a zero)
-    Bytes b;
+    Put(info, h.palette, core ? 3 : 4);  // blue, green, red (and a zero)
     if (h.fileHeader) {
         const uint32_t offset = 14 + static_cast<uint32_t>(info.size());
         b = {'B', 'M'};
-        Put(b, offset + static_cast<uint32_t>(rows.size()), 4);
-        Put(b, 0, 4);
-        Put(b, offset, 4);
+        Put(b, {offset + static_cast<uint32_t>(rows.size()), 0, offset}, 4);
     }
     b.insert(b.end(), info.begin(), info.end());
     b.insert(b.end(), rows.begin(), rows.end());

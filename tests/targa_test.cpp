@@ -20,29 +20,19 @@ Bytes Numbered(size_t count)
 
 class TargaLoad : public ::testing::Test {
 protected:
-    int LoadFile(const Bytes& bytes)
-    {
-        return m_Texture.Load(m_Folder.Write("image.tga", bytes).c_str());
-    }
+    int LoadFile(const Bytes& bytes) { return m_Texture.Load(m_Folder.Write("image.tga", bytes).c_str()); }
 
     CTempFolder m_Folder;
     CTexture m_Texture;
 };
 
-// Header: type, width, height, bits, descriptor, colour map, image ID.
-struct Readable {
-    const char* name;
-    TargaHeader h;
-    GLenum format;
-    size_t at;  // where `pixels` starts in what the loader keeps
-    Bytes pixels;
-};
-
 }  // namespace
 
+// Header: type, width, height, bits, descriptor, colour map, image ID; `at`
+// is where `pixels` starts in what the loader keeps.
 TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
 {
-    const Readable cases[] = {
+    const struct { const char* name; TargaHeader h; GLenum format; size_t at; Bytes pixels; } cases[] = {
         {"32 bits", {2, 2, 2, 32}, GL_RGBA, 0, {2, 1, 0, 3}},
         {"24 bits, last pixel", {2, 2, 2, 24}, GL_RGB, 9, {11, 10, 9}},
         {"8 bits", {2, 2, 2, 8}, GL_ALPHA, 0, {0, 1, 2, 3}},
@@ -51,7 +41,7 @@ TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
         {"top row first", {2, 2, 4, 8, 0x20}, GL_ALPHA, 0, {6, 7, 4, 5, 2, 3, 0, 1}},
         {"largest", {2, 512, 512, 24}, GL_RGB, 3 * 512 * 512 - 3, {255, 254, 253}},
     };
-    for (const Readable& c : cases) {
+    for (const auto& c : cases) {
         const TargaHeader& h = c.h;
         ASSERT_EQ(LoadFile(TargaFile(h, Numbered(h.width * h.height * h.bpp / 8))), 1) << c.name;
         EXPECT_EQ(m_Texture.m_nWidth, h.width) << c.name;
@@ -79,12 +69,8 @@ TEST_F(TargaLoad, EachRefusalHasItsCodeAndItsReason)
     m_Folder.Write("fichier", {1});
     Bytes shortHeader = TargaFile({}, {});
     shortHeader.pop_back();
-    const struct {
-        Bytes file;
-        uint32_t code;
-        std::string reason;
-        std::string path = {};  // loaded instead of the file, when given
-    } cases[] = {
+    // path: loaded instead of the file, when given.
+    const struct { Bytes file; uint32_t code; std::string reason, path = {}; } cases[] = {
         {{}, kTargaBadType, "fichier vide"},
         {{'g', 'a', 'r', 'b', 'a', 'g', 'e'}, kTargaBadType,
          "fichier tronqué (7 octets ; l'en-tête Targa en compte 18)"},

@@ -103,10 +103,7 @@ TEST(TextureFiles, EveryPictureLoadsAndTheGeneratorDrawsTheSameBytesAgain)
 // group's colour at the top, where the name is. x < 0 counts from the right.
 TEST(TextureFiles, PicturesStandUpright)
 {
-    const struct {
-        const char* name;
-        int x, yTwentieths, channel, against, margin;
-    } probes[] = {
+    const struct { const char* name; int x, yTwentieths, channel, against, margin; } probes[] = {
         {"hypotheque", 4, 5, 0, 1, 80},  {"hypotheque", 4, 15, 1, 0, 80},
         {"p39", -12, 1, 2, 0, 100},      {"p39", -12, 19, 0, -1, 200},  // RUE DE LA PAIX, dark blue
     };
