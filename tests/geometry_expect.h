@@ -1,5 +1,4 @@
-// Comparisons of vectors and matrices within a tolerance, for the geometry
-// and camera tests.
+// Vector and matrix comparisons within a tolerance, for the geometry and camera tests.
 #pragma once
 
 #include <gtest/gtest.h>
