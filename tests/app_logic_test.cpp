@@ -22,11 +22,10 @@
 
 namespace {
 
-// A game of five players, the second one Bob, in their starting state.
 class AppGame : public ::testing::Test {
 protected:
     AppGame()
-    {
+    {  // five players, the second one Bob, in their starting state
         game.playerCount = 5;
         std::snprintf(game.players[1].name, kNameSize, "Bob");
         std::copy(game.players, game.players + kPlayerSlots, game.setupPlayers);
@@ -52,12 +51,12 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
 {
     using Legs = std::vector<std::pair<int, int>>;
     const struct { int from, to; Legs legs; } cases[] = {
-        {37, 38, {{37, 38}}},  {39, 0, {{39, 0}}},  {5, 15, {{5, 10}, {10, 15}}},
-        {30, 10, {{30, 0}, {0, 10}}},  {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
+        {37, 38, {{37, 38}}}, {39, 0, {{39, 0}}}, {5, 15, {{5, 10}, {10, 15}}}, {30, 10, {{30, 0}, {0, 10}}},
+        {7, 24, {{7, 10}, {10, 20}, {20, 24}}},
         {22, 0, {{22, 30}, {30, 0}}},  // to DEPART from the far side: along the track
         {4, 0, {{4, 10}, {10, 20}, {20, 30}, {30, 0}}},  // four behind is too far back
-        {36, 0, {{36, 0}}},  {22, 19, {{22, 20}, {20, 19}}},  {36, 33, {{36, 33}}},
-        {2, 0, {{2, 0}}},  {1, 38, {{1, 0}, {0, 38}}},  {12, 12, {{12, 12}}},
+        {36, 0, {{36, 0}}}, {22, 19, {{22, 20}, {20, 19}}}, {36, 33, {{36, 33}}}, {2, 0, {{2, 0}}},
+        {1, 38, {{1, 0}, {0, 38}}}, {12, 12, {{12, 12}}},
     };
     for (const auto& c : cases) {
         Legs legs;
@@ -71,10 +70,9 @@ TEST(PromptZones, TheWordsAndTheirEdges)
 {
     using P = PromptClick;
     const struct { int x, y; PromptClick click; } cases[] = {
-        {174, 310, P::kYes},     {203, 320, P::kYes},       {173, 315, P::kBetween},
-        {204, 315, P::kBetween}, {242, 315, P::kBetween},   {243, 310, P::kNo},
-        {268, 320, P::kNo},      {269, 315, P::kBetween},   {180, 309, P::kElsewhere},
-        {180, 321, P::kElsewhere},
+        {174, 310, P::kYes}, {203, 320, P::kYes}, {173, 315, P::kBetween}, {204, 315, P::kBetween},
+        {242, 315, P::kBetween}, {243, 310, P::kNo}, {268, 320, P::kNo}, {269, 315, P::kBetween},
+        {180, 309, P::kElsewhere}, {180, 321, P::kElsewhere},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PromptClickAt(c.x, c.y), c.click) << c.x << "," << c.y;
@@ -83,8 +81,8 @@ TEST(PromptZones, TheWordsAndTheirEdges)
 TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
 {
     const struct { OrbitAngles start; int dx, dy; float last; OrbitAngles expected; } cases[] = {
-        {{0, 30}, -10, 4, 30, {-5, 32}},   {{10, 30}, 0, 4, 50, {10, 32}},
-        {{179, 88}, 2, 4, 88, {180, 90}},  {{-179, 2}, -2, -4, 2, {-180, 0}},  // edges kept
+        {{0, 30}, -10, 4, 30, {-5, 32}}, {{10, 30}, 0, 4, 50, {10, 32}}, {{179, 88}, 2, 4, 88, {180, 90}},
+        {{-179, 2}, -2, -4, 2, {-180, 0}},  // edges kept
         {{179, 89}, 4, 4, 89, {-179, 89}},  // over the top: the turn stays
         {{-179, 1}, -4, -4, 1, {179, 1}},   // below the board
         {{10, 80}, 0, 640, 45, {10, 40}},   // a full turn over: wrapped back
@@ -144,8 +142,7 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     const int64_t money[] = {100000, 10000, 5000, 100000};  // seat 3 level with seat 0
     for (int i = 0; i < 4; ++i)
         game.players[i].money = money[i];
-    game.EliminatePlayer(4);  // seat 4 falls first
-    game.EliminatePlayer(2);  // then seat 2
+    game.EliminatePlayer(4), game.EliminatePlayer(2);  // seat 4 falls first
     const auto standings = RankPlayers(game, {4, 2});
     EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
     EXPECT_EQ(StandingLines(standings),
@@ -214,9 +211,7 @@ TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
 
 TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
 {
-    // The first property, so that a test of the wanted one against 0 shows.
-    game.tradeWanted = 0;
-    game.properties[0].owner = 1;
+    game.tradeWanted = 0, game.properties[0].owner = 1;  // the first: a test against 0 shows
     const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
         {kNoInput, false, false, "À vous, Player 1 : cliquez sur un dé (ou touche t)"},
         {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
@@ -230,9 +225,7 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
         {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
     };
     for (const auto& c : cases) {
-        game.players[0].computer = c.computer;
-        game.inputMode = c.inputMode;
-        game.gameOver = c.gameOver;
+        game.players[0].computer = c.computer, game.inputMode = c.inputMode, game.gameOver = c.gameOver;
         EXPECT_EQ(GuidanceLine(game), c.expected);
     }
 }

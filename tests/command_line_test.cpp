@@ -31,12 +31,9 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
 {
     std::string given;
     const std::vector<CommandLineOption> table = {
-        {"--count", nullptr, OptionValue::kRequired, "N", "un nombre",
-         [&](const char* v) {
+        {"--count", nullptr, OptionValue::kRequired, "N", "un nombre", [&](const char* v) {
              uint64_t n = 0;
-             const bool read = ReadWholeNumber(v, 1, 9, n);
-             given += read ? " count=" + std::to_string(n) : "";
-             return read;
+             return ReadWholeNumber(v, 1, 9, n) && (given += " count=" + std::to_string(n), true);
          }},
         {"--flag", nullptr, OptionValue::kNone, nullptr, "un drapeau",
          [&](const char*) { given += " flag"; return true; }},
@@ -55,27 +52,19 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
                              "  --version                        affiche la version et quitte\n"
                              "\nDescription.\n";
     const std::pair<std::vector<const char*>, std::string> cases[] = {
-        {{}, "on 0|"},
-        {{"--count", "9"}, "on 0| count=9"},
-        {{"--count=4", "--flag"}, "on 0| count=4 flag"},
-        {{"--resume"}, "on 0| resume=(none)"},
-        {{"--resume", "--flag"}, "on 0| resume=(none) flag"},
-        {{"--resume", "partie.sav"}, "on 0| resume=partie.sav"},
-        {{"--reprendre=a=b"}, "on 0| resume=a=b"},
-        {{"--resume="}, "on 0| resume="},
-        {{"--nope"}, refusal("option inconnue « --nope »")},
+        {{}, "on 0|"}, {{"--count", "9"}, "on 0| count=9"}, {{"--count=4", "--flag"}, "on 0| count=4 flag"},
+        {{"--resume"}, "on 0| resume=(none)"}, {{"--resume", "--flag"}, "on 0| resume=(none) flag"},
+        {{"--resume", "partie.sav"}, "on 0| resume=partie.sav"}, {{"--reprendre=a=b"}, "on 0| resume=a=b"},
+        {{"--resume="}, "on 0| resume="}, {{"--nope"}, refusal("option inconnue « --nope »")},
         {{"--count=3", "-x"}, refusal("option inconnue « -x »", " count=3")},
-        {{"fichier"}, refusal("argument inattendu « fichier »")},
-        {{"-"}, refusal("argument inattendu « - »")},
+        {{"fichier"}, refusal("argument inattendu « fichier »")}, {{"-"}, refusal("argument inattendu « - »")},
         {{"--count"}, refusal("l'option --count attend une valeur")},
         {{"--count", "0"}, refusal("valeur refusée pour --count : « 0 »")},
         {{"--count", "--flag"}, refusal("valeur refusée pour --count : « --flag »")},
         {{"--count=12"}, refusal("valeur refusée pour --count : « 12 »")},
         {{"--count=3x"}, refusal("valeur refusée pour --count : « 3x »")},
         {{"--flag=1"}, refusal("l'option --flag ne prend pas de valeur")},
-        {{"--help"}, help},
-        {{"--help", "--nope"}, help},
-        {{"--count", "3", "--help"}, help + " count=3"},
+        {{"--help"}, help}, {{"--help", "--nope"}, help}, {{"--count", "3", "--help"}, help + " count=3"},
         {{"--version"}, std::string("end 0|prog ") + PROJECT_VERSION + "\n"},
     };
     for (const auto& [args, outcome] : cases) {
@@ -91,8 +80,7 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
 TEST(GameOptions, SpeedSeedFastComputersAndResume)
 {
     const std::pair<std::vector<const char*>, std::string> cases[] = {
-        {{}, "normal"},
-        {{"--speed", "faster", "--resume"}, "faster resume="},
+        {{}, "normal"}, {{"--speed", "faster", "--resume"}, "faster resume="},
         {{"--vitesse=instant", "--seed", "42", "--reprendre", "v.sav"}, "instant seed=42 resume=v.sav"},
         {{"--fast-computers", "--graine=0", "--resume=a b"}, "normal fast seed=0 resume=a b"},
         {{"--resume="}, "!"}, {{"--speed", "Rapide"}, "!"}, {{"--seed", "-3"}, "!"}, {{"--speed"}, "!"},

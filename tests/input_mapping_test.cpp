@@ -19,8 +19,7 @@ auto Fields(const PixelRect& r) { return std::make_tuple(r.x, r.y, r.width, r.he
 TEST(MouseLatch, APressStaysDownUntilAStepHasRead)
 {
     const struct { std::vector<MouseEvent> events; MouseEvent before, after; } cases[] = {
-        {{}, {0, 0, false}, {0, 0, false}},
-        {{{10, 20, true}}, {10, 20, true}, {10, 20, true}},  // held
+        {{}, {0, 0, false}, {0, 0, false}}, {{{10, 20, true}}, {10, 20, true}, {10, 20, true}},  // held
         {{{10, 20, true}, {10, 20, false}}, {10, 20, true}, {10, 20, false}},  // an instant click
         // Released elsewhere: the press keeps its point until the step.
         {{{10, 20, true}, {90, 80, false}}, {10, 20, true}, {90, 80, false}},
@@ -55,19 +54,25 @@ TEST(LayoutFit, PointerMapsBackToTheDrawingArea)
             << c.width << "x" << c.height << " at " << c.window.x << "," << c.window.y;
 }
 
-TEST(LayoutFit, RectanglesScaleIntoTheWindow)
+TEST(LayoutFit, RectanglesScaleIntoTheWindowAndAreClippedToTheArea)
 {
     const struct { int width, height; PixelRect layout, window; } cases[] = {
         {800, 600, {0, 50, 500, 600}, {0, 50, 500, 600}}, {500, 575, {0, 0, 500, 100}, {0, 100, 313, 63}},
         {1600, 1200, {0, 50, 500, 600}, {0, 100, 1000, 1200}},
         {1280, 720, {500, 0, 300, 600}, {760, 0, 360, 720}},
         // Odd scales: neighbouring panes still meet on the same pixel.
-        {1000, 700, {0, 0, 500, 100}, {33, 0, 583, 117}},
-        {1000, 700, {500, 0, 300, 600}, {616, 0, 350, 700}},
+        {1000, 700, {0, 0, 500, 100}, {33, 0, 583, 117}}, {1000, 700, {500, 0, 300, 600}, {616, 0, 350, 700}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fields(CLayoutFit(c.width, c.height).ToWindow(c.layout)), Fields(c.window))
             << c.width << "x" << c.height << " " << c.layout.x;
+    // Scissor boxes stay on the drawing area.
+    const std::pair<PixelRect, PixelRect> boxes[] = {
+        {{500, 0, 500, 600}, {500, 0, 300, 600}}, {{0, 100, 500, 600}, {0, 100, 500, 500}},
+        {{-10, -10, 20, 20}, {0, 0, 10, 10}},     {{-30, -30, 10, 10}, {0, 0, 0, 0}},
+    };
+    for (const auto& [box, clipped] : boxes)
+        EXPECT_EQ(Fields(ClipToLayout(box)), Fields(clipped)) << box.x << "," << box.y;
     // The whole area; a window of no size (minimised) keeps the plain mapping.
     const std::pair<PixelPoint, PixelRect> windows[] = {
         {{1280, 720}, {160, 0, 960, 720}}, {{500, 575}, {0, 100, 500, 375}},
@@ -75,14 +80,4 @@ TEST(LayoutFit, RectanglesScaleIntoTheWindow)
     };
     for (const auto& [size, area] : windows)
         EXPECT_EQ(Fields(CLayoutFit(size.x, size.y).Area()), Fields(area)) << size.x << "x" << size.y;
-}
-
-TEST(LayoutFit, ScissorBoxesStayOnTheDrawingArea)
-{
-    const std::pair<PixelRect, PixelRect> cases[] = {
-        {{500, 0, 500, 600}, {500, 0, 300, 600}}, {{0, 100, 500, 600}, {0, 100, 500, 500}},
-        {{-10, -10, 20, 20}, {0, 0, 10, 10}},     {{-30, -30, 10, 10}, {0, 0, 0, 0}},
-    };
-    for (const auto& [box, clipped] : cases)
-        EXPECT_EQ(Fields(ClipToLayout(box)), Fields(clipped)) << box.x << "," << box.y;
 }

@@ -45,14 +45,10 @@ protected:
     int frames = 0;
 };
 
-// One row per speed: its names, its waits, and its place among the four.
-struct SpeedCase {
-    Speed speed;
-    const char *option, *label;
-    uint32_t holdMs;  // of a 1.5 s message
-    int walkFrames;   // of a 0.5 s leg, at 16 ms a frame
-    Speed faster, slower, round, computers;  // the last on a computer's turn, fast computers
-};
+// One row per speed: its names, the hold of a 1.5 s message, the frames of a 0.5 s leg at 16 ms a
+// frame, and its place among the four (the last on a computer's turn with fast computers).
+struct SpeedCase { Speed speed; const char *option, *label; uint32_t holdMs; int walkFrames;
+                   Speed faster, slower, round, computers; };
 
 using S = Speed;
 const SpeedCase kSpeeds[] = {
@@ -77,8 +73,7 @@ TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
     EXPECT_FALSE(SpeedAfterKey('t', c.speed, next));
     EXPECT_EQ(NextSpeedRound(c.speed), c.round);
 
-    pace.SetSpeed(c.speed);
-    pace.SetFastComputers(true);
+    pace.SetSpeed(c.speed), pace.SetFastComputers(true);
     EXPECT_EQ(pace.CurrentSpeed(), c.speed) << "a player's turn";
     pace.SetComputerTurn(true);
     EXPECT_EQ(pace.CurrentSpeed(), c.computers);
@@ -129,8 +124,7 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     EXPECT_EQ(frames, 2);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
     pace.SetEventPump(nullptr);
-    Wait();
-    Wait();
+    Wait(), Wait();
     EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
 
     const uint32_t before = clock.now;
@@ -140,10 +134,7 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     EXPECT_EQ(frames, 34) << "a later walk walks";
 
     SkipOnCall(2);
-    Wait();
-    pace.EndStep();
-    pace.SetEventPump(nullptr);
-    Wait();
+    Wait(), pace.EndStep(), pace.SetEventPump(nullptr), Wait();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
@@ -151,10 +142,9 @@ TEST(SkipInput, ASkipNeverAnswersAQuestion)
 {
     using W = WaitingInput;
     const struct { int x, y, inputMode; WaitingInput expected; } presses[] = {
-        {188, 315, kYesNo, W::kKeep},   {255, 315, kYesNo, W::kKeep},  // "OUI", "NON"
+        {188, 315, kYesNo, W::kKeep}, {255, 315, kYesNo, W::kKeep},  // "OUI", "NON"
         {188, 315, kNoInput, W::kKeep},  // the question still held as a message
-        {220, 315, kYesNo, W::kSkip},    // between the words
-        {215, 545, kNoInput, W::kSkip},  // a die: no throw
+        {220, 315, kYesNo, W::kSkip}, {215, 545, kNoInput, W::kSkip},  // between the words; a die: no throw
         {45, 110, kPricedOffer, W::kKeep}, {110, 110, kPricedOffer, W::kKeep},  // accept, refuse
         {45, 110, kMortgagePick, W::kSkip},  // a property: no pick
     };
@@ -185,11 +175,12 @@ TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)
     CBriefNotice notice;
     EXPECT_FALSE(notice.Expire(0));
     notice.Show("Vitesse : Rapide", 1000);
-    EXPECT_EQ(notice.TextAt(2999), "Vitesse : Rapide");
-    EXPECT_FALSE(notice.Expire(2999));
-    EXPECT_EQ(notice.TextAt(3000), "");
-    EXPECT_TRUE(notice.Expire(3000));
-    EXPECT_FALSE(notice.Expire(4000)) << "once";
+    const struct { uint32_t at; const char* text; bool expires; } times[] = {
+        {2999, "Vitesse : Rapide", false}, {3000, "", true}, {4000, "", false}};  // wiped once
+    for (const auto& t : times) {
+        EXPECT_EQ(notice.TextAt(t.at), t.text);
+        EXPECT_EQ(notice.Expire(t.at), t.expires) << t.at;
+    }
 }
 
 TEST(GameRandom, ASeedReplaysTheGame)
