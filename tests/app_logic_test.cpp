@@ -177,11 +177,8 @@ TEST_F(AppGame, StepLogTellsTheBoardsChangesAndTheEndOfAWait)
     CGameLog log(out);
     CStepLog steps(log, game);
     const auto step = [&](int32_t waitingFor, int32_t after, int owner) {
-        game.inputMode = waitingFor;
-        steps.Before();
-        game.inputMode = after;
-        game.properties[1].owner = owner;
-        steps.After();
+        game.inputMode = waitingFor, steps.Before();
+        game.inputMode = after, game.properties[1].owner = owner, steps.After();
     };
     log.Message("Acheter ?");
     step(kNoInput, kYesNo, -1);

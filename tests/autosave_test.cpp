@@ -74,8 +74,7 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
     const std::string path = inner + "/partie.sav";
     std::string reason, text;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
-    // With standard input closed, the file opened next gets descriptor 0;
-    // a file of one byte is written and read in single bytes.
+    // With standard input closed, the next file opened gets descriptor 0; one byte is one read.
     const int input = dup(0);
     close(0);
     EXPECT_TRUE(WriteFileAtomically(path, "x", reason)) << reason;
@@ -89,11 +88,9 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
         << "a save is its owner's";
 
     const struct { std::string path; size_t limit; bool read, missing; const char* got; } cases[] = {
-        {path, 1, true, false, "x"},
-        {path, 0, false, false, "fichier trop gros pour une sauvegarde"},
-        {folder.Write("vide.sav", {}), 5, true, false, ""},
+        {path, 1, true, false, "x"}, {path, 0, false, false, "fichier trop gros pour une sauvegarde"},
+        {folder.Write("vide.sav", {}), 5, true, false, ""}, {top, 5, false, false, "c'est un dossier"},
         {path + ".absent", 5, false, true, "fichier introuvable"},
-        {top, 5, false, false, "c'est un dossier"},
     };
     for (const auto& c : cases) {
         std::string why;
@@ -135,8 +132,7 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveTheOldFile)
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead
     for (const auto& [path, why] : cases) {
         std::string reason;
-        rlimit limit = unlimited;
-        limit.rlim_cur = path == old ? 4 : unlimited.rlim_cur;
+        const rlimit limit{path == old ? 4 : unlimited.rlim_cur, unlimited.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
         const bool written = WriteFileAtomically(path, "nouvelle\n", reason);
         setrlimit(RLIMIT_FSIZE, &unlimited);
@@ -174,8 +170,7 @@ TEST_F(SaveTest, AutosavePrintsOneLineForARunOfFailures)
     }
 }
 
-// Whatever the save, the player hears of it before anything is replaced,
-// and only a whole game in progress is taken up.
+// Whatever the save, the player hears of it before it is replaced; only a game in progress is taken up.
 TEST_F(SaveTest, EverySaveIsResumedOrExplained)
 {
     const std::string good = WriteSave(game, {});

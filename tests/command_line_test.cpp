@@ -11,8 +11,7 @@ namespace {
 
 const CommandLineProgram kProgram = {"prog", "Résumé.", "Description."};
 
-// Reads `args` after the program's name against `table`: whether the
-// program goes on, its status, then all that was printed.
+// Reads `args` against `table`: whether the program goes on, its status, then all that was printed.
 std::string Parse(std::vector<const char*> args, const CommandLineProgram& program,
                   const std::vector<CommandLineOption>& table)
 {

@@ -1,4 +1,3 @@
-// Speeds and skips on a fake clock, and what the window draws and keeps meanwhile.
 #include <gtest/gtest.h>
 
 #include <algorithm>
