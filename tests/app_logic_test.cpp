@@ -66,7 +66,7 @@ TEST(PawnWalk, ForwardTurningAtCornersOrBackUpToThreeSquares)
     }
 }
 
-TEST(PromptZones, TheWordsAndTheirEdges)
+TEST(Prompt, TheWordsTheirEdgesAndTheLineHeldWithThem)
 {
     using P = PromptClick;
     const struct { int x, y; PromptClick click; } cases[] = {
@@ -76,6 +76,17 @@ TEST(PromptZones, TheWordsAndTheirEdges)
     };
     for (const auto& c : cases)
         EXPECT_EQ(PromptClickAt(c.x, c.y), c.click) << c.x << "," << c.y;
+    // A held message gives way to the question waiting.
+    const char* question = "Voulez-vous sortir de prison pour 5000F ?";
+    const struct { bool askedNow, pending; const char* text; bool words; } held[] = {
+        {false, false, "En Prison", false}, {true, true, "Acheter ?", true},
+        {false, true, question, true},      {true, false, "Acheter ?", true},
+    };
+    for (const auto& c : held) {
+        const HeldLine line = LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending, question);
+        EXPECT_STREQ(line.text, c.text);
+        EXPECT_EQ(line.withAnswerWords, c.words);
+    }
 }
 
 TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
@@ -118,7 +129,7 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
     }
 }
 
-TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
+TEST_F(AppGame, GameLogWritesEachNewsOnceAndStepsTellItTheBoardsChangesAndTheEndOfAWait)
 {
     char buffer[512] = {};
     std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
@@ -132,7 +143,21 @@ TEST(GameLog, WritesEachNewsOnceWhileTheGameWaits)
             news += log.Message(text) ? text : ".";
     EXPECT_EQ(news, "ABCD....EA.E.") << "E leaves A out of the four remembered";
     EXPECT_STREQ(buffer, "A\nB\nC\nD\nE\nA\nE\n") << "each line is out at once";
+    CStepLog steps(log, game);
+    const auto step = [&](int32_t waitingFor, int32_t after, int owner) {
+        game.inputMode = waitingFor, steps.Before();
+        game.inputMode = after, game.properties[1].owner = owner, steps.After();
+    };
+    log.Message("Acheter ?");
+    step(kNoInput, kYesNo, -1);
+    EXPECT_FALSE(log.Message("Acheter ?")) << "a step that starts a wait ends none";
+    step(kYesNo, kYesNo, -1);
+    EXPECT_FALSE(log.Message("Acheter ?")) << "the wait goes on";
+    step(kYesNo, kNoInput, 1);
+    EXPECT_TRUE(log.Message("Acheter ?")) << "the answer ends the wait";
     std::fclose(out);
+    EXPECT_STREQ(buffer,
+                 "A\nB\nC\nD\nE\nA\nE\nAcheter ?\nRUE LECOURBE appartient maintenant a Bob\nAcheter ?\n");
 }
 
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
@@ -168,42 +193,6 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
                   "RUE DE COURCELLES : un hotel", "AV. DE LA REPUBLIQUE : 2 maisons",
                   "BOUL. DE LA VILLETTE est hypothequee", "GARE MONTPARNASSE n'est plus hypothequee"}));
     EXPECT_TRUE(DescribeChanges(before, before, game).empty());
-}
-
-TEST_F(AppGame, StepLogTellsTheBoardsChangesAndTheEndOfAWait)
-{
-    char buffer[256] = {};
-    std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
-    CGameLog log(out);
-    CStepLog steps(log, game);
-    const auto step = [&](int32_t waitingFor, int32_t after, int owner) {
-        game.inputMode = waitingFor, steps.Before();
-        game.inputMode = after, game.properties[1].owner = owner, steps.After();
-    };
-    log.Message("Acheter ?");
-    step(kNoInput, kYesNo, -1);
-    EXPECT_FALSE(log.Message("Acheter ?")) << "a step that starts a wait ends none";
-    step(kYesNo, kYesNo, -1);
-    EXPECT_FALSE(log.Message("Acheter ?")) << "the wait goes on";
-    step(kYesNo, kNoInput, 1);
-    EXPECT_TRUE(log.Message("Acheter ?")) << "the answer ends the wait";
-    std::fclose(out);
-    EXPECT_STREQ(buffer, "Acheter ?\nRUE LECOURBE appartient maintenant a Bob\nAcheter ?\n");
-}
-
-TEST(PendingQuestion, AHeldMessageGivesWayToTheQuestionWaiting)
-{
-    const char* question = "Voulez-vous sortir de prison pour 5000F ?";
-    const struct { bool askedNow, pending; const char* text; bool words; } cases[] = {
-        {false, false, "En Prison", false}, {true, true, "Acheter ?", true},
-        {false, true, question, true},      {true, false, "Acheter ?", true},
-    };
-    for (const auto& c : cases) {
-        const HeldLine line =
-            LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending, question);
-        EXPECT_STREQ(line.text, c.text);
-        EXPECT_EQ(line.withAnswerWords, c.words);
-    }
 }
 
 TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)

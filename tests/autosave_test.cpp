@@ -23,9 +23,8 @@ const std::string kNotFolder = " : un fichier occupe la place d'un dossier";
 
 std::string Contents(const std::string& path)
 {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::set<std::string> Names(const std::string& folder)
@@ -70,8 +69,7 @@ TEST(SavePath, FollowsTheXdgStateFolder)
 TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
 {
     const size_t openFiles = Names("/proc/self/fd").size();
-    const std::string inner = top + "/etat/bourgade3d";
-    const std::string path = inner + "/partie.sav";
+    const std::string inner = top + "/etat/bourgade3d", path = inner + "/partie.sav";
     std::string reason, text;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
     // With standard input closed, the next file opened gets descriptor 0; one byte is one read.
@@ -81,8 +79,7 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
     bool missing = true;
     EXPECT_TRUE(ReadWholeFile(path, 1, text, reason, missing) && text == "x") << reason;
     EXPECT_EQ(fcntl(0, F_GETFD), -1) << "descriptor 0 is free again";
-    dup2(input, 0);
-    close(input);
+    dup2(input, 0), close(input);
     EXPECT_EQ(Names(inner), std::set<std::string>{"partie.sav"});
     EXPECT_EQ(std::filesystem::status(inner).permissions(), std::filesystem::perms::owner_all)
         << "a save is its owner's";

@@ -108,9 +108,7 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     pace.Hold(1);
     EXPECT_EQ(clock.now, 2501u) << "to the millisecond";
     for (WaitKind kind : {WaitKind::kDice, WaitKind::kFlight}) {
-        SkipOnCall(1);
-        fractions.clear();
-        Wait(kind, 1.0f);
+        SkipOnCall(1), fractions.clear(), Wait(kind, 1.0f);
         EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f})) << "a roll or a flight ends on its end";
         EXPECT_LT(clock.now - 2501, 16u);
     }
@@ -118,8 +116,7 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 
 TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
 {
-    SkipOnCall(3);
-    Wait();
+    SkipOnCall(3), Wait();
     EXPECT_EQ(frames, 2);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
     pace.SetEventPump(nullptr);
@@ -132,8 +129,7 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     Wait();
     EXPECT_EQ(frames, 34) << "a later walk walks";
 
-    SkipOnCall(2);
-    Wait(), pace.EndStep(), pace.SetEventPump(nullptr), Wait();
+    SkipOnCall(2), Wait(), pace.EndStep(), pace.SetEventPump(nullptr), Wait();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
