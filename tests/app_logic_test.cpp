@@ -83,7 +83,7 @@ TEST(Prompt, TheWordsTheirEdgesAndTheLineHeldWithThem)
         {false, true, question, true},      {true, false, "Acheter ?", true},
     };
     for (const auto& c : held) {
-        const HeldLine line = LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending, question);
+        const auto line = LineToHold(c.askedNow ? "Acheter ?" : "En Prison", c.askedNow, c.pending, question);
         EXPECT_STREQ(line.text, c.text);
         EXPECT_EQ(line.withAnswerWords, c.words);
     }
@@ -219,11 +219,10 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
 TEST(Tooltips, EachIconAndDieIsNamedWithItsKeyAfterHalfASecondOnIt)
 {
     const struct { int x, y; const char* tip; } cases[] = {
-        {38, 547, "Vue de dessus (d)"},   {100, 547, "Options (o)"},
-        {164, 547, "Regarder une propriété (i)"}, {215, 545, "Lancer les dés (t)"},
-        {275, 545, "Lancer les dés (h)"},  {345, 547, "Échanger (q)"},
-        {389, 547, "Construire (b)"},      {454, 530, "Hypothéquer (m)"},
-        {454, 570, "Lever une hypothèque (u)"}, {250, 300, nullptr}, {600, 545, nullptr},
+        {38, 547, "Vue de dessus (d)"}, {100, 547, "Options (o)"}, {164, 547, "Regarder une propriété (i)"},
+        {215, 545, "Lancer les dés (t)"}, {275, 545, "Lancer les dés (h)"}, {345, 547, "Échanger (q)"},
+        {389, 547, "Construire (b)"}, {454, 530, "Hypothéquer (m)"}, {454, 570, "Lever une hypothèque (u)"},
+        {250, 300, nullptr}, {600, 545, nullptr},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(TooltipAt(c.x, c.y), c.tip) << c.x << "," << c.y;

@@ -18,8 +18,7 @@ std::string Parse(std::vector<const char*> args, const CommandLineProgram& progr
     args.insert(args.begin(), program.name);
     std::ostringstream out, err;
     int status = -1;
-    const bool goesOn =
-        ParseCommandLine(int(args.size()), args.data(), program, table, out, err, status);
+    const bool goesOn = ParseCommandLine(int(args.size()), args.data(), program, table, out, err, status);
     return (goesOn ? "on " : "end ") + std::to_string(status) + "|" + out.str() + err.str();
 }
 

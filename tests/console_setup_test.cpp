@@ -19,9 +19,8 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\noui\n", 1,
          "Abcdefghijklmnopqrs Abcdefghijklmnopqr", 1},
         {std::string("2\n\0 n\n\x1b[31mBob\x1b[0m n\n", 21), 1, "Joueur 1 Bob", -1},
-        {"6\na o\nb n\nc n\nd n\ne n\nf o\nN\n", 1, "a* b c d e f*", 0},
-        {"", 1, "", -1}, {"abc", 2, "", -1}, {"3\n", 1, "", -1}, {"3\nAnne", 1, "", -1},
-        {"3\nAnne xyz", 1, "", -1},
+        {"6\na o\nb n\nc n\nd n\ne n\nf o\nN\n", 1, "a* b c d e f*", 0}, {"", 1, "", -1}, {"abc", 2, "", -1},
+        {"3\n", 1, "", -1}, {"3\nAnne", 1, "", -1}, {"3\nAnne xyz", 1, "", -1},
     };
     for (const auto& c : cases) {
         CNullFrame frame;

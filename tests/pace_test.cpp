@@ -15,8 +15,7 @@
 namespace {
 
 // A clock that only moves when slept on.
-class CFakeClock : public CClock {
-public:
+struct CFakeClock : CClock {
     uint32_t now = 1000;
     uint32_t Milliseconds() override { return now; }
     void Sleep(uint32_t milliseconds) override { now += milliseconds; }
