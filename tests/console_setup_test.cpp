@@ -13,8 +13,7 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         {"1\n7\n4\na n\nb o\nc N\nd O\nn\n", 3, "a b* c d*", 0},
         // Not numbers, dropped with their line, and a number past 32 bits.
         {"deux joueurs\n99999999999999999999\n4294967300\n2\nAnne n\nBob n\nNon\n", 4, "Anne Bob", 0},
-        // The rest of the name's line answers the computer question.
-        {"2\nJean xyz o\nLea\nn\n  x\n", 1, "Jean* Lea", 1},
+        {"2\nJean xyz o\nLea\nn\n  x\n", 1, "Jean* Lea", 1},  // the rest of a name's line answers
         // Cut to 19 bytes on a character: the é would straddle the 19th.
         {"2\nAbcdefghijklmnopqrstuvwxyz n\nAbcdefghijklmnopqré n\noui\n", 1,
          "Abcdefghijklmnopqrs Abcdefghijklmnopqr", 1},

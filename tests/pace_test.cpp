@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "brief_notice.h"
@@ -90,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest, testing::ValuesIn(kSpeeds));
 TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 {
     EXPECT_FALSE(pace.Skip()) << "no wait under way: an ordinary click";
-    SkipOnCall(1);
-    pace.Hold(1500);
+    SkipOnCall(1), pace.Hold(1500);
     EXPECT_EQ(clock.now, 1000u) << "a 1.5 s hold ends at once";
     std::vector<uint32_t> reads;
     pace.SetEventPump([&] {
@@ -118,8 +116,7 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     SkipOnCall(3), Wait();
     EXPECT_EQ(frames, 2);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
-    pace.SetEventPump(nullptr);
-    Wait(), Wait();
+    pace.SetEventPump(nullptr), Wait(), Wait();
     EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
 
     const uint32_t before = clock.now;
@@ -162,8 +159,7 @@ TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)
     EXPECT_FALSE(frames.Due(1010)) << "too soon after the last frame";
     EXPECT_EQ(frames.UntilDue(1010), 6u);
     EXPECT_TRUE(frames.Due(1016));
-    frames.Drawn(1016, 8);
-    frames.Changed();
+    frames.Drawn(1016, 8), frames.Changed();
     EXPECT_TRUE(frames.Due(1040));
     EXPECT_EQ(frames.Frames(), 2u);
     CBriefNotice notice;
