@@ -107,7 +107,6 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
 TEST_F(SaveTest, FailuresSayWhyAndLeaveTheOldFile)
 {
     const std::string old = folder.Write("partie.sav", Bytes{'x'}), longName(300, 'n');
-
     std::filesystem::create_directory(top + "/dossier");
     std::filesystem::create_symlink(top + "/perdu", top + "/lien");
     const std::pair<std::string, std::string> cases[] = {
