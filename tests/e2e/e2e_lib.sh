@@ -3,15 +3,11 @@
 # console goes to "$WORK/out", its process id to GAME_PID, its window to WINDOW.
 WORK=$(mktemp -d)
 # The game's saves stay in the work folder, away from the user's own.
-XDG_STATE_HOME="$WORK/state"
-export XDG_STATE_HOME
-XVFB_PID=
-GAME_PID=
-WINDOW=
+export XDG_STATE_HOME="$WORK/state"
+XVFB_PID= GAME_PID= WINDOW=
 
 fail() {
-    echo "FAIL: $*"
-    echo "--- console of the game:"
+    printf 'FAIL: %s\n--- console of the game:\n' "$*"
     cat "$WORK/out" 2>/dev/null
     exit 1
 }
@@ -26,8 +22,7 @@ trap cleanup EXIT
 # Runs the command after $1 every fifth of a second, for up to $1 seconds,
 # until it succeeds.
 poll() {
-    tries=$(($1 * 5))
-    shift
+    tries=$(($1 * 5)) && shift
     for _ in $(seq "$tries"); do
         "$@" && return 0
         sleep 0.2
@@ -40,16 +35,14 @@ start_server() {
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
     XVFB_PID=$!
     poll 5 test -s "$WORK/display" || fail "Xvfb did not start"
-    DISPLAY=":$(cat "$WORK/display")"
-    export DISPLAY
+    export DISPLAY=":$(cat "$WORK/display")"
 }
 
 # Starts the game $1 in the background with the options after $2, its
-# console fed through a pipe that stays open (file 4), and types the answers
-# $2 (printf escapes).
+# console fed through a pipe that stays open (file 4), types the answers
+# $2 (printf escapes) and waits for its window.
 start_game() {
-    game=$1
-    answers=$2
+    game=$1 answers=$2
     shift 2
     rm -f "$WORK/in"
     mkfifo "$WORK/in"
@@ -57,9 +50,6 @@ start_game() {
     GAME_PID=$!
     exec 4>"$WORK/in"
     printf '%b' "$answers" >&4
-}
-
-wait_for_window() {
     WINDOW=$(timeout 30 xdotool search --sync --name 'Bourgade3D' | head -1)
     [ -n "$WINDOW" ] || fail "the window did not open"
 }
@@ -78,9 +68,7 @@ to_window() {
     }'
 }
 
-shot() {
-    xwd -id "$WINDOW" -silent >"$WORK/shot.xwd" || fail "no screenshot"
-}
+shot() { xwd -id "$WINDOW" -silent >"$WORK/shot.xwd" || fail "no screenshot"; }
 
 # The colour of one layout pixel in the last screenshot, as "r,g,b".
 pixel() {
@@ -111,15 +99,10 @@ click() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
 }
 
-press() {
-    xdotool windowfocus "$WINDOW" 2>/dev/null
-    xdotool key "$1"
-}
+press() { xdotool windowfocus "$WINDOW" 2>/dev/null; xdotool key "$1"; }
 
 # Waits up to $2 seconds for a console line matching $1.
-wait_for_line() {
-    poll "$2" grep -q "$1" "$WORK/out"
-}
+wait_for_line() { poll "$2" grep -q "$1" "$WORK/out"; }
 
 # Waits up to $1 seconds for the game to end, or fails; sets STATUS.
 wait_exit() {

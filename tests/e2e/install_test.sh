@@ -5,27 +5,24 @@
 # Usage: install_test.sh BUILD_DIR VERSION DATA_DIR_OF_THE_BUILDS_PREFIX
 set -u
 BUILD=$(cd "$1" && pwd)
-VERSION=$2
-BUILT_DATA=$3
+VERSION=$2 BUILT_DATA=$3
 . "$(dirname "$0")/e2e_lib.sh"
 PREFIX=$WORK/prefix
 
 cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
 # What is installed, and what the Debian package holds under /usr.
-FILES="bin/bourgade3d bin/bourgade3d-sim share/bourgade3d/textures/Font.bmp
-    share/bourgade3d/textures/c0.tga share/applications/bourgade3d.desktop
-    share/icons/hicolor/64x64/apps/bourgade3d.png share/icons/hicolor/128x128/apps/bourgade3d.png
-    share/icons/hicolor/256x256/apps/bourgade3d.png share/man/man6/bourgade3d.6.gz
-    share/man/man6/bourgade3d-sim.6.gz"
+FILES="bin/bourgade3d bin/bourgade3d-sim share/bourgade3d/textures/Font.bmp share/bourgade3d/textures/c0.tga
+    share/applications/bourgade3d.desktop share/icons/hicolor/64x64/apps/bourgade3d.png
+    share/icons/hicolor/128x128/apps/bourgade3d.png share/icons/hicolor/256x256/apps/bourgade3d.png
+    share/man/man6/bourgade3d.6.gz share/man/man6/bourgade3d-sim.6.gz"
 for file in $FILES; do
     [ -f "$PREFIX/$file" ] || fail "not installed: $file"
 done
 
 # Nothing of the build or the source is in reach from here: the data can
 # only come through the prefix.
-mkdir "$WORK/elsewhere"
-cd "$WORK/elsewhere" || fail "no working directory"
+mkdir "$WORK/elsewhere" && cd "$WORK/elsewhere" || fail "no working directory"
 
 "$PREFIX/bin/bourgade3d-sim" --games 10 >sim.out 2>&1 || fail "the simulator failed: $(cat sim.out)"
 grep -q '^games=10 finished=.* violations=0 ' sim.out || fail "no summary: $(cat sim.out)"
@@ -49,7 +46,6 @@ MANWIDTH=80 man -l "$PREFIX/share/man/man6/bourgade3d.6.gz" | grep -q 'Échap' |
 
 start_server
 start_game "$PREFIX/bin/bourgade3d" '2\nAnne n\nBob n\nn\n'
-wait_for_window
 sleep 3
 shot
 check_board_frame
@@ -60,10 +56,8 @@ quit_with_escape
 # looked, then the documented lines, with no reason line under each.
 # Skipped where a game is installed in the build's own prefix.
 if [ ! -d "$BUILT_DATA" ]; then
-    mkdir "$WORK/lonely"
-    cp "$PREFIX/bin/bourgade3d" "$WORK/lonely/"
+    mkdir "$WORK/lonely" && cp "$PREFIX/bin/bourgade3d" "$WORK/lonely/"
     start_game "$WORK/lonely/bourgade3d" '2\nAnne n\nBob n\nn\n'
-    wait_for_window
     wait_for_line 'Fichier Textures/Font.bmp introuvable' 20 || fail "no line for the font"
     [ "$(grep -c '^Aucun dossier de données trouvé' "$WORK/out")" -eq 1 ] || fail "no single note"
     grep -q "^  $WORK/lonely/textures\$" "$WORK/out" || fail "the note does not list the folders"

@@ -34,7 +34,6 @@ play_turn() {
 
 start_server 1600x900
 start_game "$GAME" '2\nAnne n\nBob n\no\n'
-wait_for_window
 grep -q "plein ecran 800x600 n'est pas disponible" "$WORK/out" || fail "no full-screen notice"
 poll 5 test -s "$SAVE" || fail "no save when the game began: $SAVE"
 sleep 3
@@ -85,7 +84,6 @@ head -n 1 "$WORK/notice" | grep -q -- "--resume" || fail "no notice of the save:
 cmp -s "$SAVE" "$WORK/kept.sav" || fail "the save changed without a game"
 
 start_game "$GAME" 'o\n' --resume
-wait_for_window
 grep -q "^Partie reprise depuis $SAVE : au tour de $name\.$" "$WORK/out" ||
     fail "the resumed game does not name $name on turn"
 grep -q "Nombre de joueurs" "$WORK/out" && fail "the resumed game asked for the players"

@@ -5,8 +5,7 @@
 # status below, a whole log and none of Xlib's own text.
 # Usage: ways_out_test.sh path/to/bourgade3d path/to/bourgade3d-sim
 set -u
-GAME=$1
-SIM=$2
+GAME=$1 SIM=$2
 . "$(dirname "$0")/e2e_lib.sh"
 BOUND=${BOUND:-120}
 
@@ -32,7 +31,6 @@ DISPLAY=:65000 "$GAME" </dev/null >"$WORK/out" 2>&1 && fail "no display should e
 # X server goes last.
 for way in close:0 TERM:143 INT:130 HUP:129 display:1; do
     start_game "$GAME" '2\nAnne o\nBob o\nn\n' --seed 3
-    wait_for_window
     wait_for_line "Anne\|Bob" 30 || fail "no game log"
     sleep 1
     lines=$(wc -l <"$WORK/out")

@@ -26,17 +26,12 @@ protected:
         g_Game.playerCount = 4;
         g_Game.NewGame();
         g_Game.inputMode = kNoInput;
+        g_Game.gameOver = 0;
+        g_Pace.SetEventPump(nullptr);
         g_nMouseState = GLUT_UP;
         g_App.TakeKey();
         g_Pace.SetSpeed(Speed::kNormal);
         g_Log.Event();
-    }
-    void TearDown() override
-    {
-        g_Pace.SetEventPump(nullptr);
-        g_Game.inputMode = kNoInput;
-        g_Game.gameOver = 0;
-        GlTest::TearDown();
     }
 };
 
@@ -48,28 +43,6 @@ void Click(int x, int y)
 
 }  // namespace
 
-TEST_F(AppFrameTest, KeysChangeTheDrawingAndReachTheGame)
-{
-    // Lines, then fill again; t turns the pan mode on and off. Upper case
-    // is only an action letter.
-    const bool pan = g_bPanMode;
-    const struct { unsigned char key; GLint drawn; bool panning; } keys[] = {
-        {'l', GL_LINE, false}, {'F', GL_LINE, false}, {'f', GL_FILL, false},
-        {'t', GL_FILL, true},  {'T', GL_FILL, true},  {'t', GL_FILL, false}};
-    for (const auto& k : keys) {
-        OnKeyboard(k.key, 0, 0);
-        GLint mode[2];
-        glGetIntegerv(GL_POLYGON_MODE, mode);
-        EXPECT_EQ(mode[0], k.drawn) << k.key;
-        EXPECT_EQ(g_bPanMode, pan != k.panning) << k.key;
-    }
-
-    OnKeyboard('+', 0, 0);
-    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
-    OnKeyboard('-', 0, 0);
-    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kNormal);
-}
-
 TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
 {
     for (int k = 0; k < kPawnCount; ++k) {
@@ -80,9 +53,8 @@ TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
     g_App.RemovePawn(1, 4);
     EXPECT_EQ(g_App.pawns[1].m_nNumber, 2);
     EXPECT_EQ(g_App.pawns[2].m_nNumber, 3);
-    EXPECT_TRUE(g_App.pawns[2].m_bBuilt);
-    EXPECT_FALSE(g_App.pawns[3].m_bBuilt);
-    EXPECT_FALSE(g_App.pawns[4].m_bBuilt);
+    for (int k = 2; k < 5; ++k)
+        EXPECT_EQ(g_App.pawns[k].m_bBuilt, k == 2) << k;
     EXPECT_EQ(g_FallenSeats, std::vector<int>{1});
 }
 
@@ -136,8 +108,9 @@ TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
 
 // Escape and a click outside close the screens without ending the game;
 // while a screen is open the game's keys and clicks wait. The options
-// screen's rows choose the speed and the computers' pace.
-TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
+// screen's rows choose the speed and the computers' pace; then the keys
+// change the drawing and reach the game.
+TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuittingThenKeysReachTheGame)
 {
     OnKeyboard('?', 0, 0);
     EXPECT_TRUE(ScreenOpen()) << "help on ?";
@@ -161,6 +134,23 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuitting)
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 780, 580);
     EXPECT_FALSE(ScreenOpen()) << "a click outside closes";
     EXPECT_FALSE(g_MouseLatch.Seen().pressed) << "the screen's clicks are not the game's";
+    // Lines, then fill again; t turns the pan mode on and off. Upper case
+    // is only an action letter.
+    const bool pan = g_bPanMode;
+    const struct { unsigned char key; GLint drawn; bool panning; } keys[] = {
+        {'l', GL_LINE, false}, {'F', GL_LINE, false}, {'f', GL_FILL, false},
+        {'t', GL_FILL, true},  {'T', GL_FILL, true},  {'t', GL_FILL, false}};
+    for (const auto& k : keys) {
+        OnKeyboard(k.key, 0, 0);
+        GLint mode[2];
+        glGetIntegerv(GL_POLYGON_MODE, mode);
+        EXPECT_EQ(mode[0], k.drawn) << k.key;
+        EXPECT_EQ(g_bPanMode, pan != k.panning) << k.key;
+    }
+    OnKeyboard('-', 0, 0);
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kNormal);
+    OnKeyboard('+', 0, 0);
+    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
     g_Pace.SetFastComputers(false);
 }
 

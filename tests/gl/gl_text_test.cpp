@@ -12,10 +12,7 @@ constexpr int kFontSide = 256, kCellSide = 16;
 constexpr unsigned char kBlue = 77;
 const Colour kBlack = {0, 0, 0};
 
-unsigned char Shade(int cell)
-{
-    return static_cast<unsigned char>(cell * 16 + 8);
-}
+unsigned char Shade(int cell) { return static_cast<unsigned char>(cell * 16 + 8); }
 
 // A 256 × 256 bottom-up 24-bit bitmap; rows are 768 bytes, no filler.
 Bytes CellFont()
@@ -29,26 +26,13 @@ Bytes CellFont()
     return BitmapFile(h, rows);
 }
 
-Colour Glyph(int glyph)
-{
-    return FromBytes(Shade(glyph % 16), Shade(glyph / 16), kBlue);
-}
+Colour Glyph(int glyph) { return FromBytes(Shade(glyph % 16), Shade(glyph / 16), kBlue); }
 
 // The colour at a point of font space (640 × 480 over the 800 × 600 window).
-Colour At(int x, int y)
-{
-    return ReadColour({x * kGlWindowWidth / 640, y * kGlWindowHeight / 480});
-}
+Colour At(int x, int y) { return ReadColour({x * kGlWindowWidth / 640, y * kGlWindowHeight / 480}); }
 
 class GlTextTest : public GlTest {
 protected:
-    void CreateWithCellFont()
-    {
-        m_Folder.Write("textures/Font.bmp", CellFont());
-        m_Font.Create();
-        ASSERT_NE(m_Font.m_nFontTexture, 0u);
-    }
-
     CTempFolder m_Folder;
     CWorkingDirectory m_Here{m_Folder.Path()};
     glText m_Font;
@@ -57,16 +41,17 @@ protected:
 // A text (or none) printed at (x, y) of font space, then a colour seen.
 struct Printed { int x, y; const char* text; int set, seenX, seenY; Colour seen; };
 
-TEST_F(GlTextTest, CharactersPickTheirCellInEachSetAndThePenAdvancesFourteenUnits)
+TEST_F(GlTextTest, CharactersPickTheirCellThePenAdvancesFourteenUnitsAndCopiesShareTheLists)
 {
-    CreateWithCellFont();
+    m_Folder.Write("textures/Font.bmp", CellFont());
+    m_Font.Create();
+    ASSERT_NE(m_Font.m_nFontTexture, 0u);
     const Printed printed[] = {
         {10, 10, "", 0, 18, 18, kBlack}, {100, 100, "A", 0, 108, 108, Glyph(33)},
         {300, 100, "A", 1, 308, 108, Glyph(161)}, {500, 300, " ", 0, 508, 308, Glyph(0)},
         {100, 300, "A", 5, 108, 308, Glyph(161)},  // drawn as set 1
         {300, 300, "A", -3, 308, 308, Glyph(33)},  // drawn as set 0
-        // UTF-8 is read as the font's characters: "é" has its own cell after
-        // the ASCII ones.
+        // UTF-8 is read as the font's characters: "é" has its own cell.
         {100, 200, "é", 0, 108, 208, Glyph(100)},
         {100, 400, "ABCDE", 0, 101, 408, Glyph(33)},
         {0, 0, nullptr, 0, 121, 408, Glyph(34)},  // "B" spans 114 to 130
@@ -79,12 +64,7 @@ TEST_F(GlTextTest, CharactersPickTheirCellInEachSetAndThePenAdvancesFourteenUnit
             m_Font.Print(p.x, p.y, p.text, p.set);
         EXPECT_EQ(At(p.seenX, p.seenY), p.seen) << (p.text ? p.text : "") << " seen at " << p.seenX << "," << p.seenY;
     }
-}
-
-// Copies share the lists and the texture; deleting them once frees them.
-TEST_F(GlTextTest, ACopyDrawsWithTheSameListsAndTexture)
-{
-    CreateWithCellFont();
+    // Copies share the lists and the texture; deleting them once frees them.
     glText copy;
     copy = m_Font;
     copy.Print(100, 100, "Z", 1);

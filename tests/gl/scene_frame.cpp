@@ -10,8 +10,10 @@
 
 namespace {
 
-WindowPixel Project(const CVector& p)
+// Loads the pane's viewport; the caller loads its projection.
+WindowPixel Project(const CVector& p, GLint left, GLint bottom, GLint width, GLint height)
 {
+    glViewport(left, bottom, width, height);
     GLdouble model[16], projection[16];
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
@@ -36,23 +38,20 @@ void ViewFromAbove()
 
 WindowPixel OnBoard(const CVector& world)
 {
-    glViewport(0, 50, 500, 600);
     g_Camera.SetProjection(500, 600, true);
-    return Project(world);
+    return Project(world, 0, 50, 500, 600);
 }
 
 WindowPixel InStrip(const CVector& point)
 {
-    glViewport(0, 0, 500, 100);
     SetStripView(500, 100);
-    return Project(point);
+    return Project(point, 0, 0, 500, 100);
 }
 
 WindowPixel InPanel(const CVector& point)
 {
-    glViewport(500, 0, 500, 600);
     SetPanelView(400, 600);
-    return Project(point);
+    return Project(point, 500, 0, 500, 600);
 }
 
 CVector SquarePoint(int square, float x, float y, float z)

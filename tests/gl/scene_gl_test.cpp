@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display.h"
@@ -93,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
+TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
 {
     // A pawn never built draws nothing; a player leaving copies the pawns
     // behind over theirs, and the copy draws.
@@ -102,6 +103,13 @@ TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
     slot.m_vPosition = kMiddle;
     Draw();
     ExpectLit(kMiddle + kOverTheHead, PawnColour(3), 0.1f, false);
+    // The first street before it is owned and mortgaged, to compare with.
+    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f), middle = SquarePoint(1, 1, 0, 1.5f);
+    const CVector picture = SquarePoint(1, 1, 0, 0.6f);  // outside the name plate and the stamp
+    const auto stamped = [](const Colour& c) { return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f; };
+    ExpectLit(marker, PawnColour(2), 0.1f, false);
+    const Colour clear = ReadColour(OnBoard(picture));
+    const int plain = Count(Around(middle, 14), stamped);
     slot = g_App.pawns[1];
     slot.m_vPosition = kMiddle;
     Draw();
@@ -134,19 +142,8 @@ TEST_F(SceneTest, AtTheStartEachThingShowsItsColourAtItsPlace)
     for (float x = -7; x <= 7; x += 0.05f)
         name.push_back(ReadColour(OnBoard(CVector(x, 1.0f / 3, 5.2f))));
     EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
-}
 
-TEST_F(SceneTest, OwnersMortgagesAndBuildingsShowOnTheirSquares)
-{
-    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f), middle = SquarePoint(1, 1, 0, 1.5f);
-    // Outside the street's name plate and its stamp.
-    const CVector picture = SquarePoint(1, 1, 0, 0.6f);
-    const auto stamped = [](const Colour& c) { return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f; };
-    Draw();
-    ExpectLit(marker, PawnColour(2), 0.1f, false);
-    const Colour clear = ReadColour(OnBoard(picture));
-    const int plain = Count(Around(middle, 14), stamped);
-
+    // Then owners, mortgages and buildings show on their squares.
     g_Game.properties[0].owner = 2;
     g_Game.properties[0].mortgaged = 1;
     g_App.board.SetBuildings(1, 1);
@@ -268,11 +265,11 @@ TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeeds
     // Only the players in play are listed.
     EXPECT_EQ(OnLine(3, false, PaletteOf(3)), 0);
     EXPECT_EQ(OnLine(3, true, money), 0);
-    const int chipY = (PanelMoneyY(0) + 8) * 600 / 480;
-    const Colour brown = ReadColour({500 + (kPanelChipsX + 3) * 500 / 640, chipY});
-    EXPECT_TRUE(LitAs(brown, Shaded(kGroupRgb[0], 1), 1.0f, 0.02f)) << brown;
-    const Colour dimmed = ReadColour({500 + (kPanelChipsX + 18) * 500 / 640, chipY});
-    EXPECT_TRUE(LitAs(dimmed, Shaded(kGroupRgb[GroupNumber(5)], 0.3f), 1.0f, 0.02f)) << dimmed;
+    // The brown street's chip, then the mortgaged pink one's, dimmed.
+    for (const auto& [dx, group, shade] : {std::tuple{3, 0, 1.0f}, std::tuple{18, GroupNumber(5), 0.3f}}) {
+        const Colour chip = ReadColour({500 + (kPanelChipsX + dx) * 500 / 640, (PanelMoneyY(0) + 8) * 600 / 480});
+        EXPECT_TRUE(LitAs(chip, Shaded(kGroupRgb[group], shade), 1.0f, 0.02f)) << chip;
+    }
     EXPECT_EQ(OnLine(1, true, Shaded(kGroupRgb[0], 1)), 0) << "no chips for player 2";
 
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[0], 150, PaletteOf(0)), 20) << "owner";
