@@ -94,10 +94,7 @@ check_board_frame() {
 }
 
 # An instant click (press and release at once) on layout pixel $1 $2.
-click() {
-    set -- $(to_window "$1" "$2")
-    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
-}
+click() { set -- $(to_window "$1" "$2"); xdotool mousemove --window "$WINDOW" "$1" "$2" click 1; }
 
 press() { xdotool windowfocus "$WINDOW" 2>/dev/null; xdotool key "$1"; }
 
