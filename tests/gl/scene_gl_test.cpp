@@ -177,8 +177,8 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
 {
     // Pip places on a face as seen, and which values show a pip there.
     const struct { float x, y; std::vector<int> values; } spots[] = {
-        {0, 0, {1, 3, 5}}, {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}}, {0.6f, 0.6f, {4, 5, 6}},
-        {-0.6f, -0.6f, {4, 5, 6}}, {0, 0.6f, {6}}, {0, -0.6f, {6}}};
+        {0, 0, {1, 3, 5}}, {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}},
+        {0.6f, 0.6f, {4, 5, 6}}, {-0.6f, -0.6f, {4, 5, 6}}, {0, 0.6f, {6}}, {0, -0.6f, {6}}};
     for (int value : {1, 2, 3, 4, 5, 6, 0, 9}) {
         g_App.dice.m_nDie1 = value;
         g_App.dice.m_nDie2 = 7 - value;
