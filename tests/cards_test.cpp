@@ -178,10 +178,12 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
         Start({0, 0, 0, 0});
         Chest(10, 0);
         game.current = drawer;
+        game.doublesCount = 1;  // the drawer threw a double, which another's bankruptcy keeps
         P(drawer == 1 ? 2 : 1).money = 300;
         LandOn(2);
         EXPECT_STREQ(P(game.current).name, ("Player " + std::to_string(drawer + 1)).c_str());
-        EXPECT_EQ(std::tie(game.playerCount, P(game.current).money), std::make_tuple(3, 150000 + 2000 + 300));
+        EXPECT_EQ(std::tie(game.playerCount, P(game.current).money, game.doublesCount),
+                  std::make_tuple(3, 150000 + 2000 + 300, 1));
         EXPECT_EQ(P(0).money + P(1).money + P(2).money, 3 * 150000 + 300);
         Check();
     }

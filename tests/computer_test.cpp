@@ -25,6 +25,7 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
         {{2, 3, 4}, {5, 6, 7}, 24, 25, 150000, {}, 0},
         {{2, 3, 4}, {5, 6}, 24, 25, 150000, {}, -10000},
         {{2, 3, 4}, {5, 6}, 24, 25, 99999, {}, -20000},  // A richer by more than 50000
+        {{2, 3, 4}, {5, 6}, 24, 25, 100000, {}, -10000},  // but not by exactly 50000
         {{2, 3, 4}, {5, 6}, 24, 25, 150500, {}, -10000},  // B richer by 500
         {{2, 3, 4}, {5, 6}, 24, 25, 150501, {}, 0}, {{2, 3, 4}, {5, 6}, 24, 25, 150501, {25}, 11000},
         {{2, 3, 4}, {5, 6}, 24, 25, 150501, {24, 25}, 0},
@@ -112,6 +113,13 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     Check();
     EXPECT_EQ(frame.messages, (Lines{"Player 2 échange RUE LECOURBE a Player 1",
                                      "Player 1 échange RUE DE VAUGIRARD a Player 2 for 6000F"}));
+
+    Start({1, 1});  // the same exchange, asked by the second seat of the first
+    game.current = 1;
+    Own(1, {0, 2});
+    Own(0, {1, 3, 4});
+    game.ComputerTrades();
+    EXPECT_EQ(Deed(1).owner * 10 + Deed(2).owner, 10);
 
     Start({1, 1});
     Own(0, {24, 26});

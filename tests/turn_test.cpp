@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -9,8 +10,10 @@ TEST_F(GameTest, NewGameResetsEveryoneAndHumansThrowOnAClickOrAKey)
     P(1).jail = 2;
     P(1).money = game.chestNext = game.chanceNext = game.jailCardHolder[1] = 5;
     game.showSquare = 0;
+    game.moveSteps = game.rollState = 2;
     Start({0, 0, 0});
-    EXPECT_EQ(std::make_tuple(game.showSquare, game.chestNext + game.chanceNext + game.current,
+    EXPECT_EQ(std::make_tuple(game.showSquare, game.chestNext + game.chanceNext + game.current +
+                                                   game.moveSteps + game.rollState,
                               game.jailCardHolder[0] + game.jailCardHolder[1]), std::make_tuple(1, 0, -2));
     EXPECT_STREQ(P(kMaxPlayers).name, "") << "slots past the sixth stay unnamed";
     EXPECT_STREQ(P(0).name, "Player 1");
@@ -239,12 +242,15 @@ TEST_F(GameTest, InspectModeEndsOffThePropertiesAndEachIconAnswersOverItsZone)
         frame.Press(x, y);
         game.ReadHumanAction();
         EXPECT_EQ(std::tie(game.action, game.inputMode), std::make_tuple(action, mode)) << x << "," << y;
+        const bool picksOnTheBoard = mode != kNoInput && mode != kInspectPick;
+        EXPECT_EQ(std::count(frame.log.begin(), frame.log.end(), "overview"), picksOnTheBoard ? 1 : 0);
     };
     for (const auto& z : zones)
         for (int corner : {0, 1})
             expectAt(z.x + 40 * corner, z.y + 35 * corner, z.action, z.mode);
     expectAt(17, 530, kNoAction, kNoInput);
     expectAt(18, 529, kNoAction, kNoInput);
+    expectAt(59, 565, kNoAction, kNoInput);
 
     // A click during a computer's turn acts for that turn.
     Start({0, 1});
