@@ -18,6 +18,7 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"\x1b[2J\x1b[H", 1, "Joueur 2"},        // clear screen: nothing left
         {"\x1b]0;titre\aBob", 0, "Bob"},         // window title, ended by BEL
         {"\x1b]2;x\x1b\\L\xc3\xa9" "a", 0, "L\xc3\xa9" "a"},  // ... or by ESC backslash
+        {"\x1b]0;C:\\jeux\aBob", 0, "Bob"},      // a backslash alone ends nothing
         {"\x1b" "cReset", 0, "Reset"},           // full terminal reset
         {"\x1b[@Zed", 0, "Zed"},                  // the first final byte
         {"\x1b(BAl", 0, "Al"},                   // character set choice

@@ -257,6 +257,15 @@ const Refusal kRefusals[] = {
     {"worth line short", {}, {"worth.0 150000 150000"}, "worth.0 n'a pas 8 valeurs"},
     {"more worths than lines", {}, {"worthEntries 999999"}, "worthEntries vaut 999999"},
     {"prison away from prison", {}, {"player.0.jail 2", "player.0.square 11"}, "in prison on square 11"},
+    {"prison count past the last", {}, {"setup.0.jail 4"}, "setup.0.jail vaut 4"},
+    {"mortgage flag past 1", {}, {"property.0.mortgaged 2"}, "property.0.mortgaged vaut 2"},
+    {"escaped line breaks and delete", {}, {"message %0A%10%7F"}, nullptr},
+    {"needless escape", {}, {"message %21"}, "illisible"},
+    {"trade price below 32 bits", {}, {"tradePrice -3000000000"}, "tradePrice vaut -3000000000"},
+    {"no worths, their lines left", {}, {"worthEntries 0"}, "clé « worth.0 » inconnue"},
+    {"worth of a bankrupt", {}, {"worth.0 0 0 0 - - - - -"}, nullptr},
+    {"version and checksum only", [](auto t) { return t.substr(0, t.find('\n') + 1) + "checksum 0\n"; }, {},
+     "somme de contrôle fausse"},
 };
 
 
