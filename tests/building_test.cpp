@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <tuple>
 
 #include "game_fixture.h"
@@ -57,8 +58,10 @@ TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnlyAndABuiltStreetI
     Own(0, {0});
     Own(1, {25});
     Pick('m', 25);
-    EXPECT_TRUE(frame.Showed("Hypothequer"));
-    EXPECT_TRUE(frame.Showed("Choisissez la propriete"));
+    const auto title = std::find(frame.log.begin(), frame.log.end(), "msg:Hypothequer");
+    ASSERT_NE(title, frame.log.end());
+    EXPECT_EQ(Lines(title + 1, title + 4), (Lines{"redraw", "msg:Choisissez la propriete", "redraw"}))
+        << "the title is drawn before the prompt takes its place";
     EXPECT_EQ(std::tie(Deed(25).mortgaged, game.inputMode), std::make_tuple(0, kNoInput)) << "another's";
     Pick('m', 0);
     EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(1, 153000)) << "the first property";
