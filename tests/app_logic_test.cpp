@@ -166,7 +166,8 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     const int64_t money[] = {100000, 10000, 5000, 100000};  // seat 3 level with seat 0
     for (int i = 0; i < 4; ++i)
         game.players[i].money = money[i];
-    game.EliminatePlayer(4), game.EliminatePlayer(2);  // seat 4 falls first
+    game.EliminatePlayer(4);  // seat 4 falls first
+    game.EliminatePlayer(2);
     const auto standings = RankPlayers(game, {4, 2});
     EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
     EXPECT_EQ(StandingLines(standings),

@@ -80,7 +80,8 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
     bool missing = true;
     EXPECT_TRUE(ReadWholeFile(path, 1, text, reason, missing) && text == "x") << reason;
     EXPECT_EQ(fcntl(0, F_GETFD), -1) << "descriptor 0 is free again";
-    dup2(input, 0), close(input);
+    dup2(input, 0);
+    close(input);
     EXPECT_EQ(Names(inner), std::set<std::string>{"partie.sav"});
     EXPECT_EQ(std::filesystem::status(inner).permissions(), std::filesystem::perms::owner_all)
         << "a save is its owner's";
@@ -152,7 +153,9 @@ TEST_F(SaveTest, AutosavePrintsOneLineForARunOfFailures)
     CAutosave autosave(console.get());
     autosave.Write(game, {});  // before a path: nothing
     for (const auto& step : steps) {
-        autosave.SetPath(step.path), autosave.Write(game, {}), autosave.Finish();
+        autosave.SetPath(step.path);
+        autosave.Write(game, {});
+        autosave.Finish();
         // Read before the console is closed: each line is out at once.
         EXPECT_EQ(Contents(logPath), step.said) << step.path;
         EXPECT_EQ(Contents(good) == WriteSave(game, {}), step.saved) << step.path;

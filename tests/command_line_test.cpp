@@ -31,7 +31,10 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
     const std::vector<CommandLineOption> table = {
         {"--count", nullptr, OptionValue::kRequired, "N", "un nombre", [&](const char* v) {
              uint64_t n = 0;
-             return ReadWholeNumber(v, 1, 9, n) && (given += " count=" + std::to_string(n), true);
+             if (!ReadWholeNumber(v, 1, 9, n))
+                 return false;
+             given += " count=" + std::to_string(n);
+             return true;
          }},
         {"--flag", nullptr, OptionValue::kNone, nullptr, "un drapeau",
          [&](const char*) { given += " flag"; return true; }},

@@ -222,7 +222,8 @@ TEST(CameraState, AnglesFollowTheEyeAndUpFollowsTheAngles)
     for (const auto& c : cases) {
         CCamera camera;
         camera.m_vEye = c.eye, camera.m_fDistance = c.distance, camera.m_Angles = CVector2(7, 7);
-        camera.UpdateAngles(), camera.UpdateUp();
+        camera.UpdateAngles();
+        camera.UpdateUp();
         ExpectVector({camera.m_Angles.x, camera.m_Angles.y, 0}, c.azimuth, c.elevation, 0);
         ExpectVector(camera.m_vUp, c.up.x, c.up.y, c.up.z);
     }

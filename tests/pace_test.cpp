@@ -70,7 +70,8 @@ TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
     EXPECT_FALSE(SpeedAfterKey('t', c.speed, next));
     EXPECT_EQ(NextSpeedRound(c.speed), c.round);
 
-    pace.SetSpeed(c.speed), pace.SetFastComputers(true);
+    pace.SetSpeed(c.speed);
+    pace.SetFastComputers(true);
     EXPECT_EQ(pace.CurrentSpeed(), c.speed) << "a player's turn";
     pace.SetComputerTurn(true);
     EXPECT_EQ(pace.CurrentSpeed(), c.computers);
@@ -89,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest, testing::ValuesIn(kSpeeds));
 TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 {
     EXPECT_FALSE(pace.Skip()) << "no wait under way: an ordinary click";
-    SkipOnCall(1), pace.Hold(1500);
+    SkipOnCall(1);
+    pace.Hold(1500);
     EXPECT_EQ(clock.now, 1000u) << "a 1.5 s hold ends at once";
     std::vector<uint32_t> reads;
     pace.SetEventPump([&] {
@@ -105,7 +107,9 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     pace.Hold(1);
     EXPECT_EQ(clock.now, 2501u) << "to the millisecond";
     for (WaitKind kind : {WaitKind::kDice, WaitKind::kFlight}) {
-        SkipOnCall(1), fractions.clear(), Wait(kind, 1.0f);
+        SkipOnCall(1);
+        fractions.clear();
+        Wait(kind, 1.0f);
         EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f})) << "a roll or a flight ends on its end";
         EXPECT_LT(clock.now - 2501, 16u);
     }
@@ -113,10 +117,13 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 
 TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
 {
-    SkipOnCall(3), Wait();
+    SkipOnCall(3);
+    Wait();
     EXPECT_EQ(frames, 2);
     EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
-    pace.SetEventPump(nullptr), Wait(), Wait();
+    pace.SetEventPump(nullptr);
+    Wait();
+    Wait();
     EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
 
     const uint32_t before = clock.now;
@@ -125,7 +132,11 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     Wait();
     EXPECT_EQ(frames, 34) << "a later walk walks";
 
-    SkipOnCall(2), Wait(), pace.EndStep(), pace.SetEventPump(nullptr), Wait();
+    SkipOnCall(2);
+    Wait();
+    pace.EndStep();
+    pace.SetEventPump(nullptr);
+    Wait();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
@@ -159,7 +170,8 @@ TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)
     EXPECT_FALSE(frames.Due(1010)) << "too soon after the last frame";
     EXPECT_EQ(frames.UntilDue(1010), 6u);
     EXPECT_TRUE(frames.Due(1016));
-    frames.Drawn(1016, 8), frames.Changed();
+    frames.Drawn(1016, 8);
+    frames.Changed();
     EXPECT_TRUE(frames.Due(1040));
     EXPECT_EQ(frames.Frames(), 2u);
     CBriefNotice notice;
