@@ -184,6 +184,14 @@ TEST_F(ComputerTest, RandomExchangeSwapsTwoLoosePropertiesOnceTheBankHoldsNone)
     game.ComputerTrades();
     EXPECT_EQ(Deed(24).owner * 10 + Deed(25).owner, 10);
     EXPECT_TRUE(random.values.empty());
+
+    Start({1, 0, 1});  // the same draws, but a human is never swapped with unasked
+    OwnAll(2);
+    Own(0, {24});
+    Own(1, {25});
+    random.values = {1, 24, 25};
+    game.ComputerTrades();
+    EXPECT_EQ(Deed(24).owner * 10 + Deed(25).owner, 1);
 }
 
 TEST_F(ComputerTest, PrisonDecisionsWatchTheDearStreets)
