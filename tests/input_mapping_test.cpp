@@ -68,6 +68,7 @@ TEST(LayoutFit, PointsMapBackAndRectanglesScaleIntoTheWindowClippedToTheArea)
     const std::pair<PixelPoint, PixelRect> windows[] = {
         {{1280, 720}, {160, 0, 960, 720}}, {{500, 575}, {0, 100, 500, 375}},
         {{0, 0}, {0, 0, 800, 600}},        {{1, 600}, {0, 299, 1, 1}},  {{800, 1}, {399, 0, 1, 1}},
+        {{0, 600}, {0, 0, 800, 600}},      {{800, 0}, {0, 0, 800, 600}},
     };
     for (const auto& [size, area] : windows)
         EXPECT_EQ(Fields(CLayoutFit(size.x, size.y).Area()), Fields(area)) << size.x << "x" << size.y;
