@@ -31,6 +31,7 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"x\xc2\xa0y", 0, "x\xc2\xa0y"},          // the first character past the controls
         {"\xf4\x8f\xbf\x80", 0, "\xf4\x8f\xbf\x80"},  // the last 4-byte lead
         {"\xc2\x9b" "2J", 0, "2J"},              // the same, written in UTF-8
+        {"A\xc2\x9f" "B", 0, "AB"},              // the last 8-bit control in UTF-8
         {"Zo\xc3\xa9", 0, "Zo\xc3\xa9"},         // UTF-8 accents stay
         {"\xe9t\xe9", 0, "\xe9t\xe9"},           // Latin-1 accents stay
         {"\x1b[1mAbcdefghijklmnopqrstuvw", 0, "Abcdefghijklmnopqrs"},  // cut after cleaning

@@ -259,6 +259,8 @@ const Refusal kRefusals[] = {
     {"prison away from prison", {}, {"player.0.jail 2", "player.0.square 11"}, "in prison on square 11"},
     {"prison count past the last", {}, {"setup.0.jail 4"}, "setup.0.jail vaut 4"},
     {"mortgage flag past 1", {}, {"property.0.mortgaged 2"}, "property.0.mortgaged vaut 2"},
+    {"chance position past the last", {}, {"chanceNext 16"}, "chanceNext vaut 16"},
+    {"a kept answer", {}, {"answer y"}, nullptr},
     {"escaped line breaks and delete", {}, {"message %0A%10%7F"}, nullptr},
     {"needless escape", {}, {"message %21"}, "illisible"},
     {"trade price below 32 bits", {}, {"tradePrice -3000000000"}, "tradePrice vaut -3000000000"},
