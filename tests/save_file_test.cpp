@@ -264,6 +264,8 @@ const Refusal kRefusals[] = {
     {"escaped line breaks and delete", {}, {"message %0A%10%7F"}, nullptr},
     {"needless escape", {}, {"message %21"}, "illisible"},
     {"trade price below 32 bits", {}, {"tradePrice -3000000000"}, "tradePrice vaut -3000000000"},
+    {"trade price above 32 bits", {}, {"tradePrice 3000000000"}, "tradePrice vaut 3000000000"},
+    {"escape with a letter past F", {}, {"message %G1"}, "illisible"},
     {"no worths, their lines left", {}, {"worthEntries 0"}, "clé « worth.0 » inconnue"},
     {"worth of a bankrupt", {}, {"worth.0 0 0 0 - - - - -"}, nullptr},
     {"version and checksum only", [](auto t) { return t.substr(0, t.find('\n') + 1) + "checksum 0\n"; }, {},
