@@ -111,7 +111,9 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& text, std
                    bool& missing)
 {
     missing = false;
-    const int fd = open(path.c_str(), O_RDONLY);
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
+    // come; nothing but a regular file is read anyway.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info;
     if (fd < 0 || fstat(fd, &info) != 0) {
         missing = errno == ENOENT;
@@ -120,8 +122,9 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& text, std
             close(fd);
         return false;
     }
-    if (S_ISDIR(info.st_mode) || static_cast<size_t>(info.st_size) > limit) {
-        reason = S_ISDIR(info.st_mode) ? Why(EISDIR) : "fichier trop gros pour une sauvegarde";
+    if (!S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) > limit) {
+        reason = S_ISREG(info.st_mode) ? "fichier trop gros pour une sauvegarde"
+                                       : "ce n'est pas un fichier ordinaire";
         close(fd);
         return false;
     }

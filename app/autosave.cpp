@@ -2,6 +2,7 @@
 
 #include "atomic_file.h"
 #include "save_file.h"
+#include "terminal_text.h"
 
 std::string DefaultSavePath(const char* stateHome, const char* home)
 {
@@ -80,7 +81,7 @@ void CAutosave::WriteOne(const std::string& path, const std::string& text)
     const bool saved = !path.empty() && WriteFileAtomically(path, text, reason);
     if (!saved && !m_bFailing) {
         std::fprintf(m_pConsole, "Sauvegarde impossible dans %s (%s) ; la partie continue.\n",
-                     path.empty() ? "partie.sav" : path.c_str(), reason.c_str());
+                     path.empty() ? "partie.sav" : Printable(path).c_str(), Printable(reason).c_str());
         std::fflush(m_pConsole);
     }
     m_bFailing = !saved;

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "terminal_text.h"
+
 #ifndef BOURGADE_VERSION
 #error "the build passes the project version as BOURGADE_VERSION"
 #endif
@@ -116,7 +118,7 @@ public:
 
     bool Refuse(const std::string& reason)
     {
-        m_Err << m_Program.name << " : " << reason << " ; voir " << m_Program.name
+        m_Err << m_Program.name << " : " << Printable(reason) << " ; voir " << m_Program.name
               << " --help\n";
         return false;
     }

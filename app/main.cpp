@@ -9,6 +9,7 @@
 #include "console_setup.h"
 #include "data_path.h"
 #include "display.h"
+#include "end_signals.h"
 #include "game_options.h"
 #include "globals.h"
 #include "guidance.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     // The console log is the game's record: every line goes out as it is
     // written, even when the console is a pipe or a file.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    IgnoreBrokenPipes();
     GameOptions options;
     int status = 0;
     if (!ParseCommandLine(argc, argv, kGameProgram, GameOptionTable(options), std::cout, std::cerr,

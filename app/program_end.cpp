@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "end_signals.h"
 #include "globals.h"
 #include "save_game.h"
 #include "screen_mode.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-const int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
 volatile std::sig_atomic_t g_nSignal = 0;
 
 void OnSignal(int signal)
@@ -60,8 +60,7 @@ void OnConnectionLost()
 
 void InstallEndHandlers()
 {
-    for (int signal : kEndSignals)
-        std::signal(signal, OnSignal);
+    CatchEndSignals(OnSignal);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutCloseFunc(OnWindowClosed);
     InstallXErrorHandlers(OnWindowClosed, OnConnectionLost);

@@ -6,6 +6,7 @@
 #include "frame.h"
 #include "game.h"
 #include "save_file.h"
+#include "terminal_text.h"
 
 namespace {
 
@@ -40,16 +41,16 @@ ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& hist
     SpareGame spare;
     const std::string refusal = spare.Load(path);
     if (!refusal.empty()) {
-        err << "Impossible de reprendre la partie de " << path << " : " << refusal << ".\n";
+        err << "Impossible de reprendre la partie de " << Printable(path) << " : " << refusal << ".\n";
         return ResumeOutcome::kRefused;
     }
     if (spare.game.gameOver) {
-        out << "La partie enregistrée dans " << path
+        out << "La partie enregistrée dans " << Printable(path)
             << " est terminée : elle ne reprend pas, une nouvelle partie commence.\n";
         return ResumeOutcome::kEnded;
     }
     ReadSave(spare.text, game, history);
-    out << "Partie reprise depuis " << path << " : au tour de " << game.players[game.current].name
+    out << "Partie reprise depuis " << Printable(path) << " : au tour de " << game.players[game.current].name
         << ".\n";
     return ResumeOutcome::kResumed;
 }
@@ -62,6 +63,6 @@ std::string SaveNotice(const std::string& path)
         return "";
     if (refusal.empty())
         return "Une partie est enregistrée : « bourgade3d --resume » la reprend.\n";
-    return "La sauvegarde " + path + " est refusée : " + refusal +
+    return "La sauvegarde " + Printable(path) + " est refusée : " + refusal +
            ".\nUne nouvelle partie la remplacera.\n";
 }

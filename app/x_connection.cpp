@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "terminal_text.h"
+
 namespace {
 
 const char kNoDisplay[] =
@@ -53,7 +55,7 @@ bool HoldDisplay()
     }
     if (g_pHeldDisplay == nullptr) {
         const char* name = std::getenv("DISPLAY");
-        std::fprintf(stderr, kNoDisplay, name != nullptr ? name : "");
+        std::fprintf(stderr, kNoDisplay, Printable(name != nullptr ? name : "").c_str());
         return false;
     }
     return true;

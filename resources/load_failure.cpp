@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "dib_image.h"
+#include "terminal_text.h"
 #include "texture.h"
 
 namespace {
@@ -110,7 +111,7 @@ std::string BitmapFailure(const std::string& path, const char* readerError)
 
 std::string FailureLine(const std::string& path, const std::string& reason)
 {
-    return "  " + path + " : " + reason + "\n";
+    return "  " + Printable(path) + " : " + reason + "\n";
 }
 
 bool AnyFolderExists(const std::vector<std::string>& folders)
@@ -127,7 +128,7 @@ std::string MissingDataNote(const std::vector<std::string>& folders)
 {
     std::string note = "Aucun dossier de données trouvé ; dossiers cherchés :\n";
     for (const std::string& folder : folders)
-        note += "  " + (folder[0] == '/' ? folder : "./" + folder) + "\n";
+        note += "  " + Printable(folder[0] == '/' ? folder : "./" + folder) + "\n";
     note +=
         "Pour avoir les images et la police : construire le jeu (cmake --build build les "
         "dessine dans build/textures)\n"

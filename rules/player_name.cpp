@@ -3,43 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "terminal_text.h"
+
 namespace {
 
 constexpr unsigned char kEscape = 0x1B;
 constexpr unsigned char kBell = 0x07;
-
-bool IsControl(unsigned char c)
-{
-    return c < 0x20 || c == 0x7F;
-}
-
-// Bytes 0x80..0x9F outside a UTF-8 character are C1 controls to an 8-bit
-// terminal (0x9B opens a control sequence, like ESC [).
-bool IsEightBitControl(unsigned char c)
-{
-    return c >= 0x80 && c <= 0x9F;
-}
-
-// The length of the UTF-8 character at `at`, or 0 when the bytes there are
-// not one.
-size_t Utf8Length(const std::string& text, size_t at)
-{
-    const unsigned char lead = static_cast<unsigned char>(text[at]);
-    const size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-// U+0080..U+009F written in UTF-8: the C1 controls again.
-bool IsUtf8Control(const std::string& text, size_t at, size_t length)
-{
-    return length == 2 && static_cast<unsigned char>(text[at]) == 0xC2 &&
-           static_cast<unsigned char>(text[at + 1]) <= 0x9F;
-}
 
 // The index just past the escape sequence that starts at `at` (an ESC):
 // a control sequence (ESC [ ... final byte), a string (ESC ] or P, X, ^, _

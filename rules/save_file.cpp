@@ -11,6 +11,7 @@
 #include "consistency.h"
 #include "game.h"
 #include "player_name.h"
+#include "terminal_text.h"
 #include "text_format.h"
 
 // The turn's private memory travels with the rest of the state.
@@ -144,7 +145,7 @@ std::string Escape(const char* text, size_t size)
 std::string Quoted(const std::string& text)
 {
     constexpr size_t kLongest = 40;
-    const std::string shown = Escape(text.data(), std::min(text.size(), kLongest));
+    const std::string shown = Printable(Escape(text.data(), std::min(text.size(), kLongest)));
     return text.size() > kLongest ? shown + "…" : shown;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -88,10 +89,14 @@ TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
 
     const char* cpus = "/sys/devices/system/cpu/online";  // says it is longer than it reads
     const std::string sysfs = std::filesystem::exists(cpus) ? cpus : path;
+    const std::string fifo = top + "/tube";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string notFile = "ce n'est pas un fichier ordinaire";
     const struct { std::string path; size_t limit; bool read, missing; std::string got; } cases[] = {
         {path, 1, true, false, "x"}, {path, 0, false, false, "fichier trop gros pour une sauvegarde"},
         {folder.Write("vide.sav", {}), 5, true, false, ""}, {sysfs, 1 << 16, true, false, Contents(sysfs)},
-        {top, 5, false, false, "c'est un dossier"}, {path + ".absent", 5, false, true, "fichier introuvable"},
+        {top, 5, false, false, notFile}, {path + ".absent", 5, false, true, "fichier introuvable"},
+        {fifo, 5, false, false, notFile}, {"/dev/zero", 5, false, false, notFile},
     };
     for (const auto& c : cases) {
         std::string why;

@@ -65,6 +65,8 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
         {{"--count=12"}, refusal("valeur refusée pour --count : « 12 »")},
         {{"--count=3x"}, refusal("valeur refusée pour --count : « 3x »")},
         {{"--flag=1"}, refusal("l'option --flag ne prend pas de valeur")},
+        {{"--count", "\x1b]0;T\a"}, refusal("valeur refusée pour --count : « \\x1B]0;T\\x07 »")},
+        {{"--\xc2\x9b" "2J"}, refusal("option inconnue « --\\xC2\\x9B2J »")},
         {{"--help"}, help}, {{"--help", "--nope"}, help}, {{"--count", "3", "--help"}, help + " count=3"},
         {{"--version"}, std::string("end 0|prog ") + PROJECT_VERSION + "\n"},
     };

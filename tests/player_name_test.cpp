@@ -4,6 +4,7 @@
 #include <string>
 
 #include "player_name.h"
+#include "terminal_text.h"
 
 using namespace std::string_literals;
 
@@ -42,4 +43,23 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         StorePlayerName(c.typed, c.index, name);
         EXPECT_STREQ(name, c.stored) << "typed: " << testing::PrintToString(c.typed);
     }
+}
+
+TEST(PrintableText, ControlsAndStrayBytesShowAsEscapes)
+{
+    struct Case { std::string text; std::string shown; };
+    const Case cases[] = {
+        {"/home/zo\xc3\xa9/partie.sav", "/home/zo\xc3\xa9/partie.sav"},
+        {"\x1b]0;T\a", "\\x1B]0;T\\x07"},
+        {"a\x7f" "b", "a\\x7Fb"},
+        {"\xc2\x9b" "2J", "\\xC2\\x9B2J"},
+        {"\x9b" "2J", "\\x9B2J"},
+        {"\xc2\xa0", "\xc2\xa0"},
+        {"\xe9t\xe9", "\\xE9t\\xE9"},
+        {"\xf5\x80\x80", "\\xF5\\x80\\x80"},
+        {"\xf4\x8f\xbf\x80", "\xf4\x8f\xbf\x80"},
+        {"C:\\jeux", "C:\\jeux"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Printable(c.text), c.shown) << testing::PrintToString(c.text);
 }
