@@ -87,6 +87,7 @@ int main(int argc, char** argv)
     if (!resumed)
         g_Game.NewGame();
 
+    CheckHeldDisplay();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
     const Screen screen = OpenScreen(fullScreen);

@@ -44,7 +44,7 @@ void DrawScale(const CWorthHistory& history, const ChartBox& box)
     glColor3f(1, 1, 1);
     std::snprintf(text, sizeof text, "%" PRId64 " F", history.Highest());
     g_Text.Print(static_cast<int>(box.x0) + 4, static_cast<int>(box.y1) - 16, text, 0);
-    std::snprintf(text, sizeof text, "%d tours", history.Entries() - 1);
+    std::snprintf(text, sizeof text, "%" PRId64 " tours", history.Turns());
     const int width = 14 * static_cast<int>(std::char_traits<char>::length(text));
     g_Text.Print(static_cast<int>(box.x1) - width, static_cast<int>(box.y0) + 4, text, 0);
 }

@@ -40,6 +40,15 @@ int OnXConnectionLost(Display*)
     return 0;
 }
 
+// Before the window opens there is no game to save: the line is said and
+// the program ends.
+int OnLostBeforeWindow(Display*)
+{
+    std::fputs(kLostDisplay, stderr);
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 }  // namespace
 
 bool HoldDisplay()
@@ -58,7 +67,14 @@ bool HoldDisplay()
         std::fprintf(stderr, kNoDisplay, Printable(name != nullptr ? name : "").c_str());
         return false;
     }
+    XSetIOErrorHandler(OnLostBeforeWindow);
     return true;
+}
+
+void CheckHeldDisplay()
+{
+    if (g_pHeldDisplay != nullptr)
+        XSync(g_pHeldDisplay, False);
 }
 
 void ReleaseDisplay()

@@ -9,6 +9,11 @@
 bool HoldDisplay();
 void ReleaseDisplay();
 
+// Asks the held display for an answer: a display lost meanwhile (during the
+// dialogue) is said in one French line and ends the program with status 1,
+// before GLUT would say it in its own words.
+void CheckHeldDisplay();
+
 // After the window is open: an error about a drawable or a window that no
 // longer exists means the window was destroyed from outside and calls
 // `windowGone`; a lost connection says so in one French line and calls

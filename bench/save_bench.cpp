@@ -49,7 +49,7 @@ void BuildLongGameText(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(WriteSave(longGame.game, longGame.history));
     state.counters["bytes"] = static_cast<double>(WriteSave(longGame.game, longGame.history).size());
-    state.counters["turns"] = longGame.game.worthHistory.Entries();
+    state.counters["turns"] = static_cast<double>(longGame.game.worthHistory.Turns());
 }
 
 void BuildText(benchmark::State& state)

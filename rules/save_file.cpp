@@ -31,6 +31,16 @@ struct SaveAccess {
     {
         return history.m_Entries;
     }
+    template <class History>
+    static auto& WorthTurns(History& history)
+    {
+        return history.m_nTurns;
+    }
+    template <class History>
+    static auto& WorthStride(History& history)
+    {
+        return history.m_nStride;
+    }
 };
 
 namespace {
@@ -41,8 +51,8 @@ const char kChecksumKey[] = "checksum";
 // money would overflow.
 constexpr int64_t kMostMoney = 1000000000000000;
 constexpr int64_t kLargestPot = 1000000000;
-// A game of a million turns would be over long before.
-constexpr int64_t kMostWorthEntries = 1000000;
+// Far more turns than any game lasts at its fastest for years.
+constexpr int64_t kMostTurns = int64_t{1} << 40;
 // The mark of a seat out of play in a line of worths.
 const char kOutOfPlay[] = "-";
 // The answer that none was given yet, which a line cannot end with.
@@ -115,8 +125,10 @@ void VisitState(Game& game, History& history, Visitor& v)
         v.Number(Key("property", p, "houses"), deed.houses, 0, 5);
     }
     v.Seats("fallenSeats", history.fallenSeats);
+    v.Number("worthTurns", SaveAccess::WorthTurns(game.worthHistory), 0, kMostTurns);
+    v.Number("worthStride", SaveAccess::WorthStride(game.worthHistory), 1, kMostTurns);
     auto& worths = SaveAccess::WorthEntries(game.worthHistory);
-    v.Count("worthEntries", worths, kMostWorthEntries);
+    v.Count("worthEntries", worths, CWorthHistory::kMostEntries);
     for (size_t k = 0; k < worths.size(); ++k)
         v.Worths(Key("worth", static_cast<int>(k)), worths[k].worth, worths[k].inPlay);
 }
@@ -513,6 +525,8 @@ std::string ReadSave(const std::string& text, CGame& game, GameHistory& history)
     reader.RefuseLeftovers();
     if (!reader.refusal.empty())
         return reader.refusal;
+    if (!game.worthHistory.Consistent())
+        return "l'historique des fortunes ne suit pas ses tours";
     std::string broken = CheckConsistency(game, nullptr);
     if (broken.empty())
         broken = CheckFallen(game, history);

@@ -15,7 +15,7 @@
 
 class CGame;
 
-constexpr int kSaveVersion = 1;
+constexpr int kSaveVersion = 2;
 
 // What the window keeps about a game beside the rules' state.
 struct GameHistory {

@@ -19,6 +19,8 @@ int EstateValue(const CGame& game, int player)
 void CWorthHistory::Start(const CGame& game)
 {
     m_Entries.clear();
+    m_nTurns = 0;
+    m_nStride = 1;
     Add(game, false);
 }
 
@@ -26,7 +28,43 @@ void CWorthHistory::Start(const CGame& game)
 // winner is still in play. A new game may find the last one's end marked.
 void CWorthHistory::Record(const CGame& game)
 {
+    ++m_nTurns;
     Add(game, game.gameOver != 0);
+}
+
+bool CWorthHistory::Consistent() const
+{
+    const bool powerOfTwo = m_nStride > 0 && (m_nStride & (m_nStride - 1)) == 0;
+    return powerOfTwo && m_nTurns >= 0 &&
+           static_cast<int64_t>(m_Entries.size()) == m_nTurns / m_nStride + 1 + (HasTail() ? 1 : 0) &&
+           m_Entries.size() <= static_cast<size_t>(kMostEntries);
+}
+
+// The latest entry replaces a tail that is no longer the latest.
+void CWorthHistory::Keep(const Entry& entry)
+{
+    const bool hadTail = m_nTurns > 0 && (m_nTurns - 1) % m_nStride != 0;
+    if (hadTail)
+        m_Entries.pop_back();
+    m_Entries.push_back(entry);
+    if (m_Entries.size() > static_cast<size_t>(kMostEntries))
+        Thin();
+}
+
+// Every other turn of the stride goes; the latest entry stays, as the tail
+// when its turn is no longer one the stride keeps.
+void CWorthHistory::Thin()
+{
+    const Entry latest = m_Entries.back();
+    if (HasTail())
+        m_Entries.pop_back();
+    size_t kept = 0;
+    for (size_t i = 0; i < m_Entries.size(); i += 2)
+        m_Entries[kept++] = m_Entries[i];
+    m_Entries.resize(kept);
+    m_nStride *= 2;
+    if (HasTail())
+        m_Entries.push_back(latest);
 }
 
 void CWorthHistory::Add(const CGame& game, bool onlyCurrent)
@@ -41,7 +79,7 @@ void CWorthHistory::Add(const CGame& game, bool onlyCurrent)
         entry.worth[seat] = game.players[i].money + EstateValue(game, i);
         entry.inPlay[seat] = true;
     }
-    m_Entries.push_back(entry);
+    Keep(entry);
 }
 
 std::vector<int64_t> CWorthHistory::Line(int seat) const

@@ -84,6 +84,7 @@ void ExpectSameState(const SeededTable& x, const SeededTable& y)
     }
     EXPECT_EQ(0, std::memcmp(a.properties, b.properties, sizeof a.properties));
     EXPECT_EQ(a.worthHistory.Entries(), b.worthHistory.Entries());
+    EXPECT_EQ(a.worthHistory.Turns(), b.worthHistory.Turns());
     for (int seat = 0; seat < kPlayerSlots; ++seat)
         EXPECT_EQ(a.worthHistory.Line(seat), b.worthHistory.Line(seat)) << "worth of seat " << seat;
 }
@@ -95,7 +96,8 @@ void ExpectWorthChart(const CGame& game, int players, int turnsPassed)
 {
     const CWorthHistory& history = game.worthHistory;
     const size_t entries = static_cast<size_t>(history.Entries());
-    EXPECT_EQ(entries, 2u + turnsPassed) << "the start, every turn passed on, the end";
+    EXPECT_EQ(history.Turns(), 1 + turnsPassed) << "every turn passed on, and the end";
+    EXPECT_LE(history.Entries(), CWorthHistory::kMostEntries);
     const int winner = game.players[game.current].seat;
     int ended = 0;
     for (int seat = 0; seat < kPlayerSlots; ++seat) {
@@ -221,12 +223,14 @@ const Refusal kRefusals[] = {
     {"one bit flipped", [](auto t) { return FlipBit(t, t.find("player.1.money ") + 16); }, {},
      "somme de contrôle fausse"},
     {"flipped checksum digit", [](auto t) { return FlipBit(t, t.size() - 2); }, {}, "somme de contrôle fausse"},
-    {"newer version", [](auto t) { return "bourgade3d-sauvegarde 2" + t.substr(t.find('\n')); }, {},
-     "version « 2 » inconnue"},
+    {"newer version", [](auto t) { return "bourgade3d-sauvegarde 3" + t.substr(t.find('\n')); }, {},
+     "version « 3 » inconnue"},
     {"houses on a mortgaged street", {}, {"property.0.owner 0", "property.1.owner 0", "property.0.houses 1",
                                           "property.1.houses 1", "property.0.mortgaged 1"},
      "property 0 mortgaged with buildings"},
     {"empty", [](auto) { return std::string(); }, {}, "fichier vide"},
+    {"worth turns beyond the entries", {}, {"worthTurns 9999"}, "l'historique des fortunes ne suit pas ses tours"},
+    {"worth stride not a power of two", {}, {"worthStride 3"}, "l'historique des fortunes ne suit pas ses tours"},
     {"cut mid-line", [](auto t) { return t.substr(0, t.size() / 2); }, {}, "tronqué"},
     {"another format", [](auto) { return std::string("GIF89a\n"); }, {}, "pas une sauvegarde"},
     {"owner past the table", {}, {"property.5.owner 9"}, "property.5.owner vaut 9"},

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game.h"
+#include "save_file.h"
+
+namespace {
+
+// A table whose first player is worth exactly the number of turns recorded,
+// so that a line of worths reads as the turns it kept.
+struct CountingTable {
+    CNullFrame frame;
+    CSeededRandom random{1};
+    CGame game{frame, random};
+
+    CountingTable()
+    {
+        game.NewGame();
+        game.players[0].money = 0;
+        game.worthHistory.Start(game);
+    }
+    void Record(int64_t turns)
+    {
+        for (int64_t k = 0; k < turns; ++k) {
+            game.players[0].money += 1;
+            game.worthHistory.Record(game);
+        }
+    }
+};
+
+}  // namespace
+
+// However long the game, the history keeps the first turn, the latest, and
+// turns evenly spaced between them, and reads back from a save to go on the same.
+TEST(WorthHistory, KeepsEvenlySpacedTurnsWithinItsBound)
+{
+    for (const int64_t turns : {0, 1, 999, 1000, 1001, 1998, 5000, 123457}) {
+        SCOPED_TRACE(turns);
+        CountingTable table;
+        table.Record(turns);
+        const CWorthHistory& history = table.game.worthHistory;
+        const std::vector<int64_t> line = history.Line(0);
+        EXPECT_LE(history.Entries(), CWorthHistory::kMostEntries);
+        EXPECT_GE(history.Entries(), std::min<int64_t>(turns + 1, CWorthHistory::kMostEntries / 2));
+        EXPECT_EQ(history.Turns(), turns);
+        EXPECT_EQ(line.front(), 0);
+        EXPECT_EQ(line.back(), turns);
+        const int64_t stride = line.size() > 1 ? line[1] - line[0] : 1;
+        for (size_t k = 1; k + 1 < line.size(); ++k)
+            EXPECT_EQ(line[k], static_cast<int64_t>(k) * stride) << "entry " << k;
+        EXPECT_LE(line.back() - line[line.size() - 2 + (line.size() == 1)], stride);
+
+        CountingTable copy;
+        GameHistory fallen;
+        ASSERT_EQ(ReadSave(WriteSave(table.game, fallen), copy.game, fallen), "");
+        table.Record(777);
+        copy.Record(777);
+        EXPECT_EQ(copy.game.worthHistory.Line(0), table.game.worthHistory.Line(0));
+    }
+}
