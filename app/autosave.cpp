@@ -1,7 +1,6 @@
 #include "autosave.h"
 
 #include "atomic_file.h"
-#include "save_file.h"
 #include "terminal_text.h"
 
 std::string DefaultSavePath(const char* stateHome, const char* home)
@@ -36,12 +35,10 @@ void CAutosave::Write(const CGame& game, const GameHistory& history)
 {
     if (!m_bOn)
         return;
-    std::string text = WriteSave(game, history);
+    auto snapshot = std::make_unique<Snapshot>(Snapshot{game, history, m_sPath});
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        m_sPending = std::move(text);
-        m_sPendingPath = m_sPath;
-        m_bPending = true;
+        m_pPending = std::move(snapshot);
     }
     if (!m_Writer.joinable())
         m_Writer = std::thread(&CAutosave::Run, this);
@@ -51,7 +48,7 @@ void CAutosave::Write(const CGame& game, const GameHistory& history)
 void CAutosave::Finish()
 {
     std::unique_lock<std::mutex> lock(m_Mutex);
-    m_Changed.wait(lock, [this] { return !m_bPending && !m_bWriting; });
+    m_Changed.wait(lock, [this] { return !m_pPending && !m_bWriting; });
 }
 
 // The writer: the newest pending save, one at a time, until told to stop
@@ -60,25 +57,28 @@ void CAutosave::Run()
 {
     std::unique_lock<std::mutex> lock(m_Mutex);
     for (;;) {
-        m_Changed.wait(lock, [this] { return m_bPending || m_bStop; });
-        if (!m_bPending)
+        m_Changed.wait(lock, [this] { return m_pPending || m_bStop; });
+        if (!m_pPending)
             return;
-        const std::string text = std::move(m_sPending);
-        const std::string path = m_sPendingPath;
-        m_bPending = false;
+        const std::unique_ptr<Snapshot> snapshot = std::move(m_pPending);
         m_bWriting = true;
         lock.unlock();
-        WriteOne(path, text);
+        WriteOne(*snapshot);
         lock.lock();
         m_bWriting = false;
         m_Changed.notify_all();
     }
 }
 
-void CAutosave::WriteOne(const std::string& path, const std::string& text)
+void CAutosave::WriteOne(const Snapshot& snapshot)
 {
+    const std::string& path = snapshot.path;
     std::string reason = "ni XDG_STATE_HOME ni HOME ne donnent de dossier";
-    const bool saved = !path.empty() && WriteFileAtomically(path, text, reason);
+    std::string refusal;
+    const std::string text = path.empty() ? "" : WriteReadableSave(snapshot.state, snapshot.history, refusal);
+    if (!refusal.empty())
+        reason = "elle serait refusée à la lecture : " + refusal;
+    const bool saved = !text.empty() && WriteFileAtomically(path, text, reason);
     if (!saved && !m_bFailing) {
         std::fprintf(m_pConsole, "Sauvegarde impossible dans %s (%s) ; la partie continue.\n",
                      path.empty() ? "partie.sav" : Printable(path).c_str(), Printable(reason).c_str());

@@ -4,22 +4,22 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
-class CGame;
-struct GameHistory;
+#include "game.h"
+#include "save_file.h"
 
 // "$XDG_STATE_HOME/bourgade3d/partie.sav", or under "~/.local/state" when
 // the variable is unset, empty or not an absolute path, as the XDG rules
 // ask; "" when neither folder is known.
 std::string DefaultSavePath(const char* stateHome, const char* home);
 
-// The text of a save is made at once, in some tens of microseconds; the
-// file is written and flushed to the disk by a writer thread of its own,
-// because a flush waits for the disk for milliseconds and the game must not
-// feel it.
+// The game only hands over a copy of its state; the text is made, read
+// back and written, then flushed to the disk, by a writer thread of its own,
+// because all that takes milliseconds and the game must not feel it.
 class CAutosave {
 public:
     explicit CAutosave(std::FILE* console) : m_pConsole(console) {}
@@ -32,18 +32,25 @@ public:
     // Saves start with a path; "" when no folder is known for them.
     void SetPath(const std::string& path);
 
-    // Hands the game over to be saved and returns. A save not yet begun is
-    // replaced by the newer one. A failure prints one line on the console
-    // and the game goes on; while the failures last, no further line is
-    // printed.
+    // Hands a copy of the game over to be saved and returns. A save not yet
+    // begun is replaced by the newer one. A failure (the disk, or a state its
+    // own reader would refuse) prints one line on the console and the game
+    // goes on; while the failures last, no further line is printed.
     void Write(const CGame& game, const GameHistory& history);
 
     // Returns once every save handed over is on the disk or has failed.
     void Finish();
 
 private:
+    // What the game hands over.
+    struct Snapshot {
+        GameState state;
+        GameHistory history;
+        std::string path;
+    };
+
     void Run();
-    void WriteOne(const std::string& path, const std::string& text);
+    void WriteOne(const Snapshot& snapshot);
 
     std::FILE* m_pConsole;
     std::string m_sPath;
@@ -51,9 +58,8 @@ private:
 
     std::mutex m_Mutex;
     std::condition_variable m_Changed;
-    std::string m_sPending;  // the text to write next, with its path
-    std::string m_sPendingPath;
-    bool m_bPending = false;
+    std::unique_ptr<Snapshot> m_pPending;  // the next to write
+
     bool m_bWriting = false;
     bool m_bStop = false;
     bool m_bFailing = false;  // the writer's alone

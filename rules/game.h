@@ -64,7 +64,59 @@ extern const ActionZone actionZones[kActionCount];
 // chooses, or kNoAction.
 int ChosenAction(const MouseEvent& mouse, char key);
 
-class CGame {
+// Everything a game is at one moment, and nothing that talks to the players:
+// a plain value that can be copied, so that a save is made from a copy while
+// the game goes on.
+struct GameState {
+    // In the order the players' screen reads it.
+    int32_t showSquare = 1;
+    char message[kMessageSize] = {};
+    int32_t moveSteps = 0;
+    int32_t doublesCount = 0;
+    int32_t parkingPot = 0;
+    int32_t gameOver = 0;
+    int32_t action = kNoAction;
+    int32_t chestNext = 0;
+    int32_t chanceNext = 0;
+    int32_t chestOrder[kChestCards] = {};
+    int32_t chanceOrder[kChanceCards] = {};
+    int32_t jailCardHolder[2] = {-1, -1};  // [0] chest's card, [1] chance's
+    int32_t rollState = 0;
+    int32_t die1 = 1;
+    int32_t die2 = 1;
+    int32_t current = 0;
+    int32_t playerCount = 2;
+    Player setupPlayers[kPlayerSlots] = {};
+
+    Player players[kPlayerSlots] = {};
+    Property properties[kPropertyCount] = {};
+
+    // The dialogue with the frame.
+    int32_t inputMode = kNoInput;
+    char answer = ' ';
+    int32_t playerEliminated = 0;
+    // The two picks of an exchange between players, -1 when none is under way.
+    // While a priced offer is pending they are the computer's property and
+    // the human's, and `tradePrice` what the human pays (below 0: receives).
+    int32_t tradeWanted = -1;
+    int32_t tradeOffered = -1;
+    int32_t tradePrice = 0;
+    // Every player's worth at the start and after every turn.
+    CWorthHistory worthHistory;
+
+protected:
+    // A save carries the private memory of the turn below.
+    friend struct SaveAccess;
+
+    // A human's refusal of the prison card, remembered for the rest of the
+    // turn while the fine question is pending.
+    bool m_bCardRefused = false;
+    // A click answers a priced offer only once the button was up since the
+    // offer was put: the press that asked for the property does not count.
+    bool m_bOfferArmed = false;
+};
+
+class CGame : public GameState {
 public:
     CGame(CFrame& frame, CRandom& random);
     virtual ~CGame() = default;
@@ -150,46 +202,7 @@ public:
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void FlyToOverview();
 
-    // --- State, in the order the players' screen reads it ---
-    int32_t showSquare = 1;
-    char message[kMessageSize] = {};
-    int32_t moveSteps = 0;
-    int32_t doublesCount = 0;
-    int32_t parkingPot = 0;
-    int32_t gameOver = 0;
-    int32_t action = kNoAction;
-    int32_t chestNext = 0;
-    int32_t chanceNext = 0;
-    int32_t chestOrder[kChestCards] = {};
-    int32_t chanceOrder[kChanceCards] = {};
-    int32_t jailCardHolder[2] = {-1, -1};  // [0] chest's card, [1] chance's
-    int32_t rollState = 0;
-    int32_t die1 = 1;
-    int32_t die2 = 1;
-    int32_t current = 0;
-    int32_t playerCount = 2;
-    Player setupPlayers[kPlayerSlots] = {};
-
-    Player players[kPlayerSlots] = {};
-    Property properties[kPropertyCount] = {};
-
-    // The dialogue with the frame.
-    int32_t inputMode = kNoInput;
-    char answer = ' ';
-    int32_t playerEliminated = 0;
-    // The two picks of an exchange between players, -1 when none is under way.
-    // While a priced offer is pending they are the computer's property and
-    // the human's, and `tradePrice` what the human pays (below 0: receives).
-    int32_t tradeWanted = -1;
-    int32_t tradeOffered = -1;
-    int32_t tradePrice = 0;
-    // Every player's worth at the start and after every turn.
-    CWorthHistory worthHistory;
-
 private:
-    // A save carries the private memory of the turn below.
-    friend struct SaveAccess;
-
     bool StartTurn(int32_t firstAction);
     void FormatArgs(const char* format, va_list args);
     int PromptedPick(const char* title);
@@ -242,10 +255,4 @@ private:
 
     CFrame* m_pFrame;
     CRandom* m_pRandom;
-    // A human's refusal of the prison card, remembered for the rest of the
-    // turn while the fine question is pending.
-    bool m_bCardRefused = false;
-    // A click answers a priced offer only once the button was up since the
-    // offer was put: the press that asked for the property does not count.
-    bool m_bOfferArmed = false;
 };

@@ -494,7 +494,7 @@ std::string SaveChecksum(const std::string& body)
     return TextFormat("%016" PRIx64, hash);
 }
 
-std::string WriteSave(const CGame& game, const GameHistory& history)
+std::string WriteSave(const GameState& game, const GameHistory& history)
 {
     CWriter writer;
     writer.text = TextFormat("%s %d\n", kFormatName, kSaveVersion);
@@ -531,4 +531,15 @@ std::string ReadSave(const std::string& text, CGame& game, GameHistory& history)
     if (broken.empty())
         broken = CheckFallen(game, history);
     return broken.empty() ? "" : "la partie enfreint une règle du jeu (" + broken + ")";
+}
+
+std::string WriteReadableSave(const GameState& game, const GameHistory& history, std::string& refusal)
+{
+    std::string text = WriteSave(game, history);
+    CNullFrame frame;
+    CSeededRandom random(0);
+    CGame spare(frame, random);
+    GameHistory spareHistory;
+    refusal = ReadSave(text, spare, spareHistory);
+    return refusal.empty() ? text : "";
 }

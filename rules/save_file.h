@@ -14,6 +14,7 @@
 #include <vector>
 
 class CGame;
+struct GameState;
 
 constexpr int kSaveVersion = 2;
 
@@ -24,7 +25,11 @@ struct GameHistory {
     std::vector<int> fallenSeats;
 };
 
-std::string WriteSave(const CGame& game, const GameHistory& history);
+std::string WriteSave(const GameState& game, const GameHistory& history);
+
+// The save of `game`, or "" with the reason when its own reader would
+// refuse it: a save that cannot be read back is never written.
+std::string WriteReadableSave(const GameState& game, const GameHistory& history, std::string& refusal);
 
 // Reads a save into `game` and `history`: "" when it was read whole, else
 // why the text is refused, in French. After a refusal `game` holds what was
