@@ -64,6 +64,11 @@ void FlushFolder(const std::string& folder)
 
 }  // namespace
 
+std::string SystemReason(int error)
+{
+    return Why(error);
+}
+
 bool MakeFolders(const std::string& folder, std::string& reason)
 {
     for (size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {

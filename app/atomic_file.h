@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The reason in French for a system call's failure `error` (errno).
+std::string SystemReason(int error);
+
 // Creates the folder and every missing folder above it, readable by their
 // owner only. False with the reason, in French, when one cannot be made.
 bool MakeFolders(const std::string& folder, std::string& reason);

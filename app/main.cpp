@@ -21,33 +21,51 @@
 #include "resume.h"
 #include "save_file.h"
 #include "save_game.h"
+#include "save_slot.h"
 #include "screen_mode.h"
+#include "terminal_text.h"
 #include "viewport.h"
 #include "x_connection.h"
 
 namespace {
 
-// Takes up the saved game when asked, or tells of a waiting one, and sets
-// where the game saves from now on. False when the save asked for is
-// refused.
-bool OpenSave(const GameOptions& options, bool& resumed)
+// The lock of the save this game writes, held until the program ends.
+CSaveLock s_SaveLock;
+
+// Takes up the saved game at `path`, under its lock. False when it is
+// refused, or played by another game at this moment.
+bool ResumeSave(const std::string& path, ResumeOutcome& outcome)
+{
+    if (s_SaveLock.Take(path) == CSaveLock::Outcome::kHeldElsewhere) {
+        std::cerr << "Impossible de reprendre la partie de " << Printable(path)
+                  << " : une autre partie en cours l'utilise.\n";
+        return false;
+    }
+    RemoveStaleTemporaries(path);
+    GameHistory history;
+    outcome = ResumeGame(path, g_Game, history, std::cout, std::cerr);
+    g_FallenSeats = history.fallenSeats;
+    return outcome != ResumeOutcome::kRefused;
+}
+
+// Takes up the saved game when asked, or chooses where a new game saves and
+// tells of a waiting one there. False when the save asked for is refused.
+// `newGameSave` is where a new game will first save, "" for none.
+bool OpenSave(const GameOptions& options, bool& resumed, std::string& newGameSave)
 {
     const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-    const std::string savePath = options.resumeFile.empty() ? usualSave : options.resumeFile;
-    resumed = false;
-    if (options.resume) {
-        GameHistory history;
-        const ResumeOutcome outcome = ResumeGame(savePath, g_Game, history, std::cout, std::cerr);
-        if (outcome == ResumeOutcome::kRefused)
-            return false;
-        resumed = outcome == ResumeOutcome::kResumed;
-        g_FallenSeats = history.fallenSeats;
-    } else {
-        std::cout << SaveNotice(savePath);
-    }
+    ResumeOutcome outcome = ResumeOutcome::kEnded;
+    const std::string resumePath = options.resumeFile.empty() ? usualSave : options.resumeFile;
+    if (options.resume && !ResumeSave(resumePath, outcome))
+        return false;
+    resumed = options.resume && outcome == ResumeOutcome::kResumed;
     // A resumed game goes on in its own file; a new one takes the usual
     // place, even when an ended game was asked for from another file.
-    SetSavePath(resumed ? savePath : usualSave);
+    newGameSave = resumed || usualSave.empty() ? "" : ChooseSave(usualSave, s_SaveLock, std::cout);
+    if (!newGameSave.empty())
+        std::cout << SaveNotice(newGameSave, usualSave);
+    if (resumed || usualSave.empty() || !newGameSave.empty())
+        SetSavePath(resumed ? resumePath : newGameSave);
     return true;
 }
 
@@ -74,7 +92,8 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
 
     bool resumed = false;
-    if (!OpenSave(options, resumed))
+    std::string newGameSave;
+    if (!OpenSave(options, resumed, newGameSave))
         return EXIT_FAILURE;
 
     bool fullScreen = false;
@@ -116,6 +135,7 @@ int main(int argc, char** argv)
         g_App.PlaceResumedGame();
     } else {
         g_Game.ResetProperties();
+        KeepOldSave(newGameSave, std::cout);
         SaveGame();
     }
     glutMainLoop();

@@ -1,5 +1,9 @@
 #include "resume.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <ostream>
 
 #include "atomic_file.h"
@@ -55,14 +59,31 @@ ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& hist
     return ResumeOutcome::kResumed;
 }
 
-std::string SaveNotice(const std::string& path)
+std::string SaveNotice(const std::string& path, const std::string& usualPath)
 {
     SpareGame spare;
     const std::string refusal = spare.Load(path);
     if (spare.missing || (refusal.empty() && spare.game.gameOver))
         return "";
+    const std::string command = path == usualPath ? "bourgade3d --resume" : "bourgade3d --resume " + path;
     if (refusal.empty())
-        return "Une partie est enregistrée : « bourgade3d --resume » la reprend.\n";
+        return "Une partie est enregistrée : « " + Printable(command) + " » la reprend.\n";
     return "La sauvegarde " + Printable(path) + " est refusée : " + refusal +
            ".\nUne nouvelle partie la remplacera.\n";
+}
+
+void KeepOldSave(const std::string& path, std::ostream& out)
+{
+    struct stat info;
+    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return;
+    SpareGame spare;
+    if (spare.Load(path).empty() && spare.game.gameOver)
+        return;
+    const std::string kept = path + ".bak";
+    if (rename(path.c_str(), kept.c_str()) == 0)
+        out << "L'ancienne sauvegarde est gardée dans " << Printable(kept) << ".\n";
+    else
+        out << "L'ancienne sauvegarde " << Printable(path) << " n'a pas pu être gardée ("
+            << SystemReason(errno) << ") : la nouvelle partie la remplace.\n";
 }

@@ -17,6 +17,12 @@ ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& hist
                          std::ostream& out, std::ostream& err);
 
 // What the dialogue says first about the save at `path`: how to resume a
-// game in progress, or that a damaged save will be replaced; "" when there
-// is nothing to say.
-std::string SaveNotice(const std::string& path);
+// game in progress (naming the file unless it is the usual one), or that a
+// damaged save will be replaced; "" when there is nothing to say.
+std::string SaveNotice(const std::string& path, const std::string& usualPath);
+
+// Before a new game first saves into `path`: a game in progress or a
+// refused save found there is kept as "<path>.bak" (the one before is
+// dropped), and `out` says so. An ended game, nothing, or something that is
+// not a file, is left to be replaced.
+void KeepOldSave(const std::string& path, std::ostream& out);

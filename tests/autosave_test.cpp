@@ -207,20 +207,26 @@ TEST_F(SaveTest, EverySaveIsResumedOrExplained)
     std::string flipped = good;
     flipped[flipped.find("player.0.money ") + 15] ^= 0x02;
     game.gameOver = 1;
-    // Each save ("" for none), what the console says, what the dialogue says first.
-    const struct { std::string text; ResumeOutcome outcome; const char *said, *notice; } cases[] = {
-        {"", ResumeOutcome::kRefused, "fichier introuvable", ""},
-        {good, ResumeOutcome::kResumed, " : au tour de Player 2.", "« bourgade3d --resume »"},
-        {WriteSave(game, {}), ResumeOutcome::kEnded, "est terminée", ""},
-        {flipped, ResumeOutcome::kRefused, "somme de contrôle fausse", "Une nouvelle partie la remplacera."},
+    // Each save ("" for none), what the console says, what the dialogue says
+    // first, and whether a new game keeps it aside before replacing it.
+    const struct { std::string text; ResumeOutcome outcome; const char *said, *notice; bool kept; } cases[] = {
+        {"", ResumeOutcome::kRefused, "fichier introuvable", "", false},
+        {good, ResumeOutcome::kResumed, " : au tour de Player 2.", "« bourgade3d --resume »", true},
+        {WriteSave(game, {}), ResumeOutcome::kEnded, "est terminée", "", false},
+        {flipped, ResumeOutcome::kRefused, "somme de contrôle fausse", "Une nouvelle partie la remplacera.", true},
     };
     const std::string path = top + "/partie.sav";
+    const std::string kept = path + ".bak";
     for (const auto& c : cases) {
         if (!c.text.empty())
             folder.Write("partie.sav", Bytes(c.text.begin(), c.text.end()));
-        const std::string notice = SaveNotice(path);
+        const std::string notice = SaveNotice(path, path);
         EXPECT_NE(notice.find(c.notice), std::string::npos) << notice;
         EXPECT_EQ(notice.empty(), c.notice[0] == '\0') << c.said;
+        EXPECT_EQ(SaveNotice(path, top + "/autre.sav").find("« bourgade3d --resume " + path + " »") !=
+                      std::string::npos,
+                  c.outcome == ResumeOutcome::kResumed)
+            << "a save that is not the usual one is named";
 
         CGame fresh{frame, random};
         fresh.NewGame();
@@ -232,5 +238,12 @@ TEST_F(SaveTest, EverySaveIsResumedOrExplained)
         EXPECT_NE(said.find(path), std::string::npos) << "the file is named: " << said;
         EXPECT_EQ(fresh.gameOver, 0) << "only a game in progress is taken up";
         EXPECT_EQ(WriteSave(fresh, history) == good, c.outcome == ResumeOutcome::kResumed);
+
+        std::filesystem::remove(kept);
+        std::ostringstream keeping;
+        KeepOldSave(path, keeping);
+        EXPECT_EQ(keeping.str(), c.kept ? "L'ancienne sauvegarde est gardée dans " + kept + ".\n" : "");
+        EXPECT_EQ(Contents(kept), c.kept ? c.text : "");
+        EXPECT_EQ(std::filesystem::exists(path), !c.kept && !c.text.empty());
     }
 }
