@@ -23,7 +23,6 @@
 #include "save_game.h"
 #include "save_slot.h"
 #include "screen_mode.h"
-#include "terminal_text.h"
 #include "viewport.h"
 #include "x_connection.h"
 
@@ -31,43 +30,6 @@ namespace {
 
 // The lock of the save this game writes, held until the program ends.
 CSaveLock s_SaveLock;
-
-// Takes up the saved game at `path`, under its lock. False when it is
-// refused, or played by another game at this moment.
-bool ResumeSave(const std::string& path, ResumeOutcome& outcome)
-{
-    if (s_SaveLock.Take(path) == CSaveLock::Outcome::kHeldElsewhere) {
-        std::cerr << "Impossible de reprendre la partie de " << Printable(path)
-                  << " : une autre partie en cours l'utilise.\n";
-        return false;
-    }
-    RemoveStaleTemporaries(path);
-    GameHistory history;
-    outcome = ResumeGame(path, g_Game, history, std::cout, std::cerr);
-    g_FallenSeats = history.fallenSeats;
-    return outcome != ResumeOutcome::kRefused;
-}
-
-// Takes up the saved game when asked, or chooses where a new game saves and
-// tells of a waiting one there. False when the save asked for is refused.
-// `newGameSave` is where a new game will first save, "" for none.
-bool OpenSave(const GameOptions& options, bool& resumed, std::string& newGameSave)
-{
-    const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-    ResumeOutcome outcome = ResumeOutcome::kEnded;
-    const std::string resumePath = options.resumeFile.empty() ? usualSave : options.resumeFile;
-    if (options.resume && !ResumeSave(resumePath, outcome))
-        return false;
-    resumed = options.resume && outcome == ResumeOutcome::kResumed;
-    // A resumed game goes on in its own file; a new one takes the usual
-    // place, even when an ended game was asked for from another file.
-    newGameSave = resumed || usualSave.empty() ? "" : ChooseSave(usualSave, s_SaveLock, std::cout);
-    if (!newGameSave.empty())
-        std::cout << SaveNotice(newGameSave, usualSave);
-    if (resumed || usualSave.empty() || !newGameSave.empty())
-        SetSavePath(resumed ? resumePath : newGameSave);
-    return true;
-}
 
 }  // namespace
 
@@ -91,10 +53,16 @@ int main(int argc, char** argv)
     if (!HoldDisplay())
         return EXIT_FAILURE;
 
-    bool resumed = false;
-    std::string newGameSave;
-    if (!OpenSave(options, resumed, newGameSave))
+    SaveChoice save;
+    GameHistory history;
+    const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    if (!OpenSave(options.resume, options.resumeFile, usualSave, g_Game, history, s_SaveLock, save,
+                  std::cout, std::cerr))
         return EXIT_FAILURE;
+    g_FallenSeats = history.fallenSeats;
+    if (save.saving)
+        SetSavePath(save.savePath);
+    const bool resumed = save.resumed;
 
     bool fullScreen = false;
     if ((!resumed && !ReadPlayers(std::cin, std::cout, g_Game)) ||
@@ -135,7 +103,7 @@ int main(int argc, char** argv)
         g_App.PlaceResumedGame();
     } else {
         g_Game.ResetProperties();
-        KeepOldSave(newGameSave, std::cout);
+        KeepOldSave(save.savePath, std::cout);
         SaveGame();
     }
     glutMainLoop();

@@ -10,6 +10,7 @@
 #include "frame.h"
 #include "game.h"
 #include "save_file.h"
+#include "save_slot.h"
 #include "terminal_text.h"
 
 namespace {
@@ -86,4 +87,44 @@ void KeepOldSave(const std::string& path, std::ostream& out)
     else
         out << "L'ancienne sauvegarde " << Printable(path) << " n'a pas pu être gardée ("
             << SystemReason(errno) << ") : la nouvelle partie la remplace.\n";
+}
+
+namespace {
+
+bool ResumeLocked(const std::string& path, CGame& game, GameHistory& history, CSaveLock& lock,
+                  ResumeOutcome& outcome, std::ostream& out, std::ostream& err)
+{
+    if (lock.Take(path) == CSaveLock::Outcome::kHeldElsewhere) {
+        err << "Impossible de reprendre la partie de " << Printable(path)
+            << " : une autre partie en cours l'utilise.\n";
+        return false;
+    }
+    RemoveStaleTemporaries(path);
+    outcome = ResumeGame(path, game, history, out, err);
+    return outcome != ResumeOutcome::kRefused;
+}
+
+}  // namespace
+
+bool OpenSave(bool resume, const std::string& resumeFile, const std::string& usualSave, CGame& game,
+              GameHistory& history, CSaveLock& lock, SaveChoice& choice, std::ostream& out,
+              std::ostream& err)
+{
+    const std::string resumePath = resumeFile.empty() ? usualSave : resumeFile;
+    ResumeOutcome outcome = ResumeOutcome::kEnded;
+    if (resume && !ResumeLocked(resumePath, game, history, lock, outcome, out, err))
+        return false;
+    choice.resumed = resume && outcome == ResumeOutcome::kResumed;
+    if (choice.resumed) {
+        choice.savePath = resumePath;
+        choice.saving = true;
+        return true;
+    }
+    // A new game takes the usual place, even when an ended game was asked
+    // for from another file.
+    choice.savePath = usualSave.empty() ? "" : ChooseSave(usualSave, lock, out);
+    choice.saving = usualSave.empty() || !choice.savePath.empty();
+    if (!choice.savePath.empty())
+        out << SaveNotice(choice.savePath, usualSave);
+    return true;
 }

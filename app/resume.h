@@ -6,6 +6,7 @@
 #include <string>
 
 class CGame;
+class CSaveLock;
 struct GameHistory;
 
 enum class ResumeOutcome { kResumed, kEnded, kRefused };
@@ -26,3 +27,20 @@ std::string SaveNotice(const std::string& path, const std::string& usualPath);
 // dropped), and `out` says so. An ended game, nothing, or something that is
 // not a file, is left to be replaced.
 void KeepOldSave(const std::string& path, std::ostream& out);
+
+// Where the game saves, chosen at start.
+struct SaveChoice {
+    bool resumed = false;
+    // The file the game saves into from now on; "" when it is not saved.
+    std::string savePath;
+    // Whether to save at all: with no folder known, saves fail and say why.
+    bool saving = false;
+};
+
+// Takes up the save at `resumeFile` (the usual one when "") under its lock
+// when `resume` is asked, or chooses where a new game saves, telling of a
+// game waiting there. False when the save asked for is refused or another
+// running game plays it. `usualSave` is "" when no folder is known.
+bool OpenSave(bool resume, const std::string& resumeFile, const std::string& usualSave, CGame& game,
+              GameHistory& history, CSaveLock& lock, SaveChoice& choice, std::ostream& out,
+              std::ostream& err);

@@ -17,6 +17,7 @@
 #include "image_files.h"
 #include "resume.h"
 #include "save_file.h"
+#include "save_slot.h"
 
 namespace {
 
@@ -245,5 +246,45 @@ TEST_F(SaveTest, EverySaveIsResumedOrExplained)
         EXPECT_EQ(keeping.str(), c.kept ? "L'ancienne sauvegarde est gardée dans " + kept + ".\n" : "");
         EXPECT_EQ(Contents(kept), c.kept ? c.text : "");
         EXPECT_EQ(std::filesystem::exists(path), !c.kept && !c.text.empty());
+    }
+}
+
+// Where each start saves, and what it says first.
+TEST_F(SaveTest, EachStartChoosesItsSaveAndSaysWhatItFinds)
+{
+    const std::string usual = top + "/partie.sav";
+    const std::string other = top + "/autre.sav";
+    const std::string inProgress = WriteSave(game, {});
+    game.gameOver = 1;
+    const std::string ended = WriteSave(game, {});
+    folder.Write("partie.sav", Bytes(inProgress.begin(), inProgress.end()));
+    folder.Write("terminee.sav", Bytes(ended.begin(), ended.end()));
+    CSaveLock running;
+    ASSERT_EQ(running.Take(other), CSaveLock::Outcome::kTaken);
+    const std::string waiting = "Une partie est enregistrée : « bourgade3d --resume » la reprend.\n";
+    const struct { bool resume; std::string file, usual; bool opened, resumed, saving; std::string path, said; } cases[] = {
+        {false, "", usual, true, false, true, usual, waiting},
+        {true, top + "/terminee.sav", usual, true, false, true, usual,
+         "La partie enregistrée dans " + top + "/terminee.sav est terminée : elle ne reprend pas, une "
+         "nouvelle partie commence.\n" + waiting},
+        {true, "", usual, true, true, true, usual, "Partie reprise depuis " + usual + " : au tour de Player 2.\n"},
+        {true, other, usual, false, false, false, "",
+         "Impossible de reprendre la partie de " + other + " : une autre partie en cours l'utilise.\n"},
+        {false, "", other, true, false, true, top + "/autre-2.sav",
+         "La sauvegarde " + other + " sert à une autre partie en cours : celle-ci s'enregistre dans " + top +
+             "/autre-2.sav.\n"},
+        {false, "", "", true, false, true, "", ""},
+    };
+    for (const auto& c : cases) {
+        CGame fresh{frame, random};
+        GameHistory history;
+        CSaveLock lock;
+        SaveChoice choice;
+        std::ostringstream said;
+        EXPECT_EQ(OpenSave(c.resume, c.file, c.usual, fresh, history, lock, choice, said, said), c.opened);
+        EXPECT_EQ(choice.resumed, c.resumed) << c.said;
+        EXPECT_EQ(choice.saving, c.saving) << c.said;
+        EXPECT_EQ(choice.savePath, c.path) << c.said;
+        EXPECT_EQ(said.str(), c.said);
     }
 }
