@@ -49,11 +49,13 @@ rm -f "$SAVE"
 # A console read by head: the game plays on once head has gone.
 rm -f "$WORK/in" && mkfifo "$WORK/in"
 ("$GAME" --seed 3 <"$WORK/in" 2>"$WORK/err" | head -c 200 >/dev/null) &
+PIPED=$!
 exec 4>"$WORK/in"
 printf '%b' "$COMPUTERS" >&4
 sleep 15
 pgrep -f "$GAME --seed 3" >/dev/null || fail "the game ended with its console's reader: $(cat "$WORK/err")"
 pkill -f "$GAME --seed 3"
+wait "$PIPED"
 
 # nohup's ignored hang-up is kept.
 start_game nohup "$COMPUTERS" "$GAME" --seed 5
@@ -68,8 +70,10 @@ start_game "$GAME" "$COMPUTERS" --seed 4361 --speed instant
 sleep 20
 kill "$GAME_PID" && wait_exit 5
 size=$(wc -c <"$SAVE")
+worths=$(grep -c '^worth\.' "$SAVE")
 [ "$size" -le 200000 ] || fail "a save of $size bytes"
-echo "save after 20 s at full speed: $size bytes, turn of $(turn_of "$SAVE")"
+[ "$worths" -le 1000 ] || fail "a save with $worths turns of worth"
+echo "save after 20 s at full speed: $size bytes, $worths turns of worth, turn of $(turn_of "$SAVE")"
 
 # The display lost during the dialogue: one French line, status 1.
 rm -f "$WORK/in" && mkfifo "$WORK/in"
