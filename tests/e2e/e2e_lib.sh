@@ -46,7 +46,10 @@ start_game() {
     shift 2
     rm -f "$WORK/in"
     mkfifo "$WORK/in"
-    "$game" "$@" <"$WORK/in" >"$WORK/out" 2>&1 &
+    # A shell starts a background job with SIGINT ignored, and the game
+    # keeps an ignore it inherits: the job gets the default back, as a game
+    # started from a terminal has it.
+    env --default-signal=HUP,INT,TERM "$game" "$@" <"$WORK/in" >"$WORK/out" 2>&1 &
     GAME_PID=$!
     exec 4>"$WORK/in"
     printf '%b' "$answers" >&4
