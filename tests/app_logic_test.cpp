@@ -36,7 +36,9 @@ protected:
     {
         for (const Holding& h : holdings) {
             Property& property = game.properties[h.property];
-            property.owner = h.owner, property.houses = h.houses, property.mortgaged = h.mortgaged;
+            property.owner = h.owner;
+            property.houses = h.houses;
+            property.mortgaged = h.mortgaged;
         }
     }
 
@@ -144,8 +146,11 @@ TEST_F(AppGame, GameLogWritesEachNewsOnceAndStepsTellItTheBoardsChangesAndTheEnd
     EXPECT_STREQ(buffer, "A\nB\nC\nD\nE\nA\nE\n") << "each line is out at once";
     CStepLog steps(log, game);
     const auto step = [&](int32_t waitingFor, int32_t after, int owner) {
-        game.inputMode = waitingFor, steps.Before();
-        game.inputMode = after, game.properties[1].owner = owner, steps.After();
+        game.inputMode = waitingFor;
+        steps.Before();
+        game.inputMode = after;
+        game.properties[1].owner = owner;
+        steps.After();
     };
     log.Message("Acheter ?");
     step(kNoInput, kYesNo, -1);
@@ -169,7 +174,8 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     game.EliminatePlayer(4);  // seat 4 falls first
     game.EliminatePlayer(2);
     const auto standings = RankPlayers(game, {4, 2});
-    EXPECT_EQ(standings[4].money + standings[4].estate, 0) << "the fallen own nothing";
+    EXPECT_EQ(standings[4].money, 0) << "the fallen own nothing";
+    EXPECT_EQ(standings[4].estate, 0);
     EXPECT_EQ(StandingLines(standings),
               (std::vector<std::string>{
                   "1. Bob                   10000 F + 150000 F", "2. Player 1             100000 F +      0 F",
@@ -197,7 +203,9 @@ TEST_F(AppGame, BoardChangesAreToldInPropertyOrder)
 
 TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
 {
-    game.tradeWanted = 0, game.properties[0].owner = 1;  // the first: a test against 0 shows
+    // The first property: a test against 0 shows.
+    game.tradeWanted = 0;
+    game.properties[0].owner = 1;
     const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
         {kNoInput, false, false, "À vous, Player 1 : cliquez sur un dé (ou touche t)"},
         {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
@@ -211,7 +219,9 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
         {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
     };
     for (const auto& c : cases) {
-        game.players[0].computer = c.computer, game.inputMode = c.inputMode, game.gameOver = c.gameOver;
+        game.players[0].computer = c.computer;
+        game.inputMode = c.inputMode;
+        game.gameOver = c.gameOver;
         EXPECT_EQ(GuidanceLine(game), c.expected);
     }
 }

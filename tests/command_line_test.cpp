@@ -37,9 +37,15 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
              return true;
          }},
         {"--flag", nullptr, OptionValue::kNone, nullptr, "un drapeau",
-         [&](const char*) { given += " flag"; return true; }},
+         [&](const char*) {
+             given += " flag";
+             return true;
+         }},
         {"--resume", "--reprendre", OptionValue::kOptional, "FICHIER", "reprend",
-         [&](const char* v) { given += " resume=" + std::string(v ? v : "(none)"); return true; }},
+         [&](const char* v) {
+             given += " resume=" + std::string(v ? v : "(none)");
+             return true;
+         }},
     };
     const auto refusal = [](const std::string& reason, const std::string& given = "") {
         return "end 2|prog : " + reason + " ; voir prog --help\n" + given;

@@ -54,7 +54,13 @@ TEST(Vector, OperatorsWorkComponentwiseAndLengthsAndAnglesAreEuclidean)
         {"/= v", [&](CVector v) { return v /= b; }, {0.25f, -4, -4}},
         {"Cross", [&](CVector v) { return Cross(v, b); }, {0, 34, 8.5f}},
         // Normalize changes the vector and returns a copy; zero stays zero.
-        {"Normalize", [](CVector) { CVector v(3, 0, 4); v.Normalize(); return v; }, {0.6f, 0, 0.8f}},
+        {"Normalize",
+         [](CVector) {
+             CVector v(3, 0, 4);
+             v.Normalize();
+             return v;
+         },
+         {0.6f, 0, 0.8f}},
         {"Normalize's copy", [](CVector) { return CVector(3, 0, 4).Normalize(); }, {0.6f, 0, 0.8f}},
         {"zero", [](CVector) { return CVector(0, 0, 0).Normalize(); }, {0, 0, 0}},
     };
@@ -76,7 +82,9 @@ TEST(Vector, OperatorsWorkComponentwiseAndLengthsAndAnglesAreEuclidean)
 TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
 {
     CMatrix translated = kIdentity;
-    translated[12] = 1, translated[13] = 2, translated[14] = 3;
+    translated[12] = 1;
+    translated[13] = 2;
+    translated[14] = 3;
     const CMatrix scale(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
     const struct { const char* name; std::function<void(CMatrix&)> op; CMatrix start, expected; } cases[] = {
         {"+=", [](CMatrix& m) { m += kGuardedIdentity.m; }, kCounting,
@@ -92,12 +100,19 @@ TEST(Matrix, OperationsTouchTheirElementsAndNoOthers)
          {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1}},
         {"*= counting", [](CMatrix& m) { m *= kCounting; }, kCounting,
          {90, 100, 110, 120, 202, 228, 254, 280, 314, 356, 398, 440, 426, 484, 542, 600}},
-        {"Identity", [](CMatrix& m) { m.Identity(); }, kCounting, kIdentity},
+        // From a matrix with no element of the identity's.
+        {"Identity", [](CMatrix& m) { m.Identity(); },
+         {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32}, kIdentity},
         {"Transpose", [](CMatrix& m) { m.Transpose(); }, kCounting,
          {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16}},
         {"Transpose3x3", [](CMatrix& m) { m.Transpose3x3(); }, kCounting,
          {1, 5, 9, 4, 2, 6, 10, 8, 3, 7, 11, 12, 13, 14, 15, 16}},
-        {"SetAxes", [](CMatrix& m) { m.SetXAxis({-1, -2, -3}), m.SetYAxis({-4, -5, -6}); }, kCounting,
+        {"SetAxes",
+         [](CMatrix& m) {
+             m.SetXAxis({-1, -2, -3});
+             m.SetYAxis({-4, -5, -6});
+         },
+         kCounting,
          {-1, -4, 3, 4, -2, -5, 7, 8, -3, -6, 11, 12, 13, 14, 15, 16}},
         {"SetZAxis", [](CMatrix& m) { m.SetZAxis({-7, -8, -9}); }, kCounting,
          {1, 2, -7, 4, 5, 6, -8, 8, 9, 10, -9, 12, 13, 14, 15, 16}},
@@ -120,9 +135,15 @@ TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 {
     CMatrix m;
     m.FromQuaternion(AxisAngle(0.6f, 0.0f, 0.8f, 1.1f));
-    m[12] = 3, m[13] = -4, m[14] = 7.5f;
+    m[12] = 3;
+    m[13] = -4;
+    m[14] = 7.5f;
     CMatrix inverse = m;
-    inverse[3] = inverse[7] = inverse[11] = 5, inverse[15] = 9;  // ignored, and reset
+    // The bottom row is ignored, and reset.
+    inverse[3] = 5;
+    inverse[7] = 5;
+    inverse[11] = 5;
+    inverse[15] = 9;
     inverse.InvertRigid();
     CMatrix product = m;
     product *= inverse;
@@ -135,7 +156,11 @@ TEST(Matrix, InvertRigidUndoesTheTransformAndResetsTheBottomRow)
 // gives a quaternion with only the picked component non-zero.
 TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidateAndInvertsFromQuaternion)
 {
-    const auto fromMatrix = [](const CMatrix& m) { CQuaternion q; q.FromMatrix(m); return q; };
+    const auto fromMatrix = [](const CMatrix& m) {
+        CQuaternion q;
+        q.FromMatrix(m);
+        return q;
+    };
     const float half = std::sqrt(0.5f), most = std::sqrt(0.75f);
     const struct { float m0, m5, m10; CQuaternion expected; } cases[] = {
         {1, 1, 1, {0, 0, 0, 1}} /* only w */,         {1, 0, 0, {half, 0, 0, 0}} /* w = x */,
@@ -146,7 +171,9 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidateAndInvertsFromQuate
     };
     for (const auto& c : cases) {
         CMatrix m = kIdentity;
-        m[0] = c.m0, m[5] = c.m5, m[10] = c.m10;
+        m[0] = c.m0;
+        m[5] = c.m5;
+        m[10] = c.m10;
         SCOPED_TRACE(testing::Message() << c.m0 << " " << c.m5 << " " << c.m10);
         ExpectQuaternion(fromMatrix(m), c.expected);
     }
@@ -198,6 +225,8 @@ TEST(Quaternion, SlerpFollowsTheShorterArc)
         {none, turn, 0.25f, AxisAngle(0, 1, 0, 0.5f)},  {turn, none, 0.5f, AxisAngle(0, 1, 0, 1.0f)},
         {none, turnNegated, 0.5f, AxisAngle(0, 1, 0, 1.0f)},  {none, turnNegated, 1, turn},
         {none, {0, 1, 0, 0}, 0.5f, AxisAngle(0, 1, 0, kPi / 2)},  // half a turn apart
+        {AxisAngle(0.48f, 0.6f, 0.64f, 0.5f), AxisAngle(0.48f, 0.6f, 0.64f, 1.5f), 0.5f,
+         AxisAngle(0.48f, 0.6f, 0.64f, 1.0f)},  // every component moves
         // Nearly equal ends are mixed linearly, and unnormalised ends show
         // the weights themselves.
         {q0, q0, 0.3f, q0},  {q0, q0, 0.77f, q0},  {none, {0, 0, 0, 3}, 0.25f, {0, 0, 0, 1.5f}},
@@ -221,7 +250,9 @@ TEST(CameraState, AnglesFollowTheEyeAndUpFollowsTheAngles)
         {{0, 5.0001f, 0}, 5, 0, 90, {0, 0, -1}}};
     for (const auto& c : cases) {
         CCamera camera;
-        camera.m_vEye = c.eye, camera.m_fDistance = c.distance, camera.m_Angles = CVector2(7, 7);
+        camera.m_vEye = c.eye;
+        camera.m_fDistance = c.distance;
+        camera.m_Angles = CVector2(7, 7);
         camera.UpdateAngles();
         camera.UpdateUp();
         ExpectVector({camera.m_Angles.x, camera.m_Angles.y, 0}, c.azimuth, c.elevation, 0);

@@ -25,8 +25,12 @@ TEST(MouseLatch, APressStaysDownUntilAStepHasRead)
     };
     for (const auto& c : cases) {
         CMouseLatch latch;
-        for (const MouseEvent& e : c.events)
-            e.pressed ? latch.Press(e.x, e.y) : latch.Release(e.x, e.y);
+        for (const MouseEvent& e : c.events) {
+            if (e.pressed)
+                latch.Press(e.x, e.y);
+            else
+                latch.Release(e.x, e.y);
+        }
         EXPECT_EQ(Fields(latch.Seen()), Fields(c.before)) << c.events.size();
         latch.StepRead();
         EXPECT_EQ(Fields(latch.Seen()), Fields(c.after)) << c.events.size();
