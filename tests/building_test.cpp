@@ -1,5 +1,5 @@
 #include <algorithm>
-#include <tuple>
+#include <vector>
 
 #include "game_fixture.h"
 
@@ -15,82 +15,108 @@ protected:
     }
 };
 
-TEST_F(BuildingTest, ABuildGoesToTheLeastBuiltStreetAndARefusedOneChargesNothing)
+TEST_F(BuildingTest, ABuildGoesToTheLastOfTheLeastBuiltStreets)
 {
     Own(0, {11, 12, 13});
     Build({11}, 1);
     Pick('b', 11);
-    EXPECT_EQ(std::tie(game.inputMode, Deed(13).houses, Deed(11).houses, frame.buildings[24], P(0).money),
-              std::make_tuple(kNoInput, 1, 1, 1, 135000)) << "the last of the least built";
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(Deed(11).houses, 1);
+    EXPECT_EQ(Deed(12).houses, 0);
+    EXPECT_EQ(Deed(13).houses, 1);
+    EXPECT_EQ(frame.buildings[24], 1);
+    EXPECT_EQ(P(0).money, 135000);
     EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
         << "humans build silently";
-
-    // Refused builds charge nothing.
-    Start({0, 0});
-    Own(0, {0, 1, 25});
-    Build({0, 1}, 5);
-    Pick('b', 0);
-    EXPECT_EQ(std::tie(P(0).money, game.inputMode), std::make_tuple(150000, kNoInput)) << "hotels everywhere";
-    Build({0, 1}, 0);
-    Deed(1).mortgaged = 1;
-    Pick('b', 0);
-    EXPECT_EQ(Deed(0).houses, 0) << "a mortgaged street in the group";
-    Deed(1).mortgaged = 0;
-    P(0).money = 4999;
-    Pick('b', 0);
-    EXPECT_EQ(Deed(0).houses, 0) << "too poor";
-    EXPECT_TRUE(frame.Showed("Pas assez d'argent"));
-    P(0).money = 150000;
-    Own(1, {1});
-    Pick('b', 0);
-    EXPECT_EQ(Deed(0).houses, 0);
-    EXPECT_TRUE(frame.Showed("Il faut posséder tout le groupe"));
-    Pick('b', 1);
-    EXPECT_EQ(Deed(1).houses, 0);
-    EXPECT_TRUE(frame.Showed("Cette propriété n'est pas à vous"));
-    Pick('b', 25);
-    EXPECT_TRUE(frame.Showed("On ne construit que sur les rues"));
-    EXPECT_EQ(P(0).money, 150000);
 }
 
-TEST_F(BuildingTest, MortgageAndLiftAcceptTheirOwnPropertiesOnlyAndABuiltStreetIsSoldBare)
+// A pick by its key: player 1 owns `mine` (with `houses` on each), player 2
+// `others`. The last thing said is the refusal, or the property's name when
+// the pick is taken; a refusal costs nothing.
+TEST_F(BuildingTest, EveryRefusalNamesItsCause)
+{
+    const char* const kNotYours = "Cette propriété n'est pas à vous";
+    const char* const kTooPoor = "Pas assez d'argent";
+    const struct {
+        char key;
+        int property;
+        std::vector<int> mine, others, mortgaged;
+        int houses;
+        int64_t money;
+        const char* said;
+        int64_t moneyAfter;
+    } cases[] = {
+        {'b', 1, {0}, {1}, {}, 0, 150000, kNotYours, 150000},
+        {'b', 2, {0, 1}, {}, {}, 0, 150000, kNotYours, 150000},
+        {'b', 24, {24, 25, 26, 27}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000},
+        {'b', 22, {22, 23}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000},
+        {'b', 0, {0}, {1}, {}, 0, 0, "Il faut posséder tout le groupe", 0},
+        {'b', 0, {0}, {}, {}, 0, 150000, "Il faut posséder tout le groupe", 150000},
+        {'b', 0, {0, 1}, {}, {}, 0, 4999, kTooPoor, 4999},
+        {'b', 0, {0, 1}, {}, {}, 0, 5000, "BOUL. DE BELLEVILLE", 0},
+        {'b', 21, {20, 21}, {}, {}, 4, 20000, "RUE DE LA PAIX", 0},
+        {'b', 0, {0, 1}, {}, {}, 5, 150000, "BOUL. DE BELLEVILLE", 150000},
+        {'b', 0, {0, 1}, {}, {1}, 0, 150000, "BOUL. DE BELLEVILLE", 150000},
+        {'m', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000},
+        {'m', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000},
+        {'m', 24, {}, {}, {}, 0, 150000, kNotYours, 150000},
+        {'m', 24, {24}, {}, {24}, 0, 150000, "Cette propriété est déjà hypothéquée", 150000},
+        {'m', 24, {24}, {}, {}, 0, 150000, "GARE MONTPARNASSE", 160000},
+        {'m', 0, {0}, {}, {}, 0, 150000, "BOUL. DE BELLEVILLE", 153000},
+        {'u', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000},
+        {'u', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000},
+        {'u', 24, {24}, {}, {}, 0, 150000, "Cette propriété n'est pas hypothéquée", 150000},
+        {'u', 24, {24}, {}, {24}, 0, 10999, kTooPoor, 10999},
+        {'u', 24, {24}, {}, {24}, 0, 11000, "GARE MONTPARNASSE", 0},
+        {'u', 0, {0}, {}, {0}, 0, 3300, "BOUL. DE BELLEVILLE", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " on " << c.property << " with " << c.money);
+        Start({0, 0});
+        P(0).money = c.money;
+        for (int p : c.mine)
+            Own(0, {p});
+        for (int p : c.others)
+            Own(1, {p});
+        for (int p : c.mortgaged)
+            Deed(p).mortgaged = 1;
+        for (int p : c.houses > 0 ? c.mine : std::vector<int>{})
+            Build({p}, c.houses);
+        Pick(c.key, c.property);
+        EXPECT_EQ(frame.messages.back(), c.said);
+        EXPECT_EQ(P(0).money, c.moneyAfter);
+        EXPECT_EQ(P(1).money, kStartMoney);
+        EXPECT_EQ(game.inputMode, kNoInput);
+    }
+    // The value and a tenth of it, rounded down.
+    for (auto [p, cost] : {std::pair{0, 3300}, {22, 8250}, {20, 19250}, {25, 11000}})
+        EXPECT_EQ(CGame::LiftCost(p), cost) << p;
+}
+
+TEST_F(BuildingTest, TheMortgagePickIsTitledAndABuiltStreetIsMortgagedBare)
 {
     Own(0, {0});
-    Own(1, {25});
-    Pick('m', 25);
+    Pick('m', 0);
     const auto title = std::find(frame.log.begin(), frame.log.end(), "msg:Hypothequer");
     ASSERT_NE(title, frame.log.end());
     EXPECT_EQ(Lines(title + 1, title + 4), (Lines{"redraw", "msg:Choisissez la propriete", "redraw"}))
         << "the title is drawn before the prompt takes its place";
-    EXPECT_EQ(std::tie(Deed(25).mortgaged, game.inputMode), std::make_tuple(0, kNoInput)) << "another's";
-    Pick('m', 0);
-    EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(1, 153000)) << "the first property";
-    Pick('m', 0);
-    EXPECT_EQ(P(0).money, 153000) << "already mortgaged";
-    EXPECT_TRUE(frame.Showed("Cette propriété est déjà hypothéquée"));
-    Pick('u', 25);
-    EXPECT_TRUE(frame.Showed("Cette propriété n'est pas à vous"));
-
-    P(0).money = 3299;
-    Pick('u', 0);
-    EXPECT_EQ(std::tie(Deed(0).mortgaged, game.inputMode), std::make_tuple(1, kNoInput)) << "too poor";
-    EXPECT_TRUE(frame.Showed("Pas assez d'argent"));
-    P(0).money = 3300;
     Pick('u', 0);
     EXPECT_TRUE(frame.Showed("Lever l'hypotheque"));
-    EXPECT_EQ(std::tie(Deed(0).mortgaged, P(0).money), std::make_tuple(0, 0));
-    // The value and a tenth of it, rounded down.
-    for (auto [p, cost] : {std::pair{0, 3300}, {22, 8250}, {20, 19250}, {25, 11000}})
-        EXPECT_EQ(CGame::LiftCost(p), cost) << p;
 
     // A street is mortgaged bare: the group's buildings are all sold first, so
     // that no mortgaged group carries buildings.
+    Start({0, 0});
+    P(0).money = 0;
     Own(0, {20, 21});
     Build({20, 21}, 2);
     Pick('m', 21);
-    EXPECT_EQ(std::make_tuple(Deed(21).mortgaged, Deed(20).houses + Deed(21).houses, P(0).money,
-                              game.inputMode),
-              std::make_tuple(1, 0, 4 * 10000 + 20000, kNoInput));
+    EXPECT_EQ(Deed(21).mortgaged, 1);
+    EXPECT_EQ(Deed(20).mortgaged, 0);
+    EXPECT_EQ(Deed(20).houses, 0);
+    EXPECT_EQ(Deed(21).houses, 0);
+    EXPECT_EQ(P(0).money, 4 * 10000 + 20000);
+    EXPECT_EQ(game.inputMode, kNoInput);
 }
 
 // Nothing is landed on, or thrown, while the pick waits.

@@ -1,4 +1,3 @@
-#include <tuple>
 #include <utility>
 
 #include "game_fixture.h"
@@ -89,13 +88,18 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
         Start({0, 0});
         Chance(c.chance ? c.card : 0, 3);
         Chest(c.chance ? 0 : c.card, 3);
-        game.chanceNext = game.chestNext = 3;
+        game.chanceNext = 3;
+        game.chestNext = 3;
         game.doublesCount = 1;
         LandOn(c.from);
 
         Lines lines(1);
-        for (char ch : c.lines)
-            ch == '|' ? lines.push_back("") : lines.back().push_back(ch);
+        for (char ch : c.lines) {
+            if (ch == '|')
+                lines.push_back("");
+            else
+                lines.back().push_back(ch);
+        }
         Lines shown;  // the messages and redraws from the first shown line on
         for (const std::string& entry : frame.log)
             if (entry == "redraw" && !shown.empty())
@@ -104,8 +108,11 @@ TEST_F(CardTest, EveryCardShowsItsLinesAndDoesWhatItSays)
                 shown.push_back(entry.substr(4));
         EXPECT_EQ(Lines(shown.begin(), shown.begin() + std::min(shown.size(), lines.size())), lines);
         EXPECT_TRUE(c.then.empty() || frame.Showed(c.then)) << c.then;
-        EXPECT_EQ(std::make_tuple(P(0).money - 150000, P(0).square, P(0).jail + game.doublesCount),
-                  std::make_tuple(c.gain, c.square, 1));
+        EXPECT_EQ(P(0).money, kStartMoney + c.gain);
+        EXPECT_EQ(P(0).square, c.square);
+        const bool jailed = c.lines == kPrison;
+        EXPECT_EQ(P(0).jail, jailed ? 1 : 0);
+        EXPECT_EQ(game.doublesCount, jailed ? 0 : 1) << "only prison ends a double";
         // Only what the card says goes to the pot; the rest is the bank's.
         EXPECT_EQ(game.parkingPot, c.then.find("Parc Gratuit") != std::string::npos ? -c.gain : 0);
         EXPECT_EQ(game.jailCardHolder[c.chance], c.lines == kKeep ? 0 : -1);
@@ -132,30 +139,17 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
         frame.Clear();
         LandOn(d.square);
         EXPECT_FALSE(frame.Showed("Vous etes libere de prison"));
-        EXPECT_EQ(std::tie(*d.next, game.jailCardHolder[d.holderSlot]), std::make_tuple(1, 1))
-            << "the last position was skipped, position 0 drawn";
+        EXPECT_EQ(*d.next, 1) << "the last position was skipped, position 0 drawn";
+        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 1);
 
         game.jailCardHolder[d.holderSlot] = -1;
         *d.next = d.size - 1;
         P(0).square = 0;
         LandOn(d.square);
         EXPECT_TRUE(frame.Showed("Vous etes libere de prison"));
-        EXPECT_EQ(std::tie(*d.next, game.jailCardHolder[d.holderSlot]), std::make_tuple(0, 0));
+        EXPECT_EQ(*d.next, 0);
+        EXPECT_EQ(game.jailCardHolder[d.holderSlot], 0);
     }
-
-    // Repairs charge per house and per hotel, as the payments leave them.
-    Start({0, 0});
-    Own(0, {0, 1, 20, 21, 24});
-    Build({0, 1}, 3);
-    Build({20, 21}, 5);
-    Chance(6, 0);
-    Chance(15, 1);
-    LandOn(7);
-    EXPECT_EQ(P(0).money, 150000 - 6 * 2500 - 2 * 10000);
-    LandOn(7);
-    EXPECT_EQ(P(0).money, 115000 - 6 * 4000 - 2 * 11500);
-    EXPECT_EQ(game.parkingPot, 0) << "repairs go to the bank only";
-    Check();
 
     // The first street's 4000 F sells both houses (2 x 2500); the second
     // street has none left to pay for.
@@ -182,9 +176,10 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
         P(drawer == 1 ? 2 : 1).money = 300;
         LandOn(2);
         EXPECT_STREQ(P(game.current).name, ("Player " + std::to_string(drawer + 1)).c_str());
-        EXPECT_EQ(std::tie(game.playerCount, P(game.current).money, game.doublesCount),
-                  std::make_tuple(3, 150000 + 2000 + 300, 1));
-        EXPECT_EQ(P(0).money + P(1).money + P(2).money, 3 * 150000 + 300);
+        EXPECT_EQ(game.playerCount, 3);
+        EXPECT_EQ(game.doublesCount, 1);
+        for (int i = 0; i < game.playerCount; ++i)
+            EXPECT_EQ(P(i).money, i == game.current ? 150000 + 2000 + 300 : 149000) << i;
         Check();
     }
     Start({0, 0});
@@ -204,5 +199,30 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
     P(0).square = 4;  // IMPOTS SUR LE REVENU
     LandOn(7);
     EXPECT_STREQ(P(1).name, "Player 3");
-    EXPECT_EQ(std::tie(game.playerCount, P(0).money, game.parkingPot), std::make_tuple(2, 150000, 0));
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(game.parkingPot, 0);
+}
+
+// Each house or hotel of the drawer's is charged, never another player's
+// (whose hotels stand on the dearest group).
+TEST_F(CardTest, RepairsChargeEachHouseAndHotelOfTheDrawerOnly)
+{
+    const struct { int card, houses; int32_t charge; } cases[] = {
+        {6, 0, 0},  {6, 1, 5000},  {6, 2, 10000},  {6, 3, 15000},  {6, 4, 20000},  {6, 5, 20000},
+        {15, 0, 0}, {15, 1, 8000}, {15, 2, 16000}, {15, 3, 24000}, {15, 4, 32000}, {15, 5, 23000},
+    };
+    for (const auto& c : cases) {
+        Start({0, 0});
+        Own(0, {0, 1, 24});
+        Build({0, 1}, c.houses);
+        Own(1, {20, 21});
+        Build({20, 21}, 5);
+        Chance(c.card, 0);
+        LandOn(7);
+        EXPECT_EQ(P(0).money, kStartMoney - c.charge) << "card " << c.card << ", " << c.houses << " buildings";
+        EXPECT_EQ(P(1).money, kStartMoney);
+        EXPECT_EQ(game.parkingPot, 0) << "repairs go to the bank only";
+        Check();
+    }
 }

@@ -83,8 +83,10 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     Start({1, 0});
     Own(0, {0, 1});
     game.ComputerTurnStart();
-    EXPECT_EQ(Deed(0).houses * 10 + Deed(1).houses, 55);
-    EXPECT_EQ(frame.buildings[1] * 10 + frame.buildings[3], 55);
+    EXPECT_EQ(Deed(0).houses, 5);
+    EXPECT_EQ(Deed(1).houses, 5);
+    EXPECT_EQ(frame.buildings[1], 5);
+    EXPECT_EQ(frame.buildings[3], 5);
     EXPECT_EQ(P(0).money, 100000);
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
@@ -95,7 +97,8 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     P(0).money = 10000;
     Deed(3).mortgaged = 1;
     game.ComputerTurnStart();
-    EXPECT_EQ(Deed(0).houses * 10 + Deed(1).houses, 11);
+    EXPECT_EQ(Deed(0).houses, 1);
+    EXPECT_EQ(Deed(1).houses, 1);
     EXPECT_EQ(Deed(2).houses, 0) << "no house beside a mortgaged street";
     EXPECT_EQ(P(0).money, 0);
 }
@@ -106,7 +109,8 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     Own(0, {0, 2});
     Own(1, {1, 3, 4});
     game.ComputerTrades();
-    EXPECT_EQ(Deed(1).owner * 10 + Deed(2).owner, 1);
+    EXPECT_EQ(Deed(1).owner, 0);
+    EXPECT_EQ(Deed(2).owner, 1);
     // The owner of RUE LECOURBE pays the difference of the prices.
     EXPECT_EQ(P(0).money, 156000);
     EXPECT_EQ(P(1).money, 144000);
@@ -119,7 +123,8 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     Own(1, {0, 2});
     Own(0, {1, 3, 4});
     game.ComputerTrades();
-    EXPECT_EQ(Deed(1).owner * 10 + Deed(2).owner, 10);
+    EXPECT_EQ(Deed(1).owner, 1);
+    EXPECT_EQ(Deed(2).owner, 0);
 
     Start({1, 1});
     Own(0, {24, 26});
@@ -132,7 +137,8 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     EXPECT_EQ(P(1).money, 129000);
 
     frame.Clear();
-    P(0).money = P(1).money = 150000;
+    P(0).money = 150000;
+    P(1).money = 150000;
     game.SwapProperties(26, 25);
     EXPECT_EQ(frame.log, (Lines{"msg:Player 1 échange GARE DU NORD a Player 2", "redraw",
                                 "msg:Player 2 échange GARE DE LYON a Player 1"}));
@@ -145,6 +151,41 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     EXPECT_EQ(Deed(24).owner, 1);
     EXPECT_EQ(P(0).money, 11000);
     EXPECT_TRUE(frame.log.empty());
+}
+
+// The first pair, in the order of the deeds, that completes a group on each
+// side, traded with a computer only: player 1 plays, player 2 is the other.
+// The bank keeps the rest, so that no random exchange follows.
+TEST_F(ComputerTest, AnExchangeCompletingAGroupOnEachSideIsTheFirstFound)
+{
+    const struct {
+        std::vector<int> mine, others;
+        bool otherComputer;
+        std::vector<int> mineAfter;
+    } cases[] = {
+        {{0, 2, 3}, {1, 4}, true, {2, 3, 4}},
+        {{0, 2, 3}, {1, 4}, false, {0, 2, 3}},
+        {{0, 2}, {1, 3, 4}, true, {0, 1}},
+        {{0, 5, 6}, {1, 7, 2, 3}, true, {5, 6, 7}},
+        {{0}, {1}, true, {0}},
+        {{2, 3}, {1}, true, {2, 3}},
+        {{0, 1, 2, 3, 4}, {}, true, {0, 1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.mine) + " against " + ::testing::PrintToString(c.others));
+        Start({1, c.otherComputer});
+        for (int p : c.mine)
+            Own(0, {p});
+        for (int p : c.others)
+            Own(1, {p});
+        game.ComputerTrades();
+        std::vector<int> mineAfter;
+        for (int p = 0; p < kPropertyCount; ++p)
+            if (Deed(p).owner == 0)
+                mineAfter.push_back(p);
+        EXPECT_EQ(mineAfter, c.mineAfter);
+        EXPECT_EQ(frame.messages.empty(), c.mine == c.mineAfter);
+    }
 }
 
 // Every property is owned, by player 1, so that the random step is reached
@@ -182,7 +223,8 @@ TEST_F(ComputerTest, RandomExchangeSwapsTwoLoosePropertiesOnceTheBankHoldsNone)
     Own(0, {24});
     Own(1, {25});
     game.ComputerTrades();
-    EXPECT_EQ(Deed(24).owner * 10 + Deed(25).owner, 10);
+    EXPECT_EQ(Deed(24).owner, 1);
+    EXPECT_EQ(Deed(25).owner, 0);
     EXPECT_TRUE(random.values.empty());
 
     Start({1, 0, 1});  // the same draws, but a human is never swapped with unasked
@@ -191,7 +233,8 @@ TEST_F(ComputerTest, RandomExchangeSwapsTwoLoosePropertiesOnceTheBankHoldsNone)
     Own(1, {25});
     random.values = {1, 24, 25};
     game.ComputerTrades();
-    EXPECT_EQ(Deed(24).owner * 10 + Deed(25).owner, 1);
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(Deed(25).owner, 1);
 }
 
 TEST_F(ComputerTest, PrisonDecisionsWatchTheDearStreets)

@@ -48,7 +48,11 @@ public:
     void AnimateDice(int die1, int die2) override { Log("dice", {die1, die2}); }
     void LoadPicture(int square) override { Log("picture", {square}); }
     void RemovePawn(int pawn, int count) override { Log("remove", {pawn, count}); }
-    void SetBuildings(int square, int count) override { Log("build", {square, buildings[square] = count}); }
+    void SetBuildings(int square, int count) override
+    {
+        buildings[square] = count;
+        Log("build", {square, count});
+    }
     void BetweenTurns() override { ++turnsOver; }
     MouseEvent LastMouse() const override { return mouse; }
     char TakeKey() override
@@ -74,7 +78,11 @@ public:
     {
         return std::find(messages.begin(), messages.end(), text) != messages.end();
     }
-    void Clear() { log.clear(); messages.clear(); }
+    void Clear()
+    {
+        log.clear();
+        messages.clear();
+    }
 
 private:
     void Log(const char* kind, std::initializer_list<long long> fields)

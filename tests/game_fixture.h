@@ -68,10 +68,18 @@ protected:
     }
 
     // The current player throws these dice with a click on the die.
-    void Throw(int die1, int die2) { random.QueueDice(die1, die2); ClickDie(); }
+    void Throw(int die1, int die2)
+    {
+        random.QueueDice(die1, die2);
+        ClickDie();
+    }
 
     // The current player stops on a square as if it had walked there.
-    void LandOn(int square) { P(game.current).square = square; game.Land(); }
+    void LandOn(int square)
+    {
+        P(game.current).square = square;
+        game.Land();
+    }
 
     void Own(int player, std::initializer_list<int> properties)
     {
@@ -82,8 +90,10 @@ protected:
     // Puts buildings on streets, on the board as well.
     void Build(std::initializer_list<int> streets, int houses)
     {
-        for (int p : streets)
-            Deed(p).houses = frame.buildings[propertySquare[p]] = houses;
+        for (int p : streets) {
+            Deed(p).houses = houses;
+            frame.buildings[propertySquare[p]] = houses;
+        }
     }
 
     // A press inside a property's rectangle on the board seen from above.

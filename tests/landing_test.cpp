@@ -1,45 +1,79 @@
-#include <tuple>
-
 #include "game_fixture.h"
 
 class LandingTest : public GameTest {
 protected:
     void SetUp() override { Start({0, 0, 0}); }
+
+    // Player 1, rich enough for any rent, stops on property p, player 2's,
+    // after a throw of 7, and pays the rent.
+    void StopOn(int p, int32_t rent)
+    {
+        P(0).money = 1000000;
+        game.moveSteps = 7;
+        LandOn(propertySquare[p]);
+        EXPECT_EQ(P(0).money, 1000000 - rent);
+        EXPECT_EQ(P(1).money, kStartMoney + rent);
+        const Lines said = {"Player 1 paye " + std::to_string(rent) + "F a Player 2."};
+        EXPECT_EQ(frame.messages, rent != 0 ? said : Lines{});
+        Check();
+    }
 };
 
-// Player 1 stops on a square of player 2's after a throw of 7; player 3 may
-// own some of the rest.
-TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsMortgagesAndBankruptcies)
+// Every street's rent, for every number of buildings, from the deed: bare
+// land asks double of a player who holds the whole group.
+TEST_F(LandingTest, EveryStreetAsksItsDeedsRentFromBareLandToAHotel)
+{
+    for (int p = 0; p < kStreetCount; ++p) {
+        const Property& deed = deedTable[p];
+        SCOPED_TRACE(deed.name);
+        Start({0, 0, 0});
+        Own(1, {p});
+        StopOn(p, deed.rent[0]);
+        for (int houses = 0; houses <= 5; ++houses) {
+            SCOPED_TRACE(std::to_string(houses) + " buildings in the whole group");
+            Start({0, 0, 0});
+            for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q) {
+                Own(1, {q});
+                Build({q}, houses);
+            }
+            StopOn(p, houses == 0 ? 2 * deed.rent[0] : deed.rent[houses]);
+        }
+    }
+}
+
+// Stations by how many the owner holds, utilities by the throw and whether
+// one owner holds both; a mortgaged property asks nothing. Player 3 may own
+// some of the rest.
+TEST_F(LandingTest, StationsUtilitiesAndMortgagesFollowTheirOwners)
 {
     const struct {
         std::vector<int> owned, othersOwned, mortgaged;
-        int houses, square, rent;  // the houses stand on every street owned
+        int property, rent;
     } cases[] = {
-        {{1}, {}, {}, 0, 3, 400}, {{0, 1}, {}, {}, 0, 3, 800}, {{0, 1}, {}, {}, 2, 3, 6000},
-        {{0, 1}, {}, {}, 5, 3, 45000}, {{0, 1}, {}, {}, 5, 1, 25000}, {{26}, {}, {}, 0, 25, 2500},
-        {{24, 26, 27}, {}, {}, 0, 25, 10000}, {{24, 25, 26, 27}, {}, {}, 0, 25, 20000},
-        {{24, 26, 27}, {25}, {}, 0, 25, 10000}, {{22}, {}, {}, 0, 12, 2800},
-        {{22, 23}, {}, {}, 0, 12, 7000}, {{22, 23}, {}, {}, 0, 28, 7000},
-        {{0, 1, 24}, {}, {1, 24}, 0, 3, 0}, {{0, 1, 24}, {}, {1, 24}, 0, 5, 0},
-        {{0, 1, 24}, {}, {1, 24}, 0, 1, 400},
+        {{24}, {}, {}, 24, 2500},
+        {{24, 25}, {}, {}, 25, 5000},
+        {{24, 25, 27}, {}, {}, 24, 10000},
+        {{24, 25, 26, 27}, {}, {}, 27, 20000},
+        {{24, 26, 27}, {25}, {}, 26, 10000},
+        {{24, 25}, {}, {25}, 24, 5000},
+        {{22}, {}, {}, 22, 2800},
+        {{23}, {22}, {}, 23, 2800},
+        {{22, 23}, {}, {}, 22, 7000},
+        {{22, 23}, {}, {}, 23, 7000},
+        {{0, 1, 24}, {}, {1, 24}, 1, 0},
+        {{0, 1, 24}, {}, {1, 24}, 24, 0},
+        {{0, 1, 24}, {}, {1, 24}, 0, 400},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.owned) + " on " + std::to_string(c.property));
         Start({0, 0, 0});
-        game.moveSteps = 7;
-        for (int p : c.owned) {
+        for (int p : c.owned)
             Own(1, {p});
-            Build({p}, c.houses);
-        }
         for (int p : c.othersOwned)
             Own(2, {p});
         for (int p : c.mortgaged)
             Deed(p).mortgaged = 1;
-        LandOn(c.square);
-        SCOPED_TRACE(::testing::PrintToString(c.owned) + " on " + std::to_string(c.square));
-        EXPECT_EQ(std::tie(P(0).money, P(1).money), std::make_tuple(150000 - c.rent, 150000 + c.rent));
-        const Lines said = {"Player 1 paye " + std::to_string(c.rent) + "F a Player 2."};
-        EXPECT_EQ(frame.messages, c.rent ? said : Lines{});
-        Check();
+        StopOn(c.property, c.rent);
     }
     Start({0, 0, 0});
     Own(0, {1});
@@ -55,8 +89,10 @@ TEST_F(LandingTest, RentFollowsGroupsBuildingsStationsThrowsMortgagesAndBankrupt
     Throw(2, 3);
     EXPECT_TRUE(frame.Showed("Player 3 prend toutes vos proprietes & 1000F"));
     EXPECT_FALSE(frame.Showed("Player 1 paye 2500F a Player 3."));
+    EXPECT_EQ(game.playerCount, 2);
     EXPECT_STREQ(P(1).name, "Player 3");
-    EXPECT_EQ(std::tie(game.playerCount, P(1).money, Deed(24).owner), std::make_tuple(2, 151000, 1));
+    EXPECT_EQ(P(1).money, 151000);
+    EXPECT_EQ(Deed(24).owner, 1);
     EXPECT_EQ(game.current, 0) << "the turn passes to the player after the bankrupt";
     EXPECT_STREQ(P(0).name, "Player 2");
     Check();
@@ -69,14 +105,16 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     P(1).square = 33;
     Throw(2, 3);
     EXPECT_TRUE(frame.Showed("Player 2 paye 7500 pour le Parc Gratuit"));
-    EXPECT_EQ(std::make_tuple(P(0).money + P(1).money, game.parkingPot),
-              std::make_tuple(130000 + 142500, 27500));
+    EXPECT_EQ(P(0).money, 130000);
+    EXPECT_EQ(P(1).money, 142500);
+    EXPECT_EQ(game.parkingPot, 27500);
     Check();
 
     P(2).square = 14;
     Throw(2, 4);
     EXPECT_TRUE(frame.Showed("Player 3 recoit 27500F du Parc Gratuit!"));
-    EXPECT_EQ(std::tie(P(2).money, game.parkingPot), std::make_tuple(177500, 0));
+    EXPECT_EQ(P(2).money, 177500);
+    EXPECT_EQ(game.parkingPot, 0);
     frame.Clear();
     P(0).square = 14;
     Throw(2, 4);
@@ -84,10 +122,12 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     EXPECT_EQ(P(0).money, 130000);
 
     // A tax that bankrupts feeds no pot.
-    std::tie(P(1).money, P(1).square) = std::make_tuple(5000, 0);
+    P(1).money = 5000;
+    P(1).square = 0;
     Throw(1, 3);
     EXPECT_TRUE(frame.Showed("La banque prend toutes vos proprietes"));
-    EXPECT_EQ(std::tie(game.playerCount, game.parkingPot), std::make_tuple(2, 0));
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_EQ(game.parkingPot, 0);
     Check();
 
     // Square thirty sends to prison and ends a double.
@@ -95,8 +135,10 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     P(0).square = 28;
     Throw(1, 1);
     EXPECT_TRUE(frame.Showed("Allez en Prison!"));
-    EXPECT_EQ(std::tie(P(0).square, P(0).jail, P(0).money, game.current),
-              std::make_tuple(10, 1, 150000, 1));
+    EXPECT_EQ(P(0).square, 10);
+    EXPECT_EQ(P(0).jail, 1);
+    EXPECT_EQ(P(0).money, 150000);
+    EXPECT_EQ(game.current, 1);
     EXPECT_EQ(frame.Entries("move").back(), "0:10:1.0");
     Check();
 }
@@ -113,7 +155,9 @@ TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
     EXPECT_EQ(frame.messages, Lines{question});
     EXPECT_EQ(game.inputMode, kYesNo) << "no answer yet";
     Tick('y');
-    EXPECT_EQ(std::tie(Deed(24).owner, P(0).money, game.current), std::make_tuple(0, 130000, 1));
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(P(0).money, 130000);
+    EXPECT_EQ(game.current, 1);
     Check();
 
     // A short buyer is offered a mortgage only when it could raise the price.
@@ -122,7 +166,10 @@ TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
     P(0).money = 6000;
     LandOn(1);
     EXPECT_TRUE(frame.Showed("Acheter BOUL. DE BELLEVILLE pour 6000F ?")) << "the exact price";
-    const auto refuse = [this] { game.answer = 'n'; LandOn(1); };
+    const auto refuse = [this] {
+        game.answer = 'n';
+        LandOn(1);
+    };
     refuse();
     frame.Clear();
     P(0).money = 4000;
@@ -150,6 +197,7 @@ TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)
     game.answer = 'y';
     LandOn(1);
     EXPECT_TRUE(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."));
-    EXPECT_EQ(std::tie(Deed(0).owner, P(0).money), std::make_tuple(0, 8000));
+    EXPECT_EQ(Deed(0).owner, 0);
+    EXPECT_EQ(P(0).money, 8000);
     Check();
 }

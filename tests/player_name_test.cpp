@@ -36,6 +36,10 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         {"Zo\xc3\xa9", 0, "Zo\xc3\xa9"},         // UTF-8 accents stay
         {"\xe9t\xe9", 0, "\xe9t\xe9"},           // Latin-1 accents stay
         {"\x1b[1mAbcdefghijklmnopqrstuvw", 0, "Abcdefghijklmnopqrs"},  // cut after cleaning
+        {"Abcdefghijklmnopqrs", 0, "Abcdefghijklmnopqrs"},  // 19 bytes fit
+        {"Abcdefghijklmnopqrst", 0, "Abcdefghijklmnopqrs"},  // 20 do not
+        {"Abcdefghijklmnopq\xc3\xa9\xc3\xa9", 0, "Abcdefghijklmnopq\xc3\xa9"},  // a letter cut whole
+        {"Abcdefghijklmnopqr\xc3\xa9", 0, "Abcdefghijklmnopqr"},
     };
     for (const Case& c : cases) {
         char name[kNameSize];

@@ -62,7 +62,7 @@ TEST(Tables, DeedsAreTheCardsAsPrintedInTheirGroupsAndSquares)
         SCOPED_TRACE(deedTable[p].name);
         const Property& deed = deedTable[p];
         EXPECT_EQ(deed.price, kPrinted[p].price * 100);
-        EXPECT_EQ(deed.mortgageValue * 2, deed.price);
+        EXPECT_EQ(deed.mortgageValue, kPrinted[p].price * 50);
         EXPECT_EQ(deed.houseCost, kPrinted[p].houseCost * 100);
         for (int h = 0; h < 6; ++h)
             EXPECT_EQ(deed.rent[h], kPrinted[p].rent[h] * 100) << h << " buildings";
@@ -70,7 +70,8 @@ TEST(Tables, DeedsAreTheCardsAsPrintedInTheirGroupsAndSquares)
                   (std::vector<int>{-1, 0, 0}));
         const int s = propertySquare[p];
         EXPECT_EQ(deed.verticalSide, (s > 10 && s < 20) || s > 30);
-        const PickRect e = RectOfSquare(s), &r = pickRects[p];
+        const PickRect e = RectOfSquare(s);
+        const PickRect& r = pickRects[p];
         EXPECT_EQ((std::vector<int>{r.xFrom, r.xTo, r.yFrom, r.yTo}),
                   (std::vector<int>{e.xFrom, e.xTo, e.yFrom, e.yTo}));
         const int g = static_cast<int>(std::upper_bound(firsts, firsts + kGroupCount, p) - firsts) - 1;

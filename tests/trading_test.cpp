@@ -33,7 +33,9 @@ TEST_F(TradeTest, AskingForABankOwnOrBuiltPropertyEndsTheMode)
         AskFor(p);
         EXPECT_EQ(game.inputMode, kNoInput) << p;
     }
-    EXPECT_EQ(Deed(0).owner * 100 + Deed(2).owner * 10 + Deed(5).owner, 99);
+    EXPECT_EQ(Deed(0).owner, 1);
+    EXPECT_EQ(Deed(2).owner, 0);
+    EXPECT_EQ(Deed(5).owner, -1);
     EXPECT_EQ(game.current, 0);
 }
 
@@ -72,7 +74,8 @@ TEST_F(TradeTest, HumanOwnerCallsOffOrPicksInReturnIgnoringBuiltGroups)
     EXPECT_EQ(Deed(0).owner, 1);
     EXPECT_EQ(P(0).money, 150000);
     EXPECT_EQ(P(1).money, 150000);
-    EXPECT_EQ(std::pair(game.tradeWanted, game.tradeOffered), std::pair(-1, -1));
+    EXPECT_EQ(game.tradeWanted, -1);
+    EXPECT_EQ(game.tradeOffered, -1);
     Check();
 }
 
@@ -124,7 +127,9 @@ TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
 
     Click(kAcceptSquare);
     EXPECT_EQ(game.inputMode, kNoInput);
-    EXPECT_EQ(Deed(9).owner * 100 + Deed(15).owner * 10 + Deed(2).owner, 10);
+    EXPECT_EQ(Deed(9).owner, 0);
+    EXPECT_EQ(Deed(15).owner, 1);
+    EXPECT_EQ(Deed(2).owner, 0);
     EXPECT_EQ(P(0).money, 162000) << "the computer paid for the dearer street";
     EXPECT_EQ(P(1).money, 138000);
     EXPECT_FALSE(frame.Showed("Player 2 ne veut pas echanger"));
@@ -141,7 +146,8 @@ TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
     Click(kRefuseSquare);
     EXPECT_EQ(game.inputMode, kNoInput);
     EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
-    EXPECT_EQ(Deed(9).owner * 10 + Deed(15).owner, 10);
+    EXPECT_EQ(Deed(9).owner, 1);
+    EXPECT_EQ(Deed(15).owner, 0);
     EXPECT_EQ(P(0).money, 1000);
 }
 
