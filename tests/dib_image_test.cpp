@@ -46,7 +46,8 @@ TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
 {
     const std::vector<uint32_t> grey = {0x000000, 0x112233, 0x445566};
     std::vector<uint32_t> sixteen = grey, core(256, 0);
-    sixteen.resize(16, 0xFFFFFF), core[7] = 0x102030;
+    sixteen.resize(16, 0xFFFFFF);
+    core[7] = 0x102030;
     const struct { const char* name; BitmapHeader h; Bytes rows, rgb; } cases[] = {
         {"24 bits, blue green red", {2, 1, 24}, {10, 20, 30, 1, 2, 3, 0, 0}, {30, 20, 10, 3, 2, 1}},
         // Stored rows of 9 bytes plus 3 of filler, which must vanish.

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "deed_text.h"
@@ -179,8 +180,10 @@ TEST(AppIcon, EverySizeIsAPngOfThatSizeWithATransparentGround)
             row += y * size / 256 * cairo_image_surface_get_stride(icon);
             return reinterpret_cast<const uint32_t*>(row)[x * size / 256] >> 24;
         };
-        EXPECT_EQ(alpha(0, 0) + alpha(255, 0) + alpha(0, 255) + alpha(255, 255), 0u) << path;
-        EXPECT_EQ(alpha(128, 128) + alpha(128, 30) + alpha(30, 128), 3 * 255u) << path;
+        for (const auto& [x, y] : {std::pair{0, 0}, {255, 0}, {0, 255}, {255, 255}})
+            EXPECT_EQ(alpha(x, y), 0u) << path << " at " << x << "," << y;
+        for (const auto& [x, y] : {std::pair{128, 128}, {128, 30}, {30, 128}})
+            EXPECT_EQ(alpha(x, y), 255u) << path << " at " << x << "," << y;
         cairo_surface_destroy(icon);
     }
 }

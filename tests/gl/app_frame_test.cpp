@@ -164,7 +164,8 @@ TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
     g_Game.NewGame();
     g_App.BuildList();
     for (int k = 0; k < 3; ++k) {
-        g_Game.players[k].color = g_Game.setupPlayers[k].color = colours[k];
+        g_Game.players[k].color = colours[k];
+        g_Game.setupPlayers[k].color = colours[k];
         g_Game.players[k].money = worth[k];
     }
     g_Game.worthHistory.Start(g_Game);

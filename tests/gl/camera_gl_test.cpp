@@ -60,23 +60,52 @@ TEST_F(CameraGl, OrbitZoomAndPanMoveTheEyeAndLoadTheView)
     const struct { const char* name; std::function<void(CCamera&)> move; CVector eye, target; } cases[] = {
         {"orbit right", [](CCamera& c) { c.Orbit(CVector2(90, 0)); }, {5, 0, 0}, {0, 0, 0}},
         {"orbit above", [](CCamera& c) { c.Orbit(CVector2(0, 90)); }, {0, 5, 0}, {0, 0, 0}},
-        {"orbit about a target", [](CCamera& c) { c.m_vTarget = CVector(2, 0, -3); c.Orbit(CVector2(180, 30)); },
+        {"orbit about a target",
+         [](CCamera& c) {
+             c.m_vTarget = CVector(2, 0, -3);
+             c.Orbit(CVector2(180, 30));
+         },
          {2, 2.5f, -3 - 5 * std::cos(30 * kDegree)}, {2, 0, -3}},
         // Each step zooms by a hundredth of the distance plus 10.
-        {"zoom out", [](CCamera& c) { c.m_fDistance = 40; c.Zoom(10); }, {0, 0, 45}, {0, 0, 0}},
-        {"zoom to the far limit", [](CCamera& c) { c.m_fDistance = 48; c.Zoom(10); }, {0, 0, 50}, {0, 0, 0}},
+        {"zoom out",
+         [](CCamera& c) {
+             c.m_fDistance = 40;
+             c.Zoom(10);
+         },
+         {0, 0, 45}, {0, 0, 0}},
+        {"zoom to the far limit",
+         [](CCamera& c) {
+             c.m_fDistance = 48;
+             c.Zoom(10);
+         },
+         {0, 0, 50}, {0, 0, 0}},
         {"zoom to the near limit", [](CCamera& c) { c.Zoom(-100); }, {0, 0, 5}, {0, 0, 0}},
         // A tenth of the mouse's move; right is +x when looking down -z, up
         // is -z when looking down from above.
         {"pan", [](CCamera& c) { c.Pan(CMouse(20, 0)); }, {2, 0, 5}, {2, 0, 0}},
-        {"pan from above", [](CCamera& c) { c.m_Angles = CVector2(0, 90); c.Orbit(c.m_Angles); c.Pan(CMouse(0, 10)); },
+        {"pan from above",
+         [](CCamera& c) {
+             c.m_Angles = CVector2(0, 90);
+             c.Orbit(c.m_Angles);
+             c.Pan(CMouse(0, 10));
+         },
          {0, 5, -1}, {0, 0, -1}},
         // Beyond the limits nothing moves. The whole offset of 525 reaches
         // x = 52.5 although the move would be a tenth of it.
         {"pan past x = 52.5", [](CCamera& c) { c.Pan(CMouse(525, 0)); }, {0, 0, 5}, {0, 0, 0}},
-        {"pan on from x = 50", [](CCamera& c) { c.m_vTarget = CVector(50, 0, 0); c.m_vEye = CVector(50, 0, 5); c.Pan(CMouse(3, 0)); },
+        {"pan on from x = 50",
+         [](CCamera& c) {
+             c.m_vTarget = CVector(50, 0, 0);
+             c.m_vEye = CVector(50, 0, 5);
+             c.Pan(CMouse(3, 0));
+         },
          {50, 0, 5}, {50, 0, 0}},
-        {"pan from above past z = -34", [](CCamera& c) { c.m_vTarget = CVector(0, 0, -30); c.Orbit(CVector2(0, 90)); c.Pan(CMouse(0, 40)); },
+        {"pan from above past z = -34",
+         [](CCamera& c) {
+             c.m_vTarget = CVector(0, 0, -30);
+             c.Orbit(CVector2(0, 90));
+             c.Pan(CMouse(0, 40));
+         },
          {0, 5, -30}, {0, 0, -30}},
     };
     for (const auto& c : cases) {

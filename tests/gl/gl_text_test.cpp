@@ -22,7 +22,8 @@ Bytes CellFont()
         for (int x = 0; x < kFontSide; ++x)
             rows.insert(rows.end(), {kBlue, Shade((kFontSide - 1 - stored) / kCellSide), Shade(x / kCellSide)});
     BitmapHeader h;
-    h.width = h.height = kFontSide;
+    h.width = kFontSide;
+    h.height = kFontSide;
     return BitmapFile(h, rows);
 }
 

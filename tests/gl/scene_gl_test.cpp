@@ -25,7 +25,11 @@ const CVector kOverTheHead(0, 0.42f, 0), kMiddle(0, 0.5f, 0);
 const CVector kFirstHouse = SquarePoint(1, 0.3f, 0.52f, -0.2f);
 
 Colour PaletteOf(int i) { return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b}; }
-Colour PawnColour(int k) { const float* c = g_App.pawns[k].m_Color; return {c[0], c[1], c[2]}; }
+Colour PawnColour(int k)
+{
+    const float* c = g_App.pawns[k].m_Color;
+    return {c[0], c[1], c[2]};
+}
 Colour Shaded(const double c[3], float k) { return {float(c[0]) * k, float(c[1]) * k, float(c[2]) * k}; }
 
 // The texel at (s, t) of a texture file, as the game reads it.
@@ -73,7 +77,11 @@ protected:
         ViewFromAbove();
     }
 
-    static void Draw() { DrawScene(); glFinish(); }
+    static void Draw()
+    {
+        DrawScene();
+        glFinish();
+    }
 
     // Expects a board point to show `colour` under the lights, or not.
     static void ExpectLit(const CVector& p, const Colour& colour, float minStrength = 0.1f, bool lit = true)
