@@ -7,7 +7,6 @@
 #include "clock.h"
 #include "frame_pacer.h"
 #include "game.h"
-#include "game_random.h"
 #include "pace.h"
 #include "skip_input.h"
 
@@ -183,13 +182,4 @@ TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)
         EXPECT_EQ(notice.TextAt(t.at), t.text);
         EXPECT_EQ(notice.Expire(t.at), t.expires) << t.at;
     }
-}
-
-TEST(GameRandom, ASeedReplaysTheGame)
-{
-    CGameRandom seeded;
-    seeded.Seed(42);
-    CSeededRandom reference(42);
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(seeded.Next(), reference.Next());
 }
