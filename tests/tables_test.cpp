@@ -7,14 +7,45 @@
 
 #include "tables.h"
 
-// The group tables agree with one another: each street's group starts at
-// its first street and holds the streets up to the next group's first.
-TEST(Tables, GroupTablesAgree)
+namespace {
+
+// The printed title deeds in hundreds of francs: price, house cost, then the
+// rent bare, with 1 to 4 houses and with a hotel. Stations and utilities
+// print no rent here.
+struct PrintedDeed {
+    int32_t price, houseCost, rent[6];
+};
+
+const PrintedDeed kPrinted[kPropertyCount] = {
+    {60, 50, {2, 10, 30, 90, 160, 250}}, {60, 50, {4, 20, 60, 180, 320, 450}},
+    {100, 50, {6, 30, 90, 270, 400, 550}}, {100, 50, {6, 30, 90, 270, 400, 550}},
+    {120, 50, {8, 40, 100, 300, 450, 600}}, {140, 100, {10, 50, 150, 450, 625, 750}},
+    {140, 100, {10, 50, 150, 450, 625, 750}}, {160, 100, {12, 60, 180, 500, 700, 900}},
+    {180, 100, {14, 70, 200, 550, 750, 950}}, {180, 100, {14, 70, 200, 550, 750, 950}},
+    {200, 100, {16, 80, 220, 600, 800, 1000}}, {220, 150, {18, 90, 250, 700, 875, 1050}},
+    {220, 150, {18, 90, 250, 700, 875, 1050}}, {240, 150, {20, 100, 300, 750, 925, 1100}},
+    {260, 150, {22, 110, 330, 800, 975, 1150}}, {260, 150, {22, 110, 330, 800, 975, 1150}},
+    {280, 150, {24, 120, 360, 850, 1025, 1200}}, {300, 200, {26, 130, 390, 900, 1100, 1275}},
+    {300, 200, {26, 130, 390, 900, 1100, 1275}}, {320, 200, {28, 150, 450, 1000, 1200, 1400}},
+    {350, 200, {35, 175, 500, 1100, 1300, 1500}}, {400, 200, {50, 200, 600, 1400, 1700, 2000}},
+    {150, 0, {}}, {150, 0, {}}, {200, 0, {}}, {200, 0, {}}, {200, 0, {}}, {200, 0, {}},
+};
+
+}  // namespace
+
+// Every deed as printed, in its group.
+TEST(Tables, DeedsAreTheCardsAsPrintedInTheirGroups)
 {
     const int firsts[] = {0, 2, 5, 8, 11, 14, 17, 20, 22};
     const int kinds[] = {5, 6, 1, 2, 3, 4};  // the utilities' deeds, then the stations'
     for (int p = 0; p < kPropertyCount; ++p) {
         SCOPED_TRACE(deedTable[p].name);
+        const Property& deed = deedTable[p];
+        EXPECT_EQ(deed.price, kPrinted[p].price * 100);
+        EXPECT_EQ(deed.mortgageValue, kPrinted[p].price * 50);
+        EXPECT_EQ(deed.houseCost, kPrinted[p].houseCost * 100);
+        for (int h = 0; h < 6; ++h)
+            EXPECT_EQ(deed.rent[h], kPrinted[p].rent[h] * 100) << h << " buildings";
         const int g = static_cast<int>(std::upper_bound(firsts, firsts + kGroupCount, p) - firsts) - 1;
         const bool street = p < kStreetCount;
         EXPECT_EQ(GroupNumber(p), street ? g : -1);
