@@ -27,17 +27,22 @@ bool CGame::NoDearBuildings(int minimum) const
     return true;
 }
 
+const CComputerStrategy& CGame::Strategy(int player) const
+{
+    return StrategyOf(players[player].level);
+}
+
 bool CGame::ComputerUsesJailCard()
 {
-    return NoDearBuildings(3);
+    return Strategy(current).UsesJailCard(*this);
 }
 
 bool CGame::ComputerPaysJail()
 {
-    return players[current].money >= 20000 && NoDearBuildings(2);
+    return Strategy(current).PaysJail(*this);
 }
 
-int CGame::TradeValue(int a, int b)
+int CGame::TradeValue(int a, int b) const
 {
     const int ownerA = properties[a].owner;
     const int ownerB = properties[b].owner;
@@ -69,30 +74,32 @@ int CGame::TradeValue(int a, int b)
 
 void CGame::ComputerTurnStart()
 {
-    ComputerTrades();
-    LiftMortgages();
-    BuildEverywhere();
+    Strategy(current).TurnStart(*this);
 }
 
 void CGame::LiftMortgages()
 {
+    for (int p = 0; p < kPropertyCount; ++p)
+        if (properties[p].owner == current && properties[p].mortgaged &&
+            players[current].money - LiftCost(p) > kLiftReserve)
+            LiftMortgage(p);
+}
+
+void CGame::LiftMortgage(int p)
+{
     Player& player = players[current];
-    for (int p = 0; p < kPropertyCount; ++p) {
-        Property& property = properties[p];
-        if (property.owner != current || !property.mortgaged ||
-            player.money - LiftCost(p) <= kLiftReserve)
-            continue;
-        property.mortgaged = 0;
-        player.money -= LiftCost(p);
-        Say("%s lève l'hypothèque sur %s.", player.name, property.name);
-        showSquare = 0;
-        RefreshAndRoll();
-    }
+    Property& property = properties[p];
+    m_pFrame->Lifting(p);
+    property.mortgaged = 0;
+    player.money -= LiftCost(p);
+    Say("%s lève l'hypothèque sur %s.", player.name, property.name);
+    showSquare = 0;
+    RefreshAndRoll();
 }
 
 // Builds in every whole group, evenly, until a pass over the board builds
 // nothing: hotels everywhere, a mortgaged street, or not enough cash.
-void CGame::BuildEverywhere()
+void CGame::BuildEverywhere(int64_t keep)
 {
     bool built = true;
     while (built) {
@@ -100,7 +107,7 @@ void CGame::BuildEverywhere()
         for (int p = 0; p < kPropertyCount; ++p) {
             const Property& property = properties[p];
             if (property.owner != current || !OwnsGroup(p) ||
-                players[current].money < property.houseCost || deedKind[p] != 0)
+                players[current].money - property.houseCost < keep || deedKind[p] != 0)
                 continue;
             built = BuildHouse(p) || built;
             showSquare = 0;
@@ -158,16 +165,28 @@ void CGame::RandomSwaps()
 
 void CGame::SwapProperties(int a, int b)
 {
+    SwapAtPrice(a, b, TradeValue(a, b));
+}
+
+bool CGame::SwapAtPrice(int a, int b, int value)
+{
     const int ownerA = properties[a].owner;
     const int ownerB = properties[b].owner;
-    const int value = TradeValue(a, b);
     if (players[ownerA].money <= -value || players[ownerB].money <= value)
-        return;
+        return false;
+    const bool partnerIsA = ownerA != current;
+    const int partner = partnerIsA ? ownerA : ownerB;
+    const bool agrees = partnerIsA ? Strategy(partner).AcceptsSwap(*this, partner, a, b, value)
+                                   : Strategy(partner).AcceptsSwap(*this, partner, b, a, -value);
+    if (!agrees)
+        return false;
+    m_pFrame->Swapping(a, b, value);
     players[ownerA].money += value;
     players[ownerB].money -= value;
     properties[a].owner = ownerB;
     properties[b].owner = ownerA;
     AnnounceSwap(a, b, value);
+    return true;
 }
 
 // a has just gone from A to B and b from B to A, B paying A the value.
@@ -187,19 +206,64 @@ void CGame::AnnounceSwap(int a, int b, int value)
         Say("%s échange %s a %s", nameB, properties[b].name, nameA);
 }
 
-// The human asks for q: the computer looks, in order, for a property of the
-// human's that would complete one of its own groups, and puts each such
-// exchange at its price until one is accepted.
 void CGame::ComputerAnswerTrade(int q)
 {
-    const int owner = properties[q].owner;
-    const int first = inputMode == kPricedOffer ? tradeOffered : 0;
-    for (int p = first; p < kPropertyCount; ++p) {
-        if (properties[p].owner != current || !WouldOwnGroup(p, owner) || SameGroup(p, q))
-            continue;
-        if (ConfirmPricedSwap(q, p) != Reply::kNo)
-            return;
+    Strategy(properties[q].owner).AnswerTrade(*this, q);
+}
+
+namespace {
+
+// The documented computer, "Normal".
+class CNormalStrategy : public CComputerStrategy {
+public:
+    void TurnStart(CGame& game) const override
+    {
+        game.ComputerTrades();
+        game.LiftMortgages();
+        game.BuildEverywhere(0);
     }
-    inputMode = kNoInput;
-    Say("%s ne veut pas echanger", players[owner].name);
+    // Short of money, it still buys to keep another player from completing
+    // the group.
+    bool Buys(const CGame& game, int p) const override
+    {
+        bool buys = game.WouldOwnGroup(p, game.current) || !game.MoneyTight();
+        for (int o = 0; o < game.playerCount && !buys; ++o)
+            buys = o != game.current && game.WouldOwnGroup(p, o);
+        return buys;
+    }
+    bool BuysShort(const CGame& game, int p) const override
+    {
+        return game.WouldOwnGroup(p, game.current);
+    }
+    bool UsesJailCard(const CGame& game) const override { return game.NoDearBuildings(3); }
+    bool PaysJail(const CGame& game) const override
+    {
+        return game.players[game.current].money >= 20000 && game.NoDearBuildings(2);
+    }
+    // The computer looks, in order, for a property of the human's that
+    // would complete one of its own groups, and puts each such exchange at
+    // its price until one is accepted.
+    void AnswerTrade(CGame& game, int q) const override
+    {
+        const int owner = game.properties[q].owner;
+        const int first = game.inputMode == kPricedOffer ? game.tradeOffered : 0;
+        for (int p = first; p < kPropertyCount; ++p) {
+            if (game.properties[p].owner != game.current || !game.WouldOwnGroup(p, owner) ||
+                game.SameGroup(p, q))
+                continue;
+            if (game.ConfirmPricedSwap(q, p) != CGame::Reply::kNo)
+                return;
+        }
+        game.inputMode = kNoInput;
+        game.Say("%s ne veut pas echanger", game.players[owner].name);
+    }
+    bool AcceptsSwap(const CGame&, int, int, int, int) const override { return true; }
+};
+
+}  // namespace
+
+const CComputerStrategy& NormalStrategy()
+{
+    static const CNormalStrategy strategy;
+    return strategy;
 }

@@ -22,7 +22,7 @@ bool CGame::WouldOwnGroup(int p, int player) const
 
 // Short of money: at most 20000 F, or less than the rent that the dearest
 // built street of every opponent's whole group would cost at once.
-bool CGame::MoneyTight()
+bool CGame::MoneyTight() const
 {
     int32_t danger = 0;
     for (int first = 0; first < kStreetCount; first += groupSize[first]) {
@@ -36,12 +36,7 @@ bool CGame::MoneyTight()
 
 void CGame::ComputerBuy(int p)
 {
-    bool buys = WouldOwnGroup(p, current) || !MoneyTight();
-    // Short of money, it still buys to keep another player from completing
-    // the group.
-    for (int o = 0; o < playerCount && !buys; ++o)
-        buys = o != current && WouldOwnGroup(p, o);
-    if (buys)
+    if (Strategy(current).Buys(*this, p))
         BuyForComputer(p);
     else
         Say("%s n'en veut pas", players[current].name);
@@ -49,7 +44,7 @@ void CGame::ComputerBuy(int p)
 
 void CGame::ComputerBuyShort(int p)
 {
-    if (WouldOwnGroup(p, current))
+    if (Strategy(current).BuysShort(*this, p))
         BuyForComputer(p);
     else
         Say("%s n'en veut pas", players[current].name);

@@ -76,6 +76,12 @@ public:
     // A turn is over, or the game is: the state is whole and the next step
     // starts a turn, so this is where a copy of the game resumes from.
     virtual void BetweenTurns() {}
+    // Swapping(a, b, value): two computer players' properties a and b are
+    // about to change hands, the owner of b paying the owner of a `value`.
+    // Lifting(p): a computer player is about to lift the mortgage of p.
+    // Nothing is shown: these are for keeping count.
+    virtual void Swapping(int, int, int) {}
+    virtual void Lifting(int) {}
 };
 
 // A frame that shows nothing and never has input: for headless play.

@@ -85,6 +85,7 @@ void CGame::NewGame()
     jailCardHolder[0] = jailCardHolder[1] = -1;
     rollState = 0;
     current = 0;
+    roundsPlayed = 0;
     worthHistory.Start(*this);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdint>
 
+#include "computer_level.h"
 #include "frame.h"
 #include "player.h"
 #include "random.h"
@@ -24,6 +25,8 @@ constexpr int kBank = -1;
 constexpr int kChestCards = 15;
 constexpr int kChanceCards = 16;
 constexpr int kMessageSize = 80;
+// Said when the turn limit ends the game, with the limit.
+constexpr char kLimitReached[] = "Partie terminée : limite de %d tours";
 
 // What the step waits for (`inputMode`).
 enum InputMode : int32_t {
@@ -103,6 +106,11 @@ struct GameState {
     int32_t tradePrice = 0;
     // Every player's worth at the start and after every turn.
     CWorthHistory worthHistory;
+    // After this many rounds the richest player wins; 0 plays on until one
+    // player is left. A round ends when the turn comes back to the first.
+    int32_t turnLimit = 0;
+    int32_t roundsPlayed = 0;
+    bool EndedOnLimit() const;
 
 protected:
     // A save carries the private memory of the turn below.
@@ -175,11 +183,23 @@ public:
     Reply ConfirmPricedSwap(int wanted, int offered);
 
     // --- The computer player ---
+    // The entry points ask the strategy of the player's level.
+    const CComputerStrategy& Strategy(int player) const;
     void ComputerTurnStart();
     void ComputerTrades();
     void SwapProperties(int a, int b);
-    int TradeValue(int a, int b);
-    bool MoneyTight();
+    // Exchanges a and b, B (b's owner) paying A `value`, when both can pay
+    // and the owner who is not the current player agrees; true if done.
+    bool SwapAtPrice(int a, int b, int value);
+    int TradeValue(int a, int b) const;
+    bool MoneyTight() const;
+    bool WouldOwnGroup(int p, int player) const;
+    bool NoDearBuildings(int minimum) const;
+    void LiftMortgages();
+    void LiftMortgage(int p);
+    // Builds evenly in every whole group while a house leaves at least
+    // `keep` in hand.
+    void BuildEverywhere(int64_t keep);
     void ComputerBuy(int p);
     void ComputerBuyShort(int p);
     bool ComputerUsesJailCard();
@@ -215,7 +235,7 @@ private:
     void MortgageToPay(int p);
     void HandOverEstate(int payer, int creditor, int left);
     bool GroupIsBare(int p) const;
-    bool NoDearBuildings(int minimum) const;
+    void EndOnLimit();
 
     // Landing on a square.
     int32_t RentOf(int p) const;
@@ -236,7 +256,6 @@ private:
     void PayRepairs(int32_t perHouse, int32_t perHotel);
 
     // The computer player's purchases.
-    bool WouldOwnGroup(int p, int player) const;
     void BuyForComputer(int p);
 
     // Trading.
@@ -246,9 +265,7 @@ private:
     Reply OfferClick();
     void ShowOffer();
 
-    // The computer player's turn start and swaps.
-    void LiftMortgages();
-    void BuildEverywhere();
+    // The computer player's swaps.
     bool CompleteGroupsSwap();
     void RandomSwaps();
     void AnnounceSwap(int a, int b, int value);

@@ -127,6 +127,25 @@ void CGame::EliminatePlayer(int p)
     playerCount -= 1;
 }
 
+bool GameState::EndedOnLimit() const
+{
+    return gameOver && turnLimit > 0 && roundsPlayed >= turnLimit;
+}
+
+// The richest by worth wins; on equal worth, the first in the table.
+void CGame::EndOnLimit()
+{
+    int richest = 0;
+    for (int i = 1; i < playerCount; ++i)
+        if (WorthOf(*this, i) > WorthOf(*this, richest))
+            richest = i;
+    Say(kLimitReached, turnLimit);
+    Say("%s a gagne!!!", players[richest].name);
+    RestoreSetupPlayers();
+    gameOver = 1;
+    current = richest;
+}
+
 // Puts back each player's name, colour, computer flag and seat as the
 // console set-up gave them. Records travel when the table is compacted, so
 // each is restored from its own seat's set-up record, never from its slot's.
@@ -138,5 +157,6 @@ void CGame::RestoreSetupPlayers()
         player.color = setup.color;
         player.computer = setup.computer;
         player.seat = setup.seat;
+        player.level = setup.level;
     }
 }

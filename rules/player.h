@@ -20,4 +20,5 @@ struct Player {
     int32_t seat;   // seat at the start of the game, kept through eliminations
     int32_t jail;   // 0 free; 1 on entering prison, 2 and 3 after failed throws
     int32_t computer;
+    int32_t level;  // a computer player's ComputerLevel
 };

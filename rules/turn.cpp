@@ -80,6 +80,8 @@ void CGame::Step()
     // A double gives the same player another throw within the same turn.
     if (doublesCount == 0)
         worthHistory.Record(*this);
+    if (turnLimit > 0 && roundsPlayed >= turnLimit && !gameOver)
+        EndOnLimit();
     m_pFrame->BetweenTurns();
 }
 
@@ -125,8 +127,10 @@ void CGame::PassTurn()
 {
     m_bCardRefused = false;
     current += 1;
-    if (current >= playerCount)
+    if (current >= playerCount) {
         current = 0;
+        roundsPlayed += 1;
+    }
     m_pFrame->RegardePion(current);
 }
 

@@ -16,6 +16,11 @@ int EstateValue(const CGame& game, int player)
     return worth;
 }
 
+int64_t WorthOf(const CGame& game, int player)
+{
+    return game.players[player].money + EstateValue(game, player);
+}
+
 void CWorthHistory::Start(const CGame& game)
 {
     m_Entries.clear();
@@ -76,7 +81,7 @@ void CWorthHistory::Add(const CGame& game, bool onlyCurrent)
         const int seat = game.players[i].seat;
         if (seat < 0 || seat >= kPlayerSlots)
             continue;
-        entry.worth[seat] = game.players[i].money + EstateValue(game, i);
+        entry.worth[seat] = WorthOf(game, i);
         entry.inPlay[seat] = true;
     }
     Keep(entry);

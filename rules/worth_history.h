@@ -12,6 +12,8 @@ class CGame;
 // Worth of a player's properties: the price of each, less the mortgage
 // still owed, plus what its buildings cost.
 int EstateValue(const CGame& game, int player);
+// A player's cash and estate together.
+int64_t WorthOf(const CGame& game, int player);
 
 // A game nobody loses can last hundreds of thousands of turns, and the save
 // carries the history: it keeps at most kMostEntries entries, the turns
