@@ -1,5 +1,6 @@
 // bourgade3d-sim: plays whole games between computer players through the
 // real rules, checks the game state after every step, and sums them up.
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -20,6 +21,18 @@ void ReportViolation(const SimOptions& options, const GameOutcome& outcome)
     std::printf("replay: %s\n", ReplayCommand(options, outcome.seed).c_str());
 }
 
+GameSetup Setup(const SimOptions& options, uint64_t seed)
+{
+    GameSetup setup;
+    setup.players = options.players;
+    setup.seed = seed;
+    setup.maxTurns = options.maxTurns;
+    setup.turnLimit = options.turnLimit;
+    const std::vector<int32_t> levels = SeatLevels(options, seed);
+    std::copy(levels.begin(), levels.end(), setup.levelBySeat);
+    return setup;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -29,6 +42,11 @@ int main(int argc, char** argv)
     if (!ParseCommandLine(argc, argv, kSimProgram, SimOptionTable(options), std::cout, std::cerr,
                           status))
         return status;
+    const std::string mismatch = CheckSimOptions(options);
+    if (!mismatch.empty()) {
+        std::cerr << kSimProgram.name << ": " << mismatch << "\n";
+        return 2;
+    }
 
     std::unique_ptr<LandingCounts> landings;
     if (options.landings)
@@ -37,15 +55,15 @@ int main(int argc, char** argv)
     if (options.log)
         log = std::make_unique<CGameLog>(stdout);
     CSummary summary;
+    ActCounts acts;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < options.games; ++i) {
-        const GameOutcome outcome =
-            PlayGame(options.players, options.seed + i, options.maxTurns, landings.get(), log.get());
+        const GameOutcome outcome = PlayGame(Setup(options, options.seed + i), landings.get(), log.get(), &acts);
         if (!outcome.violation.empty())
             ReportViolation(options, outcome);
         summary.Add(outcome);
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    summary.Print(stdout, elapsed.count(), landings.get());
+    summary.Print(stdout, elapsed.count(), landings.get(), acts, options.reportAt);
     return summary.Violations() == 0 ? 0 : 1;
 }

@@ -1,7 +1,51 @@
 #include "sim_frame.h"
 
+#include "foolish_acts.h"
 #include "game.h"
 #include "game_log.h"
+#include "simulation.h"
+
+int CSimFrame::LevelOfOwner(int p) const
+{
+    const int32_t level = m_pGame->players[m_pGame->properties[p].owner].level;
+    return level >= 0 && level < kLevelCount ? level : kLevelNormal;
+}
+
+// Buildings only go up by a purchase and down by a sale at half price.
+void CSimFrame::SetBuildings(int square, int count)
+{
+    const int p = squareToProperty[square];
+    if (m_pActs != nullptr && p >= 0 && m_pGame->properties[p].owner >= 0) {
+        const int level = LevelOfOwner(p);
+        if (count > buildings[square])
+            m_pActs->built[level] += count - buildings[square];
+        else
+            m_pActs->soldBack[level] += buildings[square] - count;
+    }
+    buildings[square] = count;
+}
+
+void CSimFrame::CountSwapSide(int player, int gives, int gets, int cash)
+{
+    const unsigned acts = FoolishSwap(*m_pGame, player, gives, gets, cash);
+    const int level = LevelOfOwner(gives);
+    for (int act = 0; act < kFoolishActCount; ++act)
+        m_pActs->foolish[level][act] += (acts >> act) & 1u;
+}
+
+void CSimFrame::Swapping(int a, int b, int value)
+{
+    if (m_pActs == nullptr)
+        return;
+    CountSwapSide(m_pGame->properties[a].owner, a, b, value);
+    CountSwapSide(m_pGame->properties[b].owner, b, a, -value);
+}
+
+void CSimFrame::Lifting(int p)
+{
+    if (m_pActs != nullptr && FoolishLift(*m_pGame, p))
+        m_pActs->foolish[LevelOfOwner(p)][kLiftsLooseMortgage] += 1;
+}
 
 void CSimFrame::BeginStep(int thrower)
 {

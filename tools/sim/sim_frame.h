@@ -10,6 +10,7 @@
 
 class CGame;
 class CGameLog;
+struct ActCounts;
 
 class CSimFrame : public CNullFrame {
 public:
@@ -21,6 +22,8 @@ public:
     void Watch(const CGame& game) { m_pGame = &game; }
     // Writes the messages to `log` as the window's console does.
     void Tell(CGameLog* log) { m_pLog = log; }
+    // Counts the computer players' acts into `acts`.
+    void Count(ActCounts* acts) { m_pActs = acts; }
     // Starts watching one step of the given player.
     void BeginStep(int thrower);
     // After the step: whether the dice were thrown, and the square where the
@@ -28,15 +31,21 @@ public:
     bool Threw() const { return m_nThrows > 0; }
     int ThrowerSquare() const;
 
-    void SetBuildings(int square, int count) override { buildings[square] = count; }
+    void SetBuildings(int square, int count) override;
     void AnimateDice(int, int) override;
     void DrawMessage(const char* text) override;
     void MovePawnTo(int pawn, int square, float seconds) override;
     void RemovePawn(int pawn, int pawnCount) override;
+    void Swapping(int a, int b, int value) override;
+    void Lifting(int p) override;
 
 private:
+    int LevelOfOwner(int p) const;
+    void CountSwapSide(int player, int gives, int gets, int cash);
+
     const CGame* m_pGame = nullptr;
     CGameLog* m_pLog = nullptr;
+    ActCounts* m_pActs = nullptr;
     int m_nThrower = 0;
     int m_nThrows = 0;
     int m_nRuinedSquare = -1;

@@ -1,5 +1,8 @@
 #include "simulation.h"
 
+#include <algorithm>
+#include <chrono>
+#include <iterator>
 #include <cstdio>
 #include <optional>
 
@@ -11,14 +14,29 @@
 
 namespace {
 
-void SeatComputers(CGame& game, int players)
+void SeatComputers(CGame& game, const GameSetup& setup)
 {
-    game.playerCount = players;
+    game.playerCount = setup.players;
+    game.turnLimit = setup.turnLimit;
     for (int i = 0; i < kPlayerSlots; ++i) {
-        game.players[i].computer = i < players;
+        game.players[i].computer = i < setup.players;
+        game.players[i].level = i < kMaxPlayers ? setup.levelBySeat[i] : kLevelNormal;
         game.setupPlayers[i] = game.players[i];
     }
     game.NewGame();
+}
+
+// One step, timed when a player of the strong level takes it.
+void TimedStep(CGame& game, ActCounts* acts)
+{
+    if (acts == nullptr || game.players[game.current].level != kLevelStrong) {
+        game.Step();
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    game.Step();
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    acts->strongStepMs.push_back(spent.count());
 }
 
 void Tally(const CSimFrame& frame, LandingCounts* landings)
@@ -32,7 +50,8 @@ void Tally(const CSimFrame& frame, LandingCounts* landings)
 void RecordEnd(const CGame& game, const CSimFrame& frame, GameOutcome& outcome)
 {
     outcome.finished = game.gameOver != 0;
-    outcome.winnerSeat = frame.winnerSeat;
+    outcome.endedOnLimit = game.EndedOnLimit();
+    outcome.winnerSeat = outcome.endedOnLimit ? game.players[game.current].seat : frame.winnerSeat;
     for (int i = 0; i < game.playerCount; ++i) {
         const Player& player = game.players[i];
         if (player.seat >= 0 && player.seat < kMaxPlayers)
@@ -55,24 +74,36 @@ uint64_t Mix(uint64_t hash, int64_t value)
 GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings,
                      CGameLog* log)
 {
+    GameSetup setup;
+    setup.players = players;
+    setup.seed = seed;
+    setup.maxTurns = maxTurns;
+    return PlayGame(setup, landings, log, nullptr);
+}
+
+GameOutcome PlayGame(const GameSetup& setup, LandingCounts* landings, CGameLog* log,
+                     ActCounts* acts)
+{
     CSimFrame frame;
-    CSeededRandom random(seed);
+    CSeededRandom random(setup.seed);
     CGame game(frame, random);
     frame.Watch(game);
     frame.Tell(log);
-    SeatComputers(game, players);
+    frame.Count(acts);
+    SeatComputers(game, setup);
     std::optional<CStepLog> stepLog;
     if (log != nullptr)
         stepLog.emplace(*log, game);
 
     GameOutcome outcome;
-    outcome.seed = seed;
-    outcome.players = players;
-    while (!game.gameOver && outcome.turns < maxTurns) {
+    outcome.seed = setup.seed;
+    outcome.players = setup.players;
+    std::copy(std::begin(setup.levelBySeat), std::end(setup.levelBySeat), outcome.levelBySeat);
+    while (!game.gameOver && outcome.turns < setup.maxTurns) {
         frame.BeginStep(game.current);
         if (stepLog)
             stepLog->Before();
-        game.Step();
+        TimedStep(game, acts);
         if (stepLog)
             stepLog->After();
         outcome.turns += 1;

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "computer_level.h"
+#include "foolish_acts.h"
 #include "player.h"
 #include "tables.h"
 
@@ -18,6 +21,27 @@ struct GameOutcome {
     int winnerSeat = -1;
     int64_t moneyBySeat[kMaxPlayers] = {};  // cash at the end; 0 once ruined
     std::string violation;                  // the first broken rule, or ""
+    int32_t levelBySeat[kMaxPlayers] = {};
+    bool endedOnLimit = false;
+};
+
+// What shapes one game.
+struct GameSetup {
+    int players = 4;
+    uint64_t seed = 1;
+    int maxTurns = 2000;
+    int turnLimit = 0;
+    int32_t levelBySeat[kMaxPlayers] = {};
+};
+
+// What the computer players did, by level: the foolish acts, the buildings
+// put up and sold back at half price, and how long each step of a player of
+// the strong level took, in milliseconds.
+struct ActCounts {
+    int64_t foolish[kLevelCount][kFoolishActCount] = {};
+    int64_t built[kLevelCount] = {};
+    int64_t soldBack[kLevelCount] = {};
+    std::vector<double> strongStepMs;
 };
 
 // For every throw, the square where the thrower stood once its landing was
@@ -34,6 +58,9 @@ class CGameLog;
 // messages to `log` as the window's console does, when given.
 GameOutcome PlayGame(int players, uint64_t seed, int maxTurns, LandingCounts* landings,
                      CGameLog* log = nullptr);
+// The same for any setup; adds what the players did to `acts` when given.
+GameOutcome PlayGame(const GameSetup& setup, LandingCounts* landings, CGameLog* log,
+                     ActCounts* acts);
 
 // Folds a game's outcome into a running hash, so that any change in how
 // games end shows.
