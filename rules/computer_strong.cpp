@@ -1,9 +1,9 @@
 // "Fort": a computer that plays to win. It weighs each group by how often
 // the others stop on it and what it then charges, buys streets from the
-// other computers to complete its groups, builds each group to three houses
-// before spreading, keeps a reserve against the largest rent it could owe,
-// mortgages loose properties to build, and trades only when both sides'
-// values say it gains.
+// other computers to complete its groups, raises every whole group to three
+// houses, the best-paying first, keeps a reserve against the largest rent
+// it could owe, mortgages loose properties to build, and trades only when
+// both sides' values say it gains.
 #include <algorithm>
 
 #include "foolish_acts.h"
@@ -19,17 +19,22 @@ constexpr int kLandingShare[kSquareCount] = {
     253, 254, 0,   255, 246, 202, 233, 227, 121, 202, 203, 245,
 };
 
-// Three houses a street is where rent leaps: the target of the first build.
+// Three houses a street is where rent leaps: every whole group is raised
+// that far before any goes further, and loose mortgages wait for it.
 constexpr int kTargetHouses = 3;
 constexpr int kHotel = 5;
-// A reserve is this fraction of the largest rent it could owe, and never
-// below the dearest tax.
+// Groups are ranked by their return once fully built: a group whose hotels
+// pay well is worth raising first even when its first houses pay little.
+constexpr int kRankingHouses = kHotel;
+// The reserve is half the largest rent it could owe, and never below this.
 constexpr int kReserveDivisor = 2;
 constexpr int64_t kLeastReserve = 5000;
 // Beyond three houses it builds only with this much more in hand.
-constexpr int64_t kLateBuildCushion = 30000;
-// After buying a street from another computer, cash for at least this.
-constexpr int64_t kTradeCushion = 20000;
+constexpr int64_t kLateBuildCushion = 15000;
+// Cash it keeps after buying a street that completes a group: the largest
+// rent it could owe, this, and half of what three houses a street cost.
+constexpr int64_t kTradeCushion = 30000;
+constexpr int kTradeBuildDivisor = 2;
 // It stays in prison once the others can charge this much.
 constexpr int32_t kStayInPrisonRent = 15000;
 constexpr int32_t kJailFine = 5000;
@@ -58,11 +63,11 @@ int64_t GroupYield(int p, int houses)
     return yield;
 }
 
-// Rent per franc spent on raising the group to three houses: the order in
-// which groups are built.
+// Rent per franc spent on building the whole group: the order in which
+// groups are built and bought.
 double BuildReturn(int p)
 {
-    return double(GroupYield(p, kTargetHouses)) / (groupSize[p] * kTargetHouses * deedTable[p].houseCost);
+    return double(GroupYield(p, kRankingHouses)) / (groupSize[p] * kRankingHouses * deedTable[p].houseCost);
 }
 
 int LowestHouses(const CGame& game, int p)
@@ -226,21 +231,38 @@ int64_t HoldingValue(const CGame& game, int p, int holder)
     return value;
 }
 
+// What the current player pays for `wanted` when it gives q: the other
+// side's loss, and never less than a giver of a group's last street should
+// be paid; when q completes a group for the other side, the difference of
+// the two groups' prices.
+int64_t OfferFor(const CGame& game, int wanted, int q)
+{
+    const int other = game.properties[wanted].owner;
+    if (groupSize[q] != 0 && game.WouldOwnGroup(q, other))
+        return int64_t{GroupPrice(wanted)} - GroupPrice(q);
+    const int64_t fair = HoldingValue(game, wanted, other) - HoldingValue(game, q, other);
+    return std::max<int64_t>({fair, -game.TradeValue(q, wanted), int64_t{GroupPrice(wanted)}});
+}
+
 // The current player's property to give for the street that completes its
-// group: one that completes nothing for the other side, costs it the least,
-// and commits no foolish act. -1 when none will do.
+// group: the cheapest that commits no foolish act, that never has the other
+// side give a group's last street away unpaid, and that completes a group
+// for the other side only when its own pays at least as well.
+// -1 when none will do.
 int ChipFor(const CGame& game, int wanted, int64_t& price)
 {
     const int other = game.properties[wanted].owner;
     int best = -1;
     int64_t bestPrice = 0;
     for (int q = 0; q < kPropertyCount; ++q) {
-        if (!Mine(game, q) || game.GroupHasBuildings(q) || game.SameGroup(wanted, q) ||
-            (groupSize[q] != 0 && game.WouldOwnGroup(q, other)))
+        if (!Mine(game, q) || game.GroupHasBuildings(q) || game.SameGroup(wanted, q))
             continue;
-        const int64_t fair = HoldingValue(game, wanted, other) - HoldingValue(game, q, other);
-        const int64_t offer = std::max<int64_t>({fair, game.TradeValue(q, wanted) * -1, 0});
-        if (FoolishSwap(game, game.current, q, wanted, static_cast<int>(-offer)) != 0)
+        const bool helpsOther = groupSize[q] != 0 && game.WouldOwnGroup(q, other);
+        if (helpsOther && BuildReturn(q) > BuildReturn(wanted))
+            continue;
+        const int64_t offer = OfferFor(game, wanted, q);
+        if (FoolishSwap(game, game.current, q, wanted, static_cast<int>(-offer)) != 0 ||
+            (FoolishSwap(game, other, wanted, q, static_cast<int>(offer)) & (1u << kGivesLastStreet)) != 0)
             continue;
         if (best < 0 || offer < bestPrice) {
             best = q;
@@ -266,7 +288,9 @@ bool CompleteAGroup(CGame& game)
             continue;
         int64_t price = 0;
         const int chip = ChipFor(game, p, price);
-        const int64_t needed = price + LargestRentAgainst(game, game.current) + kTradeCushion;
+        const int64_t building = groupSize[p] * kTargetHouses * deedTable[p].houseCost;
+        const int64_t needed = price + LargestRentAgainst(game, game.current) + kTradeCushion +
+                               building / kTradeBuildDivisor;
         if (chip < 0 || Cash(game) < needed || BuildReturn(p) <= bestReturn)
             continue;
         bestWanted = p;
