@@ -84,6 +84,41 @@ bool ReadPlayers(std::istream& in, std::ostream& out, CGame& game)
     return true;
 }
 
+void SetUpComputersAndLimit(CGame& game, int32_t level, int32_t turnLimit)
+{
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        const int32_t chosen = game.players[i].computer ? level : kLevelNormal;
+        game.players[i].level = chosen;
+        game.setupPlayers[i].level = chosen;
+    }
+    game.turnLimit = turnLimit;
+}
+
+std::string LevelsInPlayLabel(const CGame& game)
+{
+    bool inPlay[kLevelCount] = {};
+    int count = 0;
+    for (int i = 0; i < game.playerCount; ++i) {
+        const Player& player = game.players[i];
+        if (!player.computer || player.level < 0 || player.level >= kLevelCount || inPlay[player.level])
+            continue;
+        inPlay[player.level] = true;
+        count += 1;
+    }
+    if (count == 0)
+        return "Niveaux : aucun ordinateur";
+    std::string label = count == 1 ? "Niveau :" : "Niveaux :";
+    const char* separator = " ";
+    for (int32_t level : {kLevelEasy, kLevelNormal, kLevelStrong}) {
+        if (!inPlay[level])
+            continue;
+        label += separator;
+        label += LevelLabel(level);
+        separator = ", ";
+    }
+    return label;
+}
+
 bool ReadFullScreen(std::istream& in, std::ostream& out, bool& fullScreen)
 {
     out << "\nJouer en mode Plein Ecran (o/n) : " << std::flush;

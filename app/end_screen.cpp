@@ -31,6 +31,7 @@ constexpr float kChartGap = 14;
 
 std::vector<Standing> g_Standings;
 std::string g_sMessage;
+std::string g_sNote;
 bool g_bShown = false;
 
 void PrintIn(float r, float g, float b, int x, int y, const char* text)
@@ -70,10 +71,12 @@ int ShownLength(const char* text)
     return count;
 }
 
-void ShowEndScreen(const std::vector<Standing>& standings, const std::string& message)
+void ShowEndScreen(const std::vector<Standing>& standings, const std::string& message,
+                   const std::string& note)
 {
     g_Standings = standings;
     g_sMessage = message;
+    g_sNote = note;
     g_bShown = true;
 }
 
@@ -90,7 +93,7 @@ bool EndScreenShown()
 void DrawEndScreen()
 {
     FillFontRect(4, 44, 636, 440, 0, 0, 0, 0.85f);
-    PrintIn(1, 1, 1, kNameX, kTitleY, "Classement final");
+    PrintIn(1, 1, 1, kNameX, kTitleY, g_sNote.empty() ? "Classement final" : g_sNote.c_str());
     PrintIn(1, 0.85f, 0.2f, kNameX, kMessageY, g_sMessage.c_str());
     for (int k = 0; k < 3; ++k)
         PrintRightAligned(kColumnEnds[k], kLabelsY, kColumnLabels[k]);

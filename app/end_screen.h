@@ -9,8 +9,10 @@
 #include "standings.h"
 #include "worth_chart.h"
 
-// Puts the end screen up with these standings and the message on screen.
-void ShowEndScreen(const std::vector<Standing>& standings, const std::string& message);
+// Puts the end screen up with these standings and the message on screen;
+// a note, when given, heads it in place of "Classement final".
+void ShowEndScreen(const std::vector<Standing>& standings, const std::string& message,
+                   const std::string& note = "");
 // A key or a click takes the end screen away, leaving the board to look at.
 void DismissEndScreen();
 bool EndScreenShown();

@@ -1,5 +1,14 @@
 #include "game_options.h"
 
+#include "computer_level.h"
+
+namespace {
+
+// A limit far beyond any game's, which the save keeps as it is.
+constexpr uint64_t kMostTurnLimit = 1000000;
+
+}  // namespace
+
 const CommandLineProgram kGameProgram = {
     "bourgade3d",
     "Jeu de plateau en 3D : acheter, louer, bâtir et échanger les rues de Paris,\n"
@@ -38,6 +47,17 @@ std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
          "rejoue la même partie : dés et cartes suivent la graine N",
          [&options](const char* value) {
              return options.seeded = ReadWholeNumber(value, 0, UINT64_MAX, options.seed);
+         }},
+        {"--computer-level", "--niveau", OptionValue::kRequired, "NIVEAU",
+         "facile, normal ou fort : le niveau des joueurs de l'ordinateur",
+         [&options](const char* value) { return LevelFromName(value, options.computerLevel); }},
+        {"--turn-limit", "--limite-tours", OptionValue::kRequired, "N",
+         "après N tours de table, le plus riche gagne",
+         [&options](const char* value) {
+             uint64_t limit = 0;
+             const bool read = ReadWholeNumber(value, 1, kMostTurnLimit, limit);
+             options.turnLimit = static_cast<int32_t>(limit);
+             return read;
          }},
     };
 }

@@ -19,6 +19,10 @@ struct GameOptions {
     // A seeded game is the same game every time it is played.
     bool seeded = false;
     uint64_t seed = 0;
+    // The level of every computer player of the dialogue.
+    int32_t computerLevel = 0;
+    // Rounds after which the richest wins; 0 for none.
+    int32_t turnLimit = 0;
 };
 
 // The rows of the game's options, writing into `options`.

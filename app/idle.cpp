@@ -42,11 +42,14 @@ void ShowStandings()
 {
     const std::vector<Standing> standings = RankPlayers(g_Game, g_FallenSeats);
     const std::vector<std::string> lines = StandingLines(standings);
+    const std::string note = LimitNote(g_Game);
+    if (!note.empty())
+        std::printf("\n%s\n", note.c_str());
     std::printf("\nClassement final :\n");
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    ShowEndScreen(standings, g_Game.message);
+    ShowEndScreen(standings, g_Game.message, note);
 }
 
 // A game that waits for a person still steps twenty times a second, but

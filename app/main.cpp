@@ -71,8 +71,11 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
     std::cout << std::endl;
-    if (!resumed)
+    // A resumed game keeps the levels and the limit it was saved with.
+    if (!resumed) {
+        SetUpComputersAndLimit(g_Game, options.computerLevel, options.turnLimit);
         g_Game.NewGame();
+    }
 
     CheckHeldDisplay();
     glutInit(&argc, argv);

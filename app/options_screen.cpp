@@ -2,6 +2,9 @@
 
 #include <GL/freeglut.h>
 
+#include <string>
+
+#include "console_setup.h"
 #include "display.h"
 #include "globals.h"
 #include "help_screen.h"
@@ -23,16 +26,24 @@ void Close()
     g_OpenScreen = Screen::kNone;
 }
 
+const char* LevelsRowLabel()
+{
+    static std::string label;
+    label = LevelsInPlayLabel(g_Game);
+    return label.c_str();
+}
+
 const OptionRow kRows[] = {
     {SpeedRowLabel, ChooseNextSpeed},
     {FastComputersRowLabel, ToggleFastComputers},
+    {LevelsRowLabel, [] {}},
     {[] { return "Aide (F1 ou ?)"; }, OpenHelp},
     {[] { return "Reprendre la partie (Échap)"; }, Close},
 };
 constexpr int kRowCount = sizeof kRows / sizeof kRows[0];
 
 // The box and its rows, in the font's 640 x 480 units over the layout.
-constexpr float kBoxLeft = 120, kBoxRight = 520, kBoxTop = 380;
+constexpr float kBoxLeft = 90, kBoxRight = 550, kBoxTop = 380;
 constexpr int kTitleY = 350;
 constexpr int kFirstRowY = 310;
 constexpr int kRowStep = 30;

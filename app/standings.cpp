@@ -24,6 +24,15 @@ std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fal
     return ranked;
 }
 
+std::string LimitNote(const CGame& game)
+{
+    if (!game.EndedOnLimit())
+        return "";
+    char note[kMessageSize];
+    std::snprintf(note, sizeof note, kLimitReached, game.turnLimit);
+    return note;
+}
+
 std::vector<std::string> StandingLines(const std::vector<Standing>& standings)
 {
     std::vector<std::string> lines;

@@ -21,5 +21,9 @@ struct Standing {
 // `fallenSeats` lists the bankrupt players' seats in the order they fell.
 std::vector<Standing> RankPlayers(const CGame& game, const std::vector<int>& fallenSeats);
 
+// "Partie terminée : limite de N tours" when the turn limit ended the
+// game, else "".
+std::string LimitNote(const CGame& game);
+
 // One line per place: "1. Anne   152000 F + 64000 F de proprietes".
 std::vector<std::string> StandingLines(const std::vector<Standing>& standings);

@@ -25,6 +25,10 @@ std::string CheckTurn(const CGame& game)
         return TextFormat("inputMode %d out of range", game.inputMode);
     if (game.parkingPot < 0)
         return TextFormat("parkingPot %d negative", game.parkingPot);
+    if (game.turnLimit < 0 || game.roundsPlayed < 0)
+        return TextFormat("turn limit %d or rounds %d negative", game.turnLimit, game.roundsPlayed);
+    if (game.turnLimit > 0 && game.roundsPlayed >= game.turnLimit && !game.gameOver)
+        return TextFormat("round %d past the limit of %d", game.roundsPlayed, game.turnLimit);
     return "";
 }
 
@@ -41,6 +45,8 @@ std::string CheckPlayers(const CGame& game)
             return TextFormat("player %d jail count %d", i, player.jail);
         if (player.jail != 0 && player.square != kPrisonSquare)
             return TextFormat("player %d in prison on square %d", i, player.square);
+        if (player.level < 0 || player.level >= kLevelCount)
+            return TextFormat("player %d level %d", i, player.level);
         if (player.seat < 0 || player.seat >= kMaxPlayers || seatTaken[player.seat])
             return TextFormat("player %d seat %d out of range or taken twice", i, player.seat);
         seatTaken[player.seat] = true;

@@ -53,6 +53,8 @@ constexpr int64_t kMostMoney = 1000000000000000;
 constexpr int64_t kLargestPot = 1000000000;
 // Far more turns than any game lasts at its fastest for years.
 constexpr int64_t kMostTurns = int64_t{1} << 40;
+// A turn limit or a count of rounds, far beyond any game's.
+constexpr int64_t kMostRounds = 100000000;
 // The mark of a seat out of play in a line of worths.
 const char kOutOfPlay[] = "-";
 // The answer that none was given yet, which a line cannot end with.
@@ -77,6 +79,19 @@ void VisitPlayer(const char* record, int index, Record& player, Visitor& v)
     v.Number(Key(record, index, "seat"), player.seat, 0, kPlayerSlots - 1);
     v.Number(Key(record, index, "jail"), player.jail, 0, 3);
     v.Number(Key(record, index, "computer"), player.computer, 0, 1);
+}
+
+// The computer levels and the turn limit came after the first saves: a save
+// without them reads as one of documented computers and no limit.
+template <class Game, class Visitor>
+void VisitLevelsAndLimit(Game& game, Visitor& v)
+{
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        v.Optional(Key("player", i, "level"), game.players[i].level, 0, kLevelCount - 1, kLevelNormal);
+        v.Optional(Key("setup", i, "level"), game.setupPlayers[i].level, 0, kLevelCount - 1, kLevelNormal);
+    }
+    v.Optional("turnLimit", game.turnLimit, 0, kMostRounds, 0);
+    v.Optional("roundsPlayed", game.roundsPlayed, 0, kMostRounds, 0);
 }
 
 // Names every field of the state once, in the file's order, for the writer
@@ -124,6 +139,7 @@ void VisitState(Game& game, History& history, Visitor& v)
         v.Number(Key("property", p, "mortgaged"), deed.mortgaged, 0, 1);
         v.Number(Key("property", p, "houses"), deed.houses, 0, 5);
     }
+    VisitLevelsAndLimit(game, v);
     v.Seats("fallenSeats", history.fallenSeats);
     v.Number("worthTurns", SaveAccess::WorthTurns(game.worthHistory), 0, kMostTurns);
     v.Number("worthStride", SaveAccess::WorthStride(game.worthHistory), 1, kMostTurns);
@@ -200,6 +216,11 @@ public:
     void Number(const std::string& key, const T& field, int64_t, int64_t)
     {
         Line(key, std::to_string(static_cast<long long>(field)));
+    }
+    template <class T>
+    void Optional(const std::string& key, const T& field, int64_t low, int64_t high, int64_t)
+    {
+        Number(key, field, low, high);
     }
     void Text(const std::string& key, const char* field, size_t size)
     {
@@ -279,6 +300,14 @@ public:
             return;
         }
         field = static_cast<T>(value);
+    }
+    // A field that older saves lack: its default when the line is missing.
+    template <class T>
+    void Optional(const std::string& key, T& field, int64_t low, int64_t high, int64_t fallback)
+    {
+        field = static_cast<T>(fallback);
+        if (m_Lines.count(key) != 0)
+            Number(key, field, low, high);
     }
     void Text(const std::string& key, char* field, size_t size)
     {
