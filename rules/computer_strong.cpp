@@ -315,9 +315,12 @@ public:
     {
         if (Decisive(game, p))
             return true;
+        // A group still below three houses has first call on the cash: one
+        // more house on each of its streets.
         int64_t keep = Reserve(game, game.current);
-        if (AnyGroupBelow(game, kTargetHouses))
-            keep += deedTable[p].houseCost * groupSize[p];
+        const int group = GroupToBuild(game);
+        if (group >= 0 && LowestHouses(game, group) < kTargetHouses)
+            keep += int64_t{deedTable[group].houseCost} * groupSize[group];
         return Cash(game) - game.properties[p].price >= keep;
     }
     bool BuysShort(const CGame& game, int p) const override
