@@ -213,7 +213,7 @@ void CGame::ComputerAnswerTrade(int q)
 
 namespace {
 
-// The documented computer, "Normal".
+// "Normal": the computer as it has always played.
 class CNormalStrategy : public CComputerStrategy {
 public:
     void TurnStart(CGame& game) const override

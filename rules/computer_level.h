@@ -7,7 +7,8 @@
 class CGame;
 
 enum ComputerLevel : int32_t {
-    // The documented computer, and the level of a player set up without one.
+    // The computer as it has always played, and the level of a player set
+    // up without one.
     kLevelNormal = 0,
     // For children and beginners: buys less, never trades first, builds late.
     kLevelEasy = 1,

@@ -82,7 +82,7 @@ void VisitPlayer(const char* record, int index, Record& player, Visitor& v)
 }
 
 // The computer levels and the turn limit came after the first saves: a save
-// without them reads as one of documented computers and no limit.
+// without them reads as one of « Normal » computers and no limit.
 template <class Game, class Visitor>
 void VisitLevelsAndLimit(Game& game, Visitor& v)
 {
