@@ -45,30 +45,31 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
         int64_t money;
         const char* said;
         int64_t moneyAfter;
+        int mortgagedAfter;
     } cases[] = {
-        {'b', 1, {0}, {1}, {}, 0, 150000, kNotYours, 150000},
-        {'b', 2, {0, 1}, {}, {}, 0, 150000, kNotYours, 150000},
-        {'b', 24, {24, 25, 26, 27}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000},
-        {'b', 22, {22, 23}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000},
-        {'b', 0, {0}, {1}, {}, 0, 0, "Il faut posséder tout le groupe", 0},
-        {'b', 0, {0}, {}, {}, 0, 150000, "Il faut posséder tout le groupe", 150000},
-        {'b', 0, {0, 1}, {}, {}, 0, 4999, kTooPoor, 4999},
-        {'b', 0, {0, 1}, {}, {}, 0, 5000, "BOUL. DE BELLEVILLE", 0},
-        {'b', 21, {20, 21}, {}, {}, 4, 20000, "RUE DE LA PAIX", 0},
-        {'b', 0, {0, 1}, {}, {}, 5, 150000, "BOUL. DE BELLEVILLE", 150000},
-        {'b', 0, {0, 1}, {}, {1}, 0, 150000, "BOUL. DE BELLEVILLE", 150000},
-        {'m', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000},
-        {'m', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000},
-        {'m', 24, {}, {}, {}, 0, 150000, kNotYours, 150000},
-        {'m', 24, {24}, {}, {24}, 0, 150000, "Cette propriété est déjà hypothéquée", 150000},
-        {'m', 24, {24}, {}, {}, 0, 150000, "GARE MONTPARNASSE", 160000},
-        {'m', 0, {0}, {}, {}, 0, 150000, "BOUL. DE BELLEVILLE", 153000},
-        {'u', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000},
-        {'u', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000},
-        {'u', 24, {24}, {}, {}, 0, 150000, "Cette propriété n'est pas hypothéquée", 150000},
-        {'u', 24, {24}, {}, {24}, 0, 10999, kTooPoor, 10999},
-        {'u', 24, {24}, {}, {24}, 0, 11000, "GARE MONTPARNASSE", 0},
-        {'u', 0, {0}, {}, {0}, 0, 3300, "BOUL. DE BELLEVILLE", 0},
+        {'b', 1, {0}, {1}, {}, 0, 150000, kNotYours, 150000, 0},
+        {'b', 2, {0, 1}, {}, {}, 0, 150000, kNotYours, 150000, 0},
+        {'b', 24, {24, 25, 26, 27}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000, 0},
+        {'b', 22, {22, 23}, {}, {}, 0, 150000, "On ne construit que sur les rues", 150000, 0},
+        {'b', 0, {0}, {1}, {}, 0, 0, "Il faut posséder tout le groupe", 0, 0},
+        {'b', 0, {0}, {}, {}, 0, 150000, "Il faut posséder tout le groupe", 150000, 0},
+        {'b', 0, {0, 1}, {}, {}, 0, 4999, kTooPoor, 4999, 0},
+        {'b', 0, {0, 1}, {}, {}, 0, 5000, "BOUL. DE BELLEVILLE", 0, 0},
+        {'b', 21, {20, 21}, {}, {}, 4, 20000, "RUE DE LA PAIX", 0, 0},
+        {'b', 0, {0, 1}, {}, {}, 5, 150000, "BOUL. DE BELLEVILLE", 150000, 0},
+        {'b', 0, {0, 1}, {}, {1}, 0, 150000, "BOUL. DE BELLEVILLE", 150000, 0},
+        {'m', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000, 0},
+        {'m', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000, 1},
+        {'m', 24, {}, {}, {}, 0, 150000, kNotYours, 150000, 0},
+        {'m', 24, {24}, {}, {24}, 0, 150000, "Cette propriété est déjà hypothéquée", 150000, 1},
+        {'m', 24, {24}, {}, {}, 0, 150000, "GARE MONTPARNASSE", 160000, 1},
+        {'m', 0, {0}, {}, {}, 0, 150000, "BOUL. DE BELLEVILLE", 153000, 1},
+        {'u', 24, {}, {24}, {24}, 0, 150000, kNotYours, 150000, 1},
+        {'u', 24, {}, {24}, {}, 0, 150000, kNotYours, 150000, 0},
+        {'u', 24, {24}, {}, {}, 0, 150000, "Cette propriété n'est pas hypothéquée", 150000, 0},
+        {'u', 24, {24}, {}, {24}, 0, 10999, kTooPoor, 10999, 1},
+        {'u', 24, {24}, {}, {24}, 0, 11000, "GARE MONTPARNASSE", 0, 0},
+        {'u', 0, {0}, {}, {0}, 0, 3300, "BOUL. DE BELLEVILLE", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.key << " on " << c.property << " with " << c.money);
@@ -85,6 +86,7 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
         Pick(c.key, c.property);
         EXPECT_EQ(frame.messages.back(), c.said);
         EXPECT_EQ(P(0).money, c.moneyAfter);
+        EXPECT_EQ(Deed(c.property).mortgaged, c.mortgagedAfter);
         EXPECT_EQ(P(1).money, kStartMoney);
         EXPECT_EQ(game.inputMode, kNoInput);
     }
@@ -141,9 +143,13 @@ TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
     // on the same tick, a refused one ends the tick.
     Own(0, {0});
     Own(1, {25});
-    for (auto [p, thrown] : {std::pair{25, 0u}, {0, 1u}}) {
+    const struct { char key; int property; size_t thrown; } picks[] = {
+        {'m', 25, 0}, {'m', 0, 1}, {'u', 25, 1}, {'u', 0, 2},
+    };
+    for (const auto& [key, p, thrown] : picks) {
+        game.current = 0;
         frame.mouse = {700, 300, false};
-        frame.keys.push_back('m');
+        frame.keys.push_back(key);
         Tick();
         frame.keys.push_back('t');
         random.QueueDice(1, 2);

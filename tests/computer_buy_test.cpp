@@ -2,21 +2,27 @@
 
 #include "game_fixture.h"
 
-// Hotels on the dearest group, whose dearer street asks 200000 F, are a danger
-// when an opponent's (-1: none built), never when its own.
+// The danger is the rent of the last street of every whole group an
+// opponent has built on: RUE DE LA PAIX with AV. DES CHAMPS-ELYSEES (player
+// 2) and BOUL. DES CAPUCINES with its group (player 3), each with `houses`
+// on every street; owner 0 holds them itself, -1 leaves them to the bank.
 TEST_F(GameTest, ComputerIsShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
 {
-    const struct { int hotelsOwner; int64_t money; bool tight; } cases[] = {
-        {-1, 20000, true}, {-1, 20001, false}, {1, 150000, true}, {1, 200000, false}, {0, 150000, false},
+    const struct { int owner; int houses; int64_t money; bool tight; } cases[] = {
+        {-1, 0, 20000, true},   {-1, 0, 20001, false},  {0, 5, 20001, false},   {1, 0, 20001, false},
+        {1, 1, 34999, true},    {1, 1, 35000, false},   {1, 2, 104999, true},   {1, 2, 105000, false},
+        {1, 3, 239999, true},   {1, 3, 240000, false},  {1, 4, 289999, true},   {1, 4, 290000, false},
+        {1, 5, 339999, true},   {1, 5, 340000, false},
     };
     for (const auto& c : cases) {
-        Start({1, 0});
+        Start({1, 0, 0});
         P(0).money = c.money;
-        if (c.hotelsOwner >= 0) {
-            Own(c.hotelsOwner, {20, 21});
-            Build({20, 21}, 5);
+        if (c.owner >= 0) {
+            Own(c.owner, {20, 21});
+            Own(c.owner == 0 ? 0 : 2, {17, 18, 19});
         }
-        EXPECT_EQ(game.MoneyTight(), c.tight) << c.hotelsOwner << " " << c.money;
+        Build({17, 18, 19, 20, 21}, c.houses);
+        EXPECT_EQ(game.MoneyTight(), c.tight) << c.owner << " " << c.houses << " " << c.money;
     }
 }
 

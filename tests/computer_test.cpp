@@ -91,6 +91,11 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
     Check();
+    frame.Clear();
+    P(0).square = 6;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(frame.log.front(), "picture:6") << "a turn that builds throws as any other";
 
     Start({1, 0});
     Own(0, {0, 1, 2, 3, 4});

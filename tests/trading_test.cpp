@@ -46,8 +46,10 @@ TEST_F(TradeTest, HumanOwnerCallsOffOrPicksInReturnIgnoringBuiltGroups)
     Deed(24).mortgaged = 1;
     Own(0, {0, 5, 6, 7});
     Build({5}, 1);
+    P(0).square = 1;
     AskFor(24);
     ASSERT_EQ(game.inputMode, kTradeOfferedPick);
+    EXPECT_EQ(frame.Entries("picture"), Lines{"5"}) << "the wanted deed, not the square of the one who asks";
     frame.mouse = {600, 300, false};
     Tick();
     EXPECT_EQ(game.inputMode, kTradeOfferedPick) << "only a press calls it off";

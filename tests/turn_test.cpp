@@ -53,6 +53,24 @@ TEST_F(GameTest, ANewGameResetsEveryFieldThatAGameChanges)
     EXPECT_EQ(CheckConsistency(game, nullptr), "") << "both decks shuffled whole";
 }
 
+// A game as made, before any set-up: six named seats at the start with the
+// starting money, two blank slots, every deed the bank's.
+TEST_F(GameTest, AGameIsMadeWithSixSeatsReadyToPlay)
+{
+    CGame made(frame, random);
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        const bool seated = i < kMaxPlayers;
+        EXPECT_EQ(made.players[i].name, seated ? "Player " + std::to_string(i + 1) : "") << i;
+        EXPECT_EQ(made.players[i].money, seated ? kStartMoney : 0) << i;
+        EXPECT_EQ(made.players[i].color, seated ? i : 0) << i;
+        EXPECT_EQ(made.players[i].seat, seated ? i : 0) << i;
+        EXPECT_EQ(made.players[i].square, 0) << i;
+        EXPECT_EQ(made.players[i].jail, 0) << i;
+        EXPECT_EQ(made.players[i].computer, 0) << i;
+    }
+    EXPECT_EQ(std::memcmp(made.properties, deedTable, sizeof deedTable), 0);
+}
+
 TEST_F(GameTest, HumansThrowOnAClickOrAKeyAndTheTurnGoesRound)
 {
     Start({0, 0, 0});
