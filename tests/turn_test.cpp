@@ -222,10 +222,11 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
         EXPECT_EQ(game.jailCardHolder[0], c.cardsAfter[0]);
         EXPECT_EQ(game.jailCardHolder[1], c.cardsAfter[1]);
         EXPECT_EQ(frame.turnsOver, 1) << "the turn's end, or the game's, is told once";
+        // A question is asked when its OUI NON buttons come with it.
         Lines asked;
-        for (const std::string& m : frame.messages)
-            if (m.back() == '?' && (asked.empty() || asked.back() != m))
-                asked.push_back(m);
+        for (size_t i = 1; i < frame.log.size(); ++i)
+            if (frame.log[i - 1] == "yesno" && (asked.empty() || asked.back() != frame.log[i].substr(4)))
+                asked.push_back(frame.log[i].substr(4));
         EXPECT_EQ(asked, c.asked);
         EXPECT_EQ(frame.Showed("Hypothèque de GARE MONTPARNASSE pour 10000F."), c.mortgage >= 0);
         EXPECT_EQ(game.gameOver, frame.Showed("Player 2 a gagne!!!"));
