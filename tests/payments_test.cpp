@@ -24,6 +24,7 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
     EXPECT_EQ(P(0).money, 0);
     EXPECT_TRUE(frame.Entries("picture").empty());
+    EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square again";
     Check();
 
     // Loose properties go in the order of the deeds, the first one first.
@@ -53,6 +54,15 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     EXPECT_EQ(frame.buildings[39], 0);
     EXPECT_TRUE(frame.Entries("picture").empty());
     Check();
+
+    // Nor when a sale is the last step.
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {20, 21});
+    Build({20, 21}, 1);
+    EXPECT_EQ(game.Pay(10000, kBank), 10000);
+    EXPECT_EQ(frame.messages, Lines{"House retire de AV. DES CHAMPS-ELYSEES."});
+    EXPECT_EQ(game.showSquare, 1);
 }
 
 TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)

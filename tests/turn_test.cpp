@@ -132,6 +132,19 @@ TEST(Random, DecksArePermutationsTheSeededSequenceIsFixedAndClockThrowsDiffer)
         throws.insert(timed.die1 * 10 + timed.die2);
     }
     EXPECT_GE(throws.size(), 5u);
+
+    // Made, it seeds itself from the clock: it never goes on from a seed
+    // that something else left.
+    std::srand(1);
+    std::vector<int> fromSeedOne;
+    for (int i = 0; i < 8; ++i)
+        fromSeedOne.push_back(std::rand() % 32768);
+    std::srand(1);
+    CClockRandom seeded;
+    std::vector<int> drawn;
+    for (int i = 0; i < 8; ++i)
+        drawn.push_back(seeded.Next());
+    EXPECT_NE(drawn, fromSeedOne);
 }
 
 
