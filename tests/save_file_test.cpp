@@ -362,3 +362,16 @@ TEST_F(GameTest, AnEstateIsWorthItsPricesLessMortgagesAndItsBuildings)
     EXPECT_TRUE(game.worthHistory.Line(-1).empty());
     EXPECT_TRUE(game.worthHistory.Line(kPlayerSlots).empty());
 }
+
+// A save is only written when it reads back: a broken rule keeps the old file.
+TEST(SaveFile, OnlyASaveThatReadsBackIsWritten)
+{
+    SeededTable table(5);
+    table.Seat(3, 40);
+    std::string refusal = "left from before";
+    EXPECT_EQ(WriteReadableSave(table.game, table.frame.history, refusal), table.Save());
+    EXPECT_EQ(refusal, "");
+    table.game.properties[5].owner = 4;
+    EXPECT_EQ(WriteReadableSave(table.game, table.frame.history, refusal), "");
+    EXPECT_EQ(refusal, kBrokenRule + "property 5 owned by 4)");
+}

@@ -151,5 +151,6 @@ TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
     EXPECT_EQ(Deed(9).owner, 1);
     EXPECT_EQ(Deed(15).owner, 0);
     EXPECT_EQ(P(0).money, 1000);
+    EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square again";
 }
 
