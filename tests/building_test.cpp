@@ -74,6 +74,7 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.key << " on " << c.property << " with " << c.money);
         Start({0, 0});
+        P(0).square = 37;  // AV. DES CHAMPS-ELYSEES, never picked here
         P(0).money = c.money;
         for (int p : c.mine)
             Own(0, {p});
@@ -85,6 +86,8 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
             Build({p}, c.houses);
         Pick(c.key, c.property);
         EXPECT_EQ(frame.messages.back(), c.said);
+        EXPECT_EQ(frame.Entries("picture"), Lines{std::to_string(propertySquare[c.property])})
+            << "the picked deed only, never the square the player stands on";
         EXPECT_EQ(P(0).money, c.moneyAfter);
         EXPECT_EQ(Deed(c.property).mortgaged, c.mortgagedAfter);
         EXPECT_EQ(P(1).money, kStartMoney);
