@@ -49,6 +49,7 @@ TEST_F(GameTest, ANewGameResetsEveryFieldThatAGameChanges)
     EXPECT_EQ(game.rollState, 0);
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(game.worthHistory.Line(0), std::vector<int64_t>{kStartMoney});
+    EXPECT_EQ(game.worthHistory.Turns(), 0);
     EXPECT_EQ(game.setupPlayers[0].seat, 0) << "the set-up records are the console's";
     EXPECT_EQ(CheckConsistency(game, nullptr), "") << "both decks shuffled whole";
 }
