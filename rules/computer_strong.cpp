@@ -86,14 +86,6 @@ int MortgagedStreet(const CGame& game, int p)
     return -1;
 }
 
-int StreetsHeld(const CGame& game, int p, int player)
-{
-    int held = 0;
-    for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q)
-        held += game.properties[q].owner == player;
-    return held;
-}
-
 bool Mine(const CGame& game, int p)
 {
     return game.properties[p].owner == game.current;

@@ -16,14 +16,6 @@ namespace {
 constexpr int kHousesBeforeLifting = 3;
 constexpr int kHighestThrow = 12;
 
-int StreetsHeld(const CGame& game, int p, int player)
-{
-    int held = 0;
-    for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q)
-        held += game.properties[q].owner == player;
-    return held;
-}
-
 // The rent that p charges a visitor today, the utilities at the highest
 // throw; 0 when mortgaged or the bank's.
 int32_t RentNow(const CGame& game, int p)
@@ -64,6 +56,14 @@ bool BreaksTwoThirds(const CGame& game, int player, int gives, int gets)
 }
 
 }  // namespace
+
+int StreetsHeld(const CGame& game, int p, int player)
+{
+    int held = 0;
+    for (int q = groupFirst[p]; q < groupFirst[p] + groupSize[p]; ++q)
+        held += game.properties[q].owner == player;
+    return held;
+}
 
 int32_t GroupPrice(int p)
 {

@@ -33,6 +33,8 @@ unsigned FoolishSwap(const CGame& game, int player, int gives, int gets, int cas
 // Whether the current player's lifting of the mortgage of p is foolish.
 bool FoolishLift(const CGame& game, int p);
 
+// How many streets of p's group `player` holds.
+int StreetsHeld(const CGame& game, int p, int player);
 // The total price of the streets of p's group; 0 for a station or utility.
 int32_t GroupPrice(int p);
 // The largest rent that another player's property can charge `player` as
