@@ -48,13 +48,16 @@ rm -f "$SAVE"
 
 # A console read by head: the game plays on once head has gone.
 rm -f "$WORK/in" && mkfifo "$WORK/in"
-("$GAME" --seed 3 <"$WORK/in" 2>"$WORK/err" | head -c 200 >/dev/null) &
+# The game's own process id, written before it starts: other tests run
+# games of the same program at the same time.
+(sh -c 'echo $$ >"$1" && exec "$2" --seed 3' sh "$WORK/piped" "$GAME" <"$WORK/in" 2>"$WORK/err" |
+    head -c 200 >/dev/null) &
 PIPED=$!
 exec 4>"$WORK/in"
 printf '%b' "$COMPUTERS" >&4
 sleep 15
-pgrep -f "$GAME --seed 3" >/dev/null || fail "the game ended with its console's reader: $(cat "$WORK/err")"
-pkill -f "$GAME --seed 3"
+kill -0 "$(cat "$WORK/piped")" || fail "the game ended with its console's reader: $(cat "$WORK/err")"
+kill "$(cat "$WORK/piped")"
 wait "$PIPED"
 
 # nohup's ignored hang-up is kept.
