@@ -220,7 +220,8 @@ TEST_P(SaveRefusal, NamesTheReason)
     if (GetParam().damage)
         text = GetParam().damage(text);
     for (const std::string& line : GetParam().lines) {
-        const size_t equals = line.find('='), key = std::min(equals, line.find_first_of(" \n"));
+        const size_t equals = line.find('=');
+        const size_t key = std::min(equals, line.find_first_of(" \n"));
         text = WithLine(text, line.substr(0, key),
                         equals == std::string::npos ? line : line.substr(equals + 1));
     }
