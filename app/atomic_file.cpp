@@ -32,14 +32,6 @@ bool Fail(std::string& reason, const char* step, int error)
     return false;
 }
 
-std::string FolderOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool WriteAll(int fd, const std::string& text)
 {
     for (size_t done = 0; done < text.size();) {
@@ -63,6 +55,14 @@ void FlushFolder(const std::string& folder)
 }
 
 }  // namespace
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 std::string SystemReason(int error)
 {

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The folder of a file's path: "." for a bare name, "/" at the top.
+std::string FolderOf(const std::string& path);
+
 // The reason in French for a system call's failure `error` (errno).
 std::string SystemReason(int error);
 

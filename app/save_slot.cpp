@@ -22,12 +22,6 @@ constexpr int kMostSaves = 9;
 // mkstemp's six letters and digits after the save's name and a dot.
 constexpr size_t kTemporaryLetters = 6;
 
-std::string FolderOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-}
-
 std::string NameOf(const std::string& path)
 {
     const size_t slash = path.rfind('/');
