@@ -9,36 +9,40 @@
 #include <cstdio>
 #include <ctime>
 
-#include "display.h"
+#include "app.h"
 #include "gl_test_env.h"
-#include "globals.h"
-#include "input.h"
 
 namespace {
+
+CApp* s_pApp = nullptr;
 
 // Four players some way into a game: properties owned, built and mortgaged.
 void SetUpGameInProgress()
 {
-    g_Game.playerCount = 4;
-    g_Game.NewGame();
-    g_App.BuildList();
+    static GameOptions options;
+    s_pApp = new CApp(options);
+    CGame& game = s_pApp->Game();
+    CBourgade3D& table = s_pApp->Table();
+    game.playerCount = 4;
+    game.NewGame();
+    s_pApp->Start(false);
     for (int p = 0; p < kPropertyCount; p += 2)
-        g_Game.properties[p].owner = (p / 2) % 4;
+        game.properties[p].owner = (p / 2) % 4;
     for (int street : {5, 6, 7})
-        g_Game.properties[street].owner = 1;
+        game.properties[street].owner = 1;
     for (int street : {5, 6, 7}) {
-        g_Game.properties[street].houses = street == 7 ? 5 : 3;
-        g_App.SetBuildings(propertySquare[street], g_Game.properties[street].houses);
+        game.properties[street].houses = street == 7 ? 5 : 3;
+        table.SetBuildings(propertySquare[street], game.properties[street].houses);
     }
-    g_Game.properties[24].mortgaged = 1;
-    g_App.LoadPicture(propertySquare[7]);
-    g_App.FlyToOverview();
+    game.properties[24].mortgaged = 1;
+    table.LoadPicture(propertySquare[7]);
+    table.FlyToOverview();
 }
 
 void FullFrame(benchmark::State& state)
 {
     for (auto _ : state) {
-        OnDisplay();
+        s_pApp->ShowFrame(nullptr);
         glFinish();
     }
 }
@@ -57,32 +61,32 @@ void ReportWaitingShare()
 {
     const auto wallStart = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
-    const uint64_t framesBefore = g_Frames.Frames();
+    const uint64_t framesBefore = s_pApp->Frames().Frames();
     int ticks = 0;
     while (std::chrono::steady_clock::now() - wallStart < std::chrono::seconds(3)) {
-        OnIdle();
+        s_pApp->Tick();
         ++ticks;
     }
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     std::printf("waiting_for_click: ticks_per_s=%.1f cpu_share=%.1f%% frames=%llu\n", ticks / wall,
-                100.0 * cpu / wall, static_cast<unsigned long long>(g_Frames.Frames() - framesBefore));
+                100.0 * cpu / wall, static_cast<unsigned long long>(s_pApp->Frames().Frames() - framesBefore));
 }
 
 // A pawn walking ten squares at the game's own pace: frames a second while
 // something moves.
 void ReportWalkRate()
 {
-    g_Pace.SetSpeed(Speed::kNormal);
-    const uint64_t framesBefore = g_Frames.Frames();
+    s_pApp->Pace().SetSpeed(Speed::kNormal);
+    const uint64_t framesBefore = s_pApp->Frames().Frames();
     const auto wallStart = std::chrono::steady_clock::now();
     for (int square = 1; square <= 10; ++square)
-        g_App.MovePawnTo(0, square, 0.5f);
+        s_pApp->Table().MovePawnTo(0, square, 0.5f);
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     std::printf("pawn_walk: seconds=%.2f frames_per_s=%.1f\n", wall,
-                static_cast<double>(g_Frames.Frames() - framesBefore) / wall);
+                static_cast<double>(s_pApp->Frames().Frames() - framesBefore) / wall);
 }
 
 }  // namespace

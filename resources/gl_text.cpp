@@ -132,7 +132,7 @@ void glText::CallGlyphs(const char* text)
     }
 }
 
-void glText::Print(int x, int y, const char* text, int set)
+void glText::Print(int x, int y, const char* text, int set, float scale)
 {
     set = set > 1 ? 1 : (set < 0 ? 0 : set);
     glEnable(GL_TEXTURE_2D);
@@ -147,6 +147,7 @@ void glText::Print(int x, int y, const char* text, int set)
     glPushMatrix();
     glLoadIdentity();
     glTranslated(x, y, 0);
+    glScalef(scale, scale, 1);
     glListBase(m_nListBase - kFirstCharacter + kSetSize * set);
     if (text)
         CallGlyphs(text);

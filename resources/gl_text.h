@@ -31,7 +31,8 @@ public:
     // (x, y) in font space, in character set `set` (0 or 1). Leaves depth
     // testing on, texturing and lighting off, and the modelview matrix
     // selected. Sets no colour and no blending.
-    void Print(int x, int y, const char* text, int set);
+    // `scale` shrinks or grows the glyphs about (x, y).
+    void Print(int x, int y, const char* text, int set, float scale = 1.0f);
     void DeleteLists();
     int LoadFontTexture();
     ImageRGB* LoadImageFile(const char* path);

@@ -94,11 +94,25 @@ int CGame::PromptedPick(const char* title)
     return ChooseProperty();
 }
 
+// A press beside every property leaves a pick, unless it began the pick in
+// this very step (the click on the pick's icon): the player changed their
+// mind.
+bool CGame::LeavesPick()
+{
+    if (!m_pFrame->LastMouse().pressed || m_bPickBegun)
+        return false;
+    inputMode = kNoInput;
+    ShowText("Annulé");
+    return true;
+}
+
 void CGame::BuildPick()
 {
     const int p = ChooseProperty();
-    if (p < 0)
+    if (p < 0) {
+        LeavesPick();
         return;
+    }
     inputMode = kNoInput;
     const char* refusal = BuildRefusal(p);
     if (refusal)
@@ -126,8 +140,10 @@ const char* CGame::BuildRefusal(int p) const
 bool CGame::MortgagePick()
 {
     const int p = PromptedPick("Hypothequer");
-    if (p < 0)
+    if (p < 0) {
+        LeavesPick();
         return false;
+    }
     Property& property = properties[p];
     inputMode = kNoInput;
     if (property.mortgaged || property.owner != current) {
@@ -144,8 +160,10 @@ bool CGame::MortgagePick()
 bool CGame::LiftPick()
 {
     const int p = PromptedPick("Lever l'hypotheque");
-    if (p < 0)
+    if (p < 0) {
+        LeavesPick();
         return false;
+    }
     Property& property = properties[p];
     inputMode = kNoInput;
     const int cost = LiftCost(p);

@@ -170,6 +170,8 @@ public:
     static int LiftCost(int p);
     void InspectPick();
     void BuildPick();
+    // Leaves the pick on a press beside every property; true when it did.
+    bool LeavesPick();
     // Why the current player may not build on `p`, or null.
     const char* BuildRefusal(int p) const;
     bool MortgagePick();
@@ -223,6 +225,9 @@ public:
     void FlyToOverview();
 
 private:
+    // The step under way began a pick: its own click does not leave it.
+    bool m_bPickBegun = false;
+
     bool StartTurn(int32_t firstAction);
     void FormatArgs(const char* format, va_list args);
     int PromptedPick(const char* title);

@@ -147,6 +147,8 @@ void VisitState(Game& game, History& history, Visitor& v)
     v.Count("worthEntries", worths, CWorthHistory::kMostEntries);
     for (size_t k = 0; k < worths.size(); ++k)
         v.Worths(Key("worth", static_cast<int>(k)), worths[k].worth, worths[k].inPlay);
+    v.Number("paceSpeed", history.speed, 0, 3);
+    v.Number("paceFastComputers", history.fastComputers, 0, 1);
 }
 
 // Bytes that would break a line or hide in it are written as %XX.

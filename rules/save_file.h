@@ -10,19 +10,24 @@
 // rule of the game.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 class CGame;
 struct GameState;
 
-constexpr int kSaveVersion = 2;
+constexpr int kSaveVersion = 3;
 
 // What the window keeps about a game beside the rules' state.
 struct GameHistory {
     // The seats of the players who went bankrupt, in the order they fell:
     // the final standings list them last-fallen first.
     std::vector<int> fallenSeats;
+    // The window's pace, which the game takes up again: the speed (0 for
+    // the slowest of the four) and whether computers play faster.
+    int32_t speed = 0;
+    int32_t fastComputers = 0;
 };
 
 std::string WriteSave(const GameState& game, const GameHistory& history);

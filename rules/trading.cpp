@@ -24,8 +24,10 @@ void CGame::WantedPick()
     RefreshAndRoll();
     ShowText("Choisissez la propriete que vous voulez");
     tradeWanted = ChooseProperty();
-    if (tradeWanted < 0)
+    if (tradeWanted < 0) {
+        LeavesPick();
         return;
+    }
     const int owner = properties[tradeWanted].owner;
     inputMode = kNoInput;
     if (!Tradable(tradeWanted) || owner == current)

@@ -42,9 +42,11 @@ void CGame::Step()
     if (gameOver)
         return;
     // A pending question is answered by its own click, not by an action.
+    const int32_t modeBefore = inputMode;
     if (inputMode != kYesNo && inputMode != kPricedOffer)
         ReadHumanAction();
     const int32_t firstAction = action;
+    m_bPickBegun = inputMode != modeBefore;
 
     if (inputMode == kMortgagePick && !MortgagePick())
         return;

@@ -111,7 +111,7 @@ TEST(OrbitDrag, HalfADegreePerPixelWithinLimits)
 TEST(MessageLayout, LinesAreCentredAndStackUpwards)
 {
     const struct { std::string text; std::vector<std::string> lines; int firstX; } cases[] = {
-        {"", {""}, 250},  {"0123456789", {"0123456789"}, 194},  {"a  b", {"a  b"}, 227},
+        {"0123456789", {"0123456789"}, 194},  {"a  b", {"a  b"}, 227},
         {std::string(45, 'a'), {std::string(45, 'a')}, 0},
         {std::string(44, 'a') + " b", {std::string(44, 'a'), "b"}, 5},
         {std::string(46, 'x'), {std::string(45, 'x'), "x"}, 0},  // a long word is cut, not lost
@@ -209,8 +209,8 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
     const struct { int32_t inputMode; bool computer, gameOver; const char* expected; } cases[] = {
         {kNoInput, false, false, "À vous, Player 1 : cliquez sur un dé (ou touche t)"},
         {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
-        {kBuildPick, false, false, "Construire : cliquez sur une rue (une autre pour annuler)"},
-        {kTradeOfferedPick, false, false, "Bob : cliquez sur la propriété demandée, à côté pour refuser"},
+        {kBuildPick, false, false, "Construire : cliquez sur une rue, à côté pour annuler"},
+        {kTradeOfferedPick, false, false, "Bob, en retour : cliquez, à côté pour refuser"},
         // The question, the offer and the end speak for themselves.
         {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
     };

@@ -131,7 +131,7 @@ TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
     for (auto [key, mode] : {std::pair{'m', kMortgagePick}, {'u', kLiftPick}}) {
         frame.keys.push_back(key);
         Tick();
-        frame.Press(470, 470);  // DEPART
+        frame.mouse = {470, 470, false};  // over DEPART, no click
         Tick();
         frame.keys.push_back('t');
         random.QueueDice(1, 2);

@@ -1,41 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
 #include "layout_fit.h"
-#include "mouse_latch.h"
 
 namespace {
 
-auto Fields(const MouseEvent& e) { return std::make_tuple(e.x, e.y, e.pressed); }
 auto Fields(const PixelPoint& p) { return std::make_tuple(p.x, p.y); }
 auto Fields(const PixelRect& r) { return std::make_tuple(r.x, r.y, r.width, r.height); }
 
 }  // namespace
-
-// What the rules see before and after the step that follows the events.
-TEST(MouseLatch, APressStaysDownUntilAStepHasRead)
-{
-    const struct { std::vector<MouseEvent> events; MouseEvent before, after; } cases[] = {
-        {{}, {0, 0, false}, {0, 0, false}}, {{{10, 20, true}}, {10, 20, true}, {10, 20, true}},  // held
-        {{{10, 20, true}, {10, 20, false}}, {10, 20, true}, {10, 20, false}},  // an instant click
-        {{{10, 20, true}, {90, 80, false}}, {10, 20, true}, {90, 80, false}},  // released elsewhere
-        {{{1, 2, true}, {1, 2, false}, {3, 4, true}, {3, 4, false}}, {3, 4, true}, {3, 4, false}},
-    };
-    for (const auto& c : cases) {
-        CMouseLatch latch;
-        for (const MouseEvent& e : c.events) {
-            if (e.pressed)
-                latch.Press(e.x, e.y);
-            else
-                latch.Release(e.x, e.y);
-        }
-        EXPECT_EQ(Fields(latch.Seen()), Fields(c.before)) << c.events.size();
-        latch.StepRead();
-        EXPECT_EQ(Fields(latch.Seen()), Fields(c.after)) << c.events.size();
-    }
-}
 
 // Points and rectangles between windows of each shape and the drawing area.
 TEST(LayoutFit, PointsMapBackAndRectanglesScaleIntoTheWindowClippedToTheArea)

@@ -8,7 +8,7 @@
 #include "frame_pacer.h"
 #include "game.h"
 #include "pace.h"
-#include "skip_input.h"
+#include "speed_control.h"
 
 namespace {
 
@@ -61,12 +61,17 @@ class SpeedTest : public PaceTest, public testing::WithParamInterface<SpeedCase>
 TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
 {
     const SpeedCase& c = GetParam();
-    Speed read = Speed::kNormal, next = c.speed;
-    EXPECT_TRUE(SpeedFromOption(c.option, read) && read == c.speed);
+    Speed read = Speed::kNormal;
+    EXPECT_TRUE(SpeedFromOption(c.option, read));
+    EXPECT_EQ(read, c.speed);
     EXPECT_EQ(SpeedNoticeText(c.speed), std::string("Vitesse : ") + c.label);
-    EXPECT_TRUE(SpeedAfterKey('+', c.speed, next) && next == c.faster);
-    EXPECT_TRUE(SpeedAfterKey('-', c.speed, next) && next == c.slower);
-    EXPECT_FALSE(SpeedAfterKey('t', c.speed, next));
+    CSpeedControl control(pace);
+    pace.SetSpeed(c.speed);
+    control.Step(1);
+    EXPECT_EQ(pace.ChosenSpeed(), c.faster);
+    pace.SetSpeed(c.speed);
+    control.Step(-1);
+    EXPECT_EQ(pace.ChosenSpeed(), c.slower);
     EXPECT_EQ(NextSpeedRound(c.speed), c.round);
 
     pace.SetSpeed(c.speed);
@@ -137,24 +142,6 @@ TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
     pace.SetEventPump(nullptr);
     Wait();
     EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
-}
-
-TEST(SkipInput, ASkipNeverAnswersAQuestion)
-{
-    using W = WaitingInput;
-    const struct { int x, y, inputMode; WaitingInput expected; } presses[] = {
-        {188, 315, kYesNo, W::kKeep}, {255, 315, kYesNo, W::kKeep},  // "OUI", "NON"
-        {188, 315, kNoInput, W::kKeep},  // the question still held as a message
-        {220, 315, kYesNo, W::kSkip}, {215, 545, kNoInput, W::kSkip},  // between the words; a die: no throw
-        {45, 110, kPricedOffer, W::kKeep}, {110, 110, kPricedOffer, W::kKeep},  // accept, refuse
-        {45, 110, kMortgagePick, W::kSkip},  // a property: no pick
-    };
-    for (const auto& p : presses)
-        EXPECT_EQ(PressWhileWaiting(p.x, p.y, p.inputMode), p.expected) << p.x << "," << p.y;
-    const std::pair<unsigned char, WaitingInput> keys[] = {
-        {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'t', W::kKeep}};
-    for (const auto& [key, expected] : keys)
-        EXPECT_EQ(KeyWhileWaiting(key), expected) << key;
 }
 
 TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)

@@ -1,157 +1,264 @@
-// The game's own frame and callbacks in a real context: what they draw and
-// leave behind, and what a click or key during a held message does.
-#include <GL/freeglut.h>
+// The application in a real context: what its frames show, and where a
+// click or a key goes, during a hold, on a screen, on the next turn.
+#include <GL/gl.h>
 
 #include <cmath>
 #include <functional>
 
-#include "display.h"
 #include "end_screen.h"
 #include "gl_test_env.h"
-#include "globals.h"
-#include "input.h"
-#include "options_screen.h"
-#include "pace_input.h"
 #include "palette.h"
 #include "scene_frame.h"
-#include "viewport.h"
+#include "standings.h"
 
 namespace {
+
+constexpr int kF1 = 1;
 
 class AppFrameTest : public GlTest {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        g_Game.playerCount = 4;
-        g_Game.NewGame();
-        g_Game.inputMode = kNoInput;
-        g_Game.gameOver = 0;
-        g_Pace.SetEventPump(nullptr);
-        g_nMouseState = GLUT_UP;
-        g_App.TakeKey();
-        g_Pace.SetSpeed(Speed::kNormal);
-        g_Log.Event();
+        game.playerCount = 4;
+        game.NewGame();
+        game.inputMode = kNoInput;
+        game.gameOver = 0;
+        game.answer = ' ';
+        for (int i = 0; i < 4; ++i)
+            game.players[i].computer = 0;
+        app.Pace().SetEventPump(nullptr);
+        app.Pace().SetSpeed(Speed::kInstant);
+        app.Table().TakeKey();
+        while (app.ScreenOpen())
+            Key(27);
     }
+
+    void Key(unsigned char key)
+    {
+        InputEvent event;
+        event.kind = InputKind::kKey;
+        event.key = key;
+        app.Input(event);
+        app.Tick();
+    }
+
+    void Send(InputKind kind, int x, int y)
+    {
+        InputEvent event;
+        event.kind = kind;
+        event.x = x;
+        event.y = y;
+        app.Input(event);
+    }
+
+    // A press and its release, then the loop's turn.
+    void Click(int x, int y)
+    {
+        Send(InputKind::kPress, x, y);
+        Send(InputKind::kRelease, x, y);
+        app.Tick();
+    }
+
+    CApp& app = TheApp();
+    CGame& game = TheApp().Game();
 };
 
-void Click(int x, int y)
+// Counts the pixels of a colour in a rectangle of the frame last shown
+// (the software renderer keeps it in the back buffer after the swap).
+int PixelsLike(const Colour& colour, int x0, int y0, int x1, int y1)
 {
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            count += LitAs(ReadColour({x, y}), colour, 0.8f, 0.05f);
+    return count;
+}
+
+int WhiteOnTheYesWord()
+{
+    return PixelsLike({1, 1, 1}, 174, 276, 204, 290);
 }
 
 }  // namespace
 
 TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
 {
+    CBourgade3D& table = app.Table();
     for (int k = 0; k < kPawnCount; ++k) {
-        g_App.pawns[k].m_nNumber = k;
-        g_App.pawns[k].m_bBuilt = k < 4;
+        table.pawns[k].m_nNumber = k;
+        table.pawns[k].m_bBuilt = k < 4;
     }
-    g_FallenSeats.clear();
-    g_App.RemovePawn(1, 4);
-    EXPECT_EQ(g_App.pawns[1].m_nNumber, 2);
-    EXPECT_EQ(g_App.pawns[2].m_nNumber, 3);
+    table.fallenSeats.clear();
+    table.RemovePawn(1, 4);
+    EXPECT_EQ(table.pawns[1].m_nNumber, 2);
+    EXPECT_EQ(table.pawns[2].m_nNumber, 3);
     for (int k = 2; k < 5; ++k)
-        EXPECT_EQ(g_App.pawns[k].m_bBuilt, k == 2) << k;
-    EXPECT_EQ(g_FallenSeats, std::vector<int>{1});
+        EXPECT_EQ(table.pawns[k].m_bBuilt, k == 2) << k;
+    EXPECT_EQ(table.fallenSeats, std::vector<int>{1});
+    for (int k = 0; k < 4; ++k)
+        table.pawns[k].Build();
 }
 
 TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
 {
-    g_App.BuildList();
     ViewFromAbove();
     for (int p = 0; p < kPropertyCount; ++p) {
         // Three points across the square's picture, from its outer edge in.
         for (const float depth : {0.3f, 1.5f, 2.7f}) {
-            const CVector point = g_App.board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
+            const CVector point = app.Table().board.RestingPoint(propertySquare[p], CVector(1.0f, 0, depth));
             const WindowPixel at = OnBoard(CVector(point.x, 0, point.z));
-            const MouseEvent onBoard = g_App.OnBoardFromAbove({at.x, kGlWindowHeight - at.y, true});
+            const MouseEvent onBoard = app.Table().OnBoardFromAbove({at.x, kGlWindowHeight - at.y, true});
             EXPECT_EQ(PropertyAt(onBoard.x, onBoard.y), p) << deedTable[p].name << " at " << at.x << "," << at.y;
         }
     }
-}
-
-// Counts the white pixels where "OUI" is drawn in the frame last shown
-// (the software renderer keeps it in the back buffer after the swap).
-int WhiteOnTheYesWord()
-{
-    int white = 0;
-    for (int y = 276; y < 290; ++y)
-        for (int x = 174; x < 204; ++x)
-            white += LitAs(ReadColour({x, y}), {1, 1, 1}, 0.8f, 0.02f);
-    return white;
 }
 
 // A prisoner asked to pay the fine is told "En Prison" again at every step:
 // the question and its answer words stay on screen through those holds.
 TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
 {
-    g_App.BuildList();
-    g_Camera.m_vEye = CVector(0, 40, 0);
-    Player& prisoner = g_Game.players[g_Game.current];
-    prisoner.computer = 0;
+    app.Pace().SetSpeed(Speed::kFaster);
+    app.Camera().m_vEye = CVector(0, 40, 0);
+    Player& prisoner = game.players[game.current];
     prisoner.square = kPrisonSquare;
     prisoner.jail = 1;
-    g_Game.answer = ' ';
-    g_Game.Format("Voulez-vous sortir de prison pour 5000F ?");
-    g_Game.inputMode = kYesNo;
+    game.Format("Voulez-vous sortir de prison pour 5000F ?");
+    game.inputMode = kYesNo;
     for (int tick = 0; tick < 2; ++tick) {
-        g_App.DrawMessage("En Prison");
+        app.Table().DrawMessage("En Prison");
         EXPECT_GT(WhiteOnTheYesWord(), 20) << "during the hold, tick " << tick;
-        OnIdle();
+        app.Tick();
+        app.ShowFrame(nullptr);
         EXPECT_GT(WhiteOnTheYesWord(), 20) << "between the holds, tick " << tick;
     }
-    EXPECT_EQ(g_Game.inputMode, kYesNo);
+    EXPECT_EQ(game.inputMode, kYesNo);
 }
 
-// Escape and a click outside close the screens without ending the game;
-// while a screen is open the game's keys and clicks wait. The options
-// screen's rows choose the speed and the computers' pace; then the keys
-// change the drawing and reach the game.
-TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuittingThenKeysReachTheGame)
+// Every message is held, the same text again too: the console's log writes
+// a reminder once, but the screen shows it each time.
+TEST_F(AppFrameTest, ARepeatedMessageIsShownAndHeldAgain)
 {
-    OnKeyboard('?', 0, 0);
-    EXPECT_TRUE(ScreenOpen()) << "help on ?";
-    OnKeyboard('b', 0, 0);
-    EXPECT_EQ(g_App.TakeKey(), 0) << "keys are the screen's";
-    OnKeyboard(27, 0, 0);
-    EXPECT_FALSE(ScreenOpen()) << "Escape closes";
-    OnSpecialKey(GLUT_KEY_F1, 0, 0);
-    EXPECT_TRUE(ScreenOpen()) << "help on F1";
+    app.Pace().SetSpeed(Speed::kFaster);
+    const uint64_t before = app.Frames().Frames();
+    app.Table().DrawMessage("BOUL. DE BELLEVILLE");
+    app.Table().DrawMessage("BOUL. DE BELLEVILLE");
+    EXPECT_EQ(app.Frames().Frames() - before, 2u);
+}
+
+// The camera's glide to the next player is drawn as it goes.
+TEST_F(AppFrameTest, TheLookAtAPawnDrawsFrames)
+{
+    app.Pace().SetSpeed(Speed::kNormal);
+    const uint64_t before = app.Frames().Frames();
+    app.Table().RegardePion(1);
+    EXPECT_GT(app.Frames().Frames() - before, 10u);
+}
+
+// Escape and a click outside close the screens one at a time without ending
+// the game; the screens' keys and clicks are not the game's. A closed
+// screen stays closed, and the next click reaches the game.
+TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuittingThenInputReachesTheGame)
+{
+    Key('?');
+    EXPECT_TRUE(app.ScreenOpen()) << "help on ?";
+    Key('b');
+    EXPECT_EQ(game.inputMode, kNoInput) << "keys are the screen's";
+    Key(27);
+    EXPECT_FALSE(app.ScreenOpen()) << "Escape closes";
+    InputEvent f1;
+    f1.kind = InputKind::kSpecialKey;
+    f1.special = kF1;
+    app.Input(f1);
+    app.Tick();
+    EXPECT_TRUE(app.ScreenOpen()) << "help on F1";
     Click(10, 10);
-    EXPECT_FALSE(ScreenOpen()) << "a click closes the help";
-    OpenOptions();
-    Click(250, 202);  // the speed's row
-    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
-    EXPECT_STREQ(SpeedRowLabel(), "Vitesse : Rapide");
-    Click(250, 240);  // the computers' row
-    EXPECT_TRUE(g_Pace.FastComputers());
-    EXPECT_STREQ(FastComputersRowLabel(), "Ordinateur accéléré : oui");
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 250, 277);
-    EXPECT_TRUE(ScreenOpen()) << "the help row opens the help";
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 780, 580);
-    EXPECT_FALSE(ScreenOpen()) << "a click outside closes";
-    EXPECT_FALSE(g_MouseLatch.Seen().pressed) << "the screen's clicks are not the game's";
-    // Lines, then fill again; t turns the pan mode on and off. Upper case
-    // is only an action letter.
-    const bool pan = g_bPanMode;
-    const struct { unsigned char key; GLint drawn; bool panning; } keys[] = {
-        {'l', GL_LINE, false}, {'F', GL_LINE, false}, {'f', GL_FILL, false},
-        {'t', GL_FILL, true},  {'T', GL_FILL, true},  {'t', GL_FILL, false}};
-    for (const auto& k : keys) {
-        OnKeyboard(k.key, 0, 0);
-        GLint mode[2];
-        glGetIntegerv(GL_POLYGON_MODE, mode);
-        EXPECT_EQ(mode[0], k.drawn) << k.key;
-        EXPECT_EQ(g_bPanMode, pan != k.panning) << k.key;
-    }
-    OnKeyboard('-', 0, 0);
-    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kNormal);
-    OnKeyboard('+', 0, 0);
-    EXPECT_EQ(g_Pace.ChosenSpeed(), Speed::kFast);
-    g_Pace.SetFastComputers(false);
+    EXPECT_FALSE(app.ScreenOpen()) << "a click closes the help";
+
+    Click(100, 547);  // the gear
+    ASSERT_TRUE(app.ScreenOpen()) << "the options";
+    Click(250, 160);  // the speed's row
+    EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kNormal) << "round from the fastest";
+    Click(250, 197);  // the computers' row
+    EXPECT_TRUE(app.Pace().FastComputers());
+    Click(250, 272);  // the help's row
+    Click(780, 580);
+    EXPECT_TRUE(app.ScreenOpen()) << "the click closed the help over the options";
+    Click(780, 580);
+    EXPECT_FALSE(app.ScreenOpen()) << "a click outside closes the options";
+    app.Pace().SetFastComputers(false);
+
+    Key('x');
+    EXPECT_FALSE(app.ScreenOpen()) << "a key does not bring the options back";
+    Key('l');
+    app.ShowFrame(nullptr);
+    GLint mode[2];
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_LINE);
+    Key('f');
+    app.ShowFrame(nullptr);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_FILL);
+    app.Pace().SetSpeed(Speed::kInstant);
+    const int square = game.players[0].square;
+    Click(215, 547);  // the die
+    EXPECT_NE(game.players[0].square, square) << "the first click throws";
+}
+
+// '+' and '-' change the speed and say so over the board for a while.
+TEST_F(AppFrameTest, SpeedKeysShowTheNewSpeed)
+{
+    app.Pace().SetSpeed(Speed::kNormal);
+    Key('+');
+    EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kFast);
+    app.ShowFrame(nullptr);
+    EXPECT_GT(PixelsLike({1, 1, 0.6f}, 8, 520, 200, 548), 30) << "Vitesse : Rapide";
+    Key('-');
+    EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kNormal);
+}
+
+// A click or a key that ends a held message is spent on it, or waits for the
+// end of the step; a key made on a turn that ended meanwhile is dropped.
+TEST_F(AppFrameTest, InputDuringAHoldEndsItOrWaitsForTheStep)
+{
+    app.Pace().SetSpeed(Speed::kNormal);
+    const int32_t rollState = game.rollState;
+    int reads = 0;
+    app.Pace().SetEventPump([&] {
+        if (reads++ > 0)
+            return;
+        Send(InputKind::kPress, 215, 545);  // on a die
+        Send(InputKind::kRelease, 215, 545);
+        InputEvent key;
+        key.kind = InputKind::kKey;
+        key.key = 'm';
+        app.Input(key);
+    });
+    app.Table().DrawMessage("Bob paye 2000F de loyer");
+    EXPECT_EQ(reads, 1) << "the click ended the hold";
+    EXPECT_FALSE(app.Table().LastMouse().pressed);
+    EXPECT_EQ(app.Table().TakeKey(), 0) << "the key waits for the end of the step";
+    app.Pace().SetEventPump(nullptr);
+    app.Tick();
+    EXPECT_EQ(game.inputMode, kMortgagePick) << "the key, after the step";
+    EXPECT_EQ(game.rollState, rollState) << "the click threw no dice";
+
+    game.inputMode = kNoInput;
+    reads = 0;
+    app.Pace().SetEventPump([&] {
+        if (reads++ > 0)
+            return;
+        InputEvent key;
+        key.kind = InputKind::kKey;
+        key.key = 'i';
+        app.Input(key);
+    });
+    app.Table().DrawMessage("Bob paye 2000F de loyer");
+    app.Pace().SetEventPump(nullptr);
+    game.current = 1;
+    app.Tick();
+    EXPECT_EQ(game.inputMode, kNoInput) << "a key of the last turn";
+    game.current = 0;
 }
 
 // The game's end: the chart's lines in the players' colours, until a key
@@ -160,19 +267,18 @@ TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
 {
     const int colours[3] = {0, 6, 2};
     const int64_t worth[3] = {300000, 150000, 40000};
-    g_Game.playerCount = 3;
-    g_Game.NewGame();
-    g_App.BuildList();
+    game.playerCount = 3;
     for (int k = 0; k < 3; ++k) {
-        g_Game.players[k].color = colours[k];
-        g_Game.setupPlayers[k].color = colours[k];
-        g_Game.players[k].money = worth[k];
+        game.players[k].color = colours[k];
+        game.setupPlayers[k].color = colours[k];
+        game.players[k].money = worth[k];
     }
-    g_Game.worthHistory.Start(g_Game);
-    g_Game.worthHistory.Record(g_Game);
-    g_Game.worthHistory.Record(g_Game);
-    g_Game.gameOver = 1;
-    ShowEndScreen(RankPlayers(g_Game, {}), "Joueur 1 a gagne!!!");
+    game.worthHistory.Start(game);
+    game.worthHistory.Record(game);
+    game.worthHistory.Record(game);
+    game.gameOver = 1;
+    std::snprintf(game.message, sizeof game.message, "Joueur 1 a gagne!!!");
+    app.ShowStandings();
     // The middle of a line's first step, in window pixels over the board view.
     const auto lineShown = [&](int k) {
         const ChartPoint from = PlaceOnChart(EndChartBox(3), 0, 3, worth[k], worth[0]);
@@ -182,50 +288,21 @@ TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
         const PaletteColour& line = playerPalette[colours[k]];
         return LitAs(c, {line.r, line.g, line.b}, 1.0f, 6.0f / 255);
     };
-    DrawScene();
+    app.ShowFrame(nullptr);
     for (int k = 0; k < 3; ++k)
         EXPECT_TRUE(lineShown(k)) << "seat " << k;
-    OnKeyboard('x', 0, 0);
-    EXPECT_FALSE(EndScreenShown());
-    DrawScene();
+    Key('x');
+    EXPECT_FALSE(app.ScreenOpen());
+    app.ShowFrame(nullptr);
     EXPECT_FALSE(lineShown(1));
 
     const std::pair<const char*, std::function<void()>> asks[] = {
-        {"the d key", [] { OnKeyboard('d', 0, 0); }},
-        {"the view-from-above icon", [] { g_MouseLatch.Press(38, 547); }},
+        {"the d key", [this] { Key('d'); }},
+        {"the view-from-above icon", [this] { Click(38, 547); }},
     };
     for (const auto& [what, ask] : asks) {
-        g_Camera.m_vEye = CVector(5, 5, 5);
+        app.Camera().m_vEye = CVector(5, 5, 5);
         ask();
-        OnIdle();
-        g_MouseLatch.Release(38, 547);
-        EXPECT_NEAR(g_Camera.GetEye().y, OverviewPosition.y, 0.5f) << what;
+        EXPECT_NEAR(app.Camera().GetEye().y, OverviewPosition.y, 0.5f) << what;
     }
-}
-
-// A click or key that ends a held message is spent on it: a click on a die
-// throws nothing; a key the game reads waits for the end of the step.
-TEST_F(AppFrameTest, InputDuringAHoldEndsItOrWaitsForTheStep)
-{
-    const int32_t rollState = g_Game.rollState;
-    // The first reading of events during the hold brings them; every reading
-    // is counted.
-    int reads = 0;
-    g_Pace.SetEventPump([&reads] {
-        if (reads++ == 0) {
-            Click(215, 545);  // on a die
-            OnKeyboard('m', 0, 0);
-        }
-    });
-    g_App.DrawMessage("Bob paye 2000F de loyer");
-    EXPECT_EQ(reads, 1) << "the click ended the hold";
-    EXPECT_FALSE(g_App.LastMouse().pressed);
-    EXPECT_EQ(g_App.TakeKey(), 0) << "the key waits for the end of the step";
-    g_Pace.SetEventPump(nullptr);
-    g_Game.players[g_Game.current].computer = 1;  // no pick mode from the kept key
-    ReplayKeptInput();
-    g_Game.players[g_Game.current].computer = 0;
-    EXPECT_EQ(g_App.TakeKey(), 'm');
-    OnIdle();
-    EXPECT_EQ(g_Game.rollState, rollState) << "the click threw no dice";
 }

@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-#include "display.h"
-#include "globals.h"
+#include "renderer.h"
 
 namespace {
 
@@ -26,31 +25,48 @@ WindowPixel Project(const CVector& p, GLint left, GLint bottom, GLint width, GLi
 
 }  // namespace
 
+CApp& TheApp()
+{
+    static CApp* app = [] {
+        GameOptions options;
+        options.speed = Speed::kInstant;
+        CApp* made = new CApp(options);
+        made->Game().playerCount = 2;
+        made->Game().NewGame();
+        made->Start(false);
+        return made;
+    }();
+    return *app;
+}
+
 void ViewFromAbove()
 {
-    g_Camera.m_qFrom = g_Camera.m_qTo = OverviewOrientation;
-    g_Camera.m_vFrom = g_Camera.m_vTo = OverviewPosition;
-    g_Camera.m_bUseMatrix = true;
-    g_Camera.Fly(1);
-    g_Camera.EndFlight();
-    g_Camera.UpdateUp();
+    CCamera& camera = TheApp().Camera();
+    camera.m_qFrom = OverviewOrientation;
+    camera.m_qTo = OverviewOrientation;
+    camera.m_vFrom = OverviewPosition;
+    camera.m_vTo = OverviewPosition;
+    camera.m_bUseMatrix = true;
+    camera.Fly(1);
+    camera.EndFlight();
+    camera.UpdateUp();
 }
 
 WindowPixel OnBoard(const CVector& world)
 {
-    g_Camera.SetProjection(500, 600, true);
+    TheApp().Camera().SetProjection(500, 600, true);
     return Project(world, 0, 50, 500, 600);
 }
 
 WindowPixel InStrip(const CVector& point)
 {
-    SetStripView(500, 100);
+    SetStripView(TheApp().Camera());
     return Project(point, 0, 0, 500, 100);
 }
 
 WindowPixel InPanel(const CVector& point)
 {
-    SetPanelView(400, 600);
+    SetPanelView(TheApp().Camera());
     return Project(point, 500, 0, 500, 600);
 }
 

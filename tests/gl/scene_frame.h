@@ -3,8 +3,13 @@
 // (500, 0, 500, 600); each loads its pane's viewport and projection.
 #pragma once
 
+#include "app.h"
 #include "gl_test_env.h"
 #include "vector.h"
+
+// The one application of the test program, its scene built on first use;
+// it plays at "Instantanée" unless a test says otherwise.
+CApp& TheApp();
 
 // The camera as after the flight to the view from above.
 void ViewFromAbove();

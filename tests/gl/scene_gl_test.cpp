@@ -7,9 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "display.h"
-#include "globals.h"
 #include "image_files.h"
+#include "renderer.h"
 #include "palette.h"
 #include "panel_layout.h"
 #include "scene_frame.h"
@@ -27,7 +26,7 @@ const CVector kFirstHouse = SquarePoint(1, 0.3f, 0.52f, -0.2f);
 Colour PaletteOf(int i) { return {playerPalette[i].r, playerPalette[i].g, playerPalette[i].b}; }
 Colour PawnColour(int k)
 {
-    const float* c = g_App.pawns[k].m_Color;
+    const float* c = TheApp().Table().pawns[k].m_Color;
     return {c[0], c[1], c[2]};
 }
 Colour Shaded(const double c[3], float k) { return {float(c[0]) * k, float(c[1]) * k, float(c[2]) * k}; }
@@ -56,9 +55,9 @@ class SceneTest : public GlTest {
 protected:
     static void SetUpTestSuite()
     {
-        g_Game.playerCount = kPlayers;
-        g_Game.NewGame();
-        g_App.BuildList();
+        TheApp().Game().playerCount = kPlayers;
+        TheApp().Game().NewGame();
+        TheApp().Table().BuildList();
     }
 
     void SetUp() override
@@ -66,20 +65,20 @@ protected:
         GlTest::SetUp();
         InitGL();
         for (int i = 0; i < kPlayerSlots; ++i) {
-            std::snprintf(g_Game.players[i].name, kNameSize, "Joueur %d", i + 1);
-            g_Game.players[i].color = i;
+            std::snprintf(TheApp().Game().players[i].name, kNameSize, "Joueur %d", i + 1);
+            TheApp().Game().players[i].color = i;
         }
-        g_Game.current = 0;
-        g_Game.ResetProperties();
+        TheApp().Game().current = 0;
+        TheApp().Game().ResetProperties();
         for (int i = 0; i < kSquareCount; ++i)
-            g_App.board.SetBuildings(i, 0);
-        g_App.deedCard.LoadPicture(2);
+            TheApp().Table().board.SetBuildings(i, 0);
+        TheApp().Table().deedCard.LoadPicture(2);
         ViewFromAbove();
     }
 
     static void Draw()
     {
-        DrawScene();
+        TheApp().ShowFrame(nullptr);
         glFinish();
     }
 
@@ -106,7 +105,7 @@ TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
 {
     // A pawn never built draws nothing; a player leaving copies the pawns
     // behind over theirs, and the copy draws.
-    CPawn& slot = g_App.pawns[3];
+    CPawn& slot = TheApp().Table().pawns[3];
     const CPawn unbuilt = slot;
     slot.m_vPosition = kMiddle;
     Draw();
@@ -118,7 +117,7 @@ TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
     ExpectLit(marker, PawnColour(2), 0.1f, false);
     const Colour clear = ReadColour(OnBoard(picture));
     const int plain = Count(Around(middle, 14), stamped);
-    slot = g_App.pawns[1];
+    slot = TheApp().Table().pawns[1];
     slot.m_vPosition = kMiddle;
     Draw();
     ExpectLit(kMiddle + kOverTheHead, PawnColour(1), 0.85f);
@@ -129,7 +128,7 @@ TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
         ExpectLit(SquarePoint(square, 1, 0, 2.675f), Texel("textures\\h" + std::to_string(band) + ".tga", 0.5f, 0.5f));
     }
     for (int k = 0; k < kPlayers; ++k) {
-        const CVector rest = g_App.board.RestingPoint(0, g_App.pawns[k].m_vOffset);
+        const CVector rest = TheApp().Table().board.RestingPoint(0, TheApp().Table().pawns[k].m_vOffset);
         ExpectLit(rest + kOverTheHead, PawnColour(k), 0.85f);
     }
     ExpectLit(kFirstHouse, kPlate);
@@ -151,10 +150,10 @@ TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
     EXPECT_GT(Count(name, [](const Colour& c) { return c.r > 0.3f && c.r > 2 * c.g && c.r < 0.9f; }), 40);
 
     // Then owners, mortgages and buildings show on their squares.
-    g_Game.properties[0].owner = 2;
-    g_Game.properties[0].mortgaged = 1;
-    g_App.board.SetBuildings(1, 1);
-    g_App.board.SetBuildings(39, 5);
+    TheApp().Game().properties[0].owner = 2;
+    TheApp().Game().properties[0].mortgaged = 1;
+    TheApp().Table().board.SetBuildings(1, 1);
+    TheApp().Table().board.SetBuildings(39, 5);
     Draw();
     // The owner's marker takes the colour of the owner's pawn.
     ExpectLit(marker, PawnColour(2));
@@ -187,8 +186,8 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
         {0, 0, {1, 3, 5}}, {-0.6f, 0.6f, {2, 3, 4, 5, 6}}, {0.6f, -0.6f, {2, 3, 4, 5, 6}},
         {0.6f, 0.6f, {4, 5, 6}}, {-0.6f, -0.6f, {4, 5, 6}}, {0, 0.6f, {6}}, {0, -0.6f, {6}}};
     for (int value : {1, 2, 3, 4, 5, 6, 0, 9}) {
-        g_App.dice.m_nDie1 = value;
-        g_App.dice.m_nDie2 = 7 - value;
+        TheApp().Table().dice.m_nDie1 = value;
+        TheApp().Table().dice.m_nDie2 = 7 - value;
         Draw();
         const int shown = value >= 1 && value <= 6 ? value : 1;
         float darkestPip = 3, brightestGap = 0;
@@ -209,7 +208,7 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
 // blending on with the depth test and writes off.
 TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
 {
-    g_App.dice.m_nDie1 = 3;
+    TheApp().Table().dice.m_nDie1 = 3;
     for (const bool leftOver : {false, true}) {
         Draw();
         glScissor(0, 0, 500, 100);
@@ -217,10 +216,15 @@ TEST_F(SceneTest, ADieShowingThreeHidesThePipsOfItsFarSide)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SetupLights();
         InStrip(CVector());
-        leftOver ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
-        leftOver ? glDisable(GL_DEPTH_TEST) : glEnable(GL_DEPTH_TEST);
-        glDepthMask(leftOver ? GL_FALSE : GL_TRUE);
-        g_App.dice.Draw();
+        if (leftOver) {
+            glEnable(GL_BLEND);
+            glDisable(GL_DEPTH_TEST);
+            glDepthMask(GL_FALSE);
+        } else {
+            glDisable(GL_BLEND);
+            glEnable(GL_DEPTH_TEST);
+        }
+        TheApp().Table().dice.Draw();
         glDepthMask(GL_TRUE);
         glDisable(GL_SCISSOR_TEST);
         glFinish();
@@ -254,14 +258,14 @@ int OnLine(int line, bool money, const Colour& colour)
 TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeedsOwner)
 {
     const Colour money = {0.7529f, 0.8666f, 0.6784f};
-    g_Game.current = 1;
-    g_Game.players[1].color = 6;
-    std::snprintf(g_Game.players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
-    g_Game.properties[0].owner = 0;  // brown
-    g_Game.properties[5].owner = 0;  // pink, mortgaged
-    g_Game.properties[5].mortgaged = 1;
-    g_Game.properties[0].houses = 2;
-    g_App.deedCard.LoadPicture(propertySquare[0]);
+    TheApp().Game().current = 1;
+    TheApp().Game().players[1].color = 6;
+    std::snprintf(TheApp().Game().players[1].name, kNameSize, "%s", "Marie-Charlotte-Ann");
+    TheApp().Game().properties[0].owner = 0;  // brown
+    TheApp().Game().properties[5].owner = 0;  // pink, mortgaged
+    TheApp().Game().properties[5].mortgaged = 1;
+    TheApp().Game().properties[0].houses = 2;
+    TheApp().Table().deedCard.LoadPicture(propertySquare[0]);
     Draw();
     EXPECT_GT(OnLine(0, false, PaletteOf(0)), 20);
     EXPECT_GT(OnLine(1, false, PaletteOf(6)), 20);
@@ -281,8 +285,8 @@ TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeeds
 
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[0], 150, PaletteOf(0)), 20) << "owner";
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 1, 1}), 20) << "houses";
-    g_Game.properties[0].houses = 0;
-    g_Game.properties[0].mortgaged = 1;
+    TheApp().Game().properties[0].houses = 0;
+    TheApp().Game().properties[0].mortgaged = 1;
     Draw();
     EXPECT_GT(PixelsOfColour(kCaptionX, kCaptionY[1], 150, {1, 0.25f, 0.25f}), 20) << "mortgage";
 }
@@ -315,9 +319,9 @@ TEST_F(SceneTest, TheDeedCardShowsThePictureAskedAndKeepsItWhenAskedAgain)
         for (int i = 0; i < 4; ++i)
             pixels.insert(pixels.end(), {step.b, step.g, step.r});
         folder.Write("textures/p1.tga", TargaFile({}, pixels));
-        EXPECT_EQ(g_App.deedCard.LoadPicture(step.square), step.loaded);
+        EXPECT_EQ(TheApp().Table().deedCard.LoadPicture(step.square), step.loaded);
         Draw();
-        const Colour middle = ReadColour(InPanel(g_App.deedCard.CardPoint(0.5f, 0.5f)));
+        const Colour middle = ReadColour(InPanel(TheApp().Table().deedCard.CardPoint(0.5f, 0.5f)));
         EXPECT_TRUE(LitAs(middle, step.shown)) << "square " << step.square << " shows " << middle;
     }
 }

@@ -1,0 +1,269 @@
+#include "app.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "prompt_zones.h"
+#include "router.h"
+#include "standings.h"
+#include "turn_number.h"
+#include "visible_state.h"
+
+namespace {
+
+// A game that waits for a person still steps twenty times a second, but
+// draws nothing until something visible changes: it leaves the processor
+// alone. Every movement paces its own frames.
+constexpr uint32_t kRestMilliseconds = 50;
+
+}  // namespace
+
+CApp::CApp(const GameOptions& options)
+    : m_Table(FrameServices{m_Camera, m_Pace, m_Frames, m_Clock, m_Log, m_Presses,
+                            [this](const HeldLine* message) { ShowFrame(message); },
+                            [this] { m_Saver.Save(m_Game, History()); }}),
+      m_Renderer(SceneParts{m_Game, m_Table, m_Camera, m_Panel, m_Icons, m_Text, m_Fit, m_Hover,
+                            m_Speed, m_Clock}),
+      m_Play(PlayParts{m_Game, m_Table, m_Presses, m_CameraControl, m_Speed, m_Frames, m_Renderer,
+                       [this] { m_Screens.Push(m_Help); }, [this] { Quit(); }})
+{
+    m_Table.SetGame(&m_Game);
+    m_Pace.SetSpeed(options.speed);
+    m_Pace.SetFastComputers(options.fastComputers);
+    if (options.seeded)
+        m_Random.Seed(options.seed);
+}
+
+// A speed named on the command line wins over the saved one.
+void CApp::Resume(const GameHistory& history, const GameOptions& options)
+{
+    m_Table.fallenSeats = history.fallenSeats;
+    if (!options.speedChosen)
+        m_Pace.SetSpeed(static_cast<Speed>(history.speed));
+    m_Pace.SetFastComputers(options.fastComputers || history.fastComputers != 0);
+}
+
+GameHistory CApp::History() const
+{
+    GameHistory history;
+    history.fallenSeats = m_Table.fallenSeats;
+    history.speed = static_cast<int32_t>(m_Pace.ChosenSpeed());
+    history.fastComputers = m_Pace.FastComputers() ? 1 : 0;
+    return history;
+}
+
+void CApp::Start(bool resumed)
+{
+    m_Pace.SetEventPump(PumpWindowEvents);
+    m_Renderer.Build();
+    m_Table.FlyToOverview();
+    m_Table.BuildList();
+    if (resumed) {
+        m_Table.PlaceResumedGame();
+        return;
+    }
+    m_Game.ResetProperties();
+    m_Saver.Save(m_Game, History());
+}
+
+WindowHooks CApp::Hooks()
+{
+    WindowHooks hooks;
+    hooks.input = [this](const InputEvent& event) { Input(event); };
+    hooks.idle = [this] { Tick(); };
+    hooks.expose = [this] { m_Frames.Changed(); };
+    hooks.reshape = [this](int width, int height) {
+        m_Fit = CLayoutFit(width, height);
+        m_Frames.Changed();
+    };
+    hooks.finish = [this] { m_Saver.SaveNow(m_Game, History()); };
+    return hooks;
+}
+
+void CApp::Quit()
+{
+    EndProgram(EXIT_SUCCESS);
+}
+
+// Pointer positions become the layout's, and every event is stamped with
+// the turn it was made in. The resting pointer only moves the tooltip.
+void CApp::Input(const InputEvent& windowEvent)
+{
+    InputEvent event = windowEvent;
+    const PixelPoint at = m_Fit.ToLayout({windowEvent.x, windowEvent.y});
+    event.x = at.x;
+    event.y = at.y;
+    event.turn = TurnNumber(m_Game);
+    if (event.kind == InputKind::kHover)
+        m_Hover.Move(event.x, event.y, m_Clock.Milliseconds());
+    else if (m_Pace.Waiting())
+        ActWhileWaiting(event);
+    else
+        m_Queue.push_back(event);
+}
+
+// Inside a wait only the skip, the speed and the way out act at once.
+void CApp::ActWhileWaiting(const InputEvent& event)
+{
+    switch (WhileWaiting(event, m_Game.inputMode)) {
+    case WaitingInput::kSkip:
+        m_Pace.Skip();
+        break;
+    case WaitingInput::kAnswer:
+        m_Pace.Skip();
+        m_Queue.push_back(event);
+        break;
+    case WaitingInput::kFaster:
+    case WaitingInput::kSlower:
+        m_Speed.Step(SpeedKeyStep(event.key));
+        m_Frames.Changed();
+        break;
+    case WaitingInput::kQuit:
+        Quit();
+    case WaitingInput::kKeep:
+        m_Queue.push_back(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void CApp::Dispatch(const InputEvent& event)
+{
+    CScreen& top = m_Screens.Top();
+    switch (event.kind) {
+    case InputKind::kPress:
+        top.OnPress(event);
+        break;
+    case InputKind::kRelease:
+        m_CameraControl.Release();
+        break;
+    case InputKind::kDrag:
+        top.OnDrag(event);
+        return;
+    case InputKind::kKey:
+        top.OnKey(event);
+        break;
+    case InputKind::kSpecialKey:
+        top.OnSpecialKey(event);
+        break;
+    default:
+        return;
+    }
+    m_Frames.Changed();
+}
+
+void CApp::DrainInput()
+{
+    while (!m_Queue.empty() && !m_Presses.Unread()) {
+        const InputEvent event = m_Queue.front();
+        m_Queue.pop_front();
+        Dispatch(event);
+    }
+}
+
+// Turns a press on "OUI" or "NON" into the answer; false when the press is
+// on the words' row but on neither word, which runs no step.
+bool CApp::ReadAnswerClick()
+{
+    const MouseEvent mouse = m_Presses.Seen();
+    if (!mouse.pressed || m_Game.inputMode != kYesNo)
+        return true;
+    switch (PromptClickAt(mouse.x, mouse.y)) {
+    case PromptClick::kYes:
+        m_Game.answer = 'y';
+        return true;
+    case PromptClick::kNo:
+        m_Game.answer = 'n';
+        return true;
+    case PromptClick::kBetween:
+        m_Presses.StepRead();
+        return false;
+    default:
+        return true;
+    }
+}
+
+void CApp::ShowStandings()
+{
+    const std::vector<Standing> standings = RankPlayers(m_Game, m_Table.fallenSeats);
+    const std::string note = LimitNote(m_Game);
+    if (!note.empty())
+        std::printf("\n%s\n", note.c_str());
+    std::printf("\nClassement final :\n");
+    for (const std::string& line : StandingLines(standings))
+        std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    m_End.Show(standings, m_Game.message, note);
+    m_Screens.Push(m_End);
+}
+
+void CApp::RunStep()
+{
+    const bool wasOver = m_Game.gameOver;
+    m_StepLog.Before();
+    m_Pace.SetComputerTurn(m_Game.players[m_Game.current].computer != 0);
+    {
+        const CGameSaver::CStepping stepping(m_Saver);
+        m_Game.Step();
+    }
+    AfterStep(wasOver);
+}
+
+// The rules stop once the game is over; the players may still fly to the
+// view from above to look at the final board.
+void CApp::AfterStep(bool wasOver)
+{
+    if (m_Game.gameOver && ChosenAction(m_Presses.Seen(), m_Table.TakeKey()) == kActionOverview)
+        m_Game.FlyToOverview();
+    m_Presses.StepRead();
+    m_Table.StepOver();
+    m_Pace.EndStep();
+    m_StepLog.After();
+    if (m_Game.action == kActionOverview || m_Game.action == kActionInspect)
+        m_Game.FlyToOverview();
+    if (m_Game.action == kActionOptions)
+        m_Screens.Push(m_Options);
+    if (m_Game.gameOver && !wasOver)
+        ShowStandings();
+}
+
+void CApp::ShowFrame(const HeldLine* message)
+{
+    m_Renderer.DrawScene(message);
+    m_Renderer.EnterBoardView();
+    m_Screens.Draw();
+    m_Renderer.FinishFrame();
+    ShowDrawnFrame();
+    m_Frames.Drawn(m_Clock.Milliseconds(), VisibleStateHash(m_Game));
+}
+
+// Draws what changed once a frame is due; sleeps while the game only waits,
+// and goes straight on with the next step while it moves.
+void CApp::DrawOrRest(bool moved)
+{
+    const uint32_t now = m_Clock.Milliseconds();
+    if (m_Speed.NoticeExpired() || m_Renderer.TooltipChanges(now))
+        m_Frames.Changed();
+    if (m_Frames.Due(now))
+        ShowFrame(nullptr);
+    if (moved || !m_Queue.empty())
+        return;
+    m_Clock.Sleep(m_Frames.Pending() ? m_Frames.UntilDue(now) : kRestMilliseconds);
+}
+
+void CApp::Tick()
+{
+    EndIfSignalled();
+    DrainInput();
+    if (m_Screens.HoldsGame() || !ReadAnswerClick()) {
+        DrawOrRest(false);
+        return;
+    }
+    const uint64_t before = VisibleStateHash(m_Game);
+    const uint64_t framesBefore = m_Frames.Frames();
+    RunStep();
+    const uint64_t after = VisibleStateHash(m_Game);
+    m_Frames.Compare(after);
+    DrawOrRest(after != before || m_Frames.Frames() != framesBefore);
+}

@@ -1,0 +1,116 @@
+// The application: one object that owns the running program's state, the
+// game and its frame, the pace, the screens and what they draw, and the
+// queue of what the player did. The window's callbacks reach it only
+// through its hooks; it acts on the queue between two steps of the game.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "bourgade3d.h"
+#include "camera.h"
+#include "camera_control.h"
+#include "clock.h"
+#include "end_screen.h"
+#include "frame_pacer.h"
+#include "game.h"
+#include "game_log.h"
+#include "game_options.h"
+#include "game_random.h"
+#include "game_saver.h"
+#include "gl_text.h"
+#include "help_screen.h"
+#include "icon_bar.h"
+#include "layout_fit.h"
+#include "options_screen.h"
+#include "pace.h"
+#include "play_screen.h"
+#include "press_reader.h"
+#include "renderer.h"
+#include "save_file.h"
+#include "save_slot.h"
+#include "screen.h"
+#include "speed_control.h"
+#include "status_panel.h"
+#include "step_log.h"
+#include "tooltips.h"
+#include "window.h"
+
+class CApp {
+public:
+    explicit CApp(const GameOptions& options);
+    CApp(const CApp&) = delete;
+    CApp& operator=(const CApp&) = delete;
+
+    CGame& Game() { return m_Game; }
+    CSaveLock& SaveLock() { return m_SaveLock; }
+    // What a resumed save brought back besides the rules' state.
+    void Resume(const GameHistory& history, const GameOptions& options);
+    void SaveInto(const std::string& path) { m_Saver.SetPath(path); }
+
+    // Once the window is open: builds the scene and shows the board; a new
+    // game is saved at once.
+    void Start(bool resumed);
+    // What the window calls.
+    WindowHooks Hooks();
+
+    // One turn of the loop: the queued input, then a step of the game
+    // unless a screen holds it, then a frame when one is due.
+    void Tick();
+    // An event from the window, in its own pixels.
+    void Input(const InputEvent& windowEvent);
+    // Draws the whole frame, with a held message when given, and shows it.
+    void ShowFrame(const HeldLine* message);
+
+    // Prints the final standings and puts up the end screen.
+    void ShowStandings();
+
+    // For tests and benchmarks that drive the parts themselves.
+    CBourgade3D& Table() { return m_Table; }
+    CCamera& Camera() { return m_Camera; }
+    CPace& Pace() { return m_Pace; }
+    CFramePacer& Frames() { return m_Frames; }
+    bool ScreenOpen() const { return &m_Screens.Top() != &m_Play; }
+
+private:
+    void Dispatch(const InputEvent& event);
+    void ActWhileWaiting(const InputEvent& event);
+    // Hands the queue to the screens, up to the first press for the rules,
+    // which gets a step of its own.
+    void DrainInput();
+    bool ReadAnswerClick();
+    void RunStep();
+    void AfterStep(bool wasOver);
+    void DrawOrRest(bool moved);
+    GameHistory History() const;
+    [[noreturn]] void Quit();
+
+    CSteadyClock m_Clock;
+    CPace m_Pace{m_Clock};
+    CFramePacer m_Frames;
+    CGameLog m_Log{stdout};
+    CGameRandom m_Random;
+    CCamera m_Camera;
+    CStatusPanel m_Panel;
+    CIconBar m_Icons;
+    glText m_Text;  // the messages' font: a copy of the panel's
+    CLayoutFit m_Fit;
+    CHover m_Hover;
+    CSpeedControl m_Speed{m_Pace};
+    CPressReader m_Presses;
+    CSaveLock m_SaveLock;
+    CGameSaver m_Saver{stdout};
+    CBourgade3D m_Table;
+    CGame m_Game{m_Table, m_Random};
+    CStepLog m_StepLog{m_Log, m_Game};
+    CRenderer m_Renderer;
+    CCameraControl m_CameraControl{m_Camera};
+    CPlayScreen m_Play;
+    CScreenStack m_Screens{m_Play};
+    CHelpScreen m_Help{m_Screens, m_Text};
+    COptionsScreen m_Options{m_Screens, m_Help, m_Speed, m_Game, m_Text};
+    CEndScreen m_End{m_Screens, m_Game, m_Text};
+    std::deque<InputEvent> m_Queue;
+};

@@ -1,0 +1,54 @@
+#include "help_screen.h"
+
+#include "overlays.h"
+
+namespace {
+
+// At most 45 characters a line: the width of the font's space.
+const char* const kHelpLines[] = {
+    "Aide",
+    "",
+    "Icônes du bas, de gauche à droite :",
+    " loupe : vue de dessus (d)",
+    " engrenage : options (o)",
+    " i : regarder une propriété (i)",
+    " dés : lancer les dés (t ou h)",
+    " flèches : échanger (q)",
+    " maison + : construire (b)",
+    " hypothèque : haut hypothéquer (m),",
+    "   bas lever une hypothèque (u)",
+    "Souris sur le plateau :",
+    " glisser à gauche : tourner la vue",
+    " glisser à droite ou molette : zoomer",
+    " clic : choisir une propriété, OUI, NON",
+    "Touches : t tourner ou déplacer la vue,",
+    " l fil de fer, f plein, i tour des cases,",
+    " F1 ou ? cette aide, Échap quitter,",
+    " + et - la vitesse, espace passer",
+    "Clic à côté ou clic droit : annuler un choix",
+    "Échap ou un clic : fermer",
+};
+
+constexpr int kTop = 440;
+constexpr int kLineStep = 19;
+constexpr unsigned char kEscape = 27;
+constexpr unsigned char kHelpKey = '?';
+
+}  // namespace
+
+void CHelpScreen::OnKey(const InputEvent& key)
+{
+    if (key.key == kEscape || key.key == kHelpKey)
+        m_Stack.Pop();
+}
+
+// Over the board view, above the lower strip.
+void CHelpScreen::Draw()
+{
+    FillFontRect(0, 44, 640, 480, 0, 0, 0.1f, 0.88f);
+    int y = kTop;
+    for (const char* line : kHelpLines) {
+        PrintWhite(m_Text, 6, y, line);
+        y -= kLineStep;
+    }
+}

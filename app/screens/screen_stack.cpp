@@ -1,0 +1,32 @@
+#include "screen.h"
+
+#include <algorithm>
+
+void CScreenStack::Push(CScreen& screen)
+{
+    if (!IsOpen(screen))
+        m_Screens.push_back(&screen);
+}
+
+void CScreenStack::Pop()
+{
+    if (m_Screens.size() > 1)
+        m_Screens.pop_back();
+}
+
+bool CScreenStack::IsOpen(const CScreen& screen) const
+{
+    return std::find(m_Screens.begin(), m_Screens.end(), &screen) != m_Screens.end();
+}
+
+bool CScreenStack::HoldsGame() const
+{
+    return std::any_of(m_Screens.begin(), m_Screens.end(),
+                       [](const CScreen* screen) { return screen->HoldsGame(); });
+}
+
+void CScreenStack::Draw()
+{
+    for (CScreen* screen : m_Screens)
+        screen->Draw();
+}

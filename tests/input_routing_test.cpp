@@ -1,0 +1,279 @@
+// Where the player's presses and keys go: a press read by one step only,
+// picks that can be left, waits that a click skips without spending an
+// answer, keys that die with their turn, and what the screen says of it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game_fixture.h"
+#include "guidance_line.h"
+#include "message_layout.h"
+#include "option_rows.h"
+#include "pace.h"
+#include "press_reader.h"
+#include "prompt_zones.h"
+#include "router.h"
+#include "speed_control.h"
+#include "turn_number.h"
+
+namespace {
+
+constexpr int kStreet = 3;
+
+// A game driven as the application drives it: each loop turn hands the
+// rules the press made since the last step, if any, for one step.
+class PressesTest : public GameTest {
+protected:
+    void Step(char key = 0)
+    {
+        if (key != 0)
+            frame.keys.push_back(key);
+        frame.mouse = reader.Seen();
+        game.Step();
+        reader.StepRead();
+    }
+
+    void PressProperty(int p)
+    {
+        const PickRect& rect = pickRects[p];
+        reader.Press({(rect.xFrom + rect.xTo) / 2, (rect.yFrom + rect.yTo) / 2, true});
+    }
+
+    CPressReader reader;
+};
+
+InputEvent Event(InputKind kind, int x, int y)
+{
+    InputEvent event;
+    event.kind = kind;
+    event.x = x;
+    event.y = y;
+    return event;
+}
+
+InputEvent KeyEvent(unsigned char key)
+{
+    InputEvent event;
+    event.kind = InputKind::kKey;
+    event.key = key;
+    return event;
+}
+
+// A clock that only moves when told.
+struct CFakeClock : CClock {
+    uint32_t now = 1000;
+    uint32_t Milliseconds() override { return now; }
+    void Sleep(uint32_t milliseconds) override { now += milliseconds; }
+};
+
+}  // namespace
+
+// Once read, a press is gone, even while the button is still down: between
+// presses the rules see no button and a point on no zone.
+TEST(PressReader, APressIsReadByTheOneStepAfterIt)
+{
+    CPressReader reader;
+    EXPECT_FALSE(reader.Seen().pressed);
+    reader.Press({188, 315, true});
+    EXPECT_EQ(reader.Seen().x, 188);
+    EXPECT_EQ(reader.Seen().y, 315);
+    EXPECT_TRUE(reader.Seen().pressed);
+    reader.StepRead();
+    const MouseEvent after = reader.Seen();
+    EXPECT_FALSE(after.pressed);
+    EXPECT_EQ(PropertyAt(after.x, after.y), -1);
+    EXPECT_EQ(ChosenAction(after, 0), kNoAction);
+    EXPECT_EQ(PromptClickAt(after.x, after.y), PromptClick::kElsewhere);
+}
+
+// After a click mortgaged a street, a mode key alone acts on nothing: the
+// pick waits for a click of its own.
+TEST_F(PressesTest, AModeKeyNeverActsOnTheLastClick)
+{
+    const struct {
+        char key;
+        int32_t mode;
+    } keys[] = {{'u', kLiftPick}, {'q', kTradeWantedPick}, {'b', kBuildPick}, {'i', kInspectPick}};
+    for (const auto& k : keys) {
+        Start({0, 0});
+        Own(0, {kStreet});
+        Step('m');
+        PressProperty(kStreet);
+        Step();
+        ASSERT_EQ(Deed(kStreet).mortgaged, 1);
+        const int64_t money = P(0).money;
+        Step(k.key);
+        Step();
+        EXPECT_EQ(game.inputMode, k.mode) << k.key;
+        EXPECT_EQ(Deed(kStreet).mortgaged, 1) << k.key;
+        EXPECT_EQ(Deed(kStreet).owner, 0) << k.key;
+        EXPECT_EQ(P(0).money, money) << k.key;
+    }
+}
+
+// A press beside every property leaves the build, mortgage, lift and
+// exchange picks with one line, and the turn goes on; the click on the
+// pick's own icon does not leave it.
+TEST_F(PressesTest, APressBesideThePropertiesLeavesEveryPick)
+{
+    const struct {
+        char key;
+        int32_t mode;
+    } picks[] = {{'b', kBuildPick}, {'m', kMortgagePick}, {'u', kLiftPick}, {'q', kTradeWantedPick}};
+    for (const auto& pick : picks) {
+        Start({0, 0});
+        Step(pick.key);
+        ASSERT_EQ(game.inputMode, pick.mode) << pick.key;
+        reader.Press({250, 250, true});
+        frame.Clear();
+        Step();
+        EXPECT_EQ(game.inputMode, kNoInput) << pick.key;
+        ASSERT_FALSE(frame.messages.empty()) << pick.key;
+        EXPECT_EQ(frame.messages.back(), "Annulé") << pick.key;
+    }
+    Start({0, 0});
+    reader.Press({kBuildX, kBuildY, true});
+    Step();
+    EXPECT_EQ(game.inputMode, kBuildPick) << "the icon's own click";
+}
+
+TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
+{
+    InputEvent press = Event(InputKind::kPress, 60, 450);
+    press.button = kRightButton;
+    for (int32_t mode = kInspectPick; mode <= kLiftPick; ++mode) {
+        const MouseEvent seen = PressForRules(press, mode);
+        EXPECT_TRUE(seen.pressed) << mode;
+        EXPECT_EQ(PropertyAt(seen.x, seen.y), -1) << mode;
+    }
+    const MouseEvent outside = PressForRules(press, kNoInput);
+    EXPECT_EQ(outside.x, 60);
+    EXPECT_EQ(outside.y, 450);
+    press.button = kLeftButton;
+    EXPECT_EQ(PressForRules(press, kMortgagePick).x, 60);
+}
+
+// A click or the space bar skips a wait; a click that answers what the
+// game waits for (the words, the offer's squares, a pick) ends the wait
+// and is kept for the rules.
+TEST(Router, DuringAWaitAClickSkipsButNeverSpendsAnAnswer)
+{
+    using W = WaitingInput;
+    const struct {
+        int x;
+        int y;
+        int32_t mode;
+        WaitingInput expected;
+    } presses[] = {
+        {188, 315, kYesNo, W::kAnswer},        // "OUI"
+        {255, 315, kYesNo, W::kAnswer},        // "NON"
+        {188, 315, kNoInput, W::kAnswer},      // the question still held as a message
+        {220, 315, kYesNo, W::kSkip},          // between the words
+        {215, 545, kNoInput, W::kSkip},        // a die: no throw
+        {45, 110, kPricedOffer, W::kAnswer},   // accept
+        {110, 110, kPricedOffer, W::kAnswer},  // refuse
+        {45, 110, kMortgagePick, W::kAnswer},  // a property in a pick
+        {45, 110, kNoInput, W::kSkip},
+    };
+    for (const auto& p : presses)
+        EXPECT_EQ(WhileWaiting(Event(InputKind::kPress, p.x, p.y), p.mode), p.expected) << p.x << "," << p.y;
+    InputEvent wheel = Event(InputKind::kPress, 250, 250);
+    wheel.button = kWheelUp;
+    EXPECT_EQ(WhileWaiting(wheel, kNoInput), W::kDrop);
+    EXPECT_EQ(WhileWaiting(Event(InputKind::kDrag, 250, 250), kNoInput), W::kDrop);
+    EXPECT_EQ(WhileWaiting(Event(InputKind::kRelease, 250, 250), kNoInput), W::kKeep);
+    const std::pair<unsigned char, WaitingInput> keys[] = {
+        {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'t', W::kKeep}};
+    for (const auto& [key, expected] : keys)
+        EXPECT_EQ(WhileWaiting(KeyEvent(key), kNoInput), expected) << key;
+}
+
+// A key kept through the computer's holds belongs to the computer's turn:
+// once that turn is over it no longer acts.
+TEST_F(PressesTest, AKeyKeptThroughAnotherPlayersTurnIsDropped)
+{
+    Start({1, 0});
+    InputEvent key = KeyEvent('i');
+    key.turn = TurnNumber(game);
+    EXPECT_EQ(WhileWaiting(key, game.inputMode), WaitingInput::kKeep);
+    EXPECT_TRUE(StillItsTurn(key, TurnNumber(game)));
+    random.QueueDice(3, 4);
+    Step();
+    ASSERT_EQ(game.current, 1);
+    EXPECT_FALSE(StillItsTurn(key, TurnNumber(game)));
+}
+
+TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
+{
+    CFakeClock clock;
+    CPace pace(clock);
+    CSpeedControl speed(pace);
+    speed.Step(1);
+    EXPECT_EQ(speed.Notice(), "Vitesse : Rapide");
+    clock.now += 1999;
+    EXPECT_EQ(speed.Notice(), "Vitesse : Rapide");
+    EXPECT_FALSE(speed.NoticeExpired());
+    clock.now += 1;
+    EXPECT_EQ(speed.Notice(), "");
+    EXPECT_TRUE(speed.NoticeExpired());
+    speed.Step(-1);
+    EXPECT_EQ(speed.Notice(), "Vitesse : Normale");
+}
+
+TEST_F(GameTest, TheSpeedAndTheComputersPaceComeBackWithTheGame)
+{
+    Start({0, 1});
+    GameHistory history;
+    history.speed = static_cast<int32_t>(Speed::kFaster);
+    history.fastComputers = 1;
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    GameHistory read;
+    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, read), "");
+    EXPECT_EQ(read.speed, history.speed);
+    EXPECT_EQ(read.fastComputers, 1);
+}
+
+// Whatever the mode and however long the name, the guidance takes one line
+// of the board view, and nothing at all when it has nothing to say.
+TEST(Guidance, EveryLineFitsOneLineWithTheLongestName)
+{
+    EXPECT_LE(kGuidanceChars * 14 * kGuidanceScale, 640.0f);
+    CNullFrame frame;
+    CScriptedRandom random;
+    CGame game(frame, random);
+    game.playerCount = 2;
+    for (int i = 0; i < 2; ++i)
+        std::snprintf(game.players[i].name, kNameSize, "%s", "Marie-Charlotte-Ann");
+    ASSERT_EQ(CountCharacters(game.players[0].name), 19);
+    game.properties[0].owner = 1;
+    game.tradeWanted = 0;
+    for (int32_t mode = kNoInput; mode <= kLiftPick; ++mode) {
+        game.inputMode = mode;
+        for (int computer = 0; computer < 2; ++computer) {
+            game.players[0].computer = computer;
+            const std::string line = GuidanceLine(game);
+            EXPECT_LE(CountCharacters(line), kGuidanceChars) << line;
+        }
+    }
+    EXPECT_EQ(GuidanceLine(game).empty(), false);
+    game.gameOver = 1;
+    EXPECT_EQ(GuidanceLine(game), "");
+    EXPECT_TRUE(LayOutMessage("").empty());
+}
+
+// The options box lies inside the board view: a click on the panel is
+// outside it, and each row answers its own height.
+TEST(OptionsScreen, TheBoxLiesInsideTheBoardView)
+{
+    const FontBox box = OptionsBox(5);
+    EXPECT_GT(box.left, 0.0f);
+    EXPECT_LT(box.right, 640.0f);
+    EXPECT_GT(box.bottom, BoardFontY(500));
+    EXPECT_EQ(OptionsRowAt(520, 200, 5), kOutsideBox);
+    EXPECT_EQ(OptionsRowAt(250, 160, 5), 0);
+    EXPECT_EQ(OptionsRowAt(250, 197, 5), 1);
+    EXPECT_EQ(OptionsRowAt(250, 310, 5), 4);
+    EXPECT_EQ(OptionsRowAt(250, 60, 5), kOutsideBox);
+}
