@@ -140,6 +140,8 @@ void VisitState(Game& game, History& history, Visitor& v)
         v.Number(Key("property", p, "houses"), deed.houses, 0, 5);
     }
     VisitLevelsAndLimit(game, v);
+    v.Optional("paceSpeed", history.speed, 0, 3, 0);
+    v.Optional("paceFastComputers", history.fastComputers, 0, 1, 0);
     v.Seats("fallenSeats", history.fallenSeats);
     v.Number("worthTurns", SaveAccess::WorthTurns(game.worthHistory), 0, kMostTurns);
     v.Number("worthStride", SaveAccess::WorthStride(game.worthHistory), 1, kMostTurns);
@@ -147,8 +149,6 @@ void VisitState(Game& game, History& history, Visitor& v)
     v.Count("worthEntries", worths, CWorthHistory::kMostEntries);
     for (size_t k = 0; k < worths.size(); ++k)
         v.Worths(Key("worth", static_cast<int>(k)), worths[k].worth, worths[k].inPlay);
-    v.Number("paceSpeed", history.speed, 0, 3);
-    v.Number("paceFastComputers", history.fastComputers, 0, 1);
 }
 
 // Bytes that would break a line or hide in it are written as %XX.

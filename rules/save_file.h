@@ -17,7 +17,7 @@
 class CGame;
 struct GameState;
 
-constexpr int kSaveVersion = 3;
+constexpr int kSaveVersion = 2;
 
 // What the window keeps about a game beside the rules' state.
 struct GameHistory {

@@ -29,7 +29,7 @@ const char* const kHelpLines[] = {
     "Échap ou un clic : fermer",
 };
 
-constexpr int kTop = 440;
+constexpr int kTop = 424;
 constexpr int kLineStep = 19;
 constexpr unsigned char kEscape = 27;
 constexpr unsigned char kHelpKey = '?';
