@@ -45,7 +45,8 @@ const std::vector<uint32_t> k565 = {0xF800, 0x07E0, 0x001F};
 TEST(DibImage, EveryDepthAndLayoutBecomesRgbBottomRowFirst)
 {
     const std::vector<uint32_t> grey = {0x000000, 0x112233, 0x445566};
-    std::vector<uint32_t> sixteen = grey, core(256, 0);
+    std::vector<uint32_t> sixteen = grey;
+    std::vector<uint32_t> core(256, 0);
     sixteen.resize(16, 0xFFFFFF);
     core[7] = 0x102030;
     const struct { const char* name; BitmapHeader h; Bytes rows, rgb; } cases[] = {

@@ -44,7 +44,8 @@ const GuardedMatrix kGuardedCounting{kCounting};
 
 TEST(Vector, OperatorsWorkComponentwiseAndLengthsAndAnglesAreEuclidean)
 {
-    const CVector a(1, -2, 8), b(4, 0.5f, -2);
+    const CVector a(1, -2, 8);
+    const CVector b(4, 0.5f, -2);
     const struct { const char* name; std::function<CVector(CVector)> op; CVector expected; } cases[] = {
         {"+=", [&](CVector v) { return v += b; }, {5, -1.5f, 6}},
         {"-=", [&](CVector v) { return v -= b; }, {-3, -2.5f, 10}},
@@ -161,7 +162,8 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidateAndInvertsFromQuate
         q.FromMatrix(m);
         return q;
     };
-    const float half = std::sqrt(0.5f), most = std::sqrt(0.75f);
+    const float half = std::sqrt(0.5f);
+    const float most = std::sqrt(0.75f);
     const struct { float m0, m5, m10; CQuaternion expected; } cases[] = {
         {1, 1, 1, {0, 0, 0, 1}} /* only w */,         {1, 0, 0, {half, 0, 0, 0}} /* w = x */,
         {0, 1, 0, {0, half, 0, 0}} /* w = y */,       {0, 0, 1, {0, 0, half, 0}} /* w = z */,
@@ -199,7 +201,9 @@ TEST(Quaternion, FromMatrixBreaksTiesTowardsTheLaterCandidateAndInvertsFromQuate
 // qZ(a)·qY(b)·qX(c): one angle alone is the plain turn about its axis.
 TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
 {
-    const float s = std::sin(0.35f), c = std::cos(0.35f), half = std::sqrt(0.5f);
+    const float s = std::sin(0.35f);
+    const float c = std::cos(0.35f);
+    const float half = std::sqrt(0.5f);
     const struct { float a, b, c; CQuaternion expected; } cases[] = {
         {0.7f, 0, 0, {0, 0, s, c}},  {0, 0.7f, 0, {0, s, 0, c}},  {0, 0, 0.7f, {s, 0, 0, c}},
         {kPi / 2, 0, kPi / 2, {0.5f, 0.5f, 0.5f, 0.5f}},  // (1 + k)(1 + i) / 2
@@ -216,7 +220,8 @@ TEST(Quaternion, FromEulerMatchesTheProductOfTheThreeTurns)
 // whichever sign the turn end carries.
 TEST(Quaternion, SlerpFollowsTheShorterArc)
 {
-    const CQuaternion none(0, 0, 0, 1), turn = AxisAngle(0, 1, 0, 2.0f);
+    const CQuaternion none(0, 0, 0, 1);
+    const CQuaternion turn = AxisAngle(0, 1, 0, 2.0f);
     const CQuaternion q0 = AxisAngle(0, 0.6f, 0.8f, 0.9f);
     CQuaternion turnNegated = turn;
     turnNegated *= -1.0f;

@@ -32,17 +32,26 @@ protected:
 // is where `pixels` starts in what the loader keeps.
 TEST_F(TargaLoad, ColourBytesComeOutRgbBottomRowFirst)
 {
-    const struct { const char* name; TargaHeader h; GLenum format; size_t at; Bytes pixels; } cases[] = {
-        {"32 bits", {2, 2, 2, 32}, GL_RGBA, 0, {2, 1, 0, 3}},
-        {"24 bits, last pixel", {2, 2, 2, 24}, GL_RGB, 9, {11, 10, 9}},
-        {"8 bits", {2, 2, 2, 8}, GL_ALPHA, 0, {0, 1, 2, 3}},
-        {"grey, yet 24 bits", {3, 2, 2, 24}, GL_RGB, 0, {2, 1, 0}},
-        {"image ID skipped", {2, 2, 2, 8, 0, 0, "made by hand"}, GL_ALPHA, 0, {0, 1, 2, 3}},
-        {"top row first", {2, 2, 4, 8, 0x20}, GL_ALPHA, 0, {6, 7, 4, 5, 2, 3, 0, 1}},
-        {"largest", {2, 512, 512, 24}, GL_RGB, 3 * 512 * 512 - 3, {255, 254, 253}},
+    // The header's fields are built in the loop: GCC 12 at -O3 warns falsely
+    // about the image ID string of a header kept in a table.
+    const struct { const char* name; unsigned char type; unsigned width, height; unsigned char bpp, descriptor;
+                   const char* id; GLenum format; size_t at; Bytes pixels; } cases[] = {
+        {"32 bits", 2, 2, 2, 32, 0, "", GL_RGBA, 0, {2, 1, 0, 3}},
+        {"24 bits, last pixel", 2, 2, 2, 24, 0, "", GL_RGB, 9, {11, 10, 9}},
+        {"8 bits", 2, 2, 2, 8, 0, "", GL_ALPHA, 0, {0, 1, 2, 3}},
+        {"grey, yet 24 bits", 3, 2, 2, 24, 0, "", GL_RGB, 0, {2, 1, 0}},
+        {"image ID skipped", 2, 2, 2, 8, 0, "made by hand", GL_ALPHA, 0, {0, 1, 2, 3}},
+        {"top row first", 2, 2, 4, 8, 0x20, "", GL_ALPHA, 0, {6, 7, 4, 5, 2, 3, 0, 1}},
+        {"largest", 2, 512, 512, 24, 0, "", GL_RGB, 3 * 512 * 512 - 3, {255, 254, 253}},
     };
     for (const auto& c : cases) {
-        const TargaHeader& h = c.h;
+        TargaHeader h;
+        h.type = c.type;
+        h.width = c.width;
+        h.height = c.height;
+        h.bpp = c.bpp;
+        h.descriptor = c.descriptor;
+        h.id = c.id;
         ASSERT_EQ(LoadFile(TargaFile(h, Numbered(h.width * h.height * h.bpp / 8))), 1) << c.name;
         EXPECT_EQ(m_Texture.m_nWidth, h.width) << c.name;
         EXPECT_EQ(m_Texture.m_nHeight, h.height) << c.name;

@@ -31,7 +31,9 @@ std::vector<uint8_t> ReadAll(const std::string& path)
 
 // A decoded picture with rows counted from the top, as the player sees it.
 struct Picture {
-    uint32_t width = 0, height = 0, bytes = 3;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t bytes = 3;
     std::vector<uint8_t> bottomUp;  // as the loaders leave it: R, G, B(, A)
     int At(uint32_t x, uint32_t yFromTop, int channel) const
     {
@@ -73,7 +75,8 @@ struct CellInk {
 
 CellInk InkOf(const Picture& font, int character, int set)
 {
-    const int side = font.width / 16, glyph = character - 32 + 128 * set;
+    const int side = font.width / 16;
+    const int glyph = character - 32 + 128 * set;
     CellInk ink{std::vector<int>(side)};
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) {
@@ -111,7 +114,8 @@ TEST(TextureFiles, PicturesStandUpright)
     for (const auto& p : probes) {
         const Picture picture = ReadTarga(p.name);
         ASSERT_FALSE(picture.bottomUp.empty());
-        const uint32_t x = p.x < 0 ? picture.width + p.x : p.x, y = picture.height * p.yTwentieths / 20;
+        const uint32_t x = p.x < 0 ? picture.width + p.x : p.x;
+        const uint32_t y = picture.height * p.yTwentieths / 20;
         const int against = p.against < 0 ? 0 : picture.At(x, y, p.against);
         EXPECT_GT(picture.At(x, y, p.channel), against + p.margin) << p.name << " at " << x << "," << y;
     }
@@ -128,7 +132,8 @@ TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
     const uint32_t width = uint32_t(image->width);
     const Picture font = {width, width, 3, {image->data, image->data + 3 * width * width}};
     ReleaseImage(image);
-    const int last = kFirstAccentCharacter + kFontAccentCount - 1, side = font.width / 16;
+    const int last = kFirstAccentCharacter + kFontAccentCount - 1;
+    const int side = font.width / 16;
     for (int set = 0; set < 2; ++set) {
         for (int c = ' '; c < 160; ++c) {
             if (c == 127)
@@ -138,7 +143,8 @@ TEST(FontBitmap, GlyphsSitInsideTheCellsTheFontDrawsThemFrom)
                 << c << " in set " << set;
             EXPECT_LT(ink.edge, 40) << c << " in set " << set;
         }
-        const CellInk underscore = InkOf(font, '_', set), grave = InkOf(font, '`', set);
+        const CellInk underscore = InkOf(font, '_', set);
+        const CellInk grave = InkOf(font, '`', set);
         EXPECT_GT(underscore.Sum(side / 2, side), underscore.Sum(0, side) * 9 / 10);
         EXPECT_GT(grave.Sum(0, side / 2), grave.Sum(0, side) * 9 / 10);
     }

@@ -141,7 +141,9 @@ TEST_F(CameraGl, FlightStartsFromTheCurrentViewAndEndsAtItsGoal)
     camera.SetProjection(500, 600, true);
     ExpectMatrix(Current(GL_MODELVIEW_MATRIX), start);
     camera.Fly(0.5f);
-    float x, y, z;
+    float x = 0;
+    float y = 0;
+    float z = 0;
     camera.EyeFromMatrix(x, y, z);
     const CVector middle = (camera.m_vFrom + camera.m_vTo) * 0.5f;
     ExpectVector(CVector(x, y, z), middle.x, middle.y, middle.z);

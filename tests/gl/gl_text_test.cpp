@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kFontSide = 256, kCellSide = 16;
+constexpr int kFontSide = 256;
+constexpr int kCellSide = 16;
 constexpr unsigned char kBlue = 77;
 const Colour kBlack = {0, 0, 0};
 

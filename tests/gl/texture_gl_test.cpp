@@ -25,8 +25,10 @@ protected:
     {
         glBindTexture(GL_TEXTURE_2D, m_nName);
         GLint value = 0;
-        level ? glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value)
-              : glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
+        if (level)
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value);
+        else
+            glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
         return value;
     }
 
@@ -68,7 +70,8 @@ TEST_F(TextureGl, KeptSmoothAndFailedLoads)
     EXPECT_EQ(Get(GL_TEXTURE_WIDTH, true), 0);
 
     // A smooth one filters linearly; a failed load after it changes nothing.
-    CTexture good, bad;
+    CTexture good;
+    CTexture bad;
     ASSERT_EQ(good.LoadTexture(Write(4, 4, 8, Bytes(16, 1)).c_str(), m_nName, 1, 0, 0), 1);
     EXPECT_EQ(Get(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
     EXPECT_EQ(bad.LoadTexture(Write(4, 4, 24, Bytes(5, 1)).c_str(), m_nName, 0, 0, 0), 0);
