@@ -30,28 +30,30 @@ TEST_F(GameTest, ComputerIsShortOfMoneyAtTwentyThousandOrBelowTheRentsItFaces)
 // complete or to block a group; by mortgage only to complete one.
 TEST_F(GameTest, ComputerBuysWhatItCanAffordOrWhatCompletesAGroup)
 {
-    const struct { int64_t money; std::vector<int> owned, othersOwned; int square; bool bought;
+    const struct { int buyer; int64_t money; std::vector<int> owned, othersOwned; int square; bool bought;
                    int64_t moneyAfter; const char* shown; } cases[] = {
-        {150000, {}, {}, 5, true, 130000, ""},
-        {20000, {}, {}, 5, false, 20000, "Player 1 n'en veut pas"},
-        {20000, {0}, {}, 3, true, 14000, ""},
-        {20000, {}, {2, 3}, 9, true, 8000, ""},
-        {4000, {0, 24}, {}, 6, false, 4000, "Player 1 n'en veut pas"},
-        {4000, {0, 24}, {2, 3}, 9, false, 4000, "Player 1 n'en veut pas"},
-        {4000, {0, 24}, {}, 3, true, 8000, "Hypothèque de GARE MONTPARNASSE pour 10000F."},
-        {1000, {0}, {}, 3, false, 1000, "Vous n'avez pas assez d'argent pour acheter RUE LECOURBE"},
+        {0, 150000, {}, {}, 5, true, 130000, ""},
+        {0, 20000, {}, {}, 5, false, 20000, "Player 1 n'en veut pas"},
+        {0, 20000, {0}, {}, 3, true, 14000, ""},
+        {0, 20000, {}, {2, 3}, 9, true, 8000, ""},
+        {1, 20000, {}, {2, 3}, 9, true, 8000, ""},  // blocking the first seat too
+        {0, 4000, {0, 24}, {}, 6, false, 4000, "Player 1 n'en veut pas"},
+        {0, 4000, {0, 24}, {2, 3}, 9, false, 4000, "Player 1 n'en veut pas"},
+        {0, 4000, {0, 24}, {}, 3, true, 8000, "Hypothèque de GARE MONTPARNASSE pour 10000F."},
+        {0, 1000, {0}, {}, 3, false, 1000, "Vous n'avez pas assez d'argent pour acheter RUE LECOURBE"},
     };
     for (const auto& c : cases) {
-        Start({1, 0});
-        P(0).money = c.money;
+        Start({1, 1});
+        game.current = c.buyer;
+        P(c.buyer).money = c.money;
         for (int p : c.owned)
-            Own(0, {p});
+            Own(c.buyer, {p});
         for (int p : c.othersOwned)
-            Own(1, {p});
+            Own(1 - c.buyer, {p});
         LandOn(c.square);
         const int p = squareToProperty[c.square];
-        EXPECT_EQ(Deed(p).owner, c.bought ? 0 : -1) << c.money << " on " << c.square;
-        EXPECT_EQ(P(0).money, c.moneyAfter) << c.money << " on " << c.square;
+        EXPECT_EQ(Deed(p).owner, c.bought ? c.buyer : -1) << c.money << " on " << c.square;
+        EXPECT_EQ(P(c.buyer).money, c.moneyAfter) << c.money << " on " << c.square;
         EXPECT_TRUE(!*c.shown || frame.Showed(c.shown)) << c.shown;
         EXPECT_EQ(std::count(frame.log.begin(), frame.log.end(), "yesno"), 0);
         Check();

@@ -82,7 +82,9 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
 {
     Start({1, 0});
     Own(0, {0, 1});
+    P(0).square = 6;
     game.ComputerTurnStart();
+    EXPECT_TRUE(frame.Entries("picture").empty()) << "no picture for each building";
     EXPECT_EQ(Deed(0).houses, 5);
     EXPECT_EQ(Deed(1).houses, 5);
     EXPECT_EQ(frame.buildings[1], 5);
@@ -92,7 +94,6 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
     Check();
     frame.Clear();
-    P(0).square = 6;
     random.QueueDice(1, 2);
     Tick();
     EXPECT_EQ(frame.log.front(), "picture:6") << "a turn that builds throws as any other";
@@ -171,6 +172,7 @@ TEST_F(ComputerTest, AnExchangeCompletingAGroupOnEachSideIsTheFirstFound)
         {{0, 2, 3}, {1, 4}, true, {2, 3, 4}},
         {{0, 2, 3}, {1, 4}, false, {0, 2, 3}},
         {{0, 2}, {1, 3, 4}, true, {0, 1}},
+        {{1, 4}, {0, 2, 3}, true, {0, 1}},
         {{0, 5, 6}, {1, 7, 2, 3}, true, {5, 6, 7}},
         {{0}, {1}, true, {0}},
         {{2, 3}, {1}, true, {2, 3}},
