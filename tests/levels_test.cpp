@@ -422,16 +422,6 @@ TEST_F(LevelsTest, EasyNeverTradesFirstAndBuysOnlyWithCashToSpare)
     Own(0, {6, 7});
     EXPECT_TRUE(EasyStrategy().Buys(game, 5)) << "a street that completes a group";
     EXPECT_FALSE(EasyStrategy().BuysShort(game, 5));
-    EXPECT_TRUE(EasyStrategy().AcceptsSwap(game, 0, 24, 1, -5000));
-    // In prison it plays as Normal.
-    P(0).money = 20000;
-    Deed(20).houses = 1;
-    EXPECT_TRUE(EasyStrategy().PaysJail(game));
-    Deed(20).houses = 2;
-    EXPECT_FALSE(EasyStrategy().PaysJail(game));
-    EXPECT_TRUE(EasyStrategy().UsesJailCard(game));
-    Deed(20).houses = 3;
-    EXPECT_FALSE(EasyStrategy().UsesJailCard(game));
 }
 
 // Two computers, one round each: the second's turn ends the first round.

@@ -14,7 +14,8 @@ namespace {
 // together; "" when both accept it, else what refused it.
 std::string Read(const std::vector<const char*>& args, SimOptions& options)
 {
-    std::ostringstream out, err;
+    std::ostringstream out;
+    std::ostringstream err;
     int status = 0;
     if (!ParseCommandLine(static_cast<int>(args.size()), args.data(), kSimProgram,
                           SimOptionTable(options), out, err, status))

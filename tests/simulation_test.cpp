@@ -8,19 +8,12 @@
 #include "options.h"
 #include "simulation.h"
 
-TEST(Simulation, SeededGamesOfEveryTableSizeKeepEveryRuleAndReplay)
+// Every rule is checked after each step of the games that `sim_runs_clean`
+// plays; here a seed replays its game.
+TEST(Simulation, ASeededGameReplays)
 {
-    for (int players = kMinPlayers; players <= kMaxPlayers; ++players) {
-        int finished = 0;
-        for (uint64_t seed = 1000u * players; seed < 1000u * players + 100; ++seed) {
-            const GameOutcome outcome = PlayGame(players, seed, 2000, nullptr);
-            ASSERT_EQ(outcome.violation, "") << "seed " << seed << " turn " << outcome.turns;
-            finished += outcome.finished;
-            ASSERT_TRUE(!outcome.finished || (outcome.winnerSeat >= 0 && outcome.winnerSeat < players));
-        }
-        EXPECT_GT(finished, 50) << "most games end with a winner";
-    }
-    LandingCounts first, second;
+    LandingCounts first;
+    LandingCounts second;
     const GameOutcome a = PlayGame(4, 77, 2000, &first);
     const GameOutcome b = PlayGame(4, 77, 2000, &second);
     EXPECT_EQ(HashOutcome(0, a), HashOutcome(0, b));
@@ -35,7 +28,8 @@ namespace {
 // Parses a command line into `options`; false when it is refused.
 bool Parse(const std::vector<const char*>& args, SimOptions& options, int& status)
 {
-    std::ostringstream out, err;
+    std::ostringstream out;
+    std::ostringstream err;
     return ParseCommandLine(static_cast<int>(args.size()), args.data(), kSimProgram,
                             SimOptionTable(options), out, err, status);
 }
