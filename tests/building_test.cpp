@@ -76,14 +76,10 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
         Start({0, 0});
         P(0).square = 37;  // AV. DES CHAMPS-ELYSEES, never picked here
         P(0).money = c.money;
-        for (int p : c.mine)
-            Own(0, {p});
-        for (int p : c.others)
-            Own(1, {p});
-        for (int p : c.mortgaged)
-            Deed(p).mortgaged = 1;
-        for (int p : c.houses > 0 ? c.mine : std::vector<int>{})
-            Build({p}, c.houses);
+        Own(0, c.mine);
+        Own(1, c.others);
+        Mortgage(c.mortgaged);
+        Build(c.mine, c.houses);
         Pick(c.key, c.property);
         EXPECT_EQ(frame.messages.back(), c.said);
         EXPECT_EQ(frame.Entries("picture"), Lines{std::to_string(propertySquare[c.property])})

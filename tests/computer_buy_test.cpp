@@ -46,10 +46,8 @@ TEST_F(GameTest, ComputerBuysWhatItCanAffordOrWhatCompletesAGroup)
         Start({1, 1});
         game.current = c.buyer;
         P(c.buyer).money = c.money;
-        for (int p : c.owned)
-            Own(c.buyer, {p});
-        for (int p : c.othersOwned)
-            Own(1 - c.buyer, {p});
+        Own(c.buyer, c.owned);
+        Own(1 - c.buyer, c.othersOwned);
         LandOn(c.square);
         const int p = squareToProperty[c.square];
         EXPECT_EQ(Deed(p).owner, c.bought ? c.buyer : -1) << c.money << " on " << c.square;

@@ -39,11 +39,9 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
         Start({1, 1});
         Own(0, {24});
         Own(1, {25});
-        for (int side = 0; side < 2; ++side)
-            for (int p : side ? c.ownedByB : c.ownedByA)
-                Own(side, {p});
-        for (int p : c.mortgaged)
-            Deed(p).mortgaged = 1;
+        Own(0, c.ownedByA);
+        Own(1, c.ownedByB);
+        Mortgage(c.mortgaged);
         P(1).money = c.moneyOfB;
         EXPECT_EQ(game.TradeValue(c.a, c.b), c.expected)
             << ::testing::PrintToString(c.ownedByA) << " against "
@@ -181,10 +179,8 @@ TEST_F(ComputerTest, AnExchangeCompletingAGroupOnEachSideIsTheFirstFound)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.mine) + " against " + ::testing::PrintToString(c.others));
         Start({1, c.otherComputer});
-        for (int p : c.mine)
-            Own(0, {p});
-        for (int p : c.others)
-            Own(1, {p});
+        Own(0, c.mine);
+        Own(1, c.others);
         game.ComputerTrades();
         std::vector<int> mineAfter;
         for (int p = 0; p < kPropertyCount; ++p)

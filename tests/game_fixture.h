@@ -81,14 +81,20 @@ protected:
         game.Land();
     }
 
-    void Own(int player, std::initializer_list<int> properties)
+    void Own(int player, const std::vector<int>& properties)
     {
         for (int p : properties)
             Deed(p).owner = player;
     }
 
+    void Mortgage(const std::vector<int>& properties)
+    {
+        for (int p : properties)
+            Deed(p).mortgaged = 1;
+    }
+
     // Puts buildings on streets, on the board as well.
-    void Build(std::initializer_list<int> streets, int houses)
+    void Build(const std::vector<int>& streets, int houses)
     {
         for (int p : streets) {
             Deed(p).houses = houses;

@@ -67,12 +67,9 @@ TEST_F(LandingTest, StationsUtilitiesAndMortgagesFollowTheirOwners)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.owned) + " on " + std::to_string(c.property));
         Start({0, 0, 0});
-        for (int p : c.owned)
-            Own(1, {p});
-        for (int p : c.othersOwned)
-            Own(2, {p});
-        for (int p : c.mortgaged)
-            Deed(p).mortgaged = 1;
+        Own(1, c.owned);
+        Own(2, c.othersOwned);
+        Mortgage(c.mortgaged);
         StopOn(c.property, c.rent);
     }
     Start({0, 0, 0});

@@ -41,16 +41,6 @@ protected:
         P(0).level = level;
     }
     const CComputerStrategy& Strong() { return StrongStrategy(); }
-    void Hold(int player, const std::vector<int>& properties)
-    {
-        for (int p : properties)
-            Deed(p).owner = player;
-    }
-    void Mortgage(const std::vector<int>& properties)
-    {
-        for (int p : properties)
-            Deed(p).mortgaged = 1;
-    }
     void BuildEach(const std::vector<std::pair<int, int>>& buildings)
     {
         for (const auto& [p, houses] : buildings)
@@ -100,8 +90,8 @@ TEST_F(LevelsTest, TheLargestRentAgainstAPlayerIsTheDearestOfTheOthers)
     };
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
+        Own(0, c.mine);
+        Own(1, c.theirs);
         Mortgage(c.mortgaged);
         BuildEach(c.built);
         EXPECT_EQ(LargestRentAgainst(game, 0), c.rent) << ::testing::PrintToString(c.theirs);
@@ -142,8 +132,8 @@ TEST_F(LevelsTest, FoolishSwapsAreTheOnesThatGiveAwayOrBreakAGroupOrLeaveTooLitt
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
         Own(0, {c.gives});
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
+        Own(0, c.mine);
+        Own(1, c.theirs);
         P(0).money = c.money;
         EXPECT_EQ(FoolishSwap(game, 0, c.gives, c.gets, c.cash), c.acts)
             << c.gives << " for " << c.gets << " and " << c.cash;
@@ -214,8 +204,8 @@ TEST_F(LevelsTest, StrongBuildsTheBestGroupFirstAndKeepsItsReserve)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         StartAt(kLevelStrong);
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
+        Own(0, c.mine);
+        Own(1, c.theirs);
         Mortgage(c.mortgaged);
         BuildEach(c.built);
         P(0).money = c.money;
@@ -262,8 +252,8 @@ TEST_F(LevelsTest, StrongBuysWhatCompletesOrBlocksAGroupAndElseKeepsItsReserve)
     };
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
+        Own(0, c.mine);
+        Own(1, c.theirs);
         BuildEach(c.built);
         P(0).money = c.money;
         EXPECT_EQ(Strong().Buys(game, c.p), c.buys) << c.p << " " << c.money;
@@ -291,8 +281,8 @@ TEST_F(LevelsTest, StrongAcceptsOnlySwapsThatAreWorthItsSide)
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
         Own(0, {c.gives});
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
+        Own(0, c.mine);
+        Own(1, c.theirs);
         Mortgage(c.mortgaged);
         EXPECT_EQ(Strong().AcceptsSwap(game, 0, c.gives, c.gets, c.cash), c.accepts)
             << c.gives << " for " << c.gets << " and " << c.cash;
@@ -327,10 +317,9 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
         SCOPED_TRACE(c.what);
         Start({1, c.other});
         P(0).level = kLevelStrong;
-        Hold(0, c.mine);
-        Hold(1, c.theirs);
-        for (int p : c.built)
-            Build({p}, 1);
+        Own(0, c.mine);
+        Own(1, c.theirs);
+        Build(c.built, 1);
         P(0).money = c.money;
         game.ComputerTurnStart();
         if (c.wanted >= 0) {
@@ -361,8 +350,8 @@ TEST_F(LevelsTest, StrongStaysInPrisonOnceRentsAreDear)
     };
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
-        Hold(1, std::vector<int>(streets.begin(), streets.begin() + static_cast<std::ptrdiff_t>(c.sold)));
-        Hold(1, c.utilities);
+        Own(1, std::vector<int>(streets.begin(), streets.begin() + static_cast<std::ptrdiff_t>(c.sold)));
+        Own(1, c.utilities);
         BuildEach(c.built);
         P(0).money = c.money;
         EXPECT_EQ(Strong().UsesJailCard(game), c.usesCard) << c.sold << " " << c.money;
@@ -382,8 +371,8 @@ TEST_F(LevelsTest, StrongAnswersAHumanOnlyWithAnExchangeThatIsNotFoolish)
     for (const auto& c : cases) {
         Start({0, 1});
         P(1).level = c.level;
-        Hold(1, c.computers);
-        Hold(0, c.humans);
+        Own(1, c.computers);
+        Own(0, c.humans);
         game.ComputerAnswerTrade(c.asked);
         EXPECT_EQ(frame.Entries("offer"), c.offers) << c.level;
         EXPECT_EQ(frame.Showed("Player 2 ne veut pas echanger"), c.offers.empty());
