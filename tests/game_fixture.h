@@ -19,8 +19,10 @@
 using Lines = std::vector<std::string>;
 
 // Window points of the action zones and of the answer words.
-constexpr int kDieX = 200, kDieY = 540;
-constexpr int kBuildX = 380, kBuildY = 540;
+constexpr int kDieX = 200;
+constexpr int kDieY = 540;
+constexpr int kBuildX = 380;
+constexpr int kBuildY = 540;
 
 class GameTest : public ::testing::Test {
 protected:

@@ -65,7 +65,8 @@ bool SamePlayer(const Player& a, const Player& b)
 // Field by field, apart from the writer, so that a field it leaves out shows.
 void ExpectSameState(const SeededTable& x, const SeededTable& y)
 {
-    const CGame &a = x.game, &b = y.game;
+    const CGame& a = x.game;
+    const CGame& b = y.game;
     EXPECT_EQ(x.frame.history.fallenSeats, y.frame.history.fallenSeats);
     const auto fields = [](const CGame& g) {
         return std::vector<int32_t>{g.showSquare, g.moveSteps, g.doublesCount, g.parkingPot,
@@ -138,9 +139,12 @@ std::string WithLine(const std::string& text, const std::string& key, const std:
 TEST(SaveFile, RoundTripsAtRandomStepsAndPlaysOnTheSame)
 {
     std::mt19937 pick(2026);
-    int games = 0, ended = 0, resumedWithFallen = 0;
+    int games = 0;
+    int ended = 0;
+    int resumedWithFallen = 0;
     for (int players = kMinPlayers; players <= kMaxPlayers; ++players) {
-        for (uint64_t seed = 1; seed <= 50; ++seed, ++games) {
+        for (uint64_t seed = 1; seed <= 50; ++seed) {
+            ++games;
             SCOPED_TRACE(std::to_string(players) + " players, seed " + std::to_string(seed));
             SeededTable original(seed * 7919 + players);
             original.Seat(players, std::uniform_int_distribution<int>(0, 600)(pick));
@@ -205,7 +209,8 @@ class SaveRefusal : public ::testing::TestWithParam<Refusal> {};
 // Every way a file can be wrong is refused with its reason, never read.
 TEST_P(SaveRefusal, NamesTheReason)
 {
-    SeededTable table(5), reader(0);
+    SeededTable table(5);
+    SeededTable reader(0);
     table.Seat(3, 40);
     std::string text = table.Save();
     ASSERT_EQ(reader.Load(text), "") << "the undamaged file reads";

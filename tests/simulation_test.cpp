@@ -46,8 +46,10 @@ TEST(SimulationOptions, ReadsEveryOptionRefusesBadValuesAndReplaysAGame)
     ASSERT_TRUE(Parse({"sim", "--games", "5", "--players", "6", "--seed", "18446744073709551615",
                        "--max-turns", "300", "--landings"},
                       options, status));
-    EXPECT_EQ((std::vector<int64_t>{options.games, options.players, options.maxTurns, options.landings}),
-              (std::vector<int64_t>{5, 6, 300, 1}));
+    EXPECT_EQ(options.games, 5);
+    EXPECT_EQ(options.players, 6);
+    EXPECT_EQ(options.maxTurns, 300);
+    EXPECT_TRUE(options.landings);
     EXPECT_EQ(options.seed, UINT64_MAX);
     const std::vector<std::vector<const char*>> bad = {
         {"sim", "--players", "7"}, {"sim", "--players", "1"}, {"sim", "--games", "0"},
@@ -69,7 +71,8 @@ TEST(SimulationOptions, ReadsEveryOptionRefusesBadValuesAndReplaysAGame)
         argv.push_back(arg.c_str());
     SimOptions replay;
     ASSERT_TRUE(Parse(argv, replay, status));
-    EXPECT_EQ((std::vector<int64_t>{replay.games, replay.players, replay.maxTurns}),
-              (std::vector<int64_t>{1, 2, 2000000}));
+    EXPECT_EQ(replay.games, 1);
+    EXPECT_EQ(replay.players, 2);
+    EXPECT_EQ(replay.maxTurns, 2000000);
     EXPECT_EQ(replay.seed, UINT64_MAX);
 }
