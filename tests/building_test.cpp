@@ -86,6 +86,7 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
             << "the picked deed only, never the square the player stands on";
         EXPECT_EQ(P(0).money, c.moneyAfter);
         EXPECT_EQ(Deed(c.property).mortgaged, c.mortgagedAfter);
+        EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square";
         EXPECT_EQ(P(1).money, kStartMoney);
         EXPECT_EQ(game.inputMode, kNoInput);
     }

@@ -11,6 +11,7 @@ protected:
     void SetUp() override
     {
         Start({0, 0, 0});
+        P(2).level = kLevelNormal;  // a new game keeps each seat's level
         Own(1, {0, 1});
         Build({0}, 2);
         Build({1}, 1);
@@ -43,7 +44,9 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
         {{{&P(2).square, 9}, {&P(2).jail, 1}}, "player 2 in prison on square 9"}, {{{&P(2).seat, 5}}, ""},
         {{{&P(2).seat, 6}}, "player 2 seat 6 out of range or taken twice"},
         {{{&P(2).seat, -1}}, "player 2 seat -1 out of range or taken twice"},
-        {{{&P(2).seat, 1}}, "player 2 seat 1 out of range or taken twice"}, {{{&Deed(24).owner, 2}}, ""},
+        {{{&P(2).seat, 1}}, "player 2 seat 1 out of range or taken twice"},
+        {{{&P(2).level, kLevelCount - 1}}, ""}, {{{&P(2).level, kLevelCount}}, "player 2 level 3"},
+        {{{&P(2).level, -1}}, "player 2 level -1"}, {{{&Deed(24).owner, 2}}, ""},
         {{{&Deed(24).owner, 3}}, "property 24 owned by 3"},
         {{{&Deed(24).owner, -2}}, "property 24 owned by -2"}, {{{&Deed(24).mortgaged, 1}}, ""},
         {{{&Deed(24).mortgaged, 2}}, "property 24 mortgaged flag 2"},

@@ -138,6 +138,11 @@ TEST_F(LandingTest, TaxesFeedThePotThatTheNextVisitorTakesAndSquareThirtyJails)
     EXPECT_EQ(game.current, 1);
     EXPECT_EQ(frame.Entries("move").back(), "0:10:1.0");
     Check();
+
+    Start({0, 0, 0});
+    game.parkingPot = 1;
+    LandOn(20);
+    EXPECT_EQ(P(0).money, 150001) << "a pot pays however little it holds";
 }
 
 TEST_F(LandingTest, AnsweredPurchaseBuysAndAShortBuyerMayMortgageToBuy)

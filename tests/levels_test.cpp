@@ -312,6 +312,7 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
         {"orange before brown, for brown", {0, 8, 9, 25}, {1, 10}, {}, 1, kStartMoney, 10, 0, 194000},
         {"nothing of a built group", {0, 1, 8, 9}, {10}, {0, 1}, 1, kStartMoney, -1, -1, kStartMoney},
         {"two of three kept", {8, 9, 2, 3}, {10, 4}, {}, 1, kStartMoney, -1, -1, kStartMoney},
+        {"two in one turn", {0, 5, 8, 9, 11, 12}, {10, 13}, {}, 1, 300000, 13, 5, 274000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -35,6 +35,14 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     EXPECT_EQ(game.Pay(1000, kBank), 1000);
     EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
 
+    // A bare whole group is mortgaged before another group's buildings go.
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {0, 1, 2, 3, 4});
+    Build({2, 3, 4}, 1);
+    EXPECT_EQ(game.Pay(3000, kBank), 3000);
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+
     // Buildings are sold one at a time, then the streets mortgaged.
     Start({0, 0});
     P(0).square = 39;

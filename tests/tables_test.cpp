@@ -77,6 +77,32 @@ TEST(Tables, SquareMapsAreInverseAndSpecialCodesUnique)
     EXPECT_STREQ(specialSquareNames[-squareToProperty[20]], "PARC GRATUIT");
 }
 
+// The board seen from above is 499 pixels square: corners 63 wide, and on
+// each side nine squares between the edges listed, the bottom row and the
+// left column counted from DEPART's corner, the other two towards it.
+TEST(Tables, EachPickRectangleIsItsSquareOnTheBoard)
+{
+    const int rows[] = {436, 395, 353, 311, 270, 228, 187, 145, 104, 63};
+    const int columns[] = {435, 395, 355, 312, 270, 228, 187, 145, 104, 63};
+    for (int p = 0; p < kPropertyCount; ++p) {
+        const int s = propertySquare[p];
+        const int k = s % 10;
+        const PickRect& rect = pickRects[p];
+        SCOPED_TRACE(deedTable[p].name);
+        if (s < 10 || (s > 20 && s < 30)) {
+            EXPECT_EQ(rect.xFrom, s < 10 ? rows[k] : rows[10 - k]);
+            EXPECT_EQ(rect.xTo, s < 10 ? rows[k - 1] : rows[9 - k]);
+            EXPECT_EQ(rect.yFrom, s < 10 ? 435 : 1);
+            EXPECT_EQ(rect.yTo, s < 10 ? 499 : 63);
+        } else {
+            EXPECT_EQ(rect.xFrom, s < 20 ? 1 : 436);
+            EXPECT_EQ(rect.xTo, s < 20 ? 63 : 498);
+            EXPECT_EQ(rect.yFrom, s < 20 ? columns[k] : columns[10 - k]);
+            EXPECT_EQ(rect.yTo, s < 20 ? columns[k - 1] : columns[9 - k]);
+        }
+    }
+}
+
 TEST(Tables, PropertyAtFindsThePickRectangles)
 {
     // The bounds belong to the rectangle.

@@ -56,6 +56,7 @@ TEST_F(TradeTest, HumanOwnerCallsOffOrPicksInReturnIgnoringBuiltGroups)
     frame.Press(470, 470);  // DEPART
     Tick();
     EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(game.tradeWanted, -1);
     EXPECT_EQ(Deed(24).owner, 1);
 
     AskFor(24);
