@@ -200,6 +200,8 @@ TEST_F(LevelsTest, StrongBuildsTheBestGroupFirstAndKeepsItsReserve)
          {5, 5, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 0}, 30999},
         {"lifted with no group at all", {24}, {}, {24}, {}, 31000,
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 20000},
+        {"the first street mortgaged too", {0, 20, 21}, {}, {}, {}, 22000,
+         {0, 0, 0, 0, 0, 1, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 5000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -215,6 +217,7 @@ TEST_F(LevelsTest, StrongBuildsTheBestGroupFirstAndKeepsItsReserve)
         EXPECT_EQ(MortgagedOf(board), c.mortgagedAfter);
         EXPECT_EQ(P(0).money, c.moneyAfter);
         EXPECT_TRUE(frame.Entries("picture").empty()) << "no picture while it builds";
+        EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square";
         Check();
     }
     // The loose properties go by the rent they lose per franc raised.
@@ -313,6 +316,7 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
         {"nothing of a built group", {0, 1, 8, 9}, {10}, {0, 1}, 1, kStartMoney, -1, -1, kStartMoney},
         {"two of three kept", {8, 9, 2, 3}, {10, 4}, {}, 1, kStartMoney, -1, -1, kStartMoney},
         {"two in one turn", {0, 5, 8, 9, 11, 12}, {10, 13}, {}, 1, 300000, 13, 5, 274000},
+        {"the first street", {1, 24}, {0}, {}, 1, kStartMoney, 0, 24, 162000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
