@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "data_path.h"
 #include "prompt_zones.h"
 #include "router.h"
 #include "standings.h"
@@ -19,7 +20,7 @@ constexpr uint32_t kRestMilliseconds = 50;
 }  // namespace
 
 CApp::CApp(const GameOptions& options)
-    : m_Table(FrameServices{m_Camera, m_Pace, m_Frames, m_Clock, m_Log, m_Presses,
+    : m_Table(FrameServices{m_Camera, m_Pace, m_Frames, m_Clock, m_Log, m_Presses, m_Sound,
                             [this](const HeldLine* message) { ShowFrame(message); },
                             [this] { m_Saver.Save(m_Game, History()); }}),
       m_Renderer(SceneParts{m_Game, m_Table, m_Camera, m_Panel, m_Icons, m_Text, m_Fit, m_Hover,
@@ -28,6 +29,7 @@ CApp::CApp(const GameOptions& options)
                        [this] { m_Screens.Push(m_Help); }, [this] { Quit(); }})
 {
     m_Table.SetGame(&m_Game);
+    m_Screens.OnChange([this] { m_Sound.Play(SoundEvent::kClick, 1); });
     m_Pace.SetSpeed(options.speed);
     m_Pace.SetFastComputers(options.fastComputers);
     if (options.seeded)
@@ -41,6 +43,13 @@ void CApp::Resume(const GameHistory& history, const GameOptions& options)
     if (!options.speedChosen)
         m_Pace.SetSpeed(static_cast<Speed>(history.speed));
     m_Pace.SetFastComputers(options.fastComputers || history.fastComputers != 0);
+}
+
+// The sounds live in the data folder's sounds/, found as the pictures are.
+void CApp::OpenSound()
+{
+    m_Sound.Open([](const char* file) { return DataPath((std::string("textures/sounds/") + file).c_str()); },
+                 stdout);
 }
 
 GameHistory CApp::History() const
@@ -196,18 +205,31 @@ void CApp::ShowStandings()
     std::fflush(stdout);
     m_End.Show(standings, m_Game.message, note);
     m_Screens.Push(m_End);
+    m_Sound.Play(SoundEvent::kWinner, SpeedInfo(m_Pace.CurrentSpeed()).divisor);
 }
 
 void CApp::RunStep()
 {
     const bool wasOver = m_Game.gameOver;
+    const int32_t actionBefore = m_Game.action;
     m_StepLog.Before();
     m_Pace.SetComputerTurn(m_Game.players[m_Game.current].computer != 0);
     {
         const CGameSaver::CStepping stepping(m_Saver);
         m_Game.Step();
     }
+    ClickForAction(actionBefore);
     AfterStep(wasOver);
+}
+
+// A throw is heard in its dice, and the options in their screen.
+void CApp::ClickForAction(int32_t before)
+{
+    const int32_t action = m_Game.action;
+    const bool quiet = action == kNoAction || action == kActionThrow || action == kActionThrowRight ||
+                       action == kActionOptions;
+    if (action != before && !quiet)
+        m_Sound.Play(SoundEvent::kClick, 1);
 }
 
 // The rules stop once the game is over; the players may still fly to the

@@ -32,6 +32,7 @@
 #include "save_file.h"
 #include "save_slot.h"
 #include "screen.h"
+#include "sound.h"
 #include "speed_control.h"
 #include "status_panel.h"
 #include "step_log.h"
@@ -49,6 +50,9 @@ public:
     // What a resumed save brought back besides the rules' state.
     void Resume(const GameHistory& history, const GameOptions& options);
     void SaveInto(const std::string& path) { m_Saver.SetPath(path); }
+    // Opens the audio device, unless the game is muted; a failure is one
+    // line on the console, and the game plays silent.
+    void OpenSound();
 
     // Once the window is open: builds the scene and shows the board; a new
     // game is saved at once.
@@ -82,6 +86,8 @@ private:
     void DrainInput();
     bool ReadAnswerClick();
     void RunStep();
+    // An icon's action chosen in the step just run clicks.
+    void ClickForAction(int32_t before);
     void AfterStep(bool wasOver);
     void DrawOrRest(bool moved);
     GameHistory History() const;
@@ -100,6 +106,7 @@ private:
     CHover m_Hover;
     CSpeedControl m_Speed{m_Pace};
     CPressReader m_Presses;
+    CSound m_Sound;
     CSaveLock m_SaveLock;
     CGameSaver m_Saver{stdout};
     CBourgade3D m_Table;

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
         app.Resume(history, options);
     if (save.saving)
         app.SaveInto(save.savePath);
+    app.OpenSound();
 
     bool fullScreen = false;
     if ((!save.resumed && !ReadPlayers(std::cin, std::cout, app.Game())) ||

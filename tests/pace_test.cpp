@@ -97,6 +97,7 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     SkipOnCall(1);
     pace.Hold(1500);
     EXPECT_EQ(clock.now, 1000u) << "a 1.5 s hold ends at once";
+    EXPECT_TRUE(pace.EndedBySkip()) << "its sound is cut";
     std::vector<uint32_t> reads;
     pace.SetEventPump([&] {
         EXPECT_TRUE(pace.Waiting()) << "input during a wait is kept, not acted on";
@@ -104,6 +105,7 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     });
     pace.Hold(1500);
     EXPECT_EQ(clock.now, 2500u) << "the skip was used up";
+    EXPECT_FALSE(pace.EndedBySkip()) << "its sound plays out";
     EXPECT_FALSE(pace.Waiting());
     ASSERT_GE(reads.size(), 100u);
     for (size_t i = 1; i < reads.size(); ++i)

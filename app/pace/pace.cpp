@@ -78,6 +78,7 @@ bool CPace::Skip()
 
 bool CPace::Begin(WaitKind kind, uint32_t duration)
 {
+    m_bLastSkipped = false;
     const bool walkSkipped = kind == WaitKind::kWalk && m_bWalkSkipped;
     m_bWalkSkipped = walkSkipped;
     if (duration == 0 || walkSkipped)
@@ -89,6 +90,7 @@ bool CPace::Begin(WaitKind kind, uint32_t duration)
 
 void CPace::End()
 {
+    m_bLastSkipped = m_bSkipped;
     m_bWaiting = false;
     m_bSkipped = false;
 }

@@ -62,6 +62,10 @@ public:
     // Ends the wait under way, if any; false when there is none, so the
     // click or key is an ordinary one.
     bool Skip();
+    // The last wait was ended by a skip, not by its time.
+    bool EndedBySkip() const { return m_bLastSkipped; }
+    // A walk of this step was skipped: the walks left end at once.
+    bool WalkSkipped() const { return m_bWalkSkipped; }
     // The rules' step is over: a skip does not reach into the next one.
     void EndStep() { m_bWalkSkipped = false; }
 
@@ -88,6 +92,7 @@ private:
     bool m_bComputerTurn = false;
     bool m_bWaiting = false;
     bool m_bSkipped = false;
+    bool m_bLastSkipped = false;
     // The rules walk a pawn square by square: once a walk is skipped, the
     // walks that follow it in the step end at once too, so the pawn lands
     // where the whole walk ends.

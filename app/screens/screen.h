@@ -4,6 +4,7 @@
 // it is open.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "input_event.h"
@@ -34,7 +35,12 @@ public:
     bool HoldsGame() const;
     // Draws every screen, bottom first.
     void Draw();
+    // Called whenever a screen opens or closes.
+    void OnChange(std::function<void()> changed) { m_Changed = std::move(changed); }
 
 private:
+    void Changed();
+
     std::vector<CScreen*> m_Screens;
+    std::function<void()> m_Changed;
 };

@@ -4,14 +4,24 @@
 
 void CScreenStack::Push(CScreen& screen)
 {
-    if (!IsOpen(screen))
-        m_Screens.push_back(&screen);
+    if (IsOpen(screen))
+        return;
+    m_Screens.push_back(&screen);
+    Changed();
 }
 
 void CScreenStack::Pop()
 {
-    if (m_Screens.size() > 1)
-        m_Screens.pop_back();
+    if (m_Screens.size() <= 1)
+        return;
+    m_Screens.pop_back();
+    Changed();
+}
+
+void CScreenStack::Changed()
+{
+    if (m_Changed)
+        m_Changed();
 }
 
 bool CScreenStack::IsOpen(const CScreen& screen) const

@@ -58,6 +58,7 @@ void CBourgade3D::BuildList()
     for (int k = 0; k < m_pGame->playerCount; ++k)
         pawns[k].Build();
     deedCard.Build();
+    m_Heard = TakeHeardState(*m_pGame);
     // The frames so far showed no scene.
     m_S.frames.Changed();
 }
@@ -109,11 +110,13 @@ void CBourgade3D::DrawMessage(const char* text)
     m_bYesNoNext = false;
     m_S.log.Message(text);
     m_S.frames.Changed();
+    Listen();
     if (m_S.pace.Scaled(kMessageHoldMs) == 0 || AnswerWaiting())
         return;
     const HeldLine line = LineToHold(text, withAnswers, m_pGame->inputMode == kYesNo, m_pGame->message);
     m_S.show(&line);
     m_S.pace.Hold(kMessageHoldMs);
+    CutIfSkipped();
     // The hold is over: the next frame takes the message off the screen.
     m_S.frames.Changed();
 }
@@ -153,6 +156,7 @@ void CBourgade3D::LookAtPoint(const CVector& point)
 
 void CBourgade3D::RegardePion(int pawn)
 {
+    Listen();
     const CVector from = m_S.camera.GetTarget();
     const CVector to = pawns[pawn].m_vPosition;
     m_S.pace.Run(
@@ -164,6 +168,8 @@ void CBourgade3D::RegardePion(int pawn)
 void CBourgade3D::MovePawnTo(int pawn, int square, float seconds)
 {
     m_S.log.Event();
+    if (!Listen() && !m_S.pace.WalkSkipped())
+        Sound(SoundEvent::kStep);
     MovePawn(pawn, pawns[pawn].m_nSquare, square, seconds);
     pawns[pawn].m_nSquare = pawns[pawn].m_nTarget;
 }
@@ -187,6 +193,7 @@ void CBourgade3D::WalkStraight(CPawn& pawn, int from, int to, float seconds)
             LookAtPoint(pawn.m_vPosition);
         },
         [this] { ShowNow(); });
+    CutIfSkipped();
     m_S.frames.Changed();
 }
 
@@ -198,6 +205,7 @@ void CBourgade3D::AnimateDice(int die1, int die2)
     static std::minstd_rand faces(std::random_device{}());
     std::uniform_int_distribution<int> face(1, 6);
     int shown = -1;
+    Sound(SoundEvent::kDiceRoll);
     m_S.pace.Run(
         WaitKind::kDice, kDiceRollSeconds,
         [&](float f) {
@@ -212,6 +220,8 @@ void CBourgade3D::AnimateDice(int die1, int die2)
             }
         },
         [this] { ShowNow(); });
+    CutIfSkipped();
+    Sound(SoundEvent::kDiceLand);
     m_S.frames.Changed();
 }
 
@@ -229,6 +239,7 @@ void CBourgade3D::RemovePawn(int pawn, int pawnCount)
     for (int j = pawn; j < pawnCount - 1; ++j)
         pawns[j] = pawns[j + 1];
     pawns[pawnCount - 1].m_bBuilt = false;
+    Sound(SoundEvent::kBankruptcy);
     m_S.frames.Changed();
 }
 
@@ -263,6 +274,38 @@ char CBourgade3D::TakeKey()
     const char key = m_cLastKey;
     m_cLastKey = 0;
     return key;
+}
+
+void CBourgade3D::StepOver()
+{
+    m_bPickRead = false;
+    Listen();
+}
+
+void CBourgade3D::Sound(SoundEvent event)
+{
+    m_S.sound.Play(event, SpeedInfo(m_S.pace.CurrentSpeed()).divisor);
+}
+
+// A skip ends the sound of what it skipped; a wait that ran its time
+// outlasts its sound, or the pace already shortened the sound to it.
+void CBourgade3D::CutIfSkipped()
+{
+    if (m_S.pace.EndedBySkip())
+        m_S.sound.Cut();
+}
+
+// The walk, the dice and the messages come in the order of the game, so a
+// change is heard with the first of them that follows it.
+bool CBourgade3D::Listen()
+{
+    const HeardState now = TakeHeardState(*m_pGame);
+    SoundEvent event = SoundEvent::kClick;
+    const bool heard = SoundOfChange(m_Heard, now, event);
+    m_Heard = now;
+    if (heard)
+        Sound(event);
+    return heard;
 }
 
 void CBourgade3D::BetweenTurns()

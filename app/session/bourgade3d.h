@@ -21,6 +21,8 @@
 #include "pending_question.h"
 #include "press_reader.h"
 #include "quaternion.h"
+#include "sound.h"
+#include "sound_cues.h"
 #include "vector.h"
 
 class CGame;
@@ -37,6 +39,7 @@ struct FrameServices {
     CClock& clock;
     CGameLog& log;
     CPressReader& presses;
+    CSound& sound;
     // Draws the whole frame and shows it, with a held message when given.
     std::function<void(const HeldLine*)> show;
     // A turn is over: the game is whole and may be saved.
@@ -63,8 +66,9 @@ public:
 
     // A key for the rules' next reading of the player's action.
     void GiveKey(char key) { m_cLastKey = key; }
-    // The step is over: the next one reads afresh.
-    void StepOver() { m_bPickRead = false; }
+    // The step is over: the next one reads afresh, and what it changed
+    // without a message is heard.
+    void StepOver();
 
     // Flies the eye in a straight line to `position` while turning the view
     // to `orientation`.
@@ -96,6 +100,12 @@ private:
     void WalkStraight(CPawn& pawn, int from, int to, float seconds);
     void LookAtPoint(const CVector& point);
     void ShowNow() { m_S.show(nullptr); }
+    // Plays an event's sound at the pace in force.
+    void Sound(SoundEvent event);
+    // Plays the sound of what changed since the last time; false when
+    // nothing was heard.
+    bool Listen();
+    void CutIfSkipped();
     // The player has already answered what the coming reminders ask.
     bool AnswerWaiting() const;
 
@@ -111,4 +121,6 @@ private:
     PricedOffer m_Offer{};
     // The pick read its press in this step.
     mutable bool m_bPickRead = false;
+    // The game as the players last heard it.
+    HeardState m_Heard{};
 };
