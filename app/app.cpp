@@ -26,9 +26,11 @@ CApp::CApp(const GameOptions& options)
       m_Renderer(SceneParts{m_Game, m_Table, m_Camera, m_Panel, m_Icons, m_Text, m_Fit, m_Hover,
                             m_Speed, m_Clock}),
       m_Play(PlayParts{m_Game, m_Table, m_Presses, m_CameraControl, m_Speed, m_Frames, m_Renderer,
-                       [this] { m_Screens.Push(m_Help); }, [this] { Quit(); }})
+                       [this] { m_Screens.Push(m_Help); }, [this] { m_Sound.ToggleMute(); },
+                       [this] { Quit(); }})
 {
     m_Table.SetGame(&m_Game);
+    m_Sound.SetMuted(options.mute);
     m_Screens.OnChange([this] { m_Sound.Play(SoundEvent::kClick, 1); });
     m_Pace.SetSpeed(options.speed);
     m_Pace.SetFastComputers(options.fastComputers);
@@ -43,6 +45,8 @@ void CApp::Resume(const GameHistory& history, const GameOptions& options)
     if (!options.speedChosen)
         m_Pace.SetSpeed(static_cast<Speed>(history.speed));
     m_Pace.SetFastComputers(options.fastComputers || history.fastComputers != 0);
+    m_Sound.SetVolume(history.soundVolume);
+    m_Sound.SetMuted(options.mute || history.soundMuted != 0);
 }
 
 // The sounds live in the data folder's sounds/, found as the pictures are.
@@ -58,6 +62,8 @@ GameHistory CApp::History() const
     history.fallenSeats = m_Table.fallenSeats;
     history.speed = static_cast<int32_t>(m_Pace.ChosenSpeed());
     history.fastComputers = m_Pace.FastComputers() ? 1 : 0;
+    history.soundVolume = m_Sound.Volume();
+    history.soundMuted = m_Sound.Muted() ? 1 : 0;
     return history;
 }
 
@@ -126,6 +132,9 @@ void CApp::ActWhileWaiting(const InputEvent& event)
     case WaitingInput::kSlower:
         m_Speed.Step(SpeedKeyStep(event.key));
         m_Frames.Changed();
+        break;
+    case WaitingInput::kMute:
+        m_Sound.ToggleMute();
         break;
     case WaitingInput::kQuit:
         Quit();

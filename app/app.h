@@ -117,7 +117,7 @@ private:
     CPlayScreen m_Play;
     CScreenStack m_Screens{m_Play};
     CHelpScreen m_Help{m_Screens, m_Text};
-    COptionsScreen m_Options{m_Screens, m_Help, m_Speed, m_Game, m_Text};
+    COptionsScreen m_Options{m_Screens, m_Help, m_Speed, m_Sound, m_Game, m_Text};
     CEndScreen m_End{m_Screens, m_Game, m_Text};
     std::deque<InputEvent> m_Queue;
 };

@@ -142,6 +142,8 @@ void VisitState(Game& game, History& history, Visitor& v)
     VisitLevelsAndLimit(game, v);
     v.Optional("paceSpeed", history.speed, 0, 3, 0);
     v.Optional("paceFastComputers", history.fastComputers, 0, 1, 0);
+    v.Optional("soundVolume", history.soundVolume, 0, 100, GameHistory().soundVolume);
+    v.Optional("soundMuted", history.soundMuted, 0, 1, 0);
     v.Seats("fallenSeats", history.fallenSeats);
     v.Number("worthTurns", SaveAccess::WorthTurns(game.worthHistory), 0, kMostTurns);
     v.Number("worthStride", SaveAccess::WorthStride(game.worthHistory), 1, kMostTurns);

@@ -28,6 +28,9 @@ struct GameHistory {
     // the slowest of the four) and whether computers play faster.
     int32_t speed = 0;
     int32_t fastComputers = 0;
+    // The sound: its volume in percent, and whether it is off.
+    int32_t soundVolume = 100;
+    int32_t soundMuted = 0;
 };
 
 std::string WriteSave(const GameState& game, const GameHistory& history);

@@ -183,7 +183,7 @@ TEST(Router, DuringAWaitAClickSkipsButNeverSpendsAnAnswer)
     EXPECT_EQ(WhileWaiting(Event(InputKind::kDrag, 250, 250), kNoInput), W::kDrop);
     EXPECT_EQ(WhileWaiting(Event(InputKind::kRelease, 250, 250), kNoInput), W::kKeep);
     const std::pair<unsigned char, WaitingInput> keys[] = {
-        {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'t', W::kKeep}};
+        {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'s', W::kMute}, {'t', W::kKeep}};
     for (const auto& [key, expected] : keys)
         EXPECT_EQ(WhileWaiting(KeyEvent(key), kNoInput), expected) << key;
 }
@@ -220,12 +220,14 @@ TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
     EXPECT_EQ(speed.Notice(), "Vitesse : Normale");
 }
 
-TEST_F(GameTest, TheSpeedAndTheComputersPaceComeBackWithTheGame)
+TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)
 {
     Start({0, 1});
     GameHistory history;
     history.speed = static_cast<int32_t>(Speed::kFaster);
     history.fastComputers = 1;
+    history.soundVolume = 50;
+    history.soundMuted = 1;
     CFakeFrame shown;
     CScriptedRandom dice;
     CGame copy(shown, dice);
@@ -233,6 +235,8 @@ TEST_F(GameTest, TheSpeedAndTheComputersPaceComeBackWithTheGame)
     ASSERT_EQ(ReadSave(WriteSave(game, history), copy, read), "");
     EXPECT_EQ(read.speed, history.speed);
     EXPECT_EQ(read.fastComputers, 1);
+    EXPECT_EQ(read.soundVolume, 50);
+    EXPECT_EQ(read.soundMuted, 1);
 }
 
 // Whatever the mode and however long the name, the guidance takes one line

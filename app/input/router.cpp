@@ -33,6 +33,8 @@ WaitingInput KeyWhileWaiting(unsigned char key)
         return WaitingInput::kFaster;
     case kSlowerKey:
         return WaitingInput::kSlower;
+    case kMuteKey:
+        return WaitingInput::kMute;
     default:
         return WaitingInput::kKeep;
     }

@@ -1,7 +1,8 @@
 // Where the player's presses and keys go.
 //
 // While a held message or a movement is under way a click or the space bar
-// skips it, '+' and '-' change the speed, Escape quits, and everything else
+// skips it, '+' and '-' change the speed, 's' mutes or unmutes the sound,
+// Escape quits, and everything else
 // waits in the queue for the end of the step. Whatever waited there acts
 // only on the turn it was made in.
 #pragma once
@@ -17,6 +18,7 @@ enum class WaitingInput {
     kAnswer,  // ends the wait, and is handled once the step is over
     kFaster,  // the next speed up
     kSlower,  // the next speed down
+    kMute,    // the sound off, or on again
     kQuit,
     kDrop,  // means nothing now: a drag or the wheel while the view moves
 };
@@ -25,6 +27,9 @@ enum class WaitingInput {
 // waits for a pick, ends the wait and is kept for the rules: a skip never
 // uses up an answer.
 WaitingInput WhileWaiting(const InputEvent& event, int32_t inputMode);
+
+// The key that mutes the sound, or brings it back.
+constexpr unsigned char kMuteKey = 's';
 
 // The speed key's direction at any time: +1, -1, or 0 for any other key.
 int SpeedKeyStep(unsigned char key);

@@ -24,7 +24,7 @@ const char* const kHelpLines[] = {
     "Touches : t tourner ou déplacer la vue,",
     " l fil de fer, f plein, i tour des cases,",
     " F1 ou ? cette aide, Échap quitter,",
-    " + et - la vitesse, espace passer",
+    " + et - la vitesse, espace passer, s muet",
     "Clic à côté ou clic droit : annuler un choix",
     "Échap ou un clic : fermer",
 };

@@ -5,6 +5,7 @@
 #include "console_setup.h"
 #include "option_rows.h"
 #include "overlays.h"
+#include "router.h"
 
 namespace {
 
@@ -15,14 +16,24 @@ constexpr int kTitleY = 350;
 }  // namespace
 
 COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl& speed,
-                               const CGame& game, glText& text)
-    : m_Stack(stack), m_Help(help), m_Text(text)
+                               CSound& sound, const CGame& game, glText& text)
+    : m_Stack(stack), m_Help(help), m_Sound(sound), m_Text(text)
 {
     m_Rows = {
         {[&speed] { return speed.SpeedLabel(); }, [&speed] { speed.NextRound(); }},
         {[&speed] { return speed.FastComputersLabel(); }, [&speed] { speed.ToggleFastComputers(); }},
         {[&game] { return LevelsInPlayLabel(game); }, [] {}},
         {[] { return std::string("Aide (F1 ou ?)"); }, [this] { m_Stack.Push(m_Help); }},
+        {[&sound] { return VolumeLabel(sound.Volume()); },
+         [&sound] {
+             sound.SetVolume(NextVolume(sound.Volume()));
+             sound.Play(SoundEvent::kClick, 1);
+         }},
+        {[&sound] { return MuteLabel(sound.Muted()); },
+         [&sound] {
+             sound.ToggleMute();
+             sound.Play(SoundEvent::kClick, 1);
+         }},
         {[] { return std::string("Reprendre la partie (Échap)"); }, [this] { m_Stack.Pop(); }},
     };
 }
@@ -33,6 +44,8 @@ void COptionsScreen::OnKey(const InputEvent& key)
         m_Stack.Pop();
     else if (key.key == kHelpKey)
         m_Stack.Push(m_Help);
+    else if (key.key == kMuteKey)
+        m_Sound.ToggleMute();
 }
 
 void COptionsScreen::OnPress(const InputEvent& press)

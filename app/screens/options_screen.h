@@ -1,5 +1,5 @@
 // The options screen, over the board view while open: the speed, the
-// computers' pace, the levels in play, the help. The game waits meanwhile;
+// computers' pace, the levels in play, the sound, the help. The game waits meanwhile;
 // Escape or a click outside the box closes it, neither quits the game.
 #pragma once
 
@@ -10,12 +10,13 @@
 #include "game.h"
 #include "gl_text.h"
 #include "screen.h"
+#include "sound.h"
 #include "speed_control.h"
 
 class COptionsScreen : public CScreen {
 public:
-    COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl& speed, const CGame& game,
-                   glText& text);
+    COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl& speed, CSound& sound,
+                   const CGame& game, glText& text);
 
     void OnKey(const InputEvent& key) override;
     void OnPress(const InputEvent& press) override;
@@ -30,6 +31,7 @@ private:
 
     CScreenStack& m_Stack;
     CScreen& m_Help;
+    CSound& m_Sound;
     glText& m_Text;
     std::vector<Row> m_Rows;
 };

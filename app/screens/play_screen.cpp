@@ -49,6 +49,8 @@ void CPlayScreen::OnKey(const InputEvent& key)
         m_P.openHelp();
         return;
     }
+    if (key.key == kMuteKey)
+        m_P.toggleMute();
     if (SpeedKeyStep(key.key) != 0) {
         m_P.speed.Step(SpeedKeyStep(key.key));
         m_P.frames.Changed();

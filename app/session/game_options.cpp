@@ -23,8 +23,8 @@ const CommandLineProgram kGameProgram = {
     "i regarder une propriété (et survoler la case suivante), q échange,\n"
     "b construire, m hypothéquer, u lever une hypothèque ; l fil de fer,\n"
     "f plein ; t bascule aussi le glisser de la souris entre tourner et\n"
-    "déplacer la vue ; + et - changent la vitesse ; un clic ou Espace passe\n"
-    "le message ou le mouvement en cours.",
+    "déplacer la vue ; + et - changent la vitesse ; s coupe ou remet le son ;\n"
+    "un clic ou Espace passe le message ou le mouvement en cours.",
 };
 
 std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
@@ -46,6 +46,8 @@ std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
         {"--fast-computers", "--ordinateur-accelere", OptionValue::kNone, nullptr,
          "les tours de l'ordinateur en accéléré",
          [&options](const char*) { return options.fastComputers = true; }},
+        {"--mute", "--muet", OptionValue::kNone, nullptr, "sans le son (la touche s le remet)",
+         [&options](const char*) { return options.mute = true; }},
         {"--seed", "--graine", OptionValue::kRequired, "N",
          "rejoue la même partie : dés et cartes suivent la graine N",
          [&options](const char* value) {

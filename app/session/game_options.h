@@ -18,6 +18,8 @@ struct GameOptions {
     bool speedChosen = false;
     // Computer turns at least "Très rapide".
     bool fastComputers = false;
+    // No sound, whatever a resumed game was played with.
+    bool mute = false;
     // A seeded game is the same game every time it is played.
     bool seeded = false;
     uint64_t seed = 0;
