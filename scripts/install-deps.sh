@@ -14,6 +14,8 @@ PACKAGES="
 # OpenGL, GLU and GLUT (freeglut) headers and libraries, and Mesa's drivers,
 # which render in software where there is no graphics card
 PACKAGES="$PACKAGES freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev"
+# The sounds are played through SDL2_mixer
+PACKAGES="$PACKAGES libsdl2-mixer-dev"
 # A virtual X server: the OpenGL tests start their own
 PACKAGES="$PACKAGES xvfb"
 # The end-to-end test drives the real window: clicks and keys (xdotool),

@@ -15,7 +15,8 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
 FILES="bin/bourgade3d bin/bourgade3d-sim share/bourgade3d/textures/Font.bmp share/bourgade3d/textures/c0.tga
     share/applications/bourgade3d.desktop share/icons/hicolor/64x64/apps/bourgade3d.png
     share/icons/hicolor/128x128/apps/bourgade3d.png share/icons/hicolor/256x256/apps/bourgade3d.png
-    share/man/man6/bourgade3d.6.gz share/man/man6/bourgade3d-sim.6.gz"
+    share/man/man6/bourgade3d.6.gz share/man/man6/bourgade3d-sim.6.gz
+    share/bourgade3d/textures/sounds/dice_roll.wav share/bourgade3d/textures/sounds/winner.wav"
 for file in $FILES; do
     [ -f "$PREFIX/$file" ] || fail "not installed: $file"
 done
@@ -45,12 +46,15 @@ MANWIDTH=80 man -l "$PREFIX/share/man/man6/bourgade3d.6.gz" | grep -q 'Échap' |
     fail "the game's manual page has no keys"
 
 start_server
+# SDL's disk driver stands for a sound card: the game loads its sounds too.
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw"
 start_game "$PREFIX/bin/bourgade3d" '2\nAnne n\nBob n\nn\n'
 sleep 3
 shot
 check_board_frame
 quit_with_escape
-! grep -q 'introuvable' "$WORK/out" || fail "data files not found through the prefix"
+unset SDL_AUDIODRIVER SDL_DISKAUDIOFILE
+! grep -q 'introuvable\|Pas de son' "$WORK/out" || fail "data files not found through the prefix"
 
 # The program alone, away from any data folder: one note of where it
 # looked, then the documented lines, with no reason line under each.
@@ -77,7 +81,7 @@ for field in Package=bourgade3d Version="$VERSION" Section=games; do
     [ "$(dpkg-deb -f "$DEB" "${field%%=*}")" = "${field#*=}" ] || fail "$field"
 done
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
-for library in libglut libglu1-mesa libgl1-mesa-dri libstdc++6; do
+for library in libglut libglu1-mesa libgl1-mesa-dri libsdl2-mixer libstdc++6; do
     echo "$DEPENDS" | grep -q "$library" || fail "Depends lacks $library: $DEPENDS"
 done
 ! echo "$DEPENDS" | grep -q -e '-dev' -e cairo -e gtest || fail "Depends holds build packages: $DEPENDS"
