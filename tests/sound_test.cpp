@@ -97,7 +97,8 @@ protected:
                                     [](const HeldLine*) {}, [] {}}};
     CGameRandom random;
     CGame game{table, random};
-    std::string output = testing::TempDir() + "disk_audio.raw";
+    // Its own file: the tests of a run may play at the same time.
+    std::string output = testing::TempDir() + "disk_audio_" + std::to_string(getpid()) + ".raw";
 
     void SetUp() override
     {
@@ -115,7 +116,9 @@ protected:
         game.ThrowDice();
         clock.Sleep(200);
         sound.Close();
-        return Peak(ReadAll(output), 0);
+        const int peak = Peak(ReadAll(output), 0);
+        unlink(output.c_str());
+        return peak;
     }
 };
 
