@@ -54,7 +54,7 @@ bool CGame::BuildHouse(int p)
     Player& builder = players[current];
     builder.money -= street.houseCost;
     if (builder.computer)
-        Say("%s construit un(e) %s sur %s.", builder.name, street.houses == 5 ? "hotel" : "house",
+        Say("%s construit %s sur %s.", builder.name, street.houses == 5 ? "un hôtel" : "une maison",
             street.name);
     return true;
 }

@@ -162,10 +162,10 @@ void CGame::ApplyCard(const CardEffect& effect, int holderSlot)
         player.money += effect.amount;
         break;
     case CardKind::kPayBank:
-        Pay(effect.amount, kBank);
+        Pay(effect.amount, kBank, {"pour une carte"});
         break;
     case CardKind::kPayPot:
-        Pay(effect.amount, kBank);
+        Pay(effect.amount, kBank, {"pour une carte"});
         if (gameOver || playerEliminated)
             return;
         parkingPot += effect.amount;
@@ -226,7 +226,7 @@ void CGame::CollectBirthday(int32_t amount)
         const int payer = IndexOfSeat(payerSeats[k]);
         if (payer < 0)
             continue;
-        const int paid = PayFrom(payer, amount, current);
+        const int paid = PayFrom(payer, amount, current, {"pour une carte"});
         if (gameOver)
             return;
         players[current].money += paid;
@@ -248,7 +248,7 @@ void CGame::PayRepairs(int32_t perHouse, int32_t perHotel)
         const Property& property = properties[p];
         if (property.owner != current || property.houses == 0)
             continue;
-        Pay(property.houses == 5 ? perHotel : property.houses * perHouse, kBank);
+        Pay(property.houses == 5 ? perHotel : property.houses * perHouse, kBank, {"de réparations", p});
         if (gameOver || playerEliminated)
             return;
     }

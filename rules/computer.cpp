@@ -201,7 +201,7 @@ void CGame::AnnounceSwap(int a, int b, int value)
     if (value == 0)
         m_pFrame->Redraw();
     if (value < 0)
-        Say("%s échange %s a %s for %dF", nameB, properties[b].name, nameA, -value);
+        Say("%s échange %s a %s pour %dF", nameB, properties[b].name, nameA, -value);
     else
         Say("%s échange %s a %s", nameB, properties[b].name, nameA);
 }

@@ -53,5 +53,5 @@ void CGame::ComputerBuyShort(int p)
 void CGame::BuyForComputer(int p)
 {
     properties[p].owner = current;
-    Pay(properties[p].price, kBank);
+    Pay(properties[p].price, kBank, {"pour l'achat", p});
 }

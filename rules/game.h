@@ -22,9 +22,17 @@ struct Deck;
 // The creditor of a payment to the bank.
 constexpr int kBank = -1;
 
+// What a payment is for: told in full when the payer cannot pay it.
+struct Debt {
+    const char* what = nullptr;  // "de loyer", "d'impôt", ...; null: not said
+    int property = -1;           // the property it concerns, or -1
+};
+
 constexpr int kChestCards = 15;
 constexpr int kChanceCards = 16;
-constexpr int kMessageSize = 80;
+// Room for the longest line the rules say: a bankruptcy explained names
+// two players, a sum, a property and its cause.
+constexpr int kMessageSize = 160;
 // Said when the turn limit ends the game, with the limit.
 constexpr char kLimitReached[] = "Partie terminée : limite de %d tours";
 
@@ -209,10 +217,12 @@ public:
     void ComputerAnswerTrade(int q);
 
     // --- Payments ---
-    int PayFrom(int payer, int amount, int creditor);
-    int Pay(int amount, int creditor);
+    int PayFrom(int payer, int amount, int creditor, const Debt& debt = {});
+    int Pay(int amount, int creditor, const Debt& debt = {});
     void EliminatePlayer(int p);
     void RestoreSetupPlayers();
+    // One line before the bankruptcy: who owes what to whom, and why.
+    void SayBankruptcy(int payer, int amount, int creditor, const Debt& debt);
 
     // --- Talking to the players ---
     void ShowMessage();

@@ -52,7 +52,7 @@ void CGame::CollectRent(int p)
     if (properties[p].mortgaged)
         return;
     const int32_t rent = RentOf(p);
-    const int paid = Pay(rent, properties[p].owner);
+    const int paid = Pay(rent, properties[p].owner, {"de loyer", p});
     if (gameOver)
         return;
     // A bankrupt payer leaves the table, which moves the players after it
@@ -99,7 +99,7 @@ void CGame::OfferPurchase(int p)
     }
     if (AskQuestion() != Reply::kYes)
         return;
-    Pay(property.price, kBank);
+    Pay(property.price, kBank, {"pour l'achat", p});
     if (!gameOver)
         properties[p].owner = current;
 }
@@ -128,7 +128,7 @@ void CGame::LandOnSpecial()
 // Taxes go to the bank and feed the pot of "PARC GRATUIT" as well.
 void CGame::PayTax(int32_t tax, const char* announcement)
 {
-    Pay(tax, kBank);
+    Pay(tax, kBank, {"d'impôt"});
     if (gameOver || playerEliminated)
         return;
     parkingPot += tax;

@@ -1,15 +1,16 @@
 // Every debt goes through PayFrom: it takes the cash, raises what is missing
 // by mortgages and sales of buildings, and ends in bankruptcy otherwise.
 #include <cstring>
+#include <string>
 
 #include "game.h"
 
-int CGame::Pay(int amount, int creditor)
+int CGame::Pay(int amount, int creditor, const Debt& debt)
 {
-    return PayFrom(current, amount, creditor);
+    return PayFrom(current, amount, creditor, debt);
 }
 
-int CGame::PayFrom(int payer, int amount, int creditor)
+int CGame::PayFrom(int payer, int amount, int creditor, const Debt& debt)
 {
     Player& who = players[payer];
     who.money -= amount;
@@ -20,6 +21,7 @@ int CGame::PayFrom(int payer, int amount, int creditor)
 
     // What the payer had, which fell short of the amount: it fits an int.
     const int left = static_cast<int>(who.money + amount);
+    SayBankruptcy(payer, amount, creditor, debt);
     // The bankrupt hands over all its cash: none is left on its record.
     who.money = 0;
     if (playerCount > 2)
@@ -45,13 +47,39 @@ bool CGame::RaiseMoney(int payer)
     for (int p = 0; p < kPropertyCount; ++p)
         if (properties[p].owner == payer && GroupHasBuildings(p)) {
             const int street = SellHouse(p, payer);
-            Say(properties[street].houses == 4 ? "Hotel retire de %s." : "House retire de %s.",
+            Say(properties[street].houses == 4 ? "Hotel retire de %s." : "Maison retirée de %s.",
                 properties[street].name);
             showSquare = 0;
             RefreshAndRoll();
             return true;
         }
     return false;
+}
+
+namespace {
+
+// Francs as the title deeds write them: 42.000 F.
+std::string Francs(int amount)
+{
+    std::string digits = std::to_string(amount);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), ".");
+    return digits + " F";
+}
+
+}  // namespace
+
+void CGame::SayBankruptcy(int payer, int amount, int creditor, const Debt& debt)
+{
+    const std::string to = creditor == kBank ? "la banque" : players[creditor].name;
+    std::string owed = Francs(amount);
+    if (debt.what)
+        owed = owed + " " + debt.what;
+    if (debt.property >= 0)
+        owed = owed + " à " + to + " (" + properties[debt.property].name + ")";
+    else
+        owed = owed + " à " + to;
+    Say("%s doit %s et ne peut pas payer : faillite", players[payer].name, owed.c_str());
 }
 
 // True when no street of p's group carries a building; always true for a

@@ -208,7 +208,7 @@ void CGame::RefreshAndRoll()
         doublesCount = 0;
         if (player.jail != 0 && ++player.jail == 4) {
             player.jail = 0;
-            Pay(kJailFine, kBank);
+            Pay(kJailFine, kBank, {"d'amende de prison"});
         }
     }
 }
