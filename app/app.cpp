@@ -26,7 +26,8 @@ CApp::CApp(const GameOptions& options)
       m_Renderer(SceneParts{m_Game, m_Table, m_Camera, m_Panel, m_Icons, m_Text, m_Fit, m_Hover,
                             m_Speed, m_Clock}),
       m_Play(PlayParts{m_Game, m_Table, m_Presses, m_CameraControl, m_Speed, m_Frames, m_Renderer,
-                       [this] { m_Screens.Push(m_Help); }, [this] { m_Sound.ToggleMute(); },
+                       [this] { m_Screens.Push(m_Help); }, [this] { m_Journal.Open(); },
+                       [this] { m_Sound.ToggleMute(); },
                        [this] { Quit(); }})
 {
     m_Table.SetGame(&m_Game);
@@ -221,6 +222,7 @@ void CApp::RunStep()
 {
     const bool wasOver = m_Game.gameOver;
     const int32_t actionBefore = m_Game.action;
+    const int64_t turn = TurnNumber(m_Game);
     m_StepLog.Before();
     m_Pace.SetComputerTurn(m_Game.players[m_Game.current].computer != 0);
     {
@@ -229,6 +231,9 @@ void CApp::RunStep()
     }
     ClickForAction(actionBefore);
     AfterStep(wasOver);
+    // The board's changes the step log told belong to the turn just ended.
+    if (TurnNumber(m_Game) != turn)
+        m_Log.TurnOver();
 }
 
 // A throw is heard in its dice, and the options in their screen.

@@ -23,6 +23,7 @@
 #include "gl_text.h"
 #include "help_screen.h"
 #include "icon_bar.h"
+#include "journal_screen.h"
 #include "layout_fit.h"
 #include "options_screen.h"
 #include "pace.h"
@@ -117,7 +118,8 @@ private:
     CPlayScreen m_Play;
     CScreenStack m_Screens{m_Play};
     CHelpScreen m_Help{m_Screens, m_Text};
-    COptionsScreen m_Options{m_Screens, m_Help, m_Speed, m_Sound, m_Game, m_Text};
+    CJournalScreen m_Journal{m_Screens, m_Log, m_Text};
+    COptionsScreen m_Options{m_Screens, m_Help, m_Journal, m_Speed, m_Sound, m_Game, m_Text};
     CEndScreen m_End{m_Screens, m_Game, m_Text};
     std::deque<InputEvent> m_Queue;
 };

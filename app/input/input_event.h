@@ -32,6 +32,15 @@ constexpr int kRightButton = 2;
 constexpr int kWheelUp = 3;
 constexpr int kWheelDown = 4;
 
+// The function and cursor keys, as the window numbers them.
+constexpr int kKeyF1 = 0x01;
+constexpr int kKeyUp = 0x65;
+constexpr int kKeyDown = 0x67;
+constexpr int kKeyPageUp = 0x68;
+constexpr int kKeyPageDown = 0x69;
+constexpr int kKeyHome = 0x6A;
+constexpr int kKeyEnd = 0x6B;
+
 inline bool IsWheelButton(int button)
 {
     return button == kWheelUp || button == kWheelDown;

@@ -7,7 +7,6 @@ namespace {
 // At most 45 characters a line: the width of the font's space.
 const char* const kHelpLines[] = {
     "Aide",
-    "",
     "Icônes du bas, de gauche à droite :",
     " loupe : vue de dessus (d)",
     " engrenage : options (o)",
@@ -17,16 +16,16 @@ const char* const kHelpLines[] = {
     " maison + : construire (b)",
     " hypothèque : haut hypothéquer (m),",
     "   bas lever une hypothèque (u)",
-    "Souris sur le plateau :",
-    " glisser à gauche : tourner la vue",
-    " glisser à droite ou molette : zoomer",
-    " clic : choisir une propriété, OUI, NON",
-    "Touches : t tourner ou déplacer la vue,",
-    " l fil de fer, f plein, i tour des cases,",
-    " F1 ou ? cette aide, Échap quitter,",
-    " + et - la vitesse, espace passer, s muet",
-    "Clic à côté ou clic droit : annuler un choix",
-    "Échap ou un clic : fermer",
+    "Souris : glisser à gauche tourne la vue,",
+    " à droite ou molette zoome ; clic : choisir",
+    " une propriété, OUI ou NON ; à côté ou clic",
+    " droit : annuler un choix",
+    "Touches : t lance les dés et bascule le",
+    " glisser entre tourner et déplacer ; i",
+    " regarde et fait le tour des cases ; l fil",
+    " de fer, f plein ; + et - vitesse ; espace",
+    " passer ; s muet ; j journal ; F1 ou ? aide",
+    "Échap : fermer, ou quitter la partie",
 };
 
 constexpr int kTop = 424;

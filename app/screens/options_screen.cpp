@@ -15,8 +15,8 @@ constexpr int kTitleY = 350;
 
 }  // namespace
 
-COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl& speed,
-                               CSound& sound, const CGame& game, glText& text)
+COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal,
+                               CSpeedControl& speed, CSound& sound, const CGame& game, glText& text)
     : m_Stack(stack), m_Help(help), m_Sound(sound), m_Text(text)
 {
     m_Rows = {
@@ -34,6 +34,7 @@ COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl
              sound.ToggleMute();
              sound.Play(SoundEvent::kClick, 1);
          }},
+        {[] { return std::string("Journal (j)"); }, [&journal] { journal.Open(); }},
         {[] { return std::string("Reprendre la partie (Échap)"); }, [this] { m_Stack.Pop(); }},
     };
 }

@@ -9,13 +9,15 @@
 
 #include "game.h"
 #include "gl_text.h"
+#include "journal_screen.h"
 #include "screen.h"
 #include "sound.h"
 #include "speed_control.h"
 
 class COptionsScreen : public CScreen {
 public:
-    COptionsScreen(CScreenStack& stack, CScreen& help, CSpeedControl& speed, CSound& sound,
+    COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal, CSpeedControl& speed,
+                   CSound& sound,
                    const CGame& game, glText& text);
 
     void OnKey(const InputEvent& key) override;

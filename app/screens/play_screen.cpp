@@ -7,7 +7,7 @@ namespace {
 
 constexpr unsigned char kEscape = 27;
 constexpr unsigned char kHelpKey = '?';
-constexpr int kF1 = 1;  // as the window numbers its function keys
+constexpr unsigned char kJournalKey = 'j';
 
 }  // namespace
 
@@ -49,6 +49,10 @@ void CPlayScreen::OnKey(const InputEvent& key)
         m_P.openHelp();
         return;
     }
+    if (key.key == kJournalKey) {
+        m_P.openJournal();
+        return;
+    }
     if (key.key == kMuteKey)
         m_P.toggleMute();
     if (SpeedKeyStep(key.key) != 0) {
@@ -62,7 +66,7 @@ void CPlayScreen::OnKey(const InputEvent& key)
 
 void CPlayScreen::OnSpecialKey(const InputEvent& key)
 {
-    if (key.special == kF1)
+    if (key.special == kKeyF1)
         m_P.openHelp();
 }
 

@@ -22,6 +22,7 @@ struct PlayParts {
     CFramePacer& frames;
     CRenderer& renderer;
     std::function<void()> openHelp;
+    std::function<void()> openJournal;
     std::function<void()> toggleMute;
     std::function<void()> quit;
 };

@@ -8,6 +8,7 @@ bool CGameLog::Message(const std::string& text)
         return false;
     std::fprintf(m_pOut, "%s\n", text.c_str());
     std::fflush(m_pOut);
+    Keep(text);
     m_Recent.push_back(text);
     if (m_Recent.size() > kRecentLines)
         m_Recent.pop_front();
@@ -17,4 +18,17 @@ bool CGameLog::Message(const std::string& text)
 void CGameLog::Event()
 {
     m_Recent.clear();
+}
+
+void CGameLog::TurnOver()
+{
+    if (!m_Journal.empty() && m_Journal.back() != kTurnMark)
+        Keep(kTurnMark);
+}
+
+void CGameLog::Keep(const std::string& line)
+{
+    m_Journal.push_back(line);
+    if (m_Journal.size() > kJournalLines)
+        m_Journal.pop_front();
 }
