@@ -53,6 +53,8 @@ int ChipGroup(int p)
 }
 // The money column takes the colour of the board's centre.
 constexpr float kMoneyColour[3] = {0.7529f, 0.8666f, 0.6784f};
+// A bankrupt player's name and money.
+constexpr float kFallenGrey = 0.45f;
 
 }  // namespace
 
@@ -76,12 +78,18 @@ void CStatusPanel::DrawLine(int i, bool current)
     char money[24];
     FormatStatusLine(p.name, p.money, current, name, sizeof name, money, sizeof money);
     const int set = current ? 1 : 0;
+    const bool fallen = m_pFallen && std::find(m_pFallen->begin(), m_pFallen->end(), p.seat) != m_pFallen->end();
     const PaletteColour& c = playerPalette[p.color >= 0 && p.color < kPaletteSize ? p.color : 0];
-    glColor3f(c.r, c.g, c.b);
+    if (fallen)
+        glColor3f(kFallenGrey, kFallenGrey, kFallenGrey);
+    else
+        glColor3f(c.r, c.g, c.b);
     m_Font.Print(kPanelNameX, PanelNameY(i), name, set);
-    glColor3f(kMoneyColour[0], kMoneyColour[1], kMoneyColour[2]);
+    if (!fallen)
+        glColor3f(kMoneyColour[0], kMoneyColour[1], kMoneyColour[2]);
     m_Font.Print(kPanelMoneyX, PanelMoneyY(i), money, set);
-    DrawChips(i);
+    if (!fallen)
+        DrawChips(i);
 }
 
 float CStatusPanel::ChipStep(int player) const

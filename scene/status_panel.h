@@ -4,6 +4,8 @@
 // colour for every property the player owns, dimmed when mortgaged.
 #pragma once
 
+#include <vector>
+
 #include <cstdint>
 
 #include "gl_text.h"
@@ -18,6 +20,8 @@ public:
 
     // The game whose players are listed; the panel only reads it.
     void SetGame(const CGame* game) { m_pGame = game; }
+    // The seats of the players who went bankrupt: drawn greyed, with no chips.
+    void SetFallen(const std::vector<int>* seats) { m_pFallen = seats; }
     void Build();
     // Draws nothing until a game is set.
     void Draw();
@@ -32,6 +36,7 @@ private:
     float ChipStep(int player) const;
 
     const CGame* m_pGame = nullptr;
+    const std::vector<int>* m_pFallen = nullptr;
 };
 
 // The two texts of a player's line: "> name" or "  name", and the money

@@ -25,6 +25,11 @@ const char* TooltipAt(int x, int y)
     return action == kNoAction ? nullptr : kTooltips[action];
 }
 
+bool InvitesAThrow(const char* tip)
+{
+    return tip == kTooltips[kActionThrow] || tip == kTooltips[kActionThrowRight];
+}
+
 void CHover::Move(int x, int y, uint32_t now)
 {
     if (TooltipAt(x, y) != TooltipAt(m_nX, m_nY))

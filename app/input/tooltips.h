@@ -6,6 +6,8 @@
 
 // The name and key of what lies under a layout point, or null.
 const char* TooltipAt(int x, int y);
+// Whether the tooltip asks for a throw: none is shown once the game is over.
+bool InvitesAThrow(const char* tip);
 
 // Where the pointer rests and since when.
 class CHover {

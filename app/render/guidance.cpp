@@ -1,5 +1,6 @@
 #include "guidance.h"
 
+#include "game.h"
 #include "guidance_line.h"
 #include "message_layout.h"
 #include "overlays.h"
@@ -33,10 +34,10 @@ void DrawGuidance(glText& text, const CGame& game)
     PrintOnBand(text, x < 4 ? 4 : x, kGuidanceY, line, kGuidanceScale);
 }
 
-void DrawTooltip(glText& text, const CHover& hover, uint32_t now)
+void DrawTooltip(glText& text, const CHover& hover, const CGame& game, uint32_t now)
 {
     const char* tip = hover.Shown(now);
-    if (!tip)
+    if (!tip || (game.gameOver && InvitesAThrow(tip)))
         return;
     const int width = static_cast<int>(CountCharacters(tip) * kAdvance);
     int x = hover.X() * kFontWidth / 500 - width / 2;

@@ -11,4 +11,4 @@
 class CGame;
 
 void DrawGuidance(glText& text, const CGame& game);
-void DrawTooltip(glText& text, const CHover& hover, uint32_t now);
+void DrawTooltip(glText& text, const CHover& hover, const CGame& game, uint32_t now);

@@ -21,6 +21,7 @@ void CRenderer::Build()
 {
     InitGL();
     m_P.panel.SetGame(&m_P.game);
+    m_P.panel.SetFallen(&m_P.table.fallenSeats);
     m_P.panel.Build();
     m_P.icons.Build();
     m_P.text = m_P.panel.m_Font;
@@ -96,7 +97,7 @@ void CRenderer::DrawOverlays(const HeldLine* message)
         DrawOfferBox(m_P.text, game, m_P.table.Offer());
     DrawNotice(m_P.text, m_P.speed.Notice());
     DrawGuidance(m_P.text, game);
-    DrawTooltip(m_P.text, m_P.hover, m_P.clock.Milliseconds());
+    DrawTooltip(m_P.text, m_P.hover, game, m_P.clock.Milliseconds());
     // Text leaves lighting off; the dice and icons drawn next need it.
     glEnable(GL_LIGHTING);
 }
