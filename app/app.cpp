@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "data_path.h"
+#include "game_setup.h"
 #include "prompt_zones.h"
 #include "router.h"
 #include "standings.h"
@@ -28,7 +30,7 @@ CApp::CApp(const GameOptions& options)
       m_Play(PlayParts{m_Game, m_Table, m_Presses, m_CameraControl, m_Speed, m_Frames, m_Renderer,
                        [this] { m_Screens.Push(m_Help); }, [this] { m_Journal.Open(); },
                        [this] { m_Sound.ToggleMute(); },
-                       [this] { Quit(); }})
+                       [this] { Escape(); }})
 {
     m_Table.SetGame(&m_Game);
     m_Sound.SetMuted(options.mute);
@@ -37,6 +39,14 @@ CApp::CApp(const GameOptions& options)
     m_Pace.SetFastComputers(options.fastComputers);
     if (options.seeded)
         m_Random.Seed(options.seed);
+}
+
+void CApp::UseSave(const SaveChoice& choice)
+{
+    m_SaveChoice = choice;
+    m_bSaveChosen = true;
+    if (choice.saving)
+        m_Saver.SetPath(choice.savePath);
 }
 
 // A speed named on the command line wins over the saved one.
@@ -99,6 +109,14 @@ WindowHooks CApp::Hooks()
 void CApp::Quit()
 {
     EndProgram(EXIT_SUCCESS);
+}
+
+void CApp::Escape()
+{
+    if (m_bMenu)
+        m_Screens.Push(m_Pause);
+    else
+        Quit();
 }
 
 // Pointer positions become the layout's, and every event is stamped with
@@ -214,6 +232,10 @@ void CApp::ShowStandings()
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     m_End.Show(standings, m_Game.message, note);
+    // Once the standings are taken away, a game set up in the window offers
+    // the next one.
+    if (m_bMenu)
+        m_Screens.Push(m_EndChoices);
     m_Screens.Push(m_End);
     m_Sound.Play(SoundEvent::kWinner, SpeedInfo(m_Pace.CurrentSpeed()).divisor);
 }
@@ -302,4 +324,116 @@ void CApp::Tick()
     const uint64_t after = VisibleStateHash(m_Game);
     m_Frames.Compare(after);
     DrawOrRest(after != before || m_Frames.Frames() != framesBefore);
+}
+
+// --- A game set up in the window ---
+
+void CApp::FillMenus()
+{
+    m_Pause.SetRows({
+        {"Reprendre", [this] { m_Screens.Pop(); }},
+        {"Journal", [this] { m_Journal.Open(); }},
+        {"Options", [this] { m_Screens.Push(m_Options); }},
+        {"Aide", [this] { m_Screens.Push(m_Help); }},
+        {"Quitter (la partie est enregistrée)", [this] { Quit(); }},
+    });
+    m_Pause.SetEscape([this] { m_Screens.Pop(); });
+    m_EndChoices.SetRows({
+        {"Nouvelle partie", [this] { StartGame(SamePlayers()); }},
+        {"Menu", [this] { ShowTitle(); }},
+        {"Quitter", [this] { Quit(); }},
+    });
+    m_EndChoices.SetEscape([this] { Quit(); });
+}
+
+void CApp::StartOnTitle(const std::string& usualSave)
+{
+    m_bMenu = true;
+    m_UsualSave = usualSave;
+    // No one sits at the table until a game is set up.
+    m_Game.playerCount = 0;
+    m_Pace.SetEventPump(PumpWindowEvents);
+    m_Renderer.Build();
+    m_Table.FlyToOverview();
+    m_Table.BuildList();
+    FillMenus();
+    ShowTitle();
+}
+
+void CApp::ShowTitle()
+{
+    std::vector<MenuRow> rows = {{"Nouvelle partie", [this] { m_Screens.Push(m_SetupScreen); }}};
+    const std::string inProgress = GameInProgressLabel(m_UsualSave);
+    if (!inProgress.empty())
+        rows.push_back({inProgress, [this] { ResumeFromTitle(); }});
+    rows.push_back({"Options", [this] { m_Screens.Push(m_Options); }});
+    rows.push_back({"Aide", [this] { m_Screens.Push(m_Help); }});
+    rows.push_back({"Quitter", [this] { Quit(); }});
+    m_Title.SetRows(std::move(rows));
+    m_Title.SetEscape([this] { Quit(); });
+    m_Screens.CloseAll();
+    m_Screens.Push(m_Title);
+}
+
+// The first game started from the title takes the usual save, or the first
+// free one beside it; the next ones keep it.
+bool CApp::ChooseSave()
+{
+    if (m_bSaveChosen)
+        return true;
+    GameHistory history;
+    SaveChoice choice;
+    if (!OpenSave(false, "", m_UsualSave, m_Game, history, m_SaveLock, choice, std::cout, std::cerr))
+        return false;
+    UseSave(choice);
+    return true;
+}
+
+void CApp::StartGame(const GameSetup& setup)
+{
+    if (!ChooseSave())
+        return;
+    ApplySetup(setup, m_Game);
+    m_Game.NewGame();
+    m_Game.ResetProperties();
+    m_Pace.SetSpeed(setup.speed);
+    if (setup.fullScreen)
+        EnterFullScreen();
+    m_Table.NewTable();
+    KeepOldSave(m_SaveChoice.savePath, std::cout);
+    m_Saver.Save(m_Game, History());
+    m_Screens.CloseAll();
+    m_Table.FlyToOverview();
+}
+
+void CApp::ResumeFromTitle()
+{
+    GameHistory history;
+    SaveChoice choice;
+    if (!OpenSave(true, "", m_UsualSave, m_Game, history, m_SaveLock, choice, std::cout, std::cerr))
+        return;
+    UseSave(choice);
+    m_Table.NewTable();
+    Resume(history, GameOptions());
+    m_Table.PlaceResumedGame();
+    m_Screens.CloseAll();
+}
+
+// The seats that played the game just over, as they sat down.
+GameSetup CApp::SamePlayers() const
+{
+    GameSetup setup;
+    setup.count = 0;
+    for (int seat = 0; seat < kMaxPlayers; ++seat) {
+        if (m_Game.worthHistory.Line(seat).empty())
+            continue;
+        const Player& player = m_Game.setupPlayers[seat];
+        setup.names[setup.count] = player.name;
+        setup.computer[setup.count] = player.computer;
+        setup.level[setup.count] = player.level;
+        setup.count += 1;
+    }
+    setup.speed = m_Pace.ChosenSpeed();
+    setup.turnLimit = m_Game.turnLimit;
+    return setup;
 }

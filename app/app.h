@@ -25,15 +25,18 @@
 #include "icon_bar.h"
 #include "journal_screen.h"
 #include "layout_fit.h"
+#include "menu_screen.h"
 #include "options_screen.h"
 #include "pace.h"
 #include "play_screen.h"
 #include "press_reader.h"
 #include "renderer.h"
+#include "resume.h"
 #include "save_file.h"
 #include "save_slot.h"
 #include "screen.h"
 #include "sound.h"
+#include "setup_screen.h"
 #include "speed_control.h"
 #include "status_panel.h"
 #include "step_log.h"
@@ -50,7 +53,8 @@ public:
     CSaveLock& SaveLock() { return m_SaveLock; }
     // What a resumed save brought back besides the rules' state.
     void Resume(const GameHistory& history, const GameOptions& options);
-    void SaveInto(const std::string& path) { m_Saver.SetPath(path); }
+    // The save chosen at start, for this game and the next ones.
+    void UseSave(const SaveChoice& choice);
     // Opens the audio device, unless the game is muted; a failure is one
     // line on the console, and the game plays silent.
     void OpenSound();
@@ -58,6 +62,9 @@ public:
     // Once the window is open: builds the scene and shows the board; a new
     // game is saved at once.
     void Start(bool resumed);
+    // Once the window is open, with no game yet: the title screen, from
+    // which games are set up, resumed from `usualSave` or beside it.
+    void StartOnTitle(const std::string& usualSave);
     // What the window calls.
     WindowHooks Hooks();
 
@@ -93,6 +100,15 @@ private:
     void DrawOrRest(bool moved);
     GameHistory History() const;
     [[noreturn]] void Quit();
+    // Escape with no screen open: the pause on a game started in the
+    // window, else the way out.
+    void Escape();
+    void ShowTitle();
+    bool ChooseSave();
+    void StartGame(const GameSetup& setup);
+    void ResumeFromTitle();
+    GameSetup SamePlayers() const;
+    void FillMenus();
 
     CSteadyClock m_Clock;
     CPace m_Pace{m_Clock};
@@ -121,5 +137,14 @@ private:
     CJournalScreen m_Journal{m_Screens, m_Log, m_Text};
     COptionsScreen m_Options{m_Screens, m_Help, m_Journal, m_Speed, m_Sound, m_Game, m_Text};
     CEndScreen m_End{m_Screens, m_Game, m_Text};
+    CMenuScreen m_Title{m_Text, "Bourgade3D"};
+    CMenuScreen m_Pause{m_Text, "Pause"};
+    CMenuScreen m_EndChoices{m_Text, "Partie terminée"};
+    CSetupScreen m_SetupScreen{m_Screens, m_Text, [this](const GameSetup& setup) { StartGame(setup); }};
+    // A game set up in the window: Escape pauses, the end offers another.
+    bool m_bMenu = false;
+    std::string m_UsualSave;
+    SaveChoice m_SaveChoice;
+    bool m_bSaveChosen = false;
     std::deque<InputEvent> m_Queue;
 };

@@ -17,6 +17,21 @@
 #include "window.h"
 #include "x_connection.h"
 
+namespace {
+
+// A game set up in the window: no dialogue, the window at once.
+[[noreturn]] void StartOnTitle(CApp& app, int& argc, char** argv, const std::string& usualSave)
+{
+    app.OpenSound();
+    OpenWindow(argc, argv, false, app.Hooks());
+    if (!AnyFolderExists(DataFolders()))
+        std::cout << MissingDataNote(DataFolders());
+    app.StartOnTitle(usualSave);
+    RunWindow();
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     // The console log is the game's record: every line goes out as it is
@@ -35,16 +50,17 @@ int main(int argc, char** argv)
 
     const auto owner = std::make_unique<CApp>(options);
     CApp& app = *owner;
+    const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    if (options.menu)
+        StartOnTitle(app, argc, argv, usualSave);
     SaveChoice save;
     GameHistory history;
-    const std::string usualSave = DefaultSavePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     if (!OpenSave(options.resume, options.resumeFile, usualSave, app.Game(), history, app.SaveLock(),
                   save, std::cout, std::cerr))
         return EXIT_FAILURE;
     if (save.resumed)
         app.Resume(history, options);
-    if (save.saving)
-        app.SaveInto(save.savePath);
+    app.UseSave(save);
     app.OpenSound();
 
     bool fullScreen = false;

@@ -34,7 +34,9 @@ constexpr int kWheelDown = 4;
 
 // The function and cursor keys, as the window numbers them.
 constexpr int kKeyF1 = 0x01;
+constexpr int kKeyLeft = 0x64;
 constexpr int kKeyUp = 0x65;
+constexpr int kKeyRight = 0x66;
 constexpr int kKeyDown = 0x67;
 constexpr int kKeyPageUp = 0x68;
 constexpr int kKeyPageDown = 0x69;

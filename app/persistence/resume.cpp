@@ -128,3 +128,18 @@ bool OpenSave(bool resume, const std::string& resumeFile, const std::string& usu
         out << SaveNotice(choice.savePath, usualSave);
     return true;
 }
+
+std::string GameInProgressLabel(const std::string& path)
+{
+    SpareGame spare;
+    if (!spare.Load(path).empty() || spare.game.gameOver)
+        return "";
+    std::string names;
+    for (int i = 0; i < spare.game.playerCount; ++i)
+        names += (i == 0 ? "" : ", ") + std::string(spare.game.players[i].name);
+    // The row holds about 40 characters: too many names are counted.
+    constexpr size_t kLongest = 24;
+    if (names.size() > kLongest)
+        names = std::to_string(spare.game.playerCount) + " joueurs";
+    return "Reprendre : " + names + " (tour " + std::to_string(spare.game.roundsPlayed + 1) + ")";
+}

@@ -22,6 +22,10 @@ ResumeOutcome ResumeGame(const std::string& path, CGame& game, GameHistory& hist
 // damaged save will be replaced; "" when there is nothing to say.
 std::string SaveNotice(const std::string& path, const std::string& usualPath);
 
+// The title screen's row that resumes the game in progress saved at
+// `path`, with its players and round; "" when there is none to resume.
+std::string GameInProgressLabel(const std::string& path);
+
 // Before a new game first saves into `path`: a game in progress or a
 // refused save found there is kept as "<path>.bak" (the one before is
 // dropped), and `out` says so. An ended game, nothing, or something that is

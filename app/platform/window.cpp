@@ -122,6 +122,11 @@ void PumpWindowEvents()
     EndIfSignalled();
 }
 
+void EnterFullScreen()
+{
+    glutFullScreen();
+}
+
 void ShowDrawnFrame()
 {
     glutSwapBuffers();

@@ -26,6 +26,8 @@ void OpenWindow(int& argc, char** argv, bool fullScreen, WindowHooks hooks);
 // Reads the window's pending events into the hooks, and ends the program if
 // a signal has come: every wait calls it.
 void PumpWindowEvents();
+// The window takes the whole screen, for a game set up in the window.
+void EnterFullScreen();
 // Shows the frame drawn into the back buffer.
 void ShowDrawnFrame();
 // Ends the program with `status`: the hooks' finish, then the screen given

@@ -40,7 +40,7 @@ std::string Formatted(const char* format, const char* name)
 
 std::string GuidanceLine(const CGame& game)
 {
-    if (game.gameOver || game.inputMode == kYesNo || game.inputMode == kPricedOffer)
+    if (game.playerCount == 0 || game.gameOver || game.inputMode == kYesNo || game.inputMode == kPricedOffer)
         return "";
     const Player& player = game.players[game.current];
     for (const PickPrompt& prompt : kPickPrompts)

@@ -30,6 +30,8 @@ public:
     void Push(CScreen& screen);
     // Closes the top screen; the bottom one stays.
     void Pop();
+    // Closes every screen but the bottom one.
+    void CloseAll();
     CScreen& Top() const { return *m_Screens.back(); }
     bool IsOpen(const CScreen& screen) const;
     bool HoldsGame() const;

@@ -24,6 +24,11 @@ void CScreenStack::Changed()
         m_Changed();
 }
 
+void CScreenStack::CloseAll()
+{
+    m_Screens.resize(1);
+}
+
 bool CScreenStack::IsOpen(const CScreen& screen) const
 {
     return std::find(m_Screens.begin(), m_Screens.end(), &screen) != m_Screens.end();

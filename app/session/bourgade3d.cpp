@@ -1,5 +1,6 @@
 #include "bourgade3d.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <random>
@@ -57,6 +58,7 @@ void CBourgade3D::BuildList()
         pawns[k].m_vOffset = InSquareOffset(k);
     for (int k = 0; k < m_pGame->playerCount; ++k)
         pawns[k].Build();
+    std::copy(std::begin(pawns), std::end(pawns), std::begin(m_SeatPawns));
     deedCard.Build();
     m_Heard = TakeHeardState(*m_pGame);
     // The frames so far showed no scene.
@@ -311,6 +313,23 @@ bool CBourgade3D::Listen()
 void CBourgade3D::BetweenTurns()
 {
     m_S.turnOver();
+}
+
+void CBourgade3D::NewTable()
+{
+    fallenSeats.clear();
+    for (int k = 0; k < kPawnCount; ++k) {
+        CPawn& pawn = m_SeatPawns[k];
+        if (k < m_pGame->playerCount && !pawn.m_bBuilt)
+            pawn.Build();
+        pawns[k] = pawn;
+        pawns[k].m_bBuilt = pawn.m_bBuilt && k < m_pGame->playerCount;
+        pawns[k].m_nSquare = 0;
+        pawns[k].m_vPosition = board.RestingPoint(0, pawn.m_vOffset);
+    }
+    for (int p = 0; p < kPropertyCount; ++p)
+        board.SetBuildings(propertySquare[p], 0);
+    m_S.frames.Changed();
 }
 
 // Pawns leave the table with their players, so pawn i is the pawn of the

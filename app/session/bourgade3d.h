@@ -63,6 +63,9 @@ public:
     // Puts the pawns, buildings and dice where a resumed game left them,
     // once the scene is built.
     void PlaceResumedGame();
+    // Sets the table for a new game of the players seated now: every pawn
+    // of theirs on the start, no building, no one fallen.
+    void NewTable();
 
     // A key for the rules' next reading of the player's action.
     void GiveKey(char key) { m_cLastKey = key; }
@@ -117,6 +120,8 @@ private:
     // The square whose title deed is shown: showing it again changes nothing.
     int m_nPictureSquare = -1;
     int m_nTourSquare = 0;
+    // The pawns of the six seats as they were made, built once each.
+    CPawn m_SeatPawns[kPawnCount];
     // The last priced offer put to a player, shown while it waits.
     PricedOffer m_Offer{};
     // The pick read its press in this step.

@@ -73,6 +73,12 @@ bool ReadPlayers(std::istream& in, std::ostream& out, CGame& game)
         if (!ReadComputerFlag(in, player.computer))
             return false;
     }
+    CopySetupPlayers(game);
+    return true;
+}
+
+void CopySetupPlayers(CGame& game)
+{
     for (int i = 0; i < kPlayerSlots; ++i) {
         Player& setup = game.setupPlayers[i];
         const Player& player = game.players[i];
@@ -81,7 +87,6 @@ bool ReadPlayers(std::istream& in, std::ostream& out, CGame& game)
         setup.computer = player.computer;
         setup.seat = player.seat;
     }
-    return true;
 }
 
 void SetUpComputersAndLimit(CGame& game, int32_t level, int32_t turnLimit)

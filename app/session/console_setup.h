@@ -12,6 +12,9 @@ class CGame;
 // set-up copy. False when the input ends before every answer was given.
 bool ReadPlayers(std::istream& in, std::ostream& out, CGame& game);
 
+// Copies the players as they sit down into the game's set-up record.
+void CopySetupPlayers(CGame& game);
+
 // Gives every computer player of the set-up this level, and a new game its
 // turn limit (0 for none).
 void SetUpComputersAndLimit(CGame& game, int32_t level, int32_t turnLimit);

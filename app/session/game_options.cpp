@@ -56,6 +56,9 @@ std::vector<CommandLineOption> GameOptionTable(GameOptions& options)
         {"--computer-level", "--niveau", OptionValue::kRequired, "NIVEAU",
          "facile, normal ou fort : le niveau des joueurs de l'ordinateur",
          [&options](const char* value) { return LevelFromName(value, options.computerLevel); }},
+        {"--menu", "--ecran-titre", OptionValue::kNone, nullptr,
+         "ouvre la fenêtre sur l'écran titre, sans dialogue sur la console",
+         [&options](const char*) { return options.menu = true; }},
         {"--turn-limit", "--limite-tours", OptionValue::kRequired, "N",
          "après N tours de table, le plus riche gagne",
          [&options](const char* value) {

@@ -27,6 +27,8 @@ struct GameOptions {
     int32_t computerLevel = 0;
     // Rounds after which the richest wins; 0 for none.
     int32_t turnLimit = 0;
+    // The window opens at once on the title screen: no console dialogue.
+    bool menu = false;
 };
 
 // The rows of the game's options, writing into `options`.

@@ -30,7 +30,7 @@ grep -q '^games=10 finished=.* violations=0 ' sim.out || fail "no summary: $(cat
 
 desktop-file-validate "$PREFIX/share/applications/bourgade3d.desktop" >desktop.out 2>&1 ||
     fail "desktop entry: $(cat desktop.out)"
-grep -q '^Terminal=true$' "$PREFIX/share/applications/bourgade3d.desktop" || fail "Terminal=true"
+grep -q '^Terminal=false$' "$PREFIX/share/applications/bourgade3d.desktop" || fail "Terminal=false"
 for page in bourgade3d bourgade3d-sim; do
     [ "$("$PREFIX/bin/$page" --version)" = "$page $VERSION" ] || fail "$page --version"
     "$PREFIX/bin/$page" --help | grep -q -- '--version' || fail "$page --help"

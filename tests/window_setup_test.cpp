@@ -1,0 +1,102 @@
+// A game set up in the window: the form's keys and clicks, and the game
+// they set up.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game_setup.h"
+#include "input_event.h"
+#include "fake_frame.h"
+#include "setup_form.h"
+
+namespace {
+
+constexpr unsigned char kEnter = 13;
+constexpr unsigned char kBackspace = 8;
+constexpr unsigned char kTab = 9;
+
+}  // namespace
+
+// Enter at once starts "Joueur 1", a person, against the computer's
+// "Joueur 2"; every row moves with the arrows and wraps.
+TEST(SetupForm, EnterStartsTheDefaultGameAndTheArrowsGoRound)
+{
+    GameSetup setup;
+    CSetupForm form(setup);
+    EXPECT_EQ(form.Key(kEnter), CSetupForm::Outcome::kStart);
+    EXPECT_EQ(setup.count, 2);
+    EXPECT_EQ(setup.names[0], "Joueur 1");
+    EXPECT_EQ(setup.computer[0], 0);
+    EXPECT_EQ(setup.computer[1], 1);
+    EXPECT_EQ(form.Rows().size(), 9u);
+    form.Special(kKeyUp);
+    EXPECT_EQ(form.Focus(), 8) << "up from the first row: the last";
+    EXPECT_EQ(form.Rows()[8], "Commencer la partie (Entrée)");
+    EXPECT_EQ(form.Key(27), CSetupForm::Outcome::kBack);
+}
+
+// The count goes round 2 to 6; a player goes round human and the three
+// levels; the speed, the limit and the screen change in place.
+TEST(SetupForm, ValuesChangeWithTheArrowsAndTheClicks)
+{
+    GameSetup setup;
+    CSetupForm form(setup);
+    form.Special(kKeyLeft);
+    EXPECT_EQ(setup.count, 6);
+    form.Special(kKeyRight);
+    EXPECT_EQ(setup.count, 2);
+    form.Click(2);
+    EXPECT_EQ(setup.computer[0], 1);
+    EXPECT_EQ(form.Rows()[2], "  ordinateur Normal");
+    for (int k = 0; k < 3; ++k)
+        form.Click(2);
+    EXPECT_EQ(setup.computer[0], 0) << "round the three levels back to a person";
+    form.Click(5);
+    EXPECT_EQ(setup.speed, Speed::kFast);
+    form.Click(6);
+    EXPECT_EQ(setup.turnLimit, 50);
+    form.Click(7);
+    EXPECT_TRUE(setup.fullScreen);
+    EXPECT_EQ(form.Click(8), CSetupForm::Outcome::kStart);
+}
+
+// A name is typed over the one offered, accents included, at most as long
+// as a record holds, and Backspace takes a whole letter away.
+TEST(SetupForm, NamesAreTypedWithTheirAccents)
+{
+    GameSetup setup;
+    CSetupForm form(setup);
+    form.Key(kTab);
+    form.Key('Z');
+    form.Key('o');
+    form.Key(0xE9);  // é, as the window hands it over
+    EXPECT_EQ(setup.names[0], "Zoé");
+    form.Key(kBackspace);
+    EXPECT_EQ(setup.names[0], "Zo");
+    form.Key(' ');
+    for (int k = 0; k < 30; ++k)
+        form.Key('x');
+    EXPECT_EQ(setup.names[0].size(), static_cast<size_t>(kNameSize - 1));
+}
+
+TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
+{
+    GameSetup setup;
+    setup.count = 3;
+    setup.names[0] = "Marie Claire";
+    setup.computer[2] = 1;
+    setup.level[2] = kLevelStrong;
+    setup.turnLimit = 100;
+    CNullFrame frame;
+    CScriptedRandom random;
+    CGame game(frame, random);
+    ApplySetup(setup, game);
+    EXPECT_EQ(game.playerCount, 3);
+    EXPECT_STREQ(game.players[0].name, "Marie Claire");
+    EXPECT_STREQ(game.setupPlayers[0].name, "Marie Claire");
+    EXPECT_EQ(game.players[0].computer, 0);
+    EXPECT_EQ(game.players[1].level, kLevelNormal);
+    EXPECT_EQ(game.players[2].level, kLevelStrong);
+    EXPECT_EQ(game.setupPlayers[2].level, kLevelStrong);
+    EXPECT_EQ(game.turnLimit, 100);
+}
