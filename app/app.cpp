@@ -393,6 +393,7 @@ void CApp::StartGame(const GameSetup& setup)
 {
     if (!ChooseSave())
         return;
+    m_Game.ClearTable();
     ApplySetup(setup, m_Game);
     m_Game.NewGame();
     m_Game.ResetProperties();

@@ -41,6 +41,12 @@ void ShuffleDeck(CRandom& random, int32_t* order, int n)
 
 CGame::CGame(CFrame& frame, CRandom& random) : m_pFrame(&frame), m_pRandom(&random)
 {
+    ClearTable();
+}
+
+void CGame::ClearTable()
+{
+    static_cast<GameState&>(*this) = GameState{};
     for (int i = 0; i < kPlayerSlots; ++i)
         InitialPlayer(players[i], i);
     for (int p = 0; p < kPropertyCount; ++p)

@@ -141,6 +141,8 @@ public:
     CGame& operator=(const CGame&) = delete;
 
     // --- Set-up ---
+    // Everything as before the first game: no one seated, every deed fresh.
+    void ClearTable();
     void ResetPlayers();
     void ResetProperties();
     void ShuffleDecks();
