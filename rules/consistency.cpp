@@ -18,17 +18,17 @@ bool IsPlayer(const CGame& game, int index)
 std::string CheckTurn(const CGame& game)
 {
     if (game.playerCount < kMinPlayers || game.playerCount > kMaxPlayers)
-        return TextFormat("playerCount %d out of range", game.playerCount);
+        return TextFormat("nombre de joueurs %d hors des limites", game.playerCount);
     if (!IsPlayer(game, game.current))
-        return TextFormat("current %d out of range", game.current);
+        return TextFormat("joueur courant %d hors des limites", game.current);
     if (game.inputMode < kNoInput || game.inputMode > kPricedOffer)
-        return TextFormat("inputMode %d out of range", game.inputMode);
+        return TextFormat("attente %d hors des limites", game.inputMode);
     if (game.parkingPot < 0)
-        return TextFormat("parkingPot %d negative", game.parkingPot);
+        return TextFormat("cagnotte du parc %d négative", game.parkingPot);
     if (game.turnLimit < 0 || game.roundsPlayed < 0)
-        return TextFormat("turn limit %d or rounds %d negative", game.turnLimit, game.roundsPlayed);
+        return TextFormat("limite de tours %d ou tours joués %d négatifs", game.turnLimit, game.roundsPlayed);
     if (game.turnLimit > 0 && game.roundsPlayed >= game.turnLimit && !game.gameOver)
-        return TextFormat("round %d past the limit of %d", game.roundsPlayed, game.turnLimit);
+        return TextFormat("tour %d au-delà de la limite de %d", game.roundsPlayed, game.turnLimit);
     return "";
 }
 
@@ -38,17 +38,17 @@ std::string CheckPlayers(const CGame& game)
     for (int i = 0; i < game.playerCount; ++i) {
         const Player& player = game.players[i];
         if (player.money < 0)
-            return TextFormat("player %d has %" PRId64 "F", i, player.money);
+            return TextFormat("le joueur %d a %" PRId64 "F", i, player.money);
         if (player.square < 0 || player.square >= kSquareCount)
-            return TextFormat("player %d on square %d", i, player.square);
+            return TextFormat("le joueur %d sur la case %d", i, player.square);
         if (player.jail < 0 || player.jail > kMaxJail)
-            return TextFormat("player %d jail count %d", i, player.jail);
+            return TextFormat("le joueur %d compte %d tours de prison", i, player.jail);
         if (player.jail != 0 && player.square != kPrisonSquare)
-            return TextFormat("player %d in prison on square %d", i, player.square);
+            return TextFormat("le joueur %d en prison sur la case %d", i, player.square);
         if (player.level < 0 || player.level >= kLevelCount)
-            return TextFormat("player %d level %d", i, player.level);
+            return TextFormat("le joueur %d au niveau %d", i, player.level);
         if (player.seat < 0 || player.seat >= kMaxPlayers || seatTaken[player.seat])
-            return TextFormat("player %d seat %d out of range or taken twice", i, player.seat);
+            return TextFormat("le joueur %d à la place %d, hors des limites ou déjà prise", i, player.seat);
         seatTaken[player.seat] = true;
     }
     return "";
@@ -59,17 +59,17 @@ std::string CheckProperties(const CGame& game)
     for (int p = 0; p < kPropertyCount; ++p) {
         const Property& property = game.properties[p];
         if (property.owner != kBank && !IsPlayer(game, property.owner))
-            return TextFormat("property %d owned by %d", p, property.owner);
+            return TextFormat("la propriété %d appartient à %d", p, property.owner);
         if (property.mortgaged != 0 && property.mortgaged != 1)
-            return TextFormat("property %d mortgaged flag %d", p, property.mortgaged);
+            return TextFormat("la propriété %d hypothéquée à %d", p, property.mortgaged);
         if (property.houses < 0 || property.houses > 5)
-            return TextFormat("property %d has %d buildings", p, property.houses);
+            return TextFormat("la propriété %d porte %d bâtiments", p, property.houses);
         if (property.houses == 0)
             continue;
         if (deedKind[p] != 0 || property.owner == kBank || !game.OwnsGroup(p))
-            return TextFormat("property %d built outside a whole group", p);
+            return TextFormat("la propriété %d bâtie hors d'un groupe complet", p);
         if (property.mortgaged)
-            return TextFormat("property %d mortgaged with buildings", p);
+            return TextFormat("la propriété %d hypothéquée avec des bâtiments", p);
     }
     return "";
 }
@@ -87,9 +87,9 @@ std::string CheckGroups(const CGame& game)
             mortgaged = mortgaged || street.mortgaged;
         }
         if (most - fewest > 1)
-            return TextFormat("group of property %d built unevenly (%d to %d)", first, fewest, most);
+            return TextFormat("le groupe de la propriété %d bâti inégalement (%d à %d)", first, fewest, most);
         if (most > 0 && mortgaged)
-            return TextFormat("group of property %d built with a mortgaged street", first);
+            return TextFormat("le groupe de la propriété %d bâti avec une rue hypothéquée", first);
     }
     return "";
 }
@@ -99,11 +99,11 @@ std::string CheckDeck(const int32_t* order, int size, int32_t next, const char* 
     bool seen[kChanceCards] = {};
     for (int k = 0; k < size; ++k) {
         if (order[k] < 0 || order[k] >= size || seen[order[k]])
-            return TextFormat("%s order is not a permutation at %d", name, k);
+            return TextFormat("l'ordre des cartes %s n'est pas une permutation à %d", name, k);
         seen[order[k]] = true;
     }
     if (next < 0 || next >= size)
-        return TextFormat("%s next position %d out of range", name, next);
+        return TextFormat("prochaine carte %s %d hors des limites", name, next);
     return "";
 }
 
@@ -111,8 +111,8 @@ std::string CheckCards(const CGame& game)
 {
     for (int32_t holder : game.jailCardHolder)
         if (holder != -1 && !IsPlayer(game, holder))
-            return TextFormat("prison card held by %d", holder);
-    const std::string chest = CheckDeck(game.chestOrder, kChestCards, game.chestNext, "chest");
+            return TextFormat("carte de prison tenue par %d", holder);
+    const std::string chest = CheckDeck(game.chestOrder, kChestCards, game.chestNext, "caisse");
     if (!chest.empty())
         return chest;
     return CheckDeck(game.chanceOrder, kChanceCards, game.chanceNext, "chance");
@@ -126,9 +126,9 @@ std::string CheckExchange(const CGame& game)
     const int32_t wanted = game.tradeWanted;
     if ((mode == kTradeOfferedPick || mode == kPricedOffer) &&
         (wanted < 0 || wanted >= kPropertyCount || !IsPlayer(game, game.properties[wanted].owner)))
-        return TextFormat("exchange pending on property %d, which no player owns", wanted);
+        return TextFormat("échange en cours sur la propriété %d, qui n'appartient à personne", wanted);
     if (mode == kPricedOffer && (game.tradeOffered < 0 || game.tradeOffered >= kPropertyCount))
-        return TextFormat("priced offer of property %d", game.tradeOffered);
+        return TextFormat("offre chiffrée sur la propriété %d", game.tradeOffered);
     return "";
 }
 
@@ -138,7 +138,7 @@ std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
         const int p = squareToProperty[s];
         const int32_t houses = p >= 0 ? game.properties[p].houses : 0;
         if (boardBuildings[s] != houses)
-            return TextFormat("square %d shows %d buildings, not %d", s, boardBuildings[s], houses);
+            return TextFormat("la case %d montre %d bâtiments, et non %d", s, boardBuildings[s], houses);
     }
     return "";
 }

@@ -28,67 +28,67 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
 {
     using Edits = std::vector<std::pair<int32_t*, int32_t>>;
     const struct { Edits edits; std::string broken; } cases[] = {
-        {{{&game.playerCount, 2}}, ""}, {{{&game.playerCount, 1}}, "playerCount 1 out of range"},
-        {{{&game.playerCount, 6}}, ""}, {{{&game.playerCount, 7}}, "playerCount 7 out of range"},
-        {{{&game.current, 2}}, ""}, {{{&game.current, 3}}, "current 3 out of range"},
-        {{{&game.current, -1}}, "current -1 out of range"},
-        {{{&game.inputMode, -1}}, "inputMode -1 out of range"}, {{{&game.inputMode, kLiftPick}}, ""},
-        {{{&game.inputMode, kPricedOffer}}, "exchange pending on property -1, which no player owns"},
-        {{{&game.inputMode, kPricedOffer + 1}}, "inputMode 9 out of range"},
-        {{{&game.parkingPot, -1}}, "parkingPot -1 negative"}, {{{&P(2).square, 39}}, ""},
-        {{{&P(2).square, 40}}, "player 2 on square 40"}, {{{&P(2).square, -1}}, "player 2 on square -1"},
+        {{{&game.playerCount, 2}}, ""}, {{{&game.playerCount, 1}}, "nombre de joueurs 1 hors des limites"},
+        {{{&game.playerCount, 6}}, ""}, {{{&game.playerCount, 7}}, "nombre de joueurs 7 hors des limites"},
+        {{{&game.current, 2}}, ""}, {{{&game.current, 3}}, "joueur courant 3 hors des limites"},
+        {{{&game.current, -1}}, "joueur courant -1 hors des limites"},
+        {{{&game.inputMode, -1}}, "attente -1 hors des limites"}, {{{&game.inputMode, kLiftPick}}, ""},
+        {{{&game.inputMode, kPricedOffer}}, "échange en cours sur la propriété -1, qui n'appartient à personne"},
+        {{{&game.inputMode, kPricedOffer + 1}}, "attente 9 hors des limites"},
+        {{{&game.parkingPot, -1}}, "cagnotte du parc -1 négative"}, {{{&P(2).square, 39}}, ""},
+        {{{&P(2).square, 40}}, "le joueur 2 sur la case 40"}, {{{&P(2).square, -1}}, "le joueur 2 sur la case -1"},
         {{{&P(2).square, 10}, {&P(2).jail, 3}}, ""},
-        {{{&P(2).square, 10}, {&P(2).jail, 4}}, "player 2 jail count 4"},
-        {{{&P(2).jail, -1}}, "player 2 jail count -1"},
-        {{{&P(2).square, 11}, {&P(2).jail, 1}}, "player 2 in prison on square 11"},
-        {{{&P(2).square, 9}, {&P(2).jail, 1}}, "player 2 in prison on square 9"}, {{{&P(2).seat, 5}}, ""},
-        {{{&P(2).seat, 6}}, "player 2 seat 6 out of range or taken twice"},
-        {{{&P(2).seat, -1}}, "player 2 seat -1 out of range or taken twice"},
-        {{{&P(2).seat, 1}}, "player 2 seat 1 out of range or taken twice"},
-        {{{&P(2).level, kLevelCount - 1}}, ""}, {{{&P(2).level, kLevelCount}}, "player 2 level 3"},
-        {{{&P(2).level, -1}}, "player 2 level -1"}, {{{&Deed(24).owner, 2}}, ""},
-        {{{&Deed(24).owner, 3}}, "property 24 owned by 3"},
-        {{{&Deed(24).owner, -2}}, "property 24 owned by -2"}, {{{&Deed(24).mortgaged, 1}}, ""},
-        {{{&Deed(24).mortgaged, 2}}, "property 24 mortgaged flag 2"},
-        {{{&Deed(24).mortgaged, -1}}, "property 24 mortgaged flag -1"},
+        {{{&P(2).square, 10}, {&P(2).jail, 4}}, "le joueur 2 compte 4 tours de prison"},
+        {{{&P(2).jail, -1}}, "le joueur 2 compte -1 tours de prison"},
+        {{{&P(2).square, 11}, {&P(2).jail, 1}}, "le joueur 2 en prison sur la case 11"},
+        {{{&P(2).square, 9}, {&P(2).jail, 1}}, "le joueur 2 en prison sur la case 9"}, {{{&P(2).seat, 5}}, ""},
+        {{{&P(2).seat, 6}}, "le joueur 2 à la place 6, hors des limites ou déjà prise"},
+        {{{&P(2).seat, -1}}, "le joueur 2 à la place -1, hors des limites ou déjà prise"},
+        {{{&P(2).seat, 1}}, "le joueur 2 à la place 1, hors des limites ou déjà prise"},
+        {{{&P(2).level, kLevelCount - 1}}, ""}, {{{&P(2).level, kLevelCount}}, "le joueur 2 au niveau 3"},
+        {{{&P(2).level, -1}}, "le joueur 2 au niveau -1"}, {{{&Deed(24).owner, 2}}, ""},
+        {{{&Deed(24).owner, 3}}, "la propriété 24 appartient à 3"},
+        {{{&Deed(24).owner, -2}}, "la propriété 24 appartient à -2"}, {{{&Deed(24).mortgaged, 1}}, ""},
+        {{{&Deed(24).mortgaged, 2}}, "la propriété 24 hypothéquée à 2"},
+        {{{&Deed(24).mortgaged, -1}}, "la propriété 24 hypothéquée à -1"},
         {{{&Deed(0).houses, 5}, {&Deed(1).houses, 4}}, ""},
-        {{{&Deed(0).houses, 6}, {&Deed(1).houses, 5}}, "property 0 has 6 buildings"},
-        {{{&Deed(1).houses, -1}}, "property 1 has -1 buildings"},
-        {{{&Deed(0).houses, 3}}, "group of property 0 built unevenly (1 to 3)"},
-        {{{&Deed(2).houses, 1}}, "property 2 built outside a whole group"},
-        {{{&Deed(1).owner, 2}}, "property 0 built outside a whole group"},
-        {{{&Deed(24).owner, 1}, {&Deed(24).houses, 1}}, "property 24 built outside a whole group"},
+        {{{&Deed(0).houses, 6}, {&Deed(1).houses, 5}}, "la propriété 0 porte 6 bâtiments"},
+        {{{&Deed(1).houses, -1}}, "la propriété 1 porte -1 bâtiments"},
+        {{{&Deed(0).houses, 3}}, "le groupe de la propriété 0 bâti inégalement (1 à 3)"},
+        {{{&Deed(2).houses, 1}}, "la propriété 2 bâtie hors d'un groupe complet"},
+        {{{&Deed(1).owner, 2}}, "la propriété 0 bâtie hors d'un groupe complet"},
+        {{{&Deed(24).owner, 1}, {&Deed(24).houses, 1}}, "la propriété 24 bâtie hors d'un groupe complet"},
         {{{&Deed(22).owner, 1}, {&Deed(23).owner, 1}, {&Deed(22).houses, 1}},
-         "property 22 built outside a whole group"},
-        {{{&Deed(0).mortgaged, 1}}, "property 0 mortgaged with buildings"},
+         "la propriété 22 bâtie hors d'un groupe complet"},
+        {{{&Deed(0).mortgaged, 1}}, "la propriété 0 hypothéquée avec des bâtiments"},
         {{{&Deed(0).houses, 1}, {&Deed(1).houses, 0}, {&Deed(1).mortgaged, 1}},
-         "group of property 0 built with a mortgaged street"},
+         "le groupe de la propriété 0 bâti avec une rue hypothéquée"},
         {{{&Deed(5).mortgaged, 1}}, ""}, {{{&game.jailCardHolder[0], 2}}, ""},
-        {{{&game.jailCardHolder[0], 3}}, "prison card held by 3"},
-        {{{&game.jailCardHolder[1], -2}}, "prison card held by -2"},
-        {{{&game.chestOrder[1], 0}}, "chest order is not a permutation at 1"},
-        {{{&game.chestOrder[14], 15}}, "chest order is not a permutation at 14"},
-        {{{&game.chestOrder[0], -1}}, "chest order is not a permutation at 0"},
+        {{{&game.jailCardHolder[0], 3}}, "carte de prison tenue par 3"},
+        {{{&game.jailCardHolder[1], -2}}, "carte de prison tenue par -2"},
+        {{{&game.chestOrder[1], 0}}, "l'ordre des cartes caisse n'est pas une permutation à 1"},
+        {{{&game.chestOrder[14], 15}}, "l'ordre des cartes caisse n'est pas une permutation à 14"},
+        {{{&game.chestOrder[0], -1}}, "l'ordre des cartes caisse n'est pas une permutation à 0"},
         {{{&game.chanceOrder[0], 15}, {&game.chanceOrder[15], 0}}, ""},
-        {{{&game.chanceOrder[15], 16}}, "chance order is not a permutation at 15"},
-        {{{&game.chestNext, 14}}, ""}, {{{&game.chestNext, 15}}, "chest next position 15 out of range"},
-        {{{&game.chanceNext, 15}}, ""}, {{{&game.chanceNext, 16}}, "chance next position 16 out of range"},
-        {{{&game.chanceNext, -1}}, "chance next position -1 out of range"},
+        {{{&game.chanceOrder[15], 16}}, "l'ordre des cartes chance n'est pas une permutation à 15"},
+        {{{&game.chestNext, 14}}, ""}, {{{&game.chestNext, 15}}, "prochaine carte caisse 15 hors des limites"},
+        {{{&game.chanceNext, 15}}, ""}, {{{&game.chanceNext, 16}}, "prochaine carte chance 16 hors des limites"},
+        {{{&game.chanceNext, -1}}, "prochaine carte chance -1 hors des limites"},
         {{{&game.tradeWanted, -1}, {&game.inputMode, kTradeWantedPick}}, ""},
         {{{&game.tradeWanted, 0}, {&game.inputMode, kTradeOfferedPick}}, ""},
         {{{&game.tradeWanted, -1}, {&game.inputMode, kTradeOfferedPick}},
-         "exchange pending on property -1, which no player owns"},
+         "échange en cours sur la propriété -1, qui n'appartient à personne"},
         {{{&game.tradeWanted, 24}, {&game.inputMode, kTradeOfferedPick}},
-         "exchange pending on property 24, which no player owns"},
+         "échange en cours sur la propriété 24, qui n'appartient à personne"},
         {{{&game.tradeWanted, 27}, {&Deed(27).owner, 2}, {&game.inputMode, kTradeOfferedPick}}, ""},
         {{{&game.tradeWanted, 28}, {&game.inputMode, kTradeOfferedPick}},
-         "exchange pending on property 28, which no player owns"},
+         "échange en cours sur la propriété 28, qui n'appartient à personne"},
         {{{&game.tradeWanted, 0}, {&game.tradeOffered, 0}, {&game.inputMode, kPricedOffer}}, ""},
         {{{&game.tradeWanted, 0}, {&game.tradeOffered, 27}, {&game.inputMode, kPricedOffer}}, ""},
         {{{&game.tradeWanted, 0}, {&game.tradeOffered, -1}, {&game.inputMode, kPricedOffer}},
-         "priced offer of property -1"},
+         "offre chiffrée sur la propriété -1"},
         {{{&game.tradeWanted, 0}, {&game.tradeOffered, 28}, {&game.inputMode, kPricedOffer}},
-         "priced offer of property 28"},
+         "offre chiffrée sur la propriété 28"},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -100,7 +100,7 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
     P(2).money = 0;
     EXPECT_EQ(CheckConsistency(game, nullptr), "");
     P(2).money = -1;
-    EXPECT_EQ(CheckConsistency(game, nullptr), "player 2 has -1F");
+    EXPECT_EQ(CheckConsistency(game, nullptr), "le joueur 2 a -1F");
 }
 
 // The board is only compared when given, square by square.
@@ -109,11 +109,11 @@ TEST_F(ConsistencyTest, TheBoardShowsEverySquaresBuildings)
     Check();
     frame.buildings[1] = 4;
     EXPECT_EQ(CheckConsistency(game, nullptr), "");
-    EXPECT_EQ(CheckConsistency(game, frame.buildings), "square 1 shows 4 buildings, not 2");
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 1 montre 4 bâtiments, et non 2");
     frame.buildings[1] = 2;
     frame.buildings[0] = 1;
-    EXPECT_EQ(CheckConsistency(game, frame.buildings), "square 0 shows 1 buildings, not 0");
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 0 montre 1 bâtiments, et non 0");
     frame.buildings[0] = 0;
     frame.buildings[39] = 1;
-    EXPECT_EQ(CheckConsistency(game, frame.buildings), "square 39 shows 1 buildings, not 0");
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 39 montre 1 bâtiments, et non 0");
 }

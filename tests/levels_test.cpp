@@ -489,7 +489,7 @@ TEST_F(LevelsTest, TheSaveKeepsLevelsAndLimitAndReadsOldSavesWithoutThem)
     const struct { const char* from; const char* to; const char* refusal; } bad[] = {
         {"player.0.level 2", "player.0.level 3", "player.0.level vaut 3"},
         {"setup.0.level 2", "setup.0.level -1", "setup.0.level vaut -1"},
-        {"roundsPlayed 7", "roundsPlayed 50", "round 50 past the limit of 50"},
+        {"roundsPlayed 7", "roundsPlayed 50", "tour 50 au-delà de la limite de 50"},
         {"turnLimit 50", "turnLimit -2", "turnLimit vaut -2"},
     };
     for (const auto& b : bad) {

@@ -253,7 +253,7 @@ const Refusal kRefusals[] = {
      "version « 3 » inconnue : ce programme lit la version 2"},
     {"houses on a mortgaged street", {}, {"property.0.owner 0", "property.1.owner 0", "property.0.houses 1",
                                           "property.1.houses 1", "property.0.mortgaged 1"},
-     kBrokenRule + "property 0 mortgaged with buildings)"},
+     kBrokenRule + "la propriété 0 hypothéquée avec des bâtiments)"},
     {"empty", [](auto) { return std::string(); }, {}, "fichier vide"},
     {"worth turns beyond the entries", {}, {"worthTurns 9999"}, "l'historique des fortunes ne suit pas ses tours"},
     {"worth stride not a power of two", {}, {"worthStride 3"}, "l'historique des fortunes ne suit pas ses tours"},
@@ -261,7 +261,7 @@ const Refusal kRefusals[] = {
      "fichier tronqué : la dernière ligne est coupée"},
     {"another format", [](auto) { return std::string("GIF89a\n"); }, {},
      "ce n'est pas une sauvegarde de Bourgade3D"},
-    {"owner not playing", {}, {"property.5.owner 4"}, kBrokenRule + "property 5 owned by 4)"},
+    {"owner not playing", {}, {"property.5.owner 4"}, kBrokenRule + "la propriété 5 appartient à 4)"},
     {"money not a number", {}, {"player.0.money 12e3"},
      "ligne @player.0.money : player.0.money n'est pas un nombre entier"},
     {"money past 64 bits", {}, {"player.0.money 99999999999999999999"},
@@ -284,12 +284,12 @@ const Refusal kRefusals[] = {
     {"fallen player still seated", {}, {"fallenSeats 1"},
      kBrokenRule + "la place 1 est à la fois en faillite et en jeu)"},
     {"exchange without its property", {}, {"inputMode 5"},
-     kBrokenRule + "exchange pending on property -1, which no player owns)"},
+     kBrokenRule + "échange en cours sur la propriété -1, qui n'appartient à personne)"},
     {"worth line short", {}, {"worth.0 150000 150000"}, "ligne @worth.0 : worth.0 n'a pas 8 valeurs"},
     {"more worths than lines", {}, {"worthEntries 999999"},
      "ligne @worthEntries : worthEntries vaut 999999, hors des limites 0 à 33"},
     {"prison away from prison", {}, {"player.0.jail 2", "player.0.square 11"},
-     kBrokenRule + "player 0 in prison on square 11)"},
+     kBrokenRule + "le joueur 0 en prison sur la case 11)"},
     {"a kept answer", {}, {"answer y"}, ""},
     {"needless escape", {}, {"message %21"}, kBadMessage},
     {"escape with a letter past F", {}, {"message %G1"}, kBadMessage},
@@ -399,5 +399,5 @@ TEST(SaveFile, OnlyASaveThatReadsBackIsWritten)
     EXPECT_EQ(refusal, "");
     table.game.properties[5].owner = 4;
     EXPECT_EQ(WriteReadableSave(table.game, table.frame.history, refusal), "");
-    EXPECT_EQ(refusal, kBrokenRule + "property 5 owned by 4)");
+    EXPECT_EQ(refusal, kBrokenRule + "la propriété 5 appartient à 4)");
 }
