@@ -18,11 +18,11 @@ bool IsPlayer(const CGame& game, int index)
 std::string CheckTurn(const CGame& game)
 {
     if (game.playerCount < kMinPlayers || game.playerCount > kMaxPlayers)
-        return TextFormat("nombre de joueurs %d hors des limites", game.playerCount);
+        return TextFormat("nombre de joueurs %d impossible", game.playerCount);
     if (!IsPlayer(game, game.current))
-        return TextFormat("joueur courant %d hors des limites", game.current);
+        return TextFormat("joueur courant %d impossible", game.current);
     if (game.inputMode < kNoInput || game.inputMode > kPricedOffer)
-        return TextFormat("attente %d hors des limites", game.inputMode);
+        return TextFormat("attente %d impossible", game.inputMode);
     if (game.parkingPot < 0)
         return TextFormat("cagnotte du parc %d négative", game.parkingPot);
     if (game.turnLimit < 0 || game.roundsPlayed < 0)
@@ -48,7 +48,7 @@ std::string CheckPlayers(const CGame& game)
         if (player.level < 0 || player.level >= kLevelCount)
             return TextFormat("le joueur %d au niveau %d", i, player.level);
         if (player.seat < 0 || player.seat >= kMaxPlayers || seatTaken[player.seat])
-            return TextFormat("le joueur %d à la place %d, hors des limites ou déjà prise", i, player.seat);
+            return TextFormat("le joueur %d à la place %d, impossible ou déjà prise", i, player.seat);
         seatTaken[player.seat] = true;
     }
     return "";
@@ -103,7 +103,7 @@ std::string CheckDeck(const int32_t* order, int size, int32_t next, const char* 
         seen[order[k]] = true;
     }
     if (next < 0 || next >= size)
-        return TextFormat("prochaine carte %s %d hors des limites", name, next);
+        return TextFormat("prochaine carte %s %d impossible", name, next);
     return "";
 }
 

@@ -159,8 +159,8 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
     P(0).money = 0;
     Chance(15, 0);
     LandOn(7);
-    EXPECT_TRUE(frame.Showed("House retire de BOUL. DE BELLEVILLE."));
-    EXPECT_TRUE(frame.Showed("House retire de RUE LECOURBE."));
+    EXPECT_TRUE(frame.Showed("Maison retirée de BOUL. DE BELLEVILLE."));
+    EXPECT_TRUE(frame.Showed("Maison retirée de RUE LECOURBE."));
     EXPECT_EQ(P(0).money, 1000);
     EXPECT_EQ(frame.Entries("build"), (Lines{"1:0", "3:0"}));
     Check();

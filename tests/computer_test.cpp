@@ -88,8 +88,8 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_EQ(frame.buildings[1], 5);
     EXPECT_EQ(frame.buildings[3], 5);
     EXPECT_EQ(P(0).money, 100000);
-    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) house sur BOUL. DE BELLEVILLE."));
-    EXPECT_TRUE(frame.Showed("Player 1 construit un(e) hotel sur RUE LECOURBE."));
+    EXPECT_TRUE(frame.Showed("Player 1 construit une maison sur BOUL. DE BELLEVILLE."));
+    EXPECT_TRUE(frame.Showed("Player 1 construit un hôtel sur RUE LECOURBE."));
     Check();
     frame.Clear();
     random.QueueDice(1, 2);
@@ -120,7 +120,7 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     EXPECT_EQ(P(1).money, 144000);
     Check();
     EXPECT_EQ(frame.messages, (Lines{"Player 2 échange RUE LECOURBE a Player 1",
-                                     "Player 1 échange RUE DE VAUGIRARD a Player 2 for 6000F"}));
+                                     "Player 1 échange RUE DE VAUGIRARD a Player 2 pour 6000F"}));
 
     Start({1, 1});  // the same exchange, asked by the second seat of the first
     game.current = 1;

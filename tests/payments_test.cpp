@@ -51,9 +51,10 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     Build({20, 21}, 5);
     EXPECT_EQ(game.Pay(115000, 1), 115000);
     Lines expected;
-    for (const char* kind : {"Hotel", "House", "House", "House", "House"})
+    for (const char* sale : {"Hotel retire de ", "Maison retirée de ", "Maison retirée de ", "Maison retirée de ",
+                             "Maison retirée de "})
         for (const char* street : {"AV. DES CHAMPS-ELYSEES.", "RUE DE LA PAIX."})
-            expected.push_back(std::string(kind) + " retire de " + street);
+            expected.push_back(std::string(sale) + street);
     expected.push_back("Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.");
     EXPECT_EQ(frame.messages, expected);
     EXPECT_EQ(P(0).money, 2500);
@@ -69,7 +70,7 @@ TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
     Own(0, {20, 21});
     Build({20, 21}, 1);
     EXPECT_EQ(game.Pay(10000, kBank), 10000);
-    EXPECT_EQ(frame.messages, Lines{"House retire de AV. DES CHAMPS-ELYSEES."});
+    EXPECT_EQ(frame.messages, Lines{"Maison retirée de AV. DES CHAMPS-ELYSEES."});
     EXPECT_EQ(game.showSquare, 1);
 }
 
@@ -84,7 +85,8 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     broke(0);
     game.jailCardHolder[1] = 0;
     EXPECT_EQ(game.PayFrom(0, 2500, 1), 0);
-    EXPECT_EQ(frame.messages, (Lines{"Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
+    EXPECT_EQ(frame.messages, (Lines{"Player 1 doit 2.500 F à Player 2 et ne peut pas payer : faillite",
+                                     "Votre propriete COMPAGNIE D'ELECTRICITE va a Player 2",
                                      "Player 2 prend toutes vos proprietes"}));
     EXPECT_EQ(frame.Entries("remove"), Lines{"0:3"});
     EXPECT_STREQ(P(0).name, "Player 2");
@@ -127,8 +129,9 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     // With two players the other wins and the game stops.
     Start({0, 0});
     broke(100);
-    EXPECT_EQ(game.Pay(5000, 1), 100);
-    EXPECT_EQ(frame.messages, Lines{"Player 2 a gagne!!!"});
+    EXPECT_EQ(game.Pay(42000, 1, {"de loyer", 21}), 100);
+    EXPECT_EQ(frame.messages, (Lines{"Player 1 doit 42.000 F de loyer à Player 2 (RUE DE LA PAIX) et ne peut pas payer : faillite",
+                                     "Player 2 a gagne!!!"}));
     EXPECT_EQ(game.gameOver, 1);
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
