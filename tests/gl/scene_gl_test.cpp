@@ -316,8 +316,11 @@ TEST_F(SceneTest, TheDeedCardShowsThePictureAskedAndKeepsItWhenAskedAgain)
         {0, 0, 255, 1, 1, {0, 0, 1}}};
     for (const auto& step : steps) {
         Bytes pixels;
-        for (int i = 0; i < 4; ++i)
-            pixels.insert(pixels.end(), {step.b, step.g, step.r});
+        for (int i = 0; i < 4; ++i) {
+            pixels.push_back(step.b);
+            pixels.push_back(step.g);
+            pixels.push_back(step.r);
+        }
         folder.Write("textures/p1.tga", TargaFile({}, pixels));
         EXPECT_EQ(TheApp().Table().deedCard.LoadPicture(step.square), step.loaded);
         Draw();
