@@ -436,5 +436,6 @@ GameSetup CApp::SamePlayers() const
     }
     setup.speed = m_Pace.ChosenSpeed();
     setup.turnLimit = m_Game.turnLimit;
+    setup.confirmSales = m_Game.confirmSales;
     return setup;
 }

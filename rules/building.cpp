@@ -150,11 +150,39 @@ bool CGame::MortgagePick()
         ShowText(property.owner != current ? kNotYours : kAlreadyMortgaged);
         return false;
     }
+    if (confirmSales && GroupHasBuildings(p) && !players[current].computer) {
+        pendingSale = p;
+        return ConfirmSale();
+    }
+    Mortgage(p);
+    return true;
+}
+
+// The mortgage waits for the player's yes: it sells the buildings of the
+// whole group first. False while the answer is pending or after a no.
+bool CGame::ConfirmSale()
+{
+    const int p = pendingSale;
+    Format("Hypothéquer %s vend les maisons et hôtels de son groupe : d'accord ?", properties[p].name);
+    const Reply reply = AskQuestion();
+    if (reply == Reply::kPending)
+        return false;
+    pendingSale = -1;
+    if (reply == Reply::kNo) {
+        ShowText("Annulé");
+        return false;
+    }
+    Mortgage(p);
+    return true;
+}
+
+void CGame::Mortgage(int p)
+{
+    Property& property = properties[p];
     while (GroupHasBuildings(p))
         SellHouse(p, current);
     property.mortgaged = 1;
     players[current].money += property.mortgageValue;
-    return true;
 }
 
 bool CGame::LiftPick()

@@ -129,6 +129,10 @@ std::string CheckExchange(const CGame& game)
         return TextFormat("échange en cours sur la propriété %d, qui n'appartient à personne", wanted);
     if (mode == kPricedOffer && (game.tradeOffered < 0 || game.tradeOffered >= kPropertyCount))
         return TextFormat("offre chiffrée sur la propriété %d", game.tradeOffered);
+    const int sale = game.pendingSale;
+    if (sale >= kPropertyCount ||
+        (sale >= 0 && (game.inputMode != kYesNo || game.properties[sale].owner != game.current)))
+        return TextFormat("hypothèque en attente sur la propriété %d, qui n'est pas au joueur", sale);
     return "";
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdarg>
 #include <cstdint>
+#include <string>
 
 #include "computer_level.h"
 #include "frame.h"
@@ -118,6 +119,11 @@ struct GameState {
     // player is left. A round ends when the turn comes back to the first.
     int32_t turnLimit = 0;
     int32_t roundsPlayed = 0;
+    // A person confirms, before it happens, a mortgage that sells a group's
+    // buildings and the mortgages a purchase would take.
+    int32_t confirmSales = 0;
+    // The property whose mortgage waits for that confirmation, or -1.
+    int32_t pendingSale = -1;
     bool EndedOnLimit() const;
 
 protected:
@@ -185,6 +191,9 @@ public:
     // Why the current player may not build on `p`, or null.
     const char* BuildRefusal(int p) const;
     bool MortgagePick();
+    bool ConfirmSale();
+    // Mortgages p, selling its group's buildings first.
+    void Mortgage(int p);
     bool LiftPick();
 
     // --- Trading ---
@@ -223,6 +232,7 @@ public:
     int Pay(int amount, int creditor, const Debt& debt = {});
     void EliminatePlayer(int p);
     void RestoreSetupPlayers();
+    std::string MortgagesToRaise(int amount) const;
     // One line before the bankruptcy: who owes what to whom, and why.
     void SayBankruptcy(int payer, int amount, int creditor, const Debt& debt);
 

@@ -90,7 +90,10 @@ void CGame::OfferPurchase(int p)
             ComputerBuy(p);
         return;
     }
-    if (mustMortgage) {
+    if (mustMortgage && confirmSales) {
+        Say("Hypothéquer %s pour acheter %s pour %dF ?", MortgagesToRaise(property.price).c_str(), property.name,
+            property.price);
+    } else if (mustMortgage) {
         Say("Voulez vous hypothequer pour acheter %s pour %dF ?", property.name, property.price);
     } else {
         Format("Acheter %s pour %dF ?", property.name, property.price);

@@ -82,6 +82,26 @@ void CGame::SayBankruptcy(int payer, int amount, int creditor, const Debt& debt)
     Say("%s doit %s et ne peut pas payer : faillite", players[payer].name, owed.c_str());
 }
 
+// The properties that paying `amount` would mortgage, in the order the
+// payment takes them, named for the player to confirm.
+std::string CGame::MortgagesToRaise(int amount) const
+{
+    int64_t money = players[current].money;
+    std::string names;
+    bool taken[kPropertyCount] = {};
+    for (const bool wholeGroups : {false, true})
+        for (int p = 0; p < kPropertyCount && money < amount; ++p) {
+            const Property& property = properties[p];
+            const bool fits = wholeGroups ? GroupIsBare(p) : !OwnsGroup(p);
+            if (property.owner != current || property.mortgaged || taken[p] || !fits)
+                continue;
+            taken[p] = true;
+            money += property.mortgageValue;
+            names += (names.empty() ? "" : ", ") + std::string(property.name);
+        }
+    return names;
+}
+
 // True when no street of p's group carries a building; always true for a
 // utility or a station, which have no group.
 bool CGame::GroupIsBare(int p) const

@@ -47,6 +47,10 @@ void CGame::Step()
         ReadHumanAction();
     const int32_t firstAction = action;
     m_bPickBegun = inputMode != modeBefore;
+    if (pendingSale >= 0) {
+        ConfirmSale();
+        return;
+    }
 
     if (inputMode == kMortgagePick && !MortgagePick())
         return;

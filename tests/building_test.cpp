@@ -159,3 +159,35 @@ TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
         EXPECT_EQ(frame.Entries("dice").size(), thrown);
     }
 }
+
+// With confirmations on, a mortgage that would sell the group's buildings
+// asks first: a no keeps everything, a yes sells and mortgages. A purchase
+// that needs mortgages names them.
+TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
+{
+    game.confirmSales = 1;
+    Own(0, {20, 21});
+    Build({20, 21}, 2);
+    for (const char answer : {'n', 'y'}) {
+        frame.Clear();
+        Pick('m', 21);
+        EXPECT_EQ(game.inputMode, kYesNo) << answer;
+        EXPECT_EQ(frame.messages.back(), "Hypothéquer RUE DE LA PAIX vend les maisons et hôtels de son groupe : d'accord ?");
+        EXPECT_EQ(Deed(20).houses, 2) << "nothing sold before the answer";
+        Tick(answer);
+        Check();
+    }
+    EXPECT_FALSE(frame.Showed("Annulé")) << "the last answer was yes";
+    EXPECT_EQ(Deed(21).mortgaged, 1);
+    EXPECT_EQ(Deed(20).houses, 0);
+
+    Start({0, 0});
+    game.confirmSales = 1;
+    P(0).money = 1000;
+    Own(0, {0, 1, 5});
+    LandOn(propertySquare[2]);
+    // A loose street first, then a whole group without buildings, as the
+    // payment itself takes them.
+    EXPECT_EQ(frame.messages.back(),
+              "Hypothéquer BOUL. DE LA VILLETTE, BOUL. DE BELLEVILLE pour acheter RUE DE VAUGIRARD pour 10000F ?");
+}

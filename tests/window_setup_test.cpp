@@ -99,4 +99,5 @@ TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
     EXPECT_EQ(game.players[2].level, kLevelStrong);
     EXPECT_EQ(game.setupPlayers[2].level, kLevelStrong);
     EXPECT_EQ(game.turnLimit, 100);
+    EXPECT_EQ(game.confirmSales, 1) << "on in a game set up in the window";
 }

@@ -13,10 +13,15 @@ constexpr unsigned char kEscape = 27;
 constexpr unsigned char kHelpKey = '?';
 constexpr int kTitleY = 350;
 
+std::string ConfirmationsLabel(bool on)
+{
+    return on ? "Confirmer ventes et hypothèques : oui" : "Confirmer ventes et hypothèques : non";
+}
+
 }  // namespace
 
 COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal,
-                               CSpeedControl& speed, CSound& sound, const CGame& game, glText& text)
+                               CSpeedControl& speed, CSound& sound, CGame& game, glText& text)
     : m_Stack(stack), m_Help(help), m_Sound(sound), m_Text(text)
 {
     m_Rows = {
@@ -35,6 +40,8 @@ COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScree
              sound.Play(SoundEvent::kClick, 1);
          }},
         {[] { return std::string("Journal (j)"); }, [&journal] { journal.Open(); }},
+        {[&game] { return ConfirmationsLabel(game.confirmSales != 0); },
+         [&game] { game.confirmSales = game.confirmSales ? 0 : 1; }},
         {[] { return std::string("Reprendre la partie (Échap)"); }, [this] { m_Stack.Pop(); }},
     };
 }

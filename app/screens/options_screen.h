@@ -17,8 +17,7 @@
 class COptionsScreen : public CScreen {
 public:
     COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal, CSpeedControl& speed,
-                   CSound& sound,
-                   const CGame& game, glText& text);
+                   CSound& sound, CGame& game, glText& text);
 
     void OnKey(const InputEvent& key) override;
     void OnPress(const InputEvent& press) override;

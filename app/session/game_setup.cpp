@@ -23,6 +23,7 @@ void ApplySetup(const GameSetup& setup, CGame& game)
     }
     CopySetupPlayers(game);
     SetUpComputersAndLimit(game, kLevelNormal, setup.turnLimit);
+    game.confirmSales = setup.confirmSales;
     for (int i = 0; i < setup.count; ++i) {
         const int32_t level = setup.computer[i] ? setup.level[i] : kLevelNormal;
         game.players[i].level = level;

@@ -17,6 +17,8 @@ struct GameSetup {
     Speed speed = Speed::kNormal;
     int32_t turnLimit = 0;
     bool fullScreen = false;
+    // A person confirms the sales and mortgages the game makes for them.
+    int32_t confirmSales = 1;
 
     GameSetup();
 };
