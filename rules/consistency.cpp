@@ -133,6 +133,11 @@ std::string CheckExchange(const CGame& game)
     if (sale >= kPropertyCount ||
         (sale >= 0 && (game.inputMode != kYesNo || game.properties[sale].owner != game.current)))
         return TextFormat("hypothèque en attente sur la propriété %d, qui n'est pas au joueur", sale);
+    if (game.pendingSwap && (mode != kYesNo || wanted < 0 || wanted >= kPropertyCount || game.tradeOffered < 0 ||
+                             game.tradeOffered >= kPropertyCount ||
+                             game.properties[game.tradeOffered].owner != game.current ||
+                             !IsPlayer(game, game.properties[wanted].owner)))
+        return "échange en attente de réponse sans ses deux propriétés";
     return "";
 }
 

@@ -124,6 +124,8 @@ struct GameState {
     int32_t confirmSales = 0;
     // The property whose mortgage waits for that confirmation, or -1.
     int32_t pendingSale = -1;
+    // An exchange between people waits for the asking player's yes.
+    int32_t pendingSwap = 0;
     bool EndedOnLimit() const;
 
 protected:
@@ -199,6 +201,7 @@ public:
     // --- Trading ---
     void TradeStep();
     void ExchangeProperties(int owner, int offered, int wanted);
+    void ConfirmSwap();
     // Puts the computer's offer of `wanted` against `offered` to the human
     // and reads the click that answers it, one tick at a time.
     Reply ConfirmPricedSwap(int wanted, int offered);

@@ -94,6 +94,7 @@ void VisitLevelsAndLimit(Game& game, Visitor& v)
     v.Optional("roundsPlayed", game.roundsPlayed, 0, kMostRounds, 0);
     v.Optional("confirmSales", game.confirmSales, 0, 1, 0);
     v.Optional("pendingSale", game.pendingSale, -1, kPropertyCount - 1, -1);
+    v.Optional("pendingSwap", game.pendingSwap, 0, 1, 0);
 }
 
 // Names every field of the state once, in the file's order, for the writer

@@ -55,8 +55,34 @@ void CGame::OfferedPick()
     }
     if (tradeOffered < 0 || !Tradable(tradeOffered) || properties[tradeOffered].owner != current)
         return;
+    if (confirmSales) {
+        // A fresh question: no earlier answer may settle it.
+        inputMode = kNoInput;
+        pendingSwap = 1;
+        ConfirmSwap();
+        return;
+    }
     ExchangeProperties(owner, tradeOffered, tradeWanted);
     inputMode = kNoInput;
+    tradeWanted = -1;
+    tradeOffered = -1;
+}
+
+// The player who asked sees the whole exchange once the owner has chosen,
+// and says yes or no to it.
+void CGame::ConfirmSwap()
+{
+    const int owner = properties[tradeWanted].owner;
+    Format("Échanger %s contre %s avec %s ?", properties[tradeOffered].name, properties[tradeWanted].name,
+           players[owner].name);
+    const Reply reply = AskQuestion();
+    if (reply == Reply::kPending)
+        return;
+    if (reply == Reply::kYes)
+        ExchangeProperties(owner, tradeOffered, tradeWanted);
+    else
+        ShowText("Annulé");
+    pendingSwap = 0;
     tradeWanted = -1;
     tradeOffered = -1;
 }

@@ -51,6 +51,10 @@ void CGame::Step()
         ConfirmSale();
         return;
     }
+    if (pendingSwap) {
+        ConfirmSwap();
+        return;
+    }
 
     if (inputMode == kMortgagePick && !MortgagePick())
         return;

@@ -82,6 +82,30 @@ TEST_F(TradeTest, HumanOwnerCallsOffOrPicksInReturnIgnoringBuiltGroups)
     Check();
 }
 
+// With confirmations on, the player who asked sees the whole exchange once
+// the owner has chosen, and a no leaves both properties where they were.
+TEST_F(TradeTest, TheAskingPlayerConfirmsAnExchangeBetweenPeople)
+{
+    for (const char answer : {'n', 'y'}) {
+        Start({0, 0});
+        game.confirmSales = 1;
+        Own(1, {24});
+        Own(0, {0});
+        AskFor(24);
+        PressOn(0);
+        Tick();
+        ASSERT_EQ(game.inputMode, kYesNo) << answer;
+        EXPECT_EQ(frame.messages.back(), "Échanger BOUL. DE BELLEVILLE contre GARE MONTPARNASSE avec Player 2 ?");
+        EXPECT_EQ(Deed(24).owner, 1) << "nothing changes hands before the answer";
+        Check();
+        Tick(answer);
+        EXPECT_EQ(Deed(24).owner, answer == 'y' ? 0 : 1) << answer;
+        EXPECT_EQ(Deed(0).owner, answer == 'y' ? 1 : 0) << answer;
+        EXPECT_EQ(game.tradeWanted, -1);
+        Check();
+    }
+}
+
 // The computer, player 2, owns BOUL. SAINT-MICHEL (asked for by a click
 // that lies inside the accept square) and would complete a group with the
 // human's RUE DE VAUGIRARD (for which the human pays 12000 F)
