@@ -166,20 +166,22 @@ TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
 TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
 {
     game.confirmSales = 1;
-    Own(0, {20, 21});
-    Build({20, 21}, 2);
+    // Seven houses on the light blue group.
+    Own(0, {2, 3, 4});
+    Build({2, 3}, 2);
+    Build({4}, 3);
     for (const char answer : {'n', 'y'}) {
         frame.Clear();
-        Pick('m', 21);
+        Pick('m', 3);
         EXPECT_EQ(game.inputMode, kYesNo) << answer;
-        EXPECT_EQ(frame.messages.back(), "Hypothéquer RUE DE LA PAIX vend les maisons et hôtels de son groupe : d'accord ?");
-        EXPECT_EQ(Deed(20).houses, 2) << "nothing sold before the answer";
+        EXPECT_EQ(frame.messages.back(), "Hypothéquer RUE DE COURCELLES vend les maisons et hôtels de son groupe : d'accord ?");
+        EXPECT_EQ(Deed(4).houses, 3) << "nothing sold before the answer";
         Tick(answer);
         Check();
     }
     EXPECT_FALSE(frame.Showed("Annulé")) << "the last answer was yes";
-    EXPECT_EQ(Deed(21).mortgaged, 1);
-    EXPECT_EQ(Deed(20).houses, 0);
+    EXPECT_EQ(Deed(3).mortgaged, 1);
+    EXPECT_EQ(Deed(4).houses, 0);
 
     Start({0, 0});
     game.confirmSales = 1;
