@@ -28,7 +28,7 @@ const char* const kHelpLines[] = {
     "Échap : fermer, ou quitter la partie",
 };
 
-constexpr int kTop = 424;
+constexpr int kTop = 418;
 constexpr int kLineStep = 19;
 constexpr unsigned char kEscape = 27;
 constexpr unsigned char kHelpKey = '?';
