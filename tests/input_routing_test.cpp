@@ -13,6 +13,7 @@
 #include "press_reader.h"
 #include "prompt_zones.h"
 #include "router.h"
+#include "screen.h"
 #include "speed_control.h"
 #include "turn_number.h"
 
@@ -280,4 +281,39 @@ TEST(OptionsScreen, TheBoxLiesInsideTheBoardView)
     EXPECT_EQ(OptionsRowAt(250, 197, 5), 1);
     EXPECT_EQ(OptionsRowAt(250, 310, 5), 4);
     EXPECT_EQ(OptionsRowAt(250, 60, 5), kOutsideBox);
+}
+
+namespace {
+
+struct CCountingScreen : CScreen {
+    void OnKey(const InputEvent&) override { ++keys; }
+    void OnPress(const InputEvent&) override {}
+    bool HoldsGame() const override { return holds; }
+    int keys = 0;
+    bool holds = true;
+};
+
+}  // namespace
+
+// The game itself stays at the bottom; a screen is opened once however
+// often it is asked for; any open screen that holds the game holds it.
+TEST(ScreenStack, TheBottomStaysAndAScreenOpensOnce)
+{
+    CCountingScreen play;
+    play.holds = false;
+    CCountingScreen options;
+    CCountingScreen help;
+    CScreenStack stack(play);
+    EXPECT_FALSE(stack.HoldsGame());
+    stack.Push(options);
+    stack.Push(help);
+    stack.Push(options);
+    EXPECT_EQ(&stack.Top(), &help);
+    EXPECT_TRUE(stack.HoldsGame());
+    stack.Pop();
+    EXPECT_EQ(&stack.Top(), &options);
+    stack.CloseAll();
+    stack.Pop();
+    EXPECT_EQ(&stack.Top(), &play);
+    EXPECT_FALSE(stack.IsOpen(options));
 }
