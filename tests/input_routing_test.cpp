@@ -140,7 +140,10 @@ TEST_F(PressesTest, APressBesideThePropertiesLeavesEveryPick)
 
 TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
 {
-    InputEvent press = Event(InputKind::kPress, 60, 450);
+    const PickRect& street = pickRects[kStreet];
+    const int x = (street.xFrom + street.xTo) / 2;
+    const int y = (street.yFrom + street.yTo) / 2;
+    InputEvent press = Event(InputKind::kPress, x, y);
     press.button = kRightButton;
     for (int32_t mode = kInspectPick; mode <= kLiftPick; ++mode) {
         const MouseEvent seen = PressForRules(press, mode);
@@ -148,10 +151,11 @@ TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
         EXPECT_EQ(PropertyAt(seen.x, seen.y), -1) << mode;
     }
     const MouseEvent outside = PressForRules(press, kNoInput);
-    EXPECT_EQ(outside.x, 60);
-    EXPECT_EQ(outside.y, 450);
+    EXPECT_EQ(outside.x, x);
+    EXPECT_EQ(outside.y, y);
+    EXPECT_EQ(PressForRules(press, kYesNo).x, x) << "a question is no pick";
     press.button = kLeftButton;
-    EXPECT_EQ(PressForRules(press, kMortgagePick).x, 60);
+    EXPECT_EQ(PressForRules(press, kMortgagePick).x, x);
 }
 
 // A click or the space bar skips a wait; a click that answers what the
@@ -219,6 +223,8 @@ TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
     EXPECT_TRUE(speed.NoticeExpired());
     speed.Step(-1);
     EXPECT_EQ(speed.Notice(), "Vitesse : Normale");
+    speed.NextRound();
+    EXPECT_EQ(speed.SpeedLabel(), "Vitesse : Rapide");
 }
 
 TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)

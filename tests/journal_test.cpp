@@ -53,6 +53,7 @@ TEST_F(JournalTest, TheViewBreaksLongLinesAndScrollsWithinTheJournal)
     EXPECT_EQ(shown.back(), "ligne 29") << "the latest at the bottom";
     view.Top();
     shown = view.Shown();
+    EXPECT_EQ(shown.size(), static_cast<size_t>(CJournalView::kRows));
     EXPECT_EQ(shown[0], std::string(44, 'a'));
     EXPECT_EQ(shown[1], "b");
     EXPECT_EQ(shown[2], kTurnRule);
@@ -63,4 +64,6 @@ TEST_F(JournalTest, TheViewBreaksLongLinesAndScrollsWithinTheJournal)
     EXPECT_EQ(view.Shown().back(), "ligne 29") << "no further than the latest";
     view.Scroll(100);
     EXPECT_EQ(view.Shown()[0], std::string(44, 'a')) << "no further than the oldest";
+    view.Refresh(std::deque<std::string>{"une ligne"});
+    EXPECT_EQ(view.Shown(), std::vector<std::string>{"une ligne"}) << "a shorter journal shows from its start";
 }

@@ -45,16 +45,23 @@ TEST(SetupForm, ValuesChangeWithTheArrowsAndTheClicks)
     EXPECT_EQ(setup.count, 6);
     form.Special(kKeyRight);
     EXPECT_EQ(setup.count, 2);
-    form.Click(2);
-    EXPECT_EQ(setup.computer[0], 1);
-    EXPECT_EQ(form.Rows()[2], "  ordinateur Normal");
-    for (int k = 0; k < 3; ++k)
+    const char* const kinds[] = {"  ordinateur Normal", "  ordinateur Facile", "  ordinateur Fort", "  humain"};
+    for (const char* kind : kinds) {
         form.Click(2);
+        EXPECT_EQ(form.Rows()[2], kind);
+    }
     EXPECT_EQ(setup.computer[0], 0) << "round the three levels back to a person";
     form.Click(5);
     EXPECT_EQ(setup.speed, Speed::kFast);
-    form.Click(6);
-    EXPECT_EQ(setup.turnLimit, 50);
+    for (const int32_t limit : {50, 100, 200, 500, 0}) {
+        form.Click(6);
+        EXPECT_EQ(setup.turnLimit, limit);
+    }
+    form.Special(kKeyLeft);
+    EXPECT_EQ(setup.turnLimit, 500) << "left from none: the longest";
+    form.Special(kKeyUp);
+    form.Key(' ');
+    EXPECT_EQ(setup.speed, Speed::kFaster) << "the space bar steps a value by one";
     form.Click(7);
     EXPECT_TRUE(setup.fullScreen);
     EXPECT_EQ(form.Click(8), CSetupForm::Outcome::kStart);
@@ -73,6 +80,9 @@ TEST(SetupForm, NamesAreTypedWithTheirAccents)
     EXPECT_EQ(setup.names[0], "Zoé");
     form.Key(kBackspace);
     EXPECT_EQ(setup.names[0], "Zo");
+    form.Key(' ');
+    form.Key('A');
+    EXPECT_EQ(setup.names[0], "Zo A") << "spaces are kept";
     form.Key(' ');
     for (int k = 0; k < 30; ++k)
         form.Key('x');
@@ -95,6 +105,7 @@ TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
     EXPECT_STREQ(game.players[0].name, "Marie Claire");
     EXPECT_STREQ(game.setupPlayers[0].name, "Marie Claire");
     EXPECT_EQ(game.players[0].computer, 0);
+    EXPECT_EQ(game.players[2].computer, 1);
     EXPECT_EQ(game.players[1].level, kLevelNormal);
     EXPECT_EQ(game.players[2].level, kLevelStrong);
     EXPECT_EQ(game.setupPlayers[2].level, kLevelStrong);
