@@ -92,6 +92,8 @@ void CGame::NewGame()
     rollState = 0;
     current = 0;
     roundsPlayed = 0;
+    pendingSale = -1;
+    pendingSwap = 0;
     worthHistory.Start(*this);
 }
 

@@ -24,6 +24,9 @@ protected:
 
 // Each bound of each rule, at the bound and one past it: the fields set,
 // then what the check says ("" while every rule holds).
+const std::string kSaleNotTheirs = "hypothèque en attente sur la propriété 0, qui n'est pas au joueur";
+const std::string kSwapWithout = "échange en attente de réponse sans ses deux propriétés";
+
 TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
 {
     using Edits = std::vector<std::pair<int32_t*, int32_t>>;
@@ -89,6 +92,19 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
          "offre chiffrée sur la propriété -1"},
         {{{&game.tradeWanted, 0}, {&game.tradeOffered, 28}, {&game.inputMode, kPricedOffer}},
          "offre chiffrée sur la propriété 28"},
+        // A mortgage waiting for its confirmation is the asker's, during its question.
+        {{{&game.pendingSale, 0}, {&game.inputMode, kYesNo}, {&game.current, 1}}, ""},
+        {{{&game.pendingSale, 0}, {&game.inputMode, kYesNo}}, kSaleNotTheirs},
+        {{{&game.pendingSale, 0}, {&game.current, 1}}, kSaleNotTheirs},
+        {{{&game.pendingSale, 28}}, "hypothèque en attente sur la propriété 28, qui n'est pas au joueur"},
+        // An exchange waiting for the asker's yes names both properties.
+        {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5},
+          {&Deed(5).owner, 0}},
+         ""},
+        {{{&game.pendingSwap, 1}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5}, {&Deed(5).owner, 0}},
+         kSwapWithout},
+        {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5}},
+         kSwapWithout},
     };
     for (const auto& c : cases) {
         SetUp();
