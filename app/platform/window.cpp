@@ -20,52 +20,45 @@ void Send(const InputEvent& event)
         s_Hooks.input(event);
 }
 
-void OnKeyboard(unsigned char key, int x, int y)
+// An event at the pointer's window position.
+InputEvent EventAt(InputKind kind, int x, int y)
 {
     InputEvent event;
-    event.kind = InputKind::kKey;
-    event.key = key;
+    event.kind = kind;
     event.x = x;
     event.y = y;
+    return event;
+}
+
+void OnKeyboard(unsigned char key, int x, int y)
+{
+    InputEvent event = EventAt(InputKind::kKey, x, y);
+    event.key = key;
     Send(event);
 }
 
 void OnSpecialKey(int key, int x, int y)
 {
-    InputEvent event;
-    event.kind = InputKind::kSpecialKey;
+    InputEvent event = EventAt(InputKind::kSpecialKey, x, y);
     event.special = key;
-    event.x = x;
-    event.y = y;
     Send(event);
 }
 
 void OnMouse(int button, int state, int x, int y)
 {
-    InputEvent event;
-    event.kind = state == GLUT_DOWN ? InputKind::kPress : InputKind::kRelease;
+    InputEvent event = EventAt(state == GLUT_DOWN ? InputKind::kPress : InputKind::kRelease, x, y);
     event.button = button;
-    event.x = x;
-    event.y = y;
     Send(event);
 }
 
 void OnMotion(int x, int y)
 {
-    InputEvent event;
-    event.kind = InputKind::kDrag;
-    event.x = x;
-    event.y = y;
-    Send(event);
+    Send(EventAt(InputKind::kDrag, x, y));
 }
 
 void OnPassiveMotion(int x, int y)
 {
-    InputEvent event;
-    event.kind = InputKind::kHover;
-    event.x = x;
-    event.y = y;
-    Send(event);
+    Send(EventAt(InputKind::kHover, x, y));
 }
 
 void OnIdle()
