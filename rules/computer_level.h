@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class CGame;
+struct Deal;
 
 enum ComputerLevel : int32_t {
     // The computer as it has always played, and the level of a player set
@@ -43,6 +44,12 @@ public:
     // Another computer player proposes that `player` give `gives` for `gets`
     // and receive `cash` (below 0: pay it).
     virtual bool AcceptsSwap(const CGame& game, int player, int gives, int gets, int cash) const = 0;
+    // Why this level's player, the deal's partner, refuses `deal` ("il ne
+    // cède pas la dernière rue de son groupe"), or null when it accepts.
+    virtual const char* RefusesDeal(const CGame& game, const Deal& deal) const = 0;
+    // A deal that this level's player, the current one, proposes to the
+    // person `partner` at the start of its turn; false when none.
+    virtual bool ProposesDeal(const CGame& game, int partner, Deal& deal) const = 0;
 };
 
 // The strategy of a level; an unknown level plays as "normal".

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "computer_level.h"
+#include "deal.h"
 #include "frame.h"
 #include "player.h"
 #include "random.h"
@@ -49,6 +50,8 @@ enum InputMode : int32_t {
     kLiftPick = 7,
     // A computer player's priced exchange waits for the accept or refuse click.
     kPricedOffer = 8,
+    // A deal waits for the accept or refuse of its partner, a person.
+    kDealAnswer = 9,
 };
 
 // The human actions of the lower strip (`action`).
@@ -126,6 +129,8 @@ struct GameState {
     int32_t pendingSale = -1;
     // An exchange between people waits for the asking player's yes.
     int32_t pendingSwap = 0;
+    // A deal proposed and not yet answered; its asker is -1 when none is.
+    Deal pendingDeal;
     bool EndedOnLimit() const;
 
 protected:
@@ -205,6 +210,18 @@ public:
     // Puts the computer's offer of `wanted` against `offered` to the human
     // and reads the click that answers it, one tick at a time.
     Reply ConfirmPricedSwap(int wanted, int offered);
+
+    // --- Deals ---
+    // Puts a deal from the trade screen, between steps, on the asker's turn
+    // before the throw; false, with the refusal said, when it cannot be done.
+    // The next step puts it to the partner: a computer answers at once, a
+    // person on the trade screen while the step waits (kDealAnswer).
+    bool ProposeDeal(const Deal& deal);
+    // A person's answer to the pending deal, between steps; the next step
+    // does it or says the refusal.
+    void AnswerDeal(bool accepted);
+    // Properties, with their mortgages, and cash change hands at once.
+    void ApplyDeal(const Deal& deal);
 
     // --- The computer player ---
     // The entry points ask the strategy of the player's level.
