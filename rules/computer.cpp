@@ -44,8 +44,17 @@ bool CGame::ComputerPaysJail()
 
 int CGame::TradeValue(int a, int b) const
 {
-    const int ownerA = properties[a].owner;
-    const int ownerB = properties[b].owner;
+    int value = OwnersTradeValue(properties[a].owner, properties[b].owner);
+    value += 3 * properties[a].price / 2 - 3 * properties[b].price / 2;
+    if (properties[b].mortgaged)
+        value += LiftCost(b);
+    if (properties[a].mortgaged)
+        value -= LiftCost(a);
+    return value;
+}
+
+int CGame::OwnersTradeValue(int ownerA, int ownerB) const
+{
     int value = 0;
     // Each side's whole groups count once, looked at from their first street:
     // a scan that jumps past a group it counted lands beside the next one
@@ -64,11 +73,6 @@ int CGame::TradeValue(int a, int b) const
         value -= kGroupWorth;
     if (cashB - cashA > kPoorGap)
         value += kGroupWorth;
-    value += 3 * properties[a].price / 2 - 3 * properties[b].price / 2;
-    if (properties[b].mortgaged)
-        value += LiftCost(b);
-    if (properties[a].mortgaged)
-        value -= LiftCost(a);
     return value;
 }
 
@@ -258,6 +262,40 @@ public:
         game.Say("%s ne veut pas echanger", game.players[owner].name);
     }
     bool AcceptsSwap(const CGame&, int, int, int, int) const override { return true; }
+    // As for an exchange it offers: the deal must complete one of its groups
+    // and pay it at least the exchange price, stretched to every property.
+    const char* RefusesDeal(const CGame& game, const Deal& deal) const override
+    {
+        if (!CompletesGroupFor(game, deal, deal.partner))
+            return "il n'y complète aucun de ses groupes";
+        if (CashFor(deal, deal.partner) < DealPrice(game, deal))
+            return "il n'y gagne pas assez";
+        return nullptr;
+    }
+    // Its own offers stay the priced one-for-one exchanges.
+    bool ProposesDeal(const CGame&, int, Deal&) const override { return false; }
+
+private:
+    // A property's part of the exchange price: half again its price, less
+    // what lifting its mortgage will cost.
+    static int PriceTerm(const CGame& game, int p)
+    {
+        const int term = 3 * game.properties[p].price / 2;
+        return game.properties[p].mortgaged ? term - CGame::LiftCost(p) : term;
+    }
+    // What the asker pays the partner: the owners' part of the exchange
+    // price, then the partner's properties' terms less the asker's.
+    static int64_t DealPrice(const CGame& game, const Deal& deal)
+    {
+        int64_t price = game.OwnersTradeValue(deal.partner, deal.asker);
+        for (int p = 0; p < kPropertyCount; ++p) {
+            if ((deal.partnerGives & PropertyBit(p)) != 0)
+                price += PriceTerm(game, p);
+            if ((deal.askerGives & PropertyBit(p)) != 0)
+                price -= PriceTerm(game, p);
+        }
+        return price;
+    }
 };
 
 }  // namespace

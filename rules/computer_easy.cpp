@@ -32,6 +32,31 @@ public:
     {
         return NormalStrategy().AcceptsSwap(game, player, gives, gets, cash);
     }
+    // It keeps its whole groups, and wants at least as much as it gives,
+    // every property at its deed's price less the mortgage on it.
+    const char* RefusesDeal(const CGame& game, const Deal& deal) const override
+    {
+        const uint32_t gives = GivenBy(deal, deal.partner);
+        for (int p = 0; p < kPropertyCount; ++p)
+            if ((gives & PropertyBit(p)) != 0 && game.OwnsGroup(p))
+                return "il ne défait pas un groupe complet";
+        const int64_t gained = FaceValue(game, GottenBy(deal, deal.partner)) + CashFor(deal, deal.partner);
+        if (gained < FaceValue(game, gives))
+            return "il n'y gagne pas assez";
+        return nullptr;
+    }
+    // It never trades first.
+    bool ProposesDeal(const CGame&, int, Deal&) const override { return false; }
+
+private:
+    static int64_t FaceValue(const CGame& game, uint32_t properties)
+    {
+        int64_t value = 0;
+        for (int p = 0; p < kPropertyCount; ++p)
+            if ((properties & PropertyBit(p)) != 0)
+                value += game.properties[p].price - (game.properties[p].mortgaged ? game.properties[p].mortgageValue : 0);
+        return value;
+    }
 };
 
 }  // namespace

@@ -358,6 +358,8 @@ public:
         return completesMine ||
                HoldingValue(game, gets, player) + cash >= HoldingValue(game, gives, player);
     }
+    const char* RefusesDeal(const CGame&, const Deal&) const override { return "il n'y gagne pas assez"; }
+    bool ProposesDeal(const CGame&, int, Deal&) const override { return false; }
 
 private:
     // A street that completes its group, or keeps another player from

@@ -21,7 +21,7 @@ std::string CheckTurn(const CGame& game)
         return TextFormat("nombre de joueurs %d impossible", game.playerCount);
     if (!IsPlayer(game, game.current))
         return TextFormat("joueur courant %d impossible", game.current);
-    if (game.inputMode < kNoInput || game.inputMode > kPricedOffer)
+    if (game.inputMode < kNoInput || game.inputMode > kDealAnswer)
         return TextFormat("attente %d impossible", game.inputMode);
     if (game.parkingPot < 0)
         return TextFormat("cagnotte du parc %d négative", game.parkingPot);
@@ -141,6 +141,28 @@ std::string CheckExchange(const CGame& game)
     return "";
 }
 
+// A pending deal names two players of the game, properties of the board and
+// no negative cash; the wait for an answer goes with a deal and a person
+// who gives it.
+std::string CheckDeal(const CGame& game)
+{
+    const Deal& deal = game.pendingDeal;
+    const bool waits = game.inputMode == kDealAnswer;
+    if (deal.asker < 0)
+        return waits ? "réponse attendue à un échange qui n'existe pas" : "";
+    if (!IsPlayer(game, deal.asker) || !IsPlayer(game, deal.partner) || deal.asker == deal.partner)
+        return TextFormat("échange en attente entre les joueurs %d et %d impossible", deal.asker, deal.partner);
+    if ((deal.askerGives | deal.partnerGives) >> kPropertyCount != 0)
+        return "échange en attente sur une propriété hors du plateau";
+    if (deal.askerCash < 0 || deal.partnerCash < 0)
+        return TextFormat("échange en attente avec une somme négative (%d F, %d F)", deal.askerCash, deal.partnerCash);
+    if (game.inputMode != kNoInput && !waits)
+        return TextFormat("échange en attente pendant l'attente %d", game.inputMode);
+    if (waits && game.players[deal.partner].computer)
+        return "réponse d'une personne attendue d'un ordinateur";
+    return "";
+}
+
 std::string CheckBoard(const CGame& game, const int32_t* boardBuildings)
 {
     for (int s = 0; s < kSquareCount; ++s) {
@@ -158,7 +180,7 @@ std::string CheckConsistency(const CGame& game, const int32_t* boardBuildings)
 {
     using Check = std::string (*)(const CGame&);
     static const Check checks[] = {CheckTurn,  CheckPlayers, CheckProperties,
-                                   CheckGroups, CheckCards,  CheckExchange};
+                                   CheckGroups, CheckCards,  CheckExchange, CheckDeal};
     for (Check check : checks) {
         std::string broken = check(game);
         if (!broken.empty())

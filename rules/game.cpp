@@ -1,8 +1,10 @@
 #include "game.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 const ActionZone actionZones[kActionCount] = {
     {18, 530}, {82, 530}, {144, 530}, {195, 530}, {255, 530},
@@ -94,6 +96,9 @@ void CGame::NewGame()
     roundsPlayed = 0;
     pendingSale = -1;
     pendingSwap = 0;
+    pendingDeal = Deal{};
+    std::fill(std::begin(nextDealRound), std::end(nextDealRound), 0);
+    proposedDeals.clear();
     worthHistory.Start(*this);
 }
 

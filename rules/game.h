@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "computer_level.h"
 #include "deal.h"
@@ -131,6 +132,15 @@ struct GameState {
     int32_t pendingSwap = 0;
     // A deal proposed and not yet answered; its asker is -1 when none is.
     Deal pendingDeal;
+    // By seat, the first round at which that computer player may propose a
+    // deal again: a person is not pestered every turn.
+    int32_t nextDealRound[kMaxPlayers] = {};
+    // Every deal the computer players proposed, their sides named by seats,
+    // so that none is proposed twice.
+    std::vector<Deal> proposedDeals;
+    // Strong computer players propose deals to other computer players too,
+    // as to people; for games between computers.
+    int32_t computerDeals = 0;
     bool EndedOnLimit() const;
 
 protected:
@@ -222,6 +232,8 @@ public:
     void AnswerDeal(bool accepted);
     // Properties, with their mortgages, and cash change hands at once.
     void ApplyDeal(const Deal& deal);
+    // Whether a computer player already proposed this deal, whatever its cash.
+    bool DealProposedBefore(const Deal& deal) const;
 
     // --- The computer player ---
     // The entry points ask the strategy of the player's level.
@@ -233,6 +245,9 @@ public:
     // and the owner who is not the current player agrees; true if done.
     bool SwapAtPrice(int a, int b, int value);
     int TradeValue(int a, int b) const;
+    // The part of the exchange price that depends on the two owners alone:
+    // their whole groups and the gap between their cash.
+    int OwnersTradeValue(int ownerA, int ownerB) const;
     bool MoneyTight() const;
     bool WouldOwnGroup(int p, int player) const;
     bool NoDearBuildings(int minimum) const;
@@ -311,6 +326,19 @@ private:
     void OfferedPick();
     Reply OfferClick();
     void ShowOffer();
+
+    // Deals.
+    const char* ProposalRefusal(const Deal& deal) const;
+    // Puts the pending deal to its partner or settles it; true when it is
+    // settled and a computer player's turn goes on.
+    bool DealStep();
+    // Does an accepted deal and tells it.
+    void SettleDeal(const Deal& deal);
+    // The deal with its two players named by their seats.
+    Deal DealBySeats(const Deal& deal) const;
+    // A strong computer player's deal at the start of its turn; true while
+    // it waits for a person's answer.
+    bool ComputerProposesDeal();
 
     // The computer player's swaps.
     bool CompleteGroupsSwap();

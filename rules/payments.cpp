@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game.h"
+#include "text_format.h"
 
 int CGame::Pay(int amount, int creditor, const Debt& debt)
 {
@@ -55,19 +56,6 @@ bool CGame::RaiseMoney(int payer)
         }
     return false;
 }
-
-namespace {
-
-// Francs as the title deeds write them: 42.000 F.
-std::string Francs(int amount)
-{
-    std::string digits = std::to_string(amount);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), ".");
-    return digits + " F";
-}
-
-}  // namespace
 
 void CGame::SayBankruptcy(int payer, int amount, int creditor, const Debt& debt)
 {

@@ -115,7 +115,7 @@ void VisitState(Game& game, History& history, Visitor& v)
     v.Number("rollState", game.rollState, 0, 2);
     v.Number("die1", game.die1, 1, 6);
     v.Number("die2", game.die2, 1, 6);
-    v.Number("inputMode", game.inputMode, kNoInput, kPricedOffer);
+    v.Number("inputMode", game.inputMode, kNoInput, kDealAnswer);
     v.Answer("answer", game.answer);
     v.Number("playerEliminated", game.playerEliminated, 0, 1);
     v.Number("tradeWanted", game.tradeWanted, -1, kPropertyCount - 1);

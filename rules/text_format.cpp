@@ -12,3 +12,11 @@ std::string TextFormat(const char* format, ...)
     va_end(args);
     return text;
 }
+
+std::string Francs(int amount)
+{
+    std::string digits = std::to_string(amount);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), ".");
+    return digits + " F";
+}

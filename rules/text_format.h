@@ -5,3 +5,6 @@
 #include <string>
 
 std::string TextFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Francs as the title deeds write them: 42.000 F.
+std::string Francs(int amount);

@@ -41,6 +41,10 @@ void CGame::Step()
 {
     if (gameOver)
         return;
+    // A deal is settled before anything else; a computer's turn goes on
+    // after the answer to its own proposal.
+    if (pendingDeal.asker >= 0 && !DealStep())
+        return;
     // A pending question is answered by its own click, not by an action.
     const int32_t modeBefore = inputMode;
     if (inputMode != kYesNo && inputMode != kPricedOffer)
@@ -100,6 +104,8 @@ bool CGame::StartTurn(int32_t firstAction)
 {
     if (players[current].computer) {
         RefreshAndRoll();
+        if (ComputerProposesDeal())
+            return false;
         ComputerTurnStart();
         return true;
     }

@@ -342,7 +342,7 @@ TEST(SaveFile, EveryNumberIsReadAtItsBoundsAndRefusedOnePast)
         {"moveSteps", 0, 12},           {"doublesCount", 0, 2},
         {"parkingPot", 0, 1000000000},  {"action", -1, 8},
         {"rollState", 0, 2},            {"die1", 1, 6},
-        {"die2", 1, 6},                 {"inputMode", 0, 8},
+        {"die2", 1, 6},                 {"inputMode", 0, 9},
         {"playerEliminated", 0, 1},     {"tradeWanted", -1, 27},
         {"tradeOffered", -1, 27},       {"tradePrice", INT32_MIN, INT32_MAX},
         {"cardRefused", 0, 1},          {"offerArmed", 0, 1},
