@@ -5,6 +5,7 @@
 // it could owe, mortgages loose properties to build, and trades only when
 // both sides' values say it gains.
 #include <algorithm>
+#include <iterator>
 
 #include "foolish_acts.h"
 #include "game.h"
@@ -265,18 +266,30 @@ int ChipFor(const CGame& game, int wanted, int64_t& price)
     return best;
 }
 
-// Buys, from another computer player, the one street missing from a group,
-// the best return first; true when a trade was made.
-bool CompleteAGroup(CGame& game)
+// The current player gives `chip` for `wanted`, paying `price` (below 0:
+// receiving it), as a deal.
+Deal PurchaseDeal(const CGame& game, int wanted, int chip, int64_t price)
 {
-    int bestWanted = -1;
-    int bestChip = -1;
-    int64_t bestPrice = 0;
+    Deal deal;
+    deal.asker = game.current;
+    deal.partner = game.properties[wanted].owner;
+    deal.askerGives = PropertyBit(chip);
+    deal.partnerGives = PropertyBit(wanted);
+    deal.askerCash = static_cast<int32_t>(std::max<int64_t>(price, 0));
+    deal.partnerCash = static_cast<int32_t>(std::max<int64_t>(-price, 0));
+    return deal;
+}
+
+// The purchase of the one street missing from a group, the best return
+// first, among those `wanted` lets through; an asker of -1 when none is.
+template <class Wanted>
+Deal BestPurchase(const CGame& game, Wanted wanted)
+{
+    Deal best;
     double bestReturn = 0;
     for (int p = 0; p < kStreetCount; ++p) {
         const int other = game.properties[p].owner;
-        if (other < 0 || other == game.current || !game.players[other].computer ||
-            !game.WouldOwnGroup(p, game.current))
+        if (other < 0 || other == game.current || !game.WouldOwnGroup(p, game.current))
             continue;
         int64_t price = 0;
         const int chip = ChipFor(game, p, price);
@@ -285,13 +298,67 @@ bool CompleteAGroup(CGame& game)
                                building / kTradeBuildDivisor;
         if (chip < 0 || Cash(game) < needed || BuildReturn(p) <= bestReturn)
             continue;
-        bestWanted = p;
-        bestChip = chip;
-        bestPrice = price;
+        const Deal deal = PurchaseDeal(game, p, chip, price);
+        if (!wanted(deal))
+            continue;
+        best = deal;
         bestReturn = BuildReturn(p);
     }
-    return bestWanted >= 0 && game.SwapAtPrice(bestWanted, bestChip, static_cast<int>(bestPrice));
+    return best;
 }
+
+int OnlyProperty(uint32_t bits)
+{
+    int p = 0;
+    while (p < kPropertyCount && bits != PropertyBit(p))
+        ++p;
+    return p;
+}
+
+// Buys, from another computer player, the one street missing from a group,
+// the best return first; true when a trade was made.
+bool CompleteAGroup(CGame& game)
+{
+    const Deal best =
+        BestPurchase(game, [&](const Deal& deal) { return game.players[deal.partner].computer != 0; });
+    if (best.asker < 0)
+        return false;
+    const int price = best.askerCash - best.partnerCash;
+    return game.SwapAtPrice(OnlyProperty(best.partnerGives), OnlyProperty(best.askerGives), price);
+}
+
+// What the deal is worth to `player` by its holdings' values and the cash.
+int64_t DealWorth(const CGame& game, const Deal& deal, int player)
+{
+    int64_t worth = CashFor(deal, player);
+    for (int p = 0; p < kPropertyCount; ++p) {
+        if ((GottenBy(deal, player) & PropertyBit(p)) != 0)
+            worth += HoldingValue(game, p, player);
+        if ((GivenBy(deal, player) & PropertyBit(p)) != 0)
+            worth -= HoldingValue(game, p, player);
+    }
+    return worth;
+}
+
+// The best return among the groups that the deal makes whole for `player`;
+// 0 when it makes none.
+double BestReturnCompleted(const CGame& game, const Deal& deal, int player)
+{
+    double best = 0;
+    for (int first = 0; first < kStreetCount; first += groupSize[first])
+        if (MakesGroupWhole(game, deal, first, player))
+            best = std::max(best, BuildReturn(first));
+    return best;
+}
+
+// Its answers, the first that applies, for the foolish acts in order.
+const char* const kFoolishRefusals[] = {
+    "il ne cède pas la dernière rue de son groupe",
+    "il ne sépare pas ses deux rues d'un groupe",
+    nullptr,
+    "il n'a pas de quoi payer",
+};
+static_assert(std::size(kFoolishRefusals) == kFoolishActCount);
 
 class CStrongStrategy : public CComputerStrategy {
 public:
@@ -358,8 +425,32 @@ public:
         return completesMine ||
                HoldingValue(game, gets, player) + cash >= HoldingValue(game, gives, player);
     }
-    const char* RefusesDeal(const CGame&, const Deal&) const override { return "il n'y gagne pas assez"; }
-    bool ProposesDeal(const CGame&, int, Deal&) const override { return false; }
+    // Never foolish; a group it makes whole for the other side must be
+    // matched by one of its own that pays as well; then its own valuation.
+    const char* RefusesDeal(const CGame& game, const Deal& deal) const override
+    {
+        const int player = deal.partner;
+        const unsigned acts = FoolishDeal(game, player, deal);
+        for (int act = 0; act < kFoolishActCount; ++act)
+            if ((acts & (1u << act)) != 0 && kFoolishRefusals[act] != nullptr)
+                return kFoolishRefusals[act];
+        const int other = deal.asker;
+        if (BestReturnCompleted(game, deal, other) > BestReturnCompleted(game, deal, player))
+            return kFoolishRefusals[kGivesLastStreet];
+        if (DealWorth(game, deal, player) < 0)
+            return "il n'y gagne pas assez";
+        return nullptr;
+    }
+    // The street it would buy from another computer player to complete a
+    // group, at the same price, if `partner` holds it and it was never
+    // proposed before.
+    bool ProposesDeal(const CGame& game, int partner, Deal& deal) const override
+    {
+        deal = BestPurchase(game, [&](const Deal& candidate) {
+            return candidate.partner == partner && !game.DealProposedBefore(candidate);
+        });
+        return deal.asker >= 0;
+    }
 
 private:
     // A street that completes its group, or keeps another player from

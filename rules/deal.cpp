@@ -81,15 +81,19 @@ int OwnerAfter(const CGame& game, const Deal& deal, int p)
     return game.properties[p].owner;
 }
 
+bool MakesGroupWhole(const CGame& game, const Deal& deal, int first, int player)
+{
+    bool whole = true;
+    for (int q = first; q < first + groupSize[first]; ++q)
+        whole = whole && OwnerAfter(game, deal, q) == player;
+    return whole && !(game.properties[first].owner == player && game.OwnsGroup(first));
+}
+
 bool CompletesGroupFor(const CGame& game, const Deal& deal, int player)
 {
-    for (int first = 0; first < kStreetCount; first += groupSize[first]) {
-        bool whole = true;
-        for (int q = first; q < first + groupSize[first]; ++q)
-            whole = whole && OwnerAfter(game, deal, q) == player;
-        if (whole && !(game.properties[first].owner == player && game.OwnsGroup(first)))
+    for (int first = 0; first < kStreetCount; first += groupSize[first])
+        if (MakesGroupWhole(game, deal, first, player))
             return true;
-    }
     return false;
 }
 

@@ -36,6 +36,9 @@ constexpr uint32_t PropertyBit(int p)
 
 // Who owns p once the deal is done.
 int OwnerAfter(const CGame& game, const Deal& deal, int p);
+// Whether the deal makes the street group that begins at `first` whole
+// for `player`, who does not hold it whole yet.
+bool MakesGroupWhole(const CGame& game, const Deal& deal, int first, int player);
 // Whether the deal gives `player` a whole group it does not hold yet.
 bool CompletesGroupFor(const CGame& game, const Deal& deal, int player);
 // The cash `player`, one of the deal's sides, receives (below 0: pays).

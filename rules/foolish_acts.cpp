@@ -55,7 +55,67 @@ bool BreaksTwoThirds(const CGame& game, int player, int gives, int gets)
            !game.SameGroup(gives, gets);
 }
 
+// The total price of the groups that the deal makes whole for `player`.
+int64_t GroupsCompleted(const CGame& game, const Deal& deal, int player)
+{
+    int64_t total = 0;
+    for (int first = 0; first < kStreetCount; first += groupSize[first])
+        if (MakesGroupWhole(game, deal, first, player))
+            total += GroupPrice(first);
+    return total;
+}
+
+// A group that the deal makes whole for the other side, with a street of
+// `player`'s, unpaid by a group of its own or by cash.
+bool DealGivesLastStreet(const CGame& game, int player, const Deal& deal)
+{
+    const int other = player == deal.asker ? deal.partner : deal.asker;
+    const uint32_t gives = GivenBy(deal, player);
+    const int64_t gained = GroupsCompleted(game, deal, player);
+    const int64_t cash = CashFor(deal, player);
+    for (int first = 0; first < kStreetCount; first += groupSize[first]) {
+        bool mine = false;
+        for (int q = first; q < first + groupSize[first]; ++q)
+            mine = mine || (gives & PropertyBit(q)) != 0;
+        if (mine && MakesGroupWhole(game, deal, first, other) && gained < GroupPrice(first) && cash < GroupPrice(first) - gained)
+            return true;
+    }
+    return false;
+}
+
+// It gives a street of a group of three of which it holds two, and gets
+// none of that group back.
+bool DealBreaksTwoThirds(const CGame& game, int player, const Deal& deal)
+{
+    const uint32_t gives = GivenBy(deal, player);
+    const uint32_t gets = GottenBy(deal, player);
+    for (int first = 0; first < kStreetCount; first += groupSize[first]) {
+        bool given = false;
+        bool gotten = false;
+        for (int q = first; q < first + groupSize[first]; ++q) {
+            given = given || (gives & PropertyBit(q)) != 0;
+            gotten = gotten || (gets & PropertyBit(q)) != 0;
+        }
+        if (groupSize[first] == 3 && StreetsHeld(game, first, player) == 2 && given && !gotten)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+unsigned FoolishDeal(const CGame& game, int player, const Deal& deal)
+{
+    unsigned acts = 0;
+    if (DealGivesLastStreet(game, player, deal))
+        acts |= 1u << kGivesLastStreet;
+    if (DealBreaksTwoThirds(game, player, deal))
+        acts |= 1u << kBreaksTwoThirds;
+    const int64_t cash = CashFor(deal, player);
+    if (cash < 0 && game.players[player].money + cash < LargestRentAgainst(game, player))
+        acts |= 1u << kPaysBelowLargestRent;
+    return acts;
+}
 
 int StreetsHeld(const CGame& game, int p, int player)
 {

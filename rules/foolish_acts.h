@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class CGame;
+struct Deal;
 
 enum FoolishAct {
     // Gives away the street that completes another player's group, without
@@ -30,6 +31,9 @@ extern const char* const kFoolishActNames[kFoolishActCount];
 // `gives` for `gets` and receiving `cash` (below 0: paying it), judged on
 // the board before the exchange.
 unsigned FoolishSwap(const CGame& game, int player, int gives, int gets, int cash);
+// The same acts for `player`, one side of a deal, whatever the number of
+// properties on each side.
+unsigned FoolishDeal(const CGame& game, int player, const Deal& deal);
 // Whether the current player's lifting of the mortgage of p is foolish.
 bool FoolishLift(const CGame& game, int p);
 
