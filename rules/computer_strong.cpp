@@ -340,17 +340,6 @@ int64_t DealWorth(const CGame& game, const Deal& deal, int player)
     return worth;
 }
 
-// The best return among the groups that the deal makes whole for `player`;
-// 0 when it makes none.
-double BestReturnCompleted(const CGame& game, const Deal& deal, int player)
-{
-    double best = 0;
-    for (int first = 0; first < kStreetCount; first += groupSize[first])
-        if (MakesGroupWhole(game, deal, first, player))
-            best = std::max(best, BuildReturn(first));
-    return best;
-}
-
 // Its answers, the first that applies, for the foolish acts in order.
 const char* const kFoolishRefusals[] = {
     "il ne cède pas la dernière rue de son groupe",
@@ -425,8 +414,8 @@ public:
         return completesMine ||
                HoldingValue(game, gets, player) + cash >= HoldingValue(game, gives, player);
     }
-    // Never foolish; a group it makes whole for the other side must be
-    // matched by one of its own that pays as well; then its own valuation.
+    // Never foolish: a group it makes whole for the other side is paid for
+    // by a group of its own or in cash; then by its own valuation.
     const char* RefusesDeal(const CGame& game, const Deal& deal) const override
     {
         const int player = deal.partner;
@@ -434,9 +423,6 @@ public:
         for (int act = 0; act < kFoolishActCount; ++act)
             if ((acts & (1u << act)) != 0 && kFoolishRefusals[act] != nullptr)
                 return kFoolishRefusals[act];
-        const int other = deal.asker;
-        if (BestReturnCompleted(game, deal, other) > BestReturnCompleted(game, deal, player))
-            return kFoolishRefusals[kGivesLastStreet];
         if (DealWorth(game, deal, player) < 0)
             return "il n'y gagne pas assez";
         return nullptr;

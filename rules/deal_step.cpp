@@ -96,6 +96,7 @@ bool CGame::DealStep()
 void CGame::SettleDeal(const Deal& deal)
 {
     const std::string told = DealText(*this, deal);
+    m_pFrame->Dealing(deal);
     ApplyDeal(deal);
     Say("%s", told.c_str());
 }

@@ -6,6 +6,8 @@
 #pragma once
 
 // The last mouse-button event, in window pixels with y growing downwards.
+struct Deal;
+
 struct MouseEvent {
     int x = 0;
     int y = 0;
@@ -79,9 +81,11 @@ public:
     // Swapping(a, b, value): two computer players' properties a and b are
     // about to change hands, the owner of b paying the owner of a `value`.
     // Lifting(p): a computer player is about to lift the mortgage of p.
+    // Dealing(deal): an accepted deal is about to be done.
     // Nothing is shown: these are for keeping count.
     virtual void Swapping(int, int, int) {}
     virtual void Lifting(int) {}
+    virtual void Dealing(const Deal&) {}
 };
 
 // A frame that shows nothing and never has input: for headless play.

@@ -55,6 +55,8 @@ constexpr int64_t kLargestPot = 1000000000;
 constexpr int64_t kMostTurns = int64_t{1} << 40;
 // A turn limit or a count of rounds, far beyond any game's.
 constexpr int64_t kMostRounds = 100000000;
+// Far more proposals than a computer player makes in any game.
+constexpr int64_t kMostProposals = 100000;
 // The mark of a seat out of play in a line of worths.
 const char kOutOfPlay[] = "-";
 // The answer that none was given yet, which a line cannot end with.
@@ -95,6 +97,40 @@ void VisitLevelsAndLimit(Game& game, Visitor& v)
     v.Optional("confirmSales", game.confirmSales, 0, 1, 0);
     v.Optional("pendingSale", game.pendingSale, -1, kPropertyCount - 1, -1);
     v.Optional("pendingSwap", game.pendingSwap, 0, 1, 0);
+}
+
+template <class Record, class Visitor>
+void VisitDealSides(const std::string& key, Record& deal, Visitor& v)
+{
+    v.Number(key + ".askerGives", deal.askerGives, 0, (int64_t{1} << kPropertyCount) - 1);
+    v.Number(key + ".partnerGives", deal.partnerGives, 0, (int64_t{1} << kPropertyCount) - 1);
+    v.Number(key + ".askerCash", deal.askerCash, 0, kMostMoney);
+    v.Number(key + ".partnerCash", deal.partnerCash, 0, kMostMoney);
+}
+
+// Deals came after the first saves: a save without them has no deal
+// pending and no proposal made. A pending deal's lines are all there or
+// none is.
+template <class Game, class Visitor>
+void VisitDeals(Game& game, Visitor& v)
+{
+    auto& pending = game.pendingDeal;
+    v.Optional("pendingDeal.asker", pending.asker, -1, kMaxPlayers - 1, -1);
+    if (pending.asker >= 0) {
+        v.Number("pendingDeal.partner", pending.partner, 0, kMaxPlayers - 1);
+        VisitDealSides("pendingDeal", pending, v);
+    }
+    v.Optional("computerDeals", game.computerDeals, 0, 1, 0);
+    for (int seat = 0; seat < kMaxPlayers; ++seat)
+        v.Optional(Key("nextDealRound", seat), game.nextDealRound[seat], 0, kMostRounds, 0);
+    v.OptionalCount("proposedDeals", game.proposedDeals, kMostProposals);
+    for (size_t k = 0; k < game.proposedDeals.size(); ++k) {
+        auto& deal = game.proposedDeals[k];
+        const std::string key = Key("proposedDeal", static_cast<int>(k));
+        v.Number(key + ".asker", deal.asker, 0, kMaxPlayers - 1);
+        v.Number(key + ".partner", deal.partner, 0, kMaxPlayers - 1);
+        VisitDealSides(key, deal, v);
+    }
 }
 
 // Names every field of the state once, in the file's order, for the writer
@@ -143,6 +179,7 @@ void VisitState(Game& game, History& history, Visitor& v)
         v.Number(Key("property", p, "houses"), deed.houses, 0, 5);
     }
     VisitLevelsAndLimit(game, v);
+    VisitDeals(game, v);
     v.Optional("paceSpeed", history.speed, 0, 3, 0);
     v.Optional("paceFastComputers", history.fastComputers, 0, 1, 0);
     v.Optional("soundVolume", history.soundVolume, 0, 100, GameHistory().soundVolume);
@@ -252,6 +289,11 @@ public:
     void Count(const std::string& key, const Vector& entries, int64_t)
     {
         Line(key, std::to_string(entries.size()));
+    }
+    template <class Vector>
+    void OptionalCount(const std::string& key, const Vector& entries, int64_t most)
+    {
+        Count(key, entries, most);
     }
     void Worths(const std::string& key, const int64_t (&worth)[kPlayerSlots],
                 const bool (&inPlay)[kPlayerSlots])
@@ -376,6 +418,14 @@ public:
         int64_t count = 0;
         Number(key, count, 0, std::min<int64_t>(most, static_cast<int64_t>(m_Lines.size())));
         entries.assign(refusal.empty() ? static_cast<size_t>(count) : 0, {});
+    }
+    // A list that older saves lack: empty when its count's line is missing.
+    template <class Vector>
+    void OptionalCount(const std::string& key, Vector& entries, int64_t most)
+    {
+        entries.clear();
+        if (m_Lines.count(key) != 0)
+            Count(key, entries, most);
     }
     void Worths(const std::string& key, int64_t (&worth)[kPlayerSlots], bool (&inPlay)[kPlayerSlots])
     {

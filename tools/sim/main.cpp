@@ -28,6 +28,7 @@ GameSetup Setup(const SimOptions& options, uint64_t seed)
     setup.seed = seed;
     setup.maxTurns = options.maxTurns;
     setup.turnLimit = options.turnLimit;
+    setup.computerDeals = options.deals;
     const std::vector<int32_t> levels = SeatLevels(options, seed);
     std::copy(levels.begin(), levels.end(), setup.levelBySeat);
     return setup;
@@ -65,5 +66,7 @@ int main(int argc, char** argv)
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     summary.Print(stdout, elapsed.count(), landings.get(), acts, options.reportAt);
+    if (options.deals)
+        std::printf("trades deals=%" PRId64 " per_game=%.2f\n", acts.deals, double(acts.deals) / options.games);
     return summary.Violations() == 0 ? 0 : 1;
 }

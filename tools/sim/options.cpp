@@ -110,6 +110,9 @@ std::vector<CommandLineOption> SimOptionTable(SimOptions& options)
         {"--turn-limit", "--limite-tours", OptionValue::kRequired, "N",
          "après N tours de table, le plus riche gagne (sans limite)",
          NumberInto(options.turnLimit, 1, kMaxTurnLimit)},
+        {"--trades", "--echanges", OptionValue::kRequired, "deals",
+         "les ordinateurs forts se proposent aussi des échanges entre eux",
+         [&options](const char* text) { return options.deals = std::strcmp(text, "deals") == 0; }},
     };
 }
 
@@ -140,6 +143,8 @@ std::string ReplayCommand(const SimOptions& options, uint64_t seed)
                                      options.players, seed, options.maxTurns);
     if (options.turnLimit > 0)
         command += TextFormat(" --turn-limit %d", options.turnLimit);
+    if (options.deals)
+        command += " --trades deals";
     if (options.levels.empty())
         return command;
     const char* separator = " --levels ";

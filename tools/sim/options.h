@@ -23,6 +23,8 @@ struct SimOptions {
     std::vector<int> reportAt;
     // Rounds after which the richest wins; 0 for none.
     int turnLimit = 0;
+    // Strong computer players propose deals to each other (--trades deals).
+    bool deals = false;
 };
 
 // The rows of the simulator's options, writing into `options`.

@@ -41,6 +41,23 @@ void CSimFrame::Swapping(int a, int b, int value)
     CountSwapSide(m_pGame->properties[b].owner, b, a, -value);
 }
 
+void CSimFrame::CountDealSide(int player, const Deal& deal)
+{
+    const unsigned acts = FoolishDeal(*m_pGame, player, deal);
+    const int32_t level = m_pGame->players[player].level;
+    for (int act = 0; act < kFoolishActCount; ++act)
+        m_pActs->foolish[level][act] += (acts >> act) & 1u;
+}
+
+void CSimFrame::Dealing(const Deal& deal)
+{
+    if (m_pActs == nullptr)
+        return;
+    m_pActs->deals += 1;
+    CountDealSide(deal.asker, deal);
+    CountDealSide(deal.partner, deal);
+}
+
 void CSimFrame::Lifting(int p)
 {
     if (m_pActs != nullptr && FoolishLift(*m_pGame, p))

@@ -37,11 +37,13 @@ public:
     void MovePawnTo(int pawn, int square, float seconds) override;
     void RemovePawn(int pawn, int pawnCount) override;
     void Swapping(int a, int b, int value) override;
+    void Dealing(const Deal& deal) override;
     void Lifting(int p) override;
 
 private:
     int LevelOfOwner(int p) const;
     void CountSwapSide(int player, int gives, int gets, int cash);
+    void CountDealSide(int player, const Deal& deal);
 
     const CGame* m_pGame = nullptr;
     CGameLog* m_pLog = nullptr;

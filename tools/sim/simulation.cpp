@@ -18,6 +18,7 @@ void SeatComputers(CGame& game, const GameSetup& setup)
 {
     game.playerCount = setup.players;
     game.turnLimit = setup.turnLimit;
+    game.computerDeals = setup.computerDeals;
     for (int i = 0; i < kPlayerSlots; ++i) {
         game.players[i].computer = i < setup.players;
         game.players[i].level = i < kMaxPlayers ? setup.levelBySeat[i] : kLevelNormal;

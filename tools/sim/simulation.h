@@ -32,6 +32,8 @@ struct GameSetup {
     int maxTurns = 2000;
     int turnLimit = 0;
     int32_t levelBySeat[kMaxPlayers] = {};
+    // Strong computer players propose deals to the others.
+    bool computerDeals = false;
 };
 
 // What the computer players did, by level: the foolish acts, the buildings
@@ -42,6 +44,8 @@ struct ActCounts {
     int64_t built[kLevelCount] = {};
     int64_t soldBack[kLevelCount] = {};
     std::vector<double> strongStepMs;
+    // Deals done between computer players.
+    int64_t deals = 0;
 };
 
 // For every throw, the square where the thrower stood once its landing was
