@@ -1,0 +1,280 @@
+#include "game_fixture.h"
+
+// Anne, a person, is to play; Bruno is a person or a computer.
+class DealTest : public GameTest {
+protected:
+    void Seat(int brunoComputer)
+    {
+        Start({0, brunoComputer});
+        std::snprintf(P(0).name, kNameSize, "Anne");
+        std::snprintf(P(1).name, kNameSize, "Bruno");
+    }
+
+    static Deal Make(int asker, uint32_t askerGives, int32_t askerCash, uint32_t partnerGives,
+                     int32_t partnerCash)
+    {
+        Deal deal;
+        deal.asker = asker;
+        deal.partner = 1 - asker;
+        deal.askerGives = askerGives;
+        deal.askerCash = askerCash;
+        deal.partnerGives = partnerGives;
+        deal.partnerCash = partnerCash;
+        return deal;
+    }
+
+    std::string Refusal(const Deal& deal)
+    {
+        const char* refusal = DealRefusal(game, deal);
+        return refusal == nullptr ? "" : refusal;
+    }
+};
+
+constexpr uint32_t kBelleville = PropertyBit(0);
+constexpr uint32_t kLecourbe = PropertyBit(1);
+constexpr uint32_t kMontparnasse = PropertyBit(24);
+constexpr uint32_t kNord = PropertyBit(26);
+
+TEST_F(DealTest, EachFaultOfADealIsNamed)
+{
+    Seat(0);
+    Own(0, {0, 1, 24});
+    Build({0, 1}, 1);
+    Own(1, {5, 26});
+    Deal selfDeal = Make(0, kMontparnasse, 0, 0, 0);
+    selfDeal.partner = 0;
+    Deal absentPartner = Make(0, kMontparnasse, 0, 0, 0);
+    absentPartner.partner = 2;
+    const struct {
+        Deal deal;
+        std::string refusal;
+    } cases[] = {
+        {Make(0, kMontparnasse, 5000, kNord, 0), ""},
+        {Make(0, kBelleville, 0, kNord, 0), "BOUL. DE BELLEVILLE est d'un groupe bâti"},
+        {Make(0, PropertyBit(5), 0, kNord, 0), "BOUL. DE LA VILLETTE n'est pas à Anne"},
+        {Make(0, PropertyBit(6), 0, kNord, 0), "AVENUE DE NEUILLY n'est pas à Anne"},
+        {Make(0, kMontparnasse, 0, kMontparnasse, 0), "GARE MONTPARNASSE n'est pas à Bruno"},
+        {Make(0, kMontparnasse, 150001, kNord, 0), "Anne n'a pas 150.001 F"},
+        {Make(0, kMontparnasse, 150000, kNord, 150001), "Bruno n'a pas 150.001 F"},
+        {Make(0, kMontparnasse, -1, kNord, 0), "Une somme échangée ne peut pas être négative"},
+        {Make(0, 1u << kPropertyCount, 0, kNord, 0), "L'échange nomme une propriété qui n'existe pas"},
+        {Make(0, 0, 0, 0, 0), "L'échange est vide"},
+        {selfDeal, "Un joueur ne peut pas échanger avec lui-même"},
+        {absentPartner, "L'échange doit se faire entre deux joueurs de la partie"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Refusal(c.deal), c.refusal);
+}
+
+TEST_F(DealTest, TextNamesEverySideAndReadsRienForAnEmptyOne)
+{
+    Seat(0);
+    Own(0, {1, 24});
+    Own(1, {26});
+    EXPECT_EQ(DealText(game, Make(0, kLecourbe, 5000, kNord, 0)),
+              "Anne échange RUE LECOURBE et 5.000 F contre GARE DU NORD avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 5000, kNord, 0)), "Anne échange 5.000 F contre GARE DU NORD avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 5000, 0, 0)), "Anne échange 5.000 F contre rien avec Bruno");
+}
+
+TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
+{
+    Seat(0);
+    Own(0, {1, 24});
+    Mortgage({1});
+    Own(1, {26});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kLecourbe | kMontparnasse, 5000, kNord, 0)));
+    Tick();
+    EXPECT_EQ(game.inputMode, kDealAnswer);
+    Tick();
+    EXPECT_EQ(game.inputMode, kDealAnswer) << "the step waits for the answer";
+    Check();
+    game.AnswerDeal(true);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Anne échange RUE LECOURBE, GARE MONTPARNASSE et 5.000 F contre GARE DU NORD avec Bruno"));
+    EXPECT_EQ(Deed(1).owner, 1);
+    EXPECT_EQ(Deed(1).mortgaged, 1);
+    EXPECT_EQ(Deed(24).owner, 1);
+    EXPECT_EQ(Deed(26).owner, 0);
+    EXPECT_EQ(P(0).money, 145000);
+    EXPECT_EQ(P(1).money, 155000);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(game.current, 0) << "Anne still has to throw";
+    Check();
+}
+
+TEST_F(DealTest, ARefusalOrABoardChangedMeanwhileLeavesEverythingInPlace)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    Tick();
+    game.AnswerDeal(false);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Bruno refuse l'échange"));
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    Tick();
+    Deed(26).owner = kBank;
+    game.AnswerDeal(true);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Échange annulé : GARE DU NORD n'est pas à Bruno"));
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(game.pendingDeal.asker, -1);
+    Check();
+}
+
+TEST_F(DealTest, ADealIsProposedOnlyOnOnesOwnTurnWithNothingUnderWay)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    EXPECT_FALSE(game.ProposeDeal(Make(1, kNord, 0, kMontparnasse, 0)));
+    EXPECT_TRUE(frame.Showed("On ne propose un échange que pendant son tour"));
+    game.inputMode = kBuildPick;
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Finissez d'abord l'action en cours"));
+    game.inputMode = kNoInput;
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 999999, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Anne n'a pas 999.999 F"));
+    EXPECT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Un échange attend déjà sa réponse"));
+}
+
+// Anne proposes; Bruno, a computer, answers at the next step.
+TEST_F(DealTest, EachLevelSaysWhyItRefuses)
+{
+    const struct {
+        int32_t level;
+        std::vector<int> anneOwns;
+        std::vector<int> brunoOwns;
+        int64_t brunoMoney;
+        int anneHouses;  // on her last group, AV. DES CHAMPS-ELYSEES and RUE DE LA PAIX
+        Deal deal;
+        std::string said;
+    } cases[] = {
+        {kLevelNormal, {24}, {0, 26}, 150000, 0, Make(0, kMontparnasse, 0, kNord, 0),
+         "Bruno refuse : il n'y complète aucun de ses groupes"},
+        {kLevelNormal, {1}, {0, 24}, 150000, 0, Make(0, kLecourbe, 20999, kMontparnasse, 0),
+         "Bruno refuse : il n'y gagne pas assez"},
+        {kLevelNormal, {1}, {0, 24}, 150000, 0, Make(0, kLecourbe, 21000, kMontparnasse, 0),
+         "Anne échange RUE LECOURBE et 21.000 F contre GARE MONTPARNASSE avec Bruno"},
+        {kLevelEasy, {24}, {0, 1}, 150000, 0, Make(0, 0, 30000, kLecourbe, 0),
+         "Bruno refuse : il ne défait pas un groupe complet"},
+        {kLevelEasy, {0}, {24}, 150000, 0, Make(0, kBelleville, 13999, kMontparnasse, 0),
+         "Bruno refuse : il n'y gagne pas assez"},
+        {kLevelEasy, {0}, {24}, 150000, 0, Make(0, kBelleville, 14000, kMontparnasse, 0),
+         "Anne échange BOUL. DE BELLEVILLE et 14.000 F contre GARE MONTPARNASSE avec Bruno"},
+        {kLevelStrong, {1, 24}, {0}, 150000, 0, Make(0, kMontparnasse, 0, kBelleville, 0),
+         "Bruno refuse : il ne cède pas la dernière rue de son groupe"},
+        {kLevelStrong, {4, 24}, {2, 3}, 150000, 0, Make(0, kMontparnasse, 0, PropertyBit(3), 0),
+         "Bruno refuse : il ne sépare pas ses deux rues d'un groupe"},
+        {kLevelStrong, {20, 21, 24}, {}, 20000, 3, Make(0, kMontparnasse, 0, 0, 15000),
+         "Bruno refuse : il n'a pas de quoi payer"},
+        {kLevelStrong, {22}, {26}, 150000, 0, Make(0, PropertyBit(22), 0, kNord, 0),
+         "Bruno refuse : il n'y gagne pas assez"},
+    };
+    for (const auto& c : cases) {
+        Seat(1);
+        P(1).level = c.level;
+        P(1).money = c.brunoMoney;
+        Own(0, c.anneOwns);
+        Own(1, c.brunoOwns);
+        Build({20, 21}, c.anneHouses);
+        ASSERT_TRUE(game.ProposeDeal(c.deal)) << c.said;
+        Tick();
+        EXPECT_EQ(frame.messages.back(), c.said);
+        EXPECT_EQ(game.pendingDeal.asker, -1);
+        EXPECT_EQ(game.inputMode, kNoInput);
+        Check();
+    }
+}
+
+// Bruno, strong, lacks RUE LECOURBE to complete his group; Anne holds it.
+TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
+{
+    Seat(1);
+    P(1).level = kLevelStrong;
+    Own(1, {0, 24});
+    Own(0, {1});
+    game.current = 1;
+    Tick();
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_TRUE(frame.Showed("Bruno propose un échange à Anne"));
+    const Deal proposed = game.pendingDeal;
+    EXPECT_EQ(proposed.asker, 1);
+    EXPECT_EQ(proposed.partnerGives, kLecourbe);
+    EXPECT_EQ(proposed.askerGives, kMontparnasse);
+    Check();
+    const std::string told = DealText(game, proposed);
+    game.AnswerDeal(true);
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_TRUE(frame.Showed(told));
+    EXPECT_EQ(Deed(1).owner, 1);
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(P(1).square, 3) << "the turn went on to its throw";
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(game.proposedDeals.size(), 1u);
+    Check();
+
+    // Given back, the same street is not asked for again, even five rounds on.
+    Build({0, 1}, 0);
+    Own(0, {1});
+    Own(1, {24});
+    game.current = 1;
+    game.roundsPlayed = 5;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_NE(game.inputMode, kDealAnswer);
+    EXPECT_EQ(game.proposedDeals.size(), 1u);
+}
+
+TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 700, kNord, 300)));
+    Tick();
+    game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
+    game.nextDealRound[1] = 7;
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    GameHistory history;
+    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, history), "");
+    EXPECT_EQ(copy.pendingDeal, game.pendingDeal);
+    EXPECT_EQ(copy.inputMode, kDealAnswer);
+    EXPECT_EQ(copy.proposedDeals, game.proposedDeals);
+    EXPECT_EQ(copy.nextDealRound[1], 7);
+    copy.AnswerDeal(true);
+    copy.Step();
+    EXPECT_EQ(copy.properties[26].owner, 0);
+}
+
+TEST_F(DealTest, ASaveFromBeforeDealsLoadsWithNoneProposed)
+{
+    Seat(0);
+    game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
+    const std::string text = WriteSave(game, GameHistory());
+    std::string body;
+    size_t start = 0;
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        const std::string line = text.substr(start, end + 1 - start);
+        const bool dealLine = line.find("Deal") != std::string::npos;
+        if (!dealLine && line.rfind("checksum", 0) != 0)
+            body += line;
+        start = end + 1;
+    }
+    EXPECT_EQ(body.find("Deal"), std::string::npos);
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    copy.proposedDeals.push_back(Make(0, 0, 1, 0, 0));
+    GameHistory history;
+    ASSERT_EQ(ReadSave(body + "checksum " + SaveChecksum(body) + "\n", copy, history), "");
+    EXPECT_TRUE(copy.proposedDeals.empty());
+    EXPECT_EQ(copy.pendingDeal.asker, -1);
+}
