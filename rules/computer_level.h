@@ -48,7 +48,8 @@ public:
     // cède pas la dernière rue de son groupe"), or null when it accepts.
     virtual const char* RefusesDeal(const CGame& game, const Deal& deal) const = 0;
     // A deal that this level's player, the current one, proposes to the
-    // person `partner` at the start of its turn; false when none.
+    // person `partner` at the start of its turn, never one it proposed
+    // before (CGame::DealProposedBefore); false when none.
     virtual bool ProposesDeal(const CGame& game, int partner, Deal& deal) const = 0;
 };
 

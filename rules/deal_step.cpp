@@ -126,8 +126,7 @@ bool CGame::ComputerProposesDeal()
     for (int partner = 0; partner < playerCount; ++partner) {
         Deal deal;
         if (partner == current || (players[partner].computer && !computerDeals) ||
-            !Strategy(current).ProposesDeal(*this, partner, deal) || DealRefusal(*this, deal) != nullptr ||
-            DealProposedBefore(deal))
+            !Strategy(current).ProposesDeal(*this, partner, deal) || DealRefusal(*this, deal) != nullptr)
             continue;
         nextDealRound[seat] = roundsPlayed + kRoundsBetweenProposals;
         proposedDeals.push_back(DealBySeats(deal));

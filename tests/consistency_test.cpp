@@ -106,6 +106,23 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
          kSwapWithout},
         {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5}},
          kSwapWithout},
+        // A pending deal is between two players of the game, for no negative
+        // cash; a person's answer to it is what the step waits for.
+        {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 2}, {&game.inputMode, kDealAnswer}}, ""},
+        {{{&game.pendingDeal.asker, 2}, {&game.pendingDeal.partner, 3}},
+         "échange en attente entre les joueurs 2 et 3 impossible"},
+        {{{&game.pendingDeal.asker, 3}, {&game.pendingDeal.partner, 0}},
+         "échange en attente entre les joueurs 3 et 0 impossible"},
+        {{{&game.pendingDeal.asker, 1}, {&game.pendingDeal.partner, 1}},
+         "échange en attente entre les joueurs 1 et 1 impossible"},
+        {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 1}, {&game.pendingDeal.askerCash, 0}}, ""},
+        {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 1}, {&game.pendingDeal.partnerCash, -1}},
+         "échange en attente avec une somme négative (0 F, -1 F)"},
+        {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 1}, {&game.inputMode, kBuildPick}},
+         "échange en attente pendant l'attente 3"},
+        {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 1}, {&game.inputMode, kDealAnswer},
+          {&P(1).computer, 1}},
+         "réponse d'une personne attendue d'un ordinateur"},
     };
     for (const auto& c : cases) {
         SetUp();

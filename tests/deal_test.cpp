@@ -219,16 +219,32 @@ TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
     EXPECT_EQ(game.proposedDeals.size(), 1u);
     Check();
 
-    // Given back, the same street is not asked for again, even five rounds on.
+    // Given back, the street is not asked for again, even five rounds on.
     Build({0, 1}, 0);
     Own(0, {1});
-    Own(1, {24});
+    Own(1, {0, 24});
+    P(1).money = 150000;
     game.current = 1;
     game.roundsPlayed = 5;
     random.QueueDice(1, 2);
     Tick();
     EXPECT_NE(game.inputMode, kDealAnswer);
-    EXPECT_EQ(game.proposedDeals.size(), 1u);
+    // Another street wanted: not before five rounds from the last proposal.
+    Own(0, {7});
+    Own(1, {5, 6});
+    P(1).money = 150000;
+    game.current = 1;
+    game.roundsPlayed = 4;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_NE(game.inputMode, kDealAnswer);
+    P(1).money = 150000;
+    game.current = 1;
+    game.roundsPlayed = 5;
+    Tick();
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_EQ(game.pendingDeal.partnerGives, PropertyBit(7));
+    EXPECT_EQ(game.proposedDeals.size(), 2u);
 }
 
 TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
@@ -249,6 +265,9 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     EXPECT_EQ(copy.inputMode, kDealAnswer);
     EXPECT_EQ(copy.proposedDeals, game.proposedDeals);
     EXPECT_EQ(copy.nextDealRound[1], 7);
+    copy.pendingDeal.partnerGives = 1u << kPropertyCount;
+    EXPECT_EQ(CheckConsistency(copy, nullptr), "échange en attente sur une propriété hors du plateau");
+    copy.pendingDeal.partnerGives = kNord;
     copy.AnswerDeal(true);
     copy.Step();
     EXPECT_EQ(copy.properties[26].owner, 0);
