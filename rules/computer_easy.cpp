@@ -52,9 +52,11 @@ private:
     static int64_t FaceValue(const CGame& game, uint32_t properties)
     {
         int64_t value = 0;
-        for (int p = 0; p < kPropertyCount; ++p)
+        for (int p = 0; p < kPropertyCount; ++p) {
+            const Property& property = game.properties[p];
             if ((properties & PropertyBit(p)) != 0)
-                value += game.properties[p].price - (game.properties[p].mortgaged ? game.properties[p].mortgageValue : 0);
+                value += property.price - (property.mortgaged ? property.mortgageValue : 0);
+        }
         return value;
     }
 };

@@ -155,7 +155,8 @@ std::string CheckDeal(const CGame& game)
     if ((deal.askerGives | deal.partnerGives) >> kPropertyCount != 0)
         return "échange en attente sur une propriété hors du plateau";
     if (deal.askerCash < 0 || deal.partnerCash < 0)
-        return TextFormat("échange en attente avec une somme négative (%d F, %d F)", deal.askerCash, deal.partnerCash);
+        return TextFormat("échange en attente avec une somme négative (%d F, %d F)", deal.askerCash,
+                          deal.partnerCash);
     if (game.inputMode != kNoInput && !waits)
         return TextFormat("échange en attente pendant l'attente %d", game.inputMode);
     if (waits && game.players[deal.partner].computer)

@@ -46,8 +46,11 @@ void CGame::AnswerDeal(bool accepted)
         answer = accepted ? 'y' : 'n';
 }
 
+// A deal that cannot be done as the board stands changes nothing.
 void CGame::ApplyDeal(const Deal& deal)
 {
+    if (DealRefusal(*this, deal) != nullptr)
+        return;
     for (int p = 0; p < kPropertyCount; ++p) {
         if ((deal.askerGives & PropertyBit(p)) != 0)
             properties[p].owner = deal.partner;
@@ -74,23 +77,29 @@ bool CGame::DealStep()
     }
     if (askPerson && answer == ' ')
         return false;
+    const bool accepted = answer == 'y' || answer == 'Y';
     const bool computerAsks = deal.asker >= 0 && deal.asker < playerCount && players[deal.asker].computer;
-    const bool accepted = askPerson && (answer == 'y' || answer == 'Y');
-    const char* refusal = askPerson || broken != nullptr ? nullptr : Strategy(deal.partner).RefusesDeal(*this, deal);
     pendingDeal = Deal{};
     inputMode = kNoInput;
     answer = ' ';
-    if (broken != nullptr) {
+    if (broken != nullptr)
         Say("Échange annulé : %s", broken);
-        return computerAsks;
-    }
-    if (askPerson && !accepted)
+    else if (askPerson && !accepted)
         Say("%s refuse l'échange", players[deal.partner].name);
-    else if (refusal != nullptr)
+    else if (askPerson)
+        SettleDeal(deal);
+    else
+        ComputerAnswersDeal(deal);
+    return computerAsks;
+}
+
+void CGame::ComputerAnswersDeal(const Deal& deal)
+{
+    const char* refusal = Strategy(deal.partner).RefusesDeal(*this, deal);
+    if (refusal != nullptr)
         Say("%s refuse : %s", players[deal.partner].name, refusal);
     else
         SettleDeal(deal);
-    return computerAsks;
 }
 
 void CGame::SettleDeal(const Deal& deal)

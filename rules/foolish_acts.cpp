@@ -77,7 +77,8 @@ bool DealGivesLastStreet(const CGame& game, int player, const Deal& deal)
         bool mine = false;
         for (int q = first; q < first + groupSize[first]; ++q)
             mine = mine || (gives & PropertyBit(q)) != 0;
-        if (mine && MakesGroupWhole(game, deal, first, other) && gained < GroupPrice(first) && cash < GroupPrice(first) - gained)
+        const int64_t price = GroupPrice(first);
+        if (mine && MakesGroupWhole(game, deal, first, other) && gained < price && cash < price - gained)
             return true;
     }
     return false;

@@ -332,6 +332,8 @@ private:
     // Puts the pending deal to its partner or settles it; true when it is
     // settled and a computer player's turn goes on.
     bool DealStep();
+    // The partner's level accepts the deal or says why not.
+    void ComputerAnswersDeal(const Deal& deal);
     // Does an accepted deal and tells it.
     void SettleDeal(const Deal& deal);
     // The deal with its two players named by their seats.
