@@ -6,6 +6,7 @@
 
 #include "data_path.h"
 #include "game_setup.h"
+#include "overlays.h"
 #include "prompt_zones.h"
 #include "router.h"
 #include "standings.h"
@@ -29,7 +30,7 @@ CApp::CApp(const GameOptions& options)
                             m_Speed, m_Clock}),
       m_Play(PlayParts{m_Game, m_Table, m_Presses, m_CameraControl, m_Speed, m_Frames, m_Renderer,
                        [this] { m_Screens.Push(m_Help); }, [this] { m_Journal.Open(); },
-                       [this] { m_Sound.ToggleMute(); },
+                       [this] { OpenTrade(); }, [this] { m_Sound.ToggleMute(); },
                        [this] { Escape(); }})
 {
     m_Table.SetGame(&m_Game);
@@ -80,7 +81,7 @@ GameHistory CApp::History() const
 
 void CApp::Start(bool resumed)
 {
-    m_Pace.SetEventPump(PumpWindowEvents);
+    m_Pace.SetEventPump([this] { PumpEvents(); });
     m_Renderer.Build();
     m_Table.FlyToOverview();
     m_Table.BuildList();
@@ -128,6 +129,12 @@ void CApp::Input(const InputEvent& windowEvent)
     event.x = at.x;
     event.y = at.y;
     event.turn = TurnNumber(m_Game);
+    if (event.kind == InputKind::kPress && !ScreenOpen())
+        m_LongPress.Press(event, m_Clock.Milliseconds());
+    else if (event.kind == InputKind::kRelease)
+        m_LongPress.Release();
+    else if (event.kind == InputKind::kDrag)
+        m_LongPress.Drag(event);
     if (event.kind == InputKind::kHover)
         m_Hover.Move(event.x, event.y, m_Clock.Milliseconds());
     else if (m_Pace.Waiting())
@@ -282,6 +289,11 @@ void CApp::AfterStep(bool wasOver)
         m_Game.FlyToOverview();
     if (m_Game.action == kActionOptions)
         m_Screens.Push(m_Options);
+    if (m_bTradeAfterStep) {
+        m_bTradeAfterStep = false;
+        OpenTrade();
+    }
+    ShowDealToAnswer();
     if (m_Game.gameOver && !wasOver)
         ShowStandings();
 }
@@ -291,6 +303,7 @@ void CApp::ShowFrame(const HeldLine* message)
     m_Renderer.DrawScene(message);
     m_Renderer.EnterBoardView();
     m_Screens.Draw();
+    DrawNotice(m_Text, m_TradeNotice.TextAt(m_Clock.Milliseconds()));
     m_Renderer.FinishFrame();
     ShowDrawnFrame();
     m_Frames.Drawn(m_Clock.Milliseconds(), VisibleStateHash(m_Game));
@@ -303,6 +316,8 @@ void CApp::DrawOrRest(bool moved)
     const uint32_t now = m_Clock.Milliseconds();
     if (m_Speed.NoticeExpired() || m_Renderer.TooltipChanges(now))
         m_Frames.Changed();
+    if (m_TradeNotice.Expire(now))
+        m_Frames.Changed();
     if (m_Frames.Due(now))
         ShowFrame(nullptr);
     if (moved || !m_Queue.empty())
@@ -314,6 +329,7 @@ void CApp::Tick()
 {
     EndIfSignalled();
     DrainInput();
+    OpenTradeOnLongPress();
     if (m_Screens.HoldsGame() || !ReadAnswerClick()) {
         DrawOrRest(false);
         return;
@@ -324,6 +340,53 @@ void CApp::Tick()
     const uint64_t after = VisibleStateHash(m_Game);
     m_Frames.Compare(after);
     DrawOrRest(after != before || m_Frames.Frames() != framesBefore);
+}
+
+// --- Deals ---
+
+void CApp::PumpEvents()
+{
+    PumpWindowEvents();
+    if (m_bTradeAfterStep || m_LongPress.Due(m_Clock.Milliseconds()))
+        m_Pace.Skip();
+}
+
+void CApp::OpenTrade()
+{
+    const char* closed = TradeClosedReason(m_Game);
+    if (closed != nullptr) {
+        m_TradeNotice.Show(closed, m_Clock.Milliseconds());
+        m_Frames.Changed();
+        return;
+    }
+    m_Screens.CloseAll();
+    m_Trade.Compose();
+    m_Table.FlyToOverview();
+}
+
+void CApp::OpenTradeOnLongPress()
+{
+    if (!m_LongPress.Due(m_Clock.Milliseconds()))
+        return;
+    m_LongPress.Take();
+    if (m_Game.inputMode != kTradeWantedPick) {
+        OpenTrade();
+        return;
+    }
+    InputEvent rightClick;
+    rightClick.kind = InputKind::kPress;
+    rightClick.button = kRightButton;
+    m_Presses.Press(PressForRules(rightClick, m_Game.inputMode));
+    m_bTradeAfterStep = true;
+}
+
+void CApp::ShowDealToAnswer()
+{
+    if (m_Game.inputMode != kDealAnswer || m_Screens.IsOpen(m_Trade))
+        return;
+    m_Screens.CloseAll();
+    m_Trade.Answer();
+    m_Table.FlyToOverview();
 }
 
 // --- A game set up in the window ---
@@ -352,7 +415,7 @@ void CApp::StartOnTitle(const std::string& usualSave)
     m_UsualSave = usualSave;
     // No one sits at the table until a game is set up.
     m_Game.playerCount = 0;
-    m_Pace.SetEventPump(PumpWindowEvents);
+    m_Pace.SetEventPump([this] { PumpEvents(); });
     m_Renderer.Build();
     m_Table.FlyToOverview();
     m_Table.BuildList();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bourgade3d.h"
+#include "brief_notice.h"
 #include "camera.h"
 #include "camera_control.h"
 #include "clock.h"
@@ -25,6 +26,7 @@
 #include "icon_bar.h"
 #include "journal_screen.h"
 #include "layout_fit.h"
+#include "long_press.h"
 #include "menu_screen.h"
 #include "options_screen.h"
 #include "pace.h"
@@ -41,6 +43,7 @@
 #include "status_panel.h"
 #include "step_log.h"
 #include "tooltips.h"
+#include "trade_screen.h"
 #include "window.h"
 
 class CApp {
@@ -98,6 +101,16 @@ private:
     void ClickForAction(int32_t before);
     void AfterStep(bool wasOver);
     void DrawOrRest(bool moved);
+    // The window's events during a wait; a press held on the exchange icon
+    // ends the wait, so that the trade screen comes at once.
+    void PumpEvents();
+    // The trade screen for the current player, or a line that says why not.
+    void OpenTrade();
+    // A press held on the exchange icon leaves the pick that its click
+    // began, as a right click would, and the trade screen follows the step.
+    void OpenTradeOnLongPress();
+    // A deal that waits for a person's answer is shown to that person.
+    void ShowDealToAnswer();
     GameHistory History() const;
     [[noreturn]] void Quit();
     // Escape with no screen open: the pause on a game started in the
@@ -135,7 +148,15 @@ private:
     CScreenStack m_Screens{m_Play};
     CHelpScreen m_Help{m_Screens, m_Text};
     CJournalScreen m_Journal{m_Screens, m_Log, m_Text};
-    COptionsScreen m_Options{m_Screens, m_Help, m_Journal, m_Speed, m_Sound, m_Game, m_Text};
+    COptionsScreen m_Options{m_Screens, m_Help, m_Journal, m_Speed, m_Sound, m_Game, m_Text, [this] { OpenTrade(); }};
+    CTradeScreen m_Trade{m_Screens, m_Game, m_Text,
+                         TradeActions{[this](const Deal& deal) { return m_Game.ProposeDeal(deal); },
+                                      [this](bool accepted) { m_Game.AnswerDeal(accepted); }}};
+    CLongPress m_LongPress;
+    // Why the trade screen did not open.
+    CBriefNotice m_TradeNotice;
+    // The pick the long press left is to be followed by the trade screen.
+    bool m_bTradeAfterStep = false;
     CEndScreen m_End{m_Screens, m_Game, m_Text};
     CMenuScreen m_Title{m_Text, "Bourgade3D"};
     CMenuScreen m_Pause{m_Text, "Pause"};

@@ -31,15 +31,8 @@ constexpr float kMortgagedShade = 0.3f;
 
 void ChipColour(int p, bool mortgaged)
 {
-    const float shade = mortgaged ? kMortgagedShade : 1.0f;
-    const int group = GroupNumber(p);
-    if (group >= 0)
-        glColor3f(float(kGroupRgb[group][0]) * shade, float(kGroupRgb[group][1]) * shade,
-                  float(kGroupRgb[group][2]) * shade);
-    else if (p >= kFirstStation)
-        glColor3f(kStationGrey[0] * shade, kStationGrey[1] * shade, kStationGrey[2] * shade);
-    else
-        glColor3f(kUtilityGrey[0] * shade, kUtilityGrey[1] * shade, kUtilityGrey[2] * shade);
+    const DeedRgb rgb = DeedColour(p, mortgaged);
+    glColor3f(rgb.r, rgb.g, rgb.b);
 }
 
 // The group a deed is counted in for the gaps: stations and utilities
@@ -143,4 +136,15 @@ void CStatusPanel::Draw()
     for (int i = 0; i < count; ++i)
         DrawLine(i, i == m_pGame->current);
     glPopMatrix();
+}
+
+DeedRgb DeedColour(int p, bool mortgaged)
+{
+    const float shade = mortgaged ? kMortgagedShade : 1.0f;
+    const int group = GroupNumber(p);
+    if (group >= 0)
+        return {float(kGroupRgb[group][0]) * shade, float(kGroupRgb[group][1]) * shade,
+                float(kGroupRgb[group][2]) * shade};
+    const float* grey = p >= kFirstStation ? kStationGrey : kUtilityGrey;
+    return {grey[0] * shade, grey[1] * shade, grey[2] * shade};
 }

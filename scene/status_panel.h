@@ -12,6 +12,13 @@
 
 class CGame;
 
+struct DeedRgb {
+    float r, g, b;
+};
+// A property's colour as its chip shows it: its group's, a grey for the
+// stations and another for the utilities; dimmed when mortgaged.
+DeedRgb DeedColour(int p, bool mortgaged);
+
 class CStatusPanel {
 public:
     glText m_Font;

@@ -285,7 +285,7 @@ TEST(OptionsScreen, TheBoxLiesInsideTheBoardView)
     EXPECT_EQ(OptionsRowAt(520, 200, 5), kOutsideBox);
     EXPECT_EQ(OptionsRowAt(250, 160, 5), 0);
     EXPECT_EQ(OptionsRowAt(250, 197, 5), 1);
-    EXPECT_EQ(OptionsRowAt(250, 310, 5), 4);
+    EXPECT_EQ(OptionsRowAt(250, 300, 5), 4);
     EXPECT_EQ(OptionsRowAt(250, 60, 5), kOutsideBox);
 }
 

@@ -10,7 +10,8 @@ constexpr float kBoxLeft = 30;
 constexpr float kBoxRight = 610;
 constexpr float kBoxTop = 380;
 constexpr int kFirstRowY = 310;
-constexpr int kRowStep = 30;
+// Ten rows fit above the lower strip.
+constexpr int kRowStep = 27;
 
 }  // namespace
 
@@ -32,7 +33,7 @@ int OptionsRowAt(int layoutX, int layoutY, int rows)
     if (layoutX >= 500 || x < box.left || x > box.right || y < box.bottom || y > box.top)
         return kOutsideBox;
     for (int row = 0; row < rows; ++row)
-        if (y >= OptionsRowY(row) - 6 && y < OptionsRowY(row) + 24)
+        if (y >= OptionsRowY(row) - 3 && y < OptionsRowY(row) + 24)
             return row;
     return -1;
 }

@@ -21,7 +21,8 @@ std::string ConfirmationsLabel(bool on)
 }  // namespace
 
 COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal,
-                               CSpeedControl& speed, CSound& sound, CGame& game, glText& text)
+                               CSpeedControl& speed, CSound& sound, CGame& game, glText& text,
+                               std::function<void()> openTrade)
     : m_Stack(stack), m_Help(help), m_Sound(sound), m_Text(text)
 {
     m_Rows = {
@@ -40,6 +41,7 @@ COptionsScreen::COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScree
              sound.Play(SoundEvent::kClick, 1);
          }},
         {[] { return std::string("Journal (j)"); }, [&journal] { journal.Open(); }},
+        {[] { return std::string("Échanges (e)"); }, std::move(openTrade)},
         {[&game] { return ConfirmationsLabel(game.confirmSales != 0); },
          [&game] { game.confirmSales = game.confirmSales ? 0 : 1; }},
         {[] { return std::string("Reprendre la partie (Échap)"); }, [this] { m_Stack.Pop(); }},

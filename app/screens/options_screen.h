@@ -17,7 +17,7 @@
 class COptionsScreen : public CScreen {
 public:
     COptionsScreen(CScreenStack& stack, CScreen& help, CJournalScreen& journal, CSpeedControl& speed,
-                   CSound& sound, CGame& game, glText& text);
+                   CSound& sound, CGame& game, glText& text, std::function<void()> openTrade);
 
     void OnKey(const InputEvent& key) override;
     void OnPress(const InputEvent& press) override;

@@ -1,6 +1,7 @@
 #include "play_screen.h"
 
 #include "router.h"
+#include "trade_form.h"
 #include "turn_number.h"
 
 namespace {
@@ -51,6 +52,11 @@ void CPlayScreen::OnKey(const InputEvent& key)
     }
     if (key.key == kJournalKey) {
         m_P.openJournal();
+        return;
+    }
+    if (key.key == kTradeKey) {
+        if (OfThisTurn(key))
+            m_P.openTrade();
         return;
     }
     if (key.key == kMuteKey)

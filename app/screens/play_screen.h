@@ -23,6 +23,7 @@ struct PlayParts {
     CRenderer& renderer;
     std::function<void()> openHelp;
     std::function<void()> openJournal;
+    std::function<void()> openTrade;
     std::function<void()> toggleMute;
     std::function<void()> quit;
 };

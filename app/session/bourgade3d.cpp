@@ -258,10 +258,10 @@ MouseEvent CBourgade3D::LastMouse() const
 
 // From the overview the board spans fewer pixels than the pick rectangles
 // (1 to 499) assume, leaving room for the buildings beyond its outer edge:
-// a point is stretched about the view's centre to match. Only the picks ask.
-MouseEvent CBourgade3D::OnBoardFromAbove(const MouseEvent& mouse) const
+// a point is stretched about the view's centre to match. Only the picks and
+// the trade screen ask.
+MouseEvent BoardPointFromAbove(const MouseEvent& mouse)
 {
-    m_bPickRead = true;
     if (!mouse.pressed)
         return mouse;
     const float stretch = kPickHalfWidth / OverviewBoardHalfPixels();
@@ -269,6 +269,12 @@ MouseEvent CBourgade3D::OnBoardFromAbove(const MouseEvent& mouse) const
     onBoard.x = static_cast<int>(std::lround(kViewCentre + (mouse.x - kViewCentre) * stretch));
     onBoard.y = static_cast<int>(std::lround(kViewCentre + (mouse.y - kViewCentre) * stretch));
     return onBoard;
+}
+
+MouseEvent CBourgade3D::OnBoardFromAbove(const MouseEvent& mouse) const
+{
+    m_bPickRead = true;
+    return BoardPointFromAbove(mouse);
 }
 
 char CBourgade3D::TakeKey()

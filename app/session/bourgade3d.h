@@ -31,6 +31,9 @@ class CGame;
 extern const CVector OverviewPosition;
 extern const CQuaternion OverviewOrientation;
 
+// A press on the board seen from above, in the pick rectangles' pixels.
+MouseEvent BoardPointFromAbove(const MouseEvent& mouse);
+
 // What the frame works with; the application owns all of it.
 struct FrameServices {
     CCamera& camera;
