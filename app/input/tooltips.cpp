@@ -11,7 +11,7 @@ const char* const kTooltips[kActionCount] = {
     "Regarder une propriété (i)",
     "Lancer les dés (t)",
     "Lancer les dés (h)",
-    "Échanger (q)",
+    "Échanger (q) ; appui long : échanges (e)",
     "Construire (b)",
     "Hypothéquer (m)",
     "Lever une hypothèque (u)",

@@ -16,9 +16,9 @@ constexpr unsigned char kTab = 9;
 
 // The box over the centre of the board seen from above, in layout pixels:
 // the squares begin about 77 pixels in from each edge of the board view.
-constexpr int kLeft = 84;
-constexpr int kRight = 416;
-constexpr int kTop = 84;
+constexpr int kLeft = 88;
+constexpr int kRight = 414;
+constexpr int kTop = 88;
 constexpr int kRowHeight = 15;
 // The text is drawn at 0.65 of the font's size: a character takes 9.1 of
 // its 640 units across the 500-pixel view.

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "bourgade3d.h"
 #include "message_layout.h"
 #include "overlays.h"
@@ -11,10 +13,12 @@ namespace {
 
 constexpr float kTextScale = 0.65f;
 // The box behind the form: the centre of the board seen from above.
-constexpr int kBoxLeft = 79;
-constexpr int kBoxRight = 421;
-constexpr int kBoxTop = 79;
-constexpr int kBoxBottom = 421;
+constexpr int kBoxLeft = 82;
+constexpr int kBoxRight = 418;
+constexpr int kBoxTop = 82;
+constexpr int kBoxBottom = 418;
+// The box's margin under its last line.
+constexpr int kBoxMargin = 6;
 // A chip's square, in layout pixels from its row's corner.
 constexpr int kChipInset = 2;
 constexpr int kChipSide = 10;
@@ -136,13 +140,22 @@ void CTradeScreen::DrawItem(const TradeItem& item)
         FillLayoutRect(r.left, r.top, r.right, r.bottom, ButtonFace(item), 1.0f);
     const Rgb colour = TextColour(item.kind);
     const int x = static_cast<int>(BoardFontX(HasFace(item.kind) ? r.left + 3 : r.left));
+    // The glyphs' black ground adds nothing: the letters lie on the face.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
     glColor3f(colour.r, colour.g, colour.b);
     m_Text.Print(x, static_cast<int>(BoardFontY(r.bottom)) + 1, item.text.c_str(), 0, kTextScale);
+    glDisable(GL_BLEND);
 }
 
+// The box is only as tall as what it holds: the board shows under it.
 void CTradeScreen::Draw()
 {
-    FillLayoutRect(kBoxLeft, kBoxTop, kBoxRight, kBoxBottom, {0, 0, 0.1f}, 0.85f);
-    for (const TradeItem& item : m_Form.Items())
+    const std::vector<TradeItem> items = m_Form.Items();
+    int bottom = kBoxTop;
+    for (const TradeItem& item : items)
+        bottom = std::max(bottom, item.rect.bottom + kBoxMargin);
+    FillLayoutRect(kBoxLeft, kBoxTop, kBoxRight, std::min(bottom, kBoxBottom), {0, 0, 0.1f}, 0.85f);
+    for (const TradeItem& item : items)
         DrawItem(item);
 }
