@@ -16,17 +16,18 @@ constexpr unsigned char kTab = 9;
 
 // The box over the centre of the board seen from above, in layout pixels:
 // the squares begin about 77 pixels in from each edge of the board view.
-constexpr int kLeft = 88;
-constexpr int kRight = 414;
+constexpr int kLeft = 86;
+constexpr int kRight = 416;
 constexpr int kTop = 88;
 constexpr int kRowHeight = 15;
-// The text is drawn at 0.65 of the font's size: a character takes 9.1 of
-// its 640 units across the 500-pixel view.
-constexpr float kCharPixels = 9.1f * 500.0f / 640.0f;
+// The text is drawn at 0.6 of the font's size: a character takes 8.4 of
+// its 640 units across the 500-pixel view. The longest name of a property
+// then fits its column.
+constexpr float kCharPixels = 8.4f * 500.0f / 640.0f;
 constexpr int kLineChars = static_cast<int>((kRight - kLeft) / kCharPixels);
 // Each side's column, and the properties it lists before counting the rest.
 constexpr int kColumnWidth = (kRight - kLeft) / 2;
-constexpr int kDetailIndent = 14;
+constexpr int kDetailIndent = 12;
 // The lists of properties end here, leaving room under them for the cash,
 // its steps, two lines of explanation and the buttons.
 constexpr int kListBottom = 308;
@@ -296,7 +297,8 @@ int CTradeForm::AddPartners(std::vector<TradeItem>& items, int top) const
 int CTradeForm::AddColumn(std::vector<TradeItem>& items, int side, int left, int top) const
 {
     const int player = side == 0 ? m_Deal.asker : m_Deal.partner;
-    items.push_back(Line(TradeItem::Kind::kText, left, top, std::string(Name(player)) + " donne :"));
+    const std::string head = std::string(Name(player)) + " donne :";
+    items.push_back(Line(TradeItem::Kind::kText, left, top, TextPixels(head) < kColumnWidth ? head : Name(player)));
     top += kRowHeight + 2;
     const uint32_t gives = side == 0 ? m_Deal.askerGives : m_Deal.partnerGives;
     const int given = __builtin_popcount(gives & ((1u << kPropertyCount) - 1));
@@ -380,9 +382,12 @@ std::vector<TradeItem> CTradeForm::Items() const
     std::vector<TradeItem> items;
     int top = kTop;
     if (m_Mode == Mode::kAnswer) {
-        items.push_back(Line(TradeItem::Kind::kText, kLeft, top,
-                             TextFormat("%s propose un échange à %s", Name(m_Deal.asker), Name(m_Deal.partner))));
-        AddSides(items, top + kRowHeight + 10);
+        for (const std::string& line :
+             NoteLines(TextFormat("%s propose un échange à %s", Name(m_Deal.asker), Name(m_Deal.partner)))) {
+            items.push_back(Line(TradeItem::Kind::kText, kLeft, top, line));
+            top += kRowHeight;
+        }
+        AddSides(items, top + 10);
         return items;
     }
     items.push_back(Line(TradeItem::Kind::kText, kLeft, top,

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr float kTextScale = 0.65f;
+constexpr float kTextScale = 0.6f;
 // The box behind the form: the centre of the board seen from above.
 constexpr int kBoxLeft = 82;
 constexpr int kBoxRight = 418;
@@ -21,7 +21,7 @@ constexpr int kBoxBottom = 418;
 constexpr int kBoxMargin = 6;
 // A chip's square, in layout pixels from its row's corner.
 constexpr int kChipInset = 2;
-constexpr int kChipSide = 10;
+constexpr int kChipSide = 9;
 
 struct Rgb {
     float r, g, b;

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "fake_frame.h"
+#include "game.h"
+#include "long_press.h"
+#include "trade_form.h"
+
+namespace {
+
+constexpr unsigned char kEnter = 13;
+constexpr unsigned char kEscape = 27;
+constexpr unsigned char kTab = 9;
+
+bool Overlap(const TradeRect& a, const TradeRect& b)
+{
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+class TradeFormTest : public ::testing::Test {
+protected:
+    TradeFormTest()
+    {  // Anne's turn, before the throw; Chloé plays too
+        game.playerCount = 3;
+        const char* names[] = {"Anne", "Bruno", "Chloé"};
+        for (int i = 0; i < 3; ++i)
+            std::snprintf(game.players[i].name, kNameSize, "%s", names[i]);
+        std::copy(game.players, game.players + kPlayerSlots, game.setupPlayers);
+        game.NewGame();
+        game.inputMode = kNoInput;
+        game.gameOver = 0;
+        game.players[0].money = 30000;
+        game.players[1].money = 12000;
+        Own(0, 0);
+        Own(2, 1);
+        Own(24, 1);
+        Own(5, 2);
+        form.Compose();
+    }
+    void Own(int property, int owner) { game.properties[property].owner = owner; }
+    const TradeItem* Find(const std::string& text) const
+    {
+        static std::vector<TradeItem> items;
+        items = form.Items();
+        const auto at = std::find_if(items.begin(), items.end(), [&](const TradeItem& i) { return i.text == text; });
+        return at == items.end() ? nullptr : &*at;
+    }
+    CTradeForm::Outcome ClickOn(const std::string& text)
+    {
+        const TradeItem* item = Find(text);
+        EXPECT_NE(item, nullptr) << text;
+        return form.Click(item->rect.left + 2, item->rect.top + 2, -1);
+    }
+
+    CFakeFrame frame;
+    CScriptedRandom random;
+    CGame game{frame, random};
+    CTradeForm form{game};
+};
+
+}  // namespace
+
+TEST_F(TradeFormTest, OpensOnlyForAPersonOnTheirTurnWithNothingElseUnderWay)
+{
+    EXPECT_EQ(TradeClosedReason(game), nullptr);
+    const struct { void (*set)(CGame&); const char* reason; } cases[] = {
+        {[](CGame& g) { g.gameOver = 1; }, "La partie est finie"},
+        {[](CGame& g) { g.players[0].computer = 1; }, "On ne propose un échange que pendant son tour"},
+        {[](CGame& g) { g.inputMode = kYesNo; }, "Finissez d'abord l'action en cours"},
+        {[](CGame& g) { g.inputMode = kTradeWantedPick; }, "Finissez d'abord l'action en cours"},
+        {[](CGame& g) { g.pendingDeal.asker = 1; }, "Un échange attend déjà sa réponse"},
+        {[](CGame& g) { g.playerCount = 0; }, "Aucune partie en cours"},
+    };
+    for (const auto& c : cases) {
+        CFakeFrame otherFrame;
+        CGame other{otherFrame, random};
+        other.playerCount = 2;
+        other.NewGame();
+        other.inputMode = kNoInput;
+        other.gameOver = 0;
+        c.set(other);
+        ASSERT_NE(TradeClosedReason(other), nullptr) << c.reason;
+        EXPECT_STREQ(TradeClosedReason(other), c.reason);
+    }
+}
+
+TEST_F(TradeFormTest, APropertyGoesInOnItsOwnersSideOrIsRefusedWithTheReason)
+{
+    for (int p = 8; p <= 10; ++p)
+        Own(p, 0);
+    game.properties[9].houses = 2;
+    const std::string group = std::string("Le groupe de ") + game.properties[8].name + " a des maisons ou un hôtel";
+    const struct { int property; uint32_t askerGives, partnerGives; std::string note; } cases[] = {
+        {0, PropertyBit(0), 0, ""},
+        {24, PropertyBit(0), PropertyBit(24), ""},
+        {0, 0, PropertyBit(24), ""},  // a second click takes it out
+        {5, 0, PropertyBit(24), std::string(game.properties[5].name) + " est à Chloé"},
+        {3, 0, PropertyBit(24), std::string(game.properties[3].name) + " n'appartient à personne"},
+        {8, 0, PropertyBit(24), group},
+        {-1, 0, PropertyBit(24), group},  // a click on no property
+        {kPropertyCount, 0, PropertyBit(24), group},
+    };
+    for (const auto& c : cases) {
+        form.Click(250, 480, c.property);
+        EXPECT_EQ(form.Current().askerGives, c.askerGives) << c.property;
+        EXPECT_EQ(form.Current().partnerGives, c.partnerGives) << c.property;
+        EXPECT_EQ(form.Note(), c.note) << c.property;
+    }
+}
+
+TEST_F(TradeFormTest, CashStepsStayBetweenNothingAndWhatTheSideHas)
+{
+    const struct { const char* button; int side; int32_t cash; } cases[] = {
+        {"-1.000 F", 0, 0}, {"+10.000 F", 0, 10000}, {"+10.000 F", 0, 20000}, {"+10.000 F", 0, 30000},
+        {"+1.000 F", 0, 30000}, {"-1.000 F", 0, 29000}, {"-10.000 F", 0, 19000},
+    };
+    for (const auto& c : cases) {
+        ClickOn(c.button);
+        EXPECT_EQ(form.Current().askerCash, c.cash) << c.button;
+    }
+    // The partner's buttons come second; Bruno has 12.000 F.
+    std::vector<TradeItem> steps;
+    for (const TradeItem& item : form.Items())
+        if (item.act == TradeItem::Act::kCash && item.side == 1 && item.value == 10000)
+            steps.push_back(item);
+    ASSERT_EQ(steps.size(), 1u);
+    form.Click(steps[0].rect.left + 1, steps[0].rect.top + 1, -1);
+    form.Click(steps[0].rect.left + 1, steps[0].rect.top + 1, -1);
+    EXPECT_EQ(form.Current().partnerCash, 12000);
+    EXPECT_EQ(form.Current().askerCash, 19000);
+}
+
+TEST_F(TradeFormTest, AnotherPartnerTakesTheFormerPartnersSideOutOfTheDeal)
+{
+    form.Toggle(0);
+    form.Toggle(24);
+    form.AddCash(1, 5000);
+    EXPECT_EQ(form.Partners(), (std::vector<int>{1, 2}));
+    const struct { unsigned char key; int special; int partner; } cases[] = {
+        {kTab, 0, 2}, {kTab, 0, 1}, {0, kKeyLeft, 2}, {0, kKeyUp, 1}, {0, kKeyRight, 2}, {0, kKeyDown, 1},
+    };
+    for (const auto& c : cases) {
+        if (c.key != 0)
+            form.Key(c.key);
+        else
+            form.Special(c.special);
+        EXPECT_EQ(form.Current().partner, c.partner);
+    }
+    EXPECT_EQ(form.Current().askerGives, PropertyBit(0));
+    EXPECT_EQ(form.Current().partnerGives, 0u);
+    EXPECT_EQ(form.Current().partnerCash, 0);
+    ClickOn("Chloé");
+    EXPECT_EQ(form.Current().partner, 2);
+}
+
+TEST_F(TradeFormTest, ProposerWaitsForAValidDealAndEachModeHasItsKeys)
+{
+    using O = CTradeForm::Outcome;
+    EXPECT_EQ(form.Key(kEnter), O::kNone);
+    EXPECT_EQ(form.Note(), DealRefusal(game, form.Current()));
+    EXPECT_EQ(Find("Proposer")->kind, TradeItem::Kind::kOffButton);
+    form.Toggle(0);
+    form.Toggle(24);
+    EXPECT_EQ(Find("Proposer")->kind, TradeItem::Kind::kButton);
+    EXPECT_EQ(ClickOn("Proposer"), O::kPropose);
+    const struct { CTradeForm::Mode mode; unsigned char key; O outcome; } keys[] = {
+        {CTradeForm::Mode::kCompose, kEnter, O::kPropose}, {CTradeForm::Mode::kCompose, kEscape, O::kLeave},
+        {CTradeForm::Mode::kCompose, 'e', O::kLeave},      {CTradeForm::Mode::kCompose, 'x', O::kNone},
+        {CTradeForm::Mode::kAnswer, kEnter, O::kAccept},   {CTradeForm::Mode::kAnswer, kEscape, O::kRefuse},
+        {CTradeForm::Mode::kAnswer, 'e', O::kNone},
+    };
+    game.pendingDeal = form.Current();
+    for (const auto& c : keys) {
+        if (c.mode == CTradeForm::Mode::kAnswer)
+            form.Answer();
+        EXPECT_EQ(form.Key(c.key), c.outcome) << c.key;
+    }
+    EXPECT_EQ(ClickOn("Accepter"), O::kAccept);
+    EXPECT_EQ(ClickOn("Refuser"), O::kRefuse);
+    EXPECT_NE(Find("Bruno, acceptez-vous ?"), nullptr);
+    EXPECT_NE(Find("20.000 F"), nullptr);  // the station's price
+    form.Toggle(2);
+    EXPECT_EQ(form.Current(), game.pendingDeal);  // nothing changes while answering
+}
+
+// A crowded deal between players with the longest names stays inside the
+// centre of the board, clear of the squares, with no two buttons overlapping.
+TEST_F(TradeFormTest, ACrowdedDealStaysInsideTheCentreOfTheBoard)
+{
+    game.playerCount = 6;
+    for (int i = 0; i < 6; ++i)
+        std::snprintf(game.players[i].name, kNameSize, "%c%s", 'A' + i, std::string(18, 'W').c_str());
+    for (int p = 0; p < kPropertyCount; ++p)
+        game.properties[p].owner = p % 2;
+    form.Compose();
+    for (int p = 0; p < kPropertyCount; ++p)
+        form.Toggle(p);
+    game.pendingDeal = form.Current();
+    CTradeForm answer(game);
+    answer.Answer();
+    for (const CTradeForm* shown : {&form, &answer}) {
+        const std::vector<TradeItem> items = shown->Items();
+        for (const TradeItem& item : items) {
+            EXPECT_GE(item.rect.left, 82) << item.text;
+            EXPECT_LE(item.rect.right, 418) << item.text;
+            EXPECT_GE(item.rect.top, 82) << item.text;
+            EXPECT_LE(item.rect.bottom, 418) << item.text;
+            const auto overlapping = std::count_if(items.begin(), items.end(), [&](const TradeItem& other) {
+                return &other != &item && Overlap(item.rect, other.rect);
+            });
+            EXPECT_EQ(overlapping, 0) << item.text;
+        }
+    }
+}
+
+TEST(LongPress, OnlyALeftButtonHeldOnTheExchangeIconLongEnough)
+{
+    const ActionZone icon = actionZones[kActionTrade];
+    const struct { int button, x, y; bool released, draggedOff; uint32_t held; bool due; } cases[] = {
+        {kLeftButton, icon.x + 20, icon.y + 20, false, false, 600, true},
+        {kLeftButton, icon.x, icon.y + 35, false, false, 5000, true},
+        {kLeftButton, icon.x + 20, icon.y + 20, false, false, 599, false},
+        {kLeftButton, icon.x + 20, icon.y + 20, true, false, 600, false},
+        {kLeftButton, icon.x + 20, icon.y + 20, false, true, 600, false},
+        {kRightButton, icon.x + 20, icon.y + 20, false, false, 600, false},
+        {kLeftButton, icon.x - 1, icon.y + 20, false, false, 600, false},
+    };
+    for (const auto& c : cases) {
+        CLongPress press;
+        InputEvent event;
+        event.kind = InputKind::kPress;
+        event.button = c.button;
+        event.x = c.x;
+        event.y = c.y;
+        press.Press(event, 1000);
+        event.x = c.draggedOff ? icon.x + 41 : c.x;
+        press.Drag(event);
+        if (c.released)
+            press.Release();
+        EXPECT_EQ(press.Due(1000 + c.held), c.due) << c.button << " " << c.x << "," << c.y << " " << c.held;
+        press.Take();
+        EXPECT_FALSE(press.Due(1000 + c.held));
+    }
+}
