@@ -10,6 +10,7 @@
 #include "palette.h"
 #include "scene_frame.h"
 #include "standings.h"
+#include "trade_form.h"
 
 namespace {
 
@@ -73,6 +74,27 @@ int PixelsLike(const Colour& colour, int x0, int y0, int x1, int y1)
         for (int x = x0; x < x1; ++x)
             count += LitAs(ReadColour({x, y}), colour, 0.8f, 0.05f);
     return count;
+}
+
+// A layout point on the property's square, on the board seen from above.
+PixelPoint OnSquareFromAbove(int property)
+{
+    for (int y = 0; y < 500; y += 4)
+        for (int x = 0; x < 500; x += 4) {
+            const MouseEvent onBoard = BoardPointFromAbove({x, y, true});
+            if (PropertyAt(onBoard.x, onBoard.y) == property)
+                return {x, y};
+        }
+    return {-1, -1};
+}
+
+// The middle of the first item of the form that reads `text`.
+PixelPoint ItemPoint(const CTradeForm& form, const std::string& text)
+{
+    for (const TradeItem& item : form.Items())
+        if (item.text == text)
+            return {(item.rect.left + item.rect.right) / 2, (item.rect.top + item.rect.bottom) / 2};
+    return {-1, -1};
 }
 
 int WhiteOnTheYesWord()
@@ -181,7 +203,7 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuittingThenInputReachesTheGame)
     EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kNormal) << "round from the fastest";
     Click(250, 197);  // the computers' row
     EXPECT_TRUE(app.Pace().FastComputers());
-    Click(250, 272);  // the help's row
+    Click(250, 250);  // the help's row
     Click(780, 580);
     EXPECT_TRUE(app.ScreenOpen()) << "the click closed the help over the options";
     Click(780, 580);
@@ -305,4 +327,67 @@ TEST_F(AppFrameTest, AtTheEndTheChartShowsEachPlayersLineUntilAKey)
         ask();
         EXPECT_NEAR(app.Camera().GetEye().y, OverviewPosition.y, 0.5f) << what;
     }
+}
+
+// Two people make a deal on the trade screen: Anne opens it with e, clicks
+// a street of hers and a station of Bruno's on the board, adds 2.000 F and
+// proposes; the screen comes back for Bruno, who accepts.
+TEST_F(AppFrameTest, TwoPeopleMakeADealThroughTheTradeScreen)
+{
+    game.properties[0].owner = 0;
+    game.properties[24].owner = 1;
+    const int64_t anne = game.players[0].money;
+    const int64_t bruno = game.players[1].money;
+    game.gameOver = 1;
+    Key(kTradeKey);
+    EXPECT_FALSE(app.ScreenOpen()) << "not once the game is over";
+    game.gameOver = 0;
+    Key(kTradeKey);
+    ASSERT_TRUE(app.ScreenOpen());
+    for (int property : {0, 24}) {
+        const PixelPoint at = OnSquareFromAbove(property);
+        Click(at.x, at.y);
+    }
+    CTradeForm mirror(game);
+    mirror.Compose();
+    mirror.Toggle(0);
+    mirror.Toggle(24);
+    const PixelPoint more = ItemPoint(mirror, "+1.000 F");
+    Click(more.x, more.y);
+    Click(more.x, more.y);
+    Key(13);
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_TRUE(app.ScreenOpen()) << "shown to Bruno";
+    mirror.Answer();
+    const PixelPoint accept = ItemPoint(mirror, "Accepter");
+    Click(accept.x, accept.y);
+    EXPECT_FALSE(app.ScreenOpen());
+    EXPECT_EQ(game.properties[0].owner, 1);
+    EXPECT_EQ(game.properties[24].owner, 0);
+    EXPECT_EQ(game.players[0].money, anne - 2000);
+    EXPECT_EQ(game.players[1].money, bruno + 2000);
+    EXPECT_EQ(game.pendingDeal.asker, -1);
+}
+
+// A press held on the exchange icon leaves the pick its click began and
+// opens the trade screen; a click does the documented exchange.
+TEST_F(AppFrameTest, APressHeldOnTheExchangeIconOpensTheTradeScreen)
+{
+    const ActionZone icon = actionZones[kActionTrade];
+    Click(icon.x + 20, icon.y + 20);
+    EXPECT_EQ(game.inputMode, kTradeWantedPick);
+    EXPECT_FALSE(app.ScreenOpen());
+    Send(InputKind::kPress, 10, 10);
+    Send(InputKind::kRelease, 10, 10);
+    app.Tick();
+    ASSERT_EQ(game.inputMode, kNoInput);
+    Send(InputKind::kPress, icon.x + 20, icon.y + 20);
+    app.Tick();
+    EXPECT_EQ(game.inputMode, kTradeWantedPick);
+    app.Pace().Clock().Sleep(CLongPress::kHeldMilliseconds + 50);
+    app.Tick();
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_TRUE(app.ScreenOpen());
+    Send(InputKind::kRelease, icon.x + 20, icon.y + 20);
+    Key(27);
 }
