@@ -211,8 +211,9 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
         {kNoInput, true, false, "L'ordinateur joue pour Player 1"},
         {kBuildPick, false, false, "Construire : cliquez sur une rue, à côté pour annuler"},
         {kTradeOfferedPick, false, false, "Bob, en retour : cliquez, à côté pour refuser"},
-        // The question, the offer and the end speak for themselves.
-        {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kNoInput, false, true, ""},
+        // The question, the offer, the deal and the end speak for themselves.
+        {kYesNo, false, false, ""}, {kPricedOffer, false, false, ""}, {kDealAnswer, false, false, ""},
+        {kNoInput, false, true, ""},
     };
     for (const auto& c : cases) {
         game.players[0].computer = c.computer;

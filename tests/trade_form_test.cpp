@@ -173,6 +173,7 @@ TEST_F(TradeFormTest, ProposerWaitsForAValidDealAndEachModeHasItsKeys)
         {CTradeForm::Mode::kAnswer, 'e', O::kNone},
     };
     game.pendingDeal = form.Current();
+    game.properties[24].mortgaged = 1;
     for (const auto& c : keys) {
         if (c.mode == CTradeForm::Mode::kAnswer)
             form.Answer();
@@ -181,7 +182,7 @@ TEST_F(TradeFormTest, ProposerWaitsForAValidDealAndEachModeHasItsKeys)
     EXPECT_EQ(ClickOn("Accepter"), O::kAccept);
     EXPECT_EQ(ClickOn("Refuser"), O::kRefuse);
     EXPECT_NE(Find("Bruno, acceptez-vous ?"), nullptr);
-    EXPECT_NE(Find("20.000 F"), nullptr);  // the station's price
+    EXPECT_NE(Find("20.000 F (hyp.)"), nullptr);  // the station's price
     form.Toggle(2);
     EXPECT_EQ(form.Current(), game.pendingDeal);  // nothing changes while answering
 }

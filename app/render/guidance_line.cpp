@@ -40,7 +40,9 @@ std::string Formatted(const char* format, const char* name)
 
 std::string GuidanceLine(const CGame& game)
 {
-    if (game.playerCount == 0 || game.gameOver || game.inputMode == kYesNo || game.inputMode == kPricedOffer)
+    // A question, an offer or a deal says itself who is to answer.
+    if (game.playerCount == 0 || game.gameOver || game.inputMode == kYesNo || game.inputMode == kPricedOffer ||
+        game.inputMode == kDealAnswer)
         return "";
     const Player& player = game.players[game.current];
     for (const PickPrompt& prompt : kPickPrompts)

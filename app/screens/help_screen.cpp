@@ -12,7 +12,8 @@ const char* const kHelpLines[] = {
     " engrenage : options (o)",
     " i : regarder une propriété (i)",
     " dés : lancer les dés (t ou h)",
-    " flèches : échanger (q)",
+    " flèches : échanger (q) ; appui long ou e :",
+    "   échanges (propriétés et argent)",
     " maison + : construire (b)",
     " hypothèque : haut hypothéquer (m),",
     "   bas lever une hypothèque (u)",
@@ -29,7 +30,7 @@ const char* const kHelpLines[] = {
 };
 
 constexpr int kTop = 418;
-constexpr int kLineStep = 19;
+constexpr int kLineStep = 18;
 constexpr unsigned char kEscape = 27;
 constexpr unsigned char kHelpKey = '?';
 

@@ -21,6 +21,7 @@ const CommandLineProgram kGameProgram = {
     "\n"
     "Touches : Échap quitte ; t ou h lance les dés ; d vue de dessus, o options,\n"
     "i regarder une propriété (et survoler la case suivante), q échange,\n"
+    "e échanges de propriétés et d'argent (ou un appui long sur l'icône),\n"
     "b construire, m hypothéquer, u lever une hypothèque ; l fil de fer,\n"
     "f plein ; t bascule aussi le glisser de la souris entre tourner et\n"
     "déplacer la vue ; + et - changent la vitesse ; s coupe ou remet le son ;\n"
