@@ -347,7 +347,8 @@ void CApp::Tick()
 void CApp::PumpEvents()
 {
     PumpWindowEvents();
-    if (m_bTradeAfterStep || m_LongPress.Due(m_Clock.Milliseconds()))
+    const bool pickHeld = m_Game.inputMode == kTradeWantedPick && m_LongPress.Due(m_Clock.Milliseconds());
+    if (m_bTradeAfterStep || pickHeld)
         m_Pace.Skip();
 }
 

@@ -102,7 +102,8 @@ private:
     void AfterStep(bool wasOver);
     void DrawOrRest(bool moved);
     // The window's events during a wait; a press held on the exchange icon
-    // ends the wait, so that the trade screen comes at once.
+    // ends the waits of the pick its click began, so that the trade screen
+    // comes at once.
     void PumpEvents();
     // The trade screen for the current player, or a line that says why not.
     void OpenTrade();

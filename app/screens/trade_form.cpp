@@ -1,6 +1,7 @@
 #include "trade_form.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 
 #include "game.h"
@@ -25,7 +26,7 @@ constexpr int kRowHeight = 15;
 // then fits its column.
 constexpr float kCharPixels = 8.4f * 500.0f / 640.0f;
 constexpr int kLineChars = static_cast<int>((kRight - kLeft) / kCharPixels);
-// Each side's column, and the properties it lists before counting the rest.
+// Each side's column.
 constexpr int kColumnWidth = (kRight - kLeft) / 2;
 constexpr int kDetailIndent = 12;
 // The lists of properties end here, leaving room under them for the cash,
@@ -217,11 +218,15 @@ CTradeForm::Outcome CTradeForm::Key(unsigned char key)
         NextPartner(1);
     if (key != kEnter)
         return Outcome::kNone;
-    if (answering)
-        return Outcome::kAccept;
-    TradeItem propose;
-    propose.act = TradeItem::Act::kPropose;
-    return Act(propose);
+    return answering ? Outcome::kAccept : Propose();
+}
+
+CTradeForm::Outcome CTradeForm::Propose()
+{
+    if (Refusal() == nullptr)
+        return Outcome::kPropose;
+    m_Note = Refusal();
+    return Outcome::kNone;
 }
 
 void CTradeForm::Special(int key)
@@ -251,10 +256,7 @@ CTradeForm::Outcome CTradeForm::Act(const TradeItem& item)
         AddCash(item.side, item.value);
         return Outcome::kNone;
     case TradeItem::Act::kPropose:
-        if (Refusal() == nullptr)
-            return Outcome::kPropose;
-        m_Note = Refusal();
-        return Outcome::kNone;
+        return Propose();
     case TradeItem::Act::kCancel:
         return Outcome::kLeave;
     case TradeItem::Act::kAccept:
@@ -301,7 +303,7 @@ int CTradeForm::AddColumn(std::vector<TradeItem>& items, int side, int left, int
     items.push_back(Line(TradeItem::Kind::kText, left, top, TextPixels(head) < kColumnWidth ? head : Name(player)));
     top += kRowHeight + 2;
     const uint32_t gives = side == 0 ? m_Deal.askerGives : m_Deal.partnerGives;
-    const int given = __builtin_popcount(gives & ((1u << kPropertyCount) - 1));
+    const int given = static_cast<int>(std::bitset<kPropertyCount>(gives).count());
     const int room = std::max(1, (kListBottom - top) / (2 * kRowHeight));
     const int shown = given > room ? room - 1 : given;
     int listed = 0;

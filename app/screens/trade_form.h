@@ -27,7 +27,7 @@ struct TradeRect {
 
 // One thing the screen shows, and what a click on it does.
 struct TradeItem {
-    enum class Kind { kText, kDim, kNote, kChip, kPartner, kChosenPartner, kCash, kButton, kOffButton };
+    enum class Kind { kText, kDim, kNote, kChip, kPartner, kChosenPartner, kButton, kOffButton };
     enum class Act { kNone, kPartner, kCash, kPropose, kCancel, kAccept, kRefuse };
     Kind kind = Kind::kText;
     TradeRect rect{};
@@ -80,6 +80,8 @@ public:
 
 private:
     int Side(int property) const;
+    // Proposes the deal, or says why it cannot be.
+    Outcome Propose();
     Outcome Act(const TradeItem& item);
     void AddSides(std::vector<TradeItem>& items, int top) const;
     int AddColumn(std::vector<TradeItem>& items, int side, int left, int top) const;
