@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -381,10 +382,16 @@ void CApp::OpenTradeOnLongPress()
     m_bTradeAfterStep = true;
 }
 
+// Keys and clicks made before the deal was shown do not answer it.
 void CApp::ShowDealToAnswer()
 {
     if (m_Game.inputMode != kDealAnswer || m_Screens.IsOpen(m_Trade))
         return;
+    const auto early = std::remove_if(m_Queue.begin(), m_Queue.end(), [](const InputEvent& event) {
+        return event.kind == InputKind::kKey || event.kind == InputKind::kSpecialKey ||
+               event.kind == InputKind::kPress;
+    });
+    m_Queue.erase(early, m_Queue.end());
     m_Screens.CloseAll();
     m_Trade.Answer();
     m_Table.FlyToOverview();
