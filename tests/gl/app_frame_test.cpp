@@ -370,7 +370,7 @@ TEST_F(AppFrameTest, TwoPeopleMakeADealThroughTheTradeScreen)
 }
 
 // A press held on the exchange icon leaves the pick its click began and
-// opens the trade screen; a click does the documented exchange.
+// opens the trade screen; a click starts the exchange of one property.
 TEST_F(AppFrameTest, APressHeldOnTheExchangeIconOpensTheTradeScreen)
 {
     const ActionZone icon = actionZones[kActionTrade];
