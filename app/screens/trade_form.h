@@ -48,7 +48,6 @@ public:
     void Compose();
     // The deal pending, put to its partner.
     void Answer();
-    Mode GetMode() const { return m_Mode; }
     const Deal& Current() const { return m_Deal; }
 
     // The players the asker may trade with, in seat order.

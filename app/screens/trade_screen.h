@@ -28,7 +28,6 @@ public:
     void Compose();
     // Opens the screen on the pending deal, for its partner to answer.
     void Answer();
-    bool Answering() const { return m_Form.GetMode() == CTradeForm::Mode::kAnswer; }
 
     void OnKey(const InputEvent& key) override;
     void OnSpecialKey(const InputEvent& key) override;
