@@ -313,6 +313,7 @@ int CTradeForm::AddColumn(std::vector<TradeItem>& items, int side, int left, int
         const Property& deed = m_Game.properties[p];
         TradeItem chip = Line(TradeItem::Kind::kChip, left, top, " ");
         chip.value = p;
+        chip.mortgaged = deed.mortgaged != 0;
         items.push_back(chip);
         items.push_back(Line(TradeItem::Kind::kText, left + kDetailIndent, top, deed.name));
         const std::string detail = Francs(deed.price) + (deed.mortgaged ? " (hyp.)" : "");

@@ -35,6 +35,7 @@ struct TradeItem {
     Act act = Act::kNone;
     int value = 0;  // the partner, the property of a chip, or the cash step
     int side = 0;   // for a cash step: 0 the asker's, 1 the partner's
+    bool mortgaged = false;  // a chip's property, dimmed as the panel's chips
 };
 
 class CTradeForm {

@@ -131,7 +131,7 @@ void CTradeScreen::DrawItem(const TradeItem& item)
 {
     const TradeRect& r = item.rect;
     if (item.kind == TradeItem::Kind::kChip) {
-        const DeedRgb deed = DeedColour(item.value, false);
+        const DeedRgb deed = DeedColour(item.value, item.mortgaged);
         FillLayoutRect(r.left + kChipInset, r.top + kChipInset, r.left + kChipInset + kChipSide,
                        r.top + kChipInset + kChipSide, {deed.r, deed.g, deed.b}, 1.0f);
         return;
