@@ -89,6 +89,31 @@ TEST(SetupForm, NamesAreTypedWithTheirAccents)
     EXPECT_EQ(setup.names[0].size(), static_cast<size_t>(kNameSize - 1));
 }
 
+// With six players each name row and each kind row reaches its own player,
+// and the rows after them keep their fields.
+TEST(SetupForm, EachPlayersRowsReachThatPlayerAtSix)
+{
+    GameSetup setup;
+    setup.count = 6;
+    CSetupForm form(setup);
+    for (int player = 0; player < 6; ++player) {
+        SCOPED_TRACE(player);
+        form.Click(2 * player + 1);
+        form.Key('Q');
+        EXPECT_EQ(setup.names[player], "Q");
+        const std::string kind = form.Rows()[2 * player + 2];
+        form.Click(2 * player + 2);
+        EXPECT_NE(form.Rows()[2 * player + 2], kind);
+    }
+    form.Click(13);
+    EXPECT_EQ(setup.speed, Speed::kFast);
+    form.Click(14);
+    EXPECT_EQ(setup.turnLimit, 50);
+    form.Click(15);
+    EXPECT_TRUE(setup.fullScreen);
+    EXPECT_EQ(form.Click(16), CSetupForm::Outcome::kStart);
+}
+
 TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
 {
     GameSetup setup;
