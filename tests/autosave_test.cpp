@@ -259,6 +259,9 @@ TEST_F(SaveTest, EachStartChoosesItsSaveAndSaysWhatItFinds)
     const std::string ended = WriteSave(game, {});
     folder.Write("partie.sav", Bytes(inProgress.begin(), inProgress.end()));
     folder.Write("terminee.sav", Bytes(ended.begin(), ended.end()));
+    EXPECT_EQ(GameInProgressLabel(usual), "Reprendre : Player 1, Player 2 (tour 1)");
+    EXPECT_EQ(GameInProgressLabel(top + "/terminee.sav"), "") << "an ended game is not offered";
+    EXPECT_EQ(GameInProgressLabel(other), "") << "nor a missing one";
     CSaveLock running;
     ASSERT_EQ(running.Take(other), CSaveLock::Outcome::kTaken);
     const std::string waiting = "Une partie est enregistrée : « bourgade3d --resume » la reprend.\n";

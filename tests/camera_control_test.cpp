@@ -29,7 +29,7 @@ TEST(CameraControl, DragsTurnPanOrZoomOverTheBoardViewOnly)
 
     const float distance = camera.m_fDistance;
     control.Press(kRightButton, 100, 100);
-    EXPECT_TRUE(control.Drag(300, 110));
+    EXPECT_TRUE(control.Drag(500, 500)) << "to the board view's last pixel";
     EXPECT_GT(camera.m_fDistance, distance) << "dragging down moves the eye away";
     EXPECT_FLOAT_EQ(camera.m_Angles.x, 20) << "a zoom does not turn";
     control.Press(1, 100, 100);

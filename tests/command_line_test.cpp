@@ -89,15 +89,16 @@ TEST(CommandLine, AcceptedFormsRefusalsHelpAndVersion)
 TEST(GameOptions, SpeedSeedFastComputersAndResume)
 {
     const std::pair<std::vector<const char*>, std::string> cases[] = {
-        {{}, "normal"}, {{"--speed", "faster", "--resume"}, "faster resume="},
-        {{"--vitesse=instant", "--seed", "42", "--reprendre", "v.sav"}, "instant seed=42 resume=v.sav"},
+        {{}, "normal"}, {{"--speed", "faster", "--resume"}, "faster chosen resume="},
+        {{"--vitesse=instant", "--seed", "42", "--reprendre", "v.sav"}, "instant chosen seed=42 resume=v.sav"},
         {{"--fast-computers", "--graine=0", "--resume=a b"}, "normal fast seed=0 resume=a b"},
         {{"--resume="}, "!"}, {{"--speed", "Rapide"}, "!"}, {{"--seed", "-3"}, "!"}, {{"--speed"}, "!"},
     };
     for (const auto& [args, expected] : cases) {
         GameOptions o;
         const bool goesOn = Parse(args, kGameProgram, GameOptionTable(o)).rfind("on 0|", 0) == 0;
-        const std::string read = SpeedInfo(o.speed).option + std::string(o.fastComputers ? " fast" : "") +
+        const std::string read = SpeedInfo(o.speed).option + std::string(o.speedChosen ? " chosen" : "") +
+                                 (o.fastComputers ? " fast" : "") +
                                  (o.seeded ? " seed=" + std::to_string(o.seed) : "") +
                                  (o.resume ? " resume=" + o.resumeFile : "");
         EXPECT_EQ(goesOn ? read : "!", expected);

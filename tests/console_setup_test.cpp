@@ -32,7 +32,7 @@ TEST(ConsoleSetup, AsksUntilTheCountIsInRangeThenNamesEachPlayer)
         std::string players;
         for (int i = 0; read && i < game.playerCount; ++i) {
             const Player& setup = game.setupPlayers[i];
-            players += (i ? " " : "") + std::string(setup.name) + (setup.computer ? "*" : "");
+            players += (i ? " " : "") + std::string(setup.name) + (setup.computer == 1 ? "*" : "");
             EXPECT_STREQ(game.players[i].name, setup.name) << "the records start as the players";
         }
         EXPECT_EQ(players, c.players) << c.input;

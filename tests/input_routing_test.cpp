@@ -151,6 +151,7 @@ TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
         EXPECT_EQ(PropertyAt(seen.x, seen.y), -1) << mode;
     }
     const MouseEvent outside = PressForRules(press, kNoInput);
+    EXPECT_TRUE(outside.pressed);
     EXPECT_EQ(outside.x, x);
     EXPECT_EQ(outside.y, y);
     EXPECT_EQ(PressForRules(press, kYesNo).x, x) << "a question is no pick";
@@ -206,6 +207,13 @@ TEST_F(PressesTest, AKeyKeptThroughAnotherPlayersTurnIsDropped)
     Step();
     ASSERT_EQ(game.current, 1);
     EXPECT_FALSE(StillItsTurn(key, TurnNumber(game)));
+}
+
+TEST(Router, PlusAndMinusStepTheSpeedAndNoOtherKeyDoes)
+{
+    EXPECT_EQ(SpeedKeyStep('+'), 1);
+    EXPECT_EQ(SpeedKeyStep('-'), -1);
+    EXPECT_EQ(SpeedKeyStep('a'), 0);
 }
 
 TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
@@ -310,16 +318,21 @@ TEST(ScreenStack, TheBottomStaysAndAScreenOpensOnce)
     CCountingScreen options;
     CCountingScreen help;
     CScreenStack stack(play);
+    int changes = 0;
+    stack.OnChange([&changes] { ++changes; });
     EXPECT_FALSE(stack.HoldsGame());
     stack.Push(options);
     stack.Push(help);
     stack.Push(options);
+    EXPECT_EQ(changes, 2) << "one change for each screen opened";
     EXPECT_EQ(&stack.Top(), &help);
     EXPECT_TRUE(stack.HoldsGame());
     stack.Pop();
+    EXPECT_EQ(changes, 3);
     EXPECT_EQ(&stack.Top(), &options);
     stack.CloseAll();
     stack.Pop();
+    EXPECT_EQ(changes, 4) << "one for closing them all, none for the bottom, which stays";
     EXPECT_EQ(&stack.Top(), &play);
     EXPECT_FALSE(stack.IsOpen(options));
 }

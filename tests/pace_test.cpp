@@ -25,8 +25,9 @@ protected:
     void SkipOnCall(int call)
     {
         pace.SetEventPump([this, call, calls = 0]() mutable {
-            if (++calls == call)
-                pace.Skip();
+            if (++calls == call) {
+                EXPECT_TRUE(pace.Skip()) << "a wait under way is skipped";
+            }
         });
     }
     // A movement (by default a walk of 0.5 s), counting its frames and keeping its states.
@@ -90,6 +91,24 @@ TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
 }
 
 INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest, testing::ValuesIn(kSpeeds));
+
+// Going to « Instantanée » during a wait ends it; another speed lets it run on.
+TEST_F(PaceTest, ASpeedChangedDuringAWaitEndsItOnlyAtInstant)
+{
+    CSpeedControl control(pace);
+    bool changed = false;
+    pace.SetEventPump([&] {
+        if (!changed)
+            control.Step(1);
+        changed = true;
+    });
+    pace.Hold(1500);
+    EXPECT_FALSE(pace.EndedBySkip()) << "on at « Rapide »";
+    changed = false;
+    pace.SetSpeed(Speed::kFaster);
+    pace.Hold(1500);
+    EXPECT_TRUE(pace.EndedBySkip());
+}
 
 TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 {

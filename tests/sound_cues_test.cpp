@@ -35,7 +35,7 @@ TEST_F(GameTest, EachChangeIsHeardAsItsOwnSoundAndOthersAreNot)
         {"an exchange", [this] { Own(1, {5}); }, [this] { Own(0, {5}); }, false, SoundEvent::kClick},
         {"prison", none, [this] { P(1).jail = 1; }, true, SoundEvent::kPrison},
         {"a failed throw in prison", [this] { P(1).jail = 1; }, [this] { P(1).jail = 2; }, false, SoundEvent::kClick},
-        {"freed", [this] { P(0).jail = 3; }, [this] { P(0).jail = 0; }, true, SoundEvent::kFreed},
+        {"freed", [this] { P(0).jail = 1; }, [this] { P(0).jail = 0; }, true, SoundEvent::kFreed},
         {"a chance card", none, [this] { game.chanceNext = 4; }, true, SoundEvent::kCard},
         {"a chest card", none, [this] { game.chestNext = 2; }, true, SoundEvent::kCard},
         {"rent", [this] { Own(1, {3}); }, [this] { P(0).money -= 600; }, true, SoundEvent::kRent},

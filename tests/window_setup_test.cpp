@@ -31,6 +31,9 @@ TEST(SetupForm, EnterStartsTheDefaultGameAndTheArrowsGoRound)
     EXPECT_EQ(form.Rows().size(), 9u);
     form.Special(kKeyUp);
     EXPECT_EQ(form.Focus(), 8) << "up from the first row: the last";
+    form.Special(kKeyDown);
+    form.Special(kKeyDown);
+    EXPECT_EQ(form.Focus(), 1) << "down one row, round to the first";
     EXPECT_EQ(form.Rows()[8], "Commencer la partie (Entrée)");
     EXPECT_EQ(form.Key(27), CSetupForm::Outcome::kBack);
 }
@@ -119,6 +122,8 @@ TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
     GameSetup setup;
     setup.count = 3;
     setup.names[0] = "Marie Claire";
+    setup.computer[0] = 1;
+    setup.level[0] = kLevelEasy;
     setup.computer[2] = 1;
     setup.level[2] = kLevelStrong;
     setup.turnLimit = 100;
@@ -129,11 +134,13 @@ TEST(SetupForm, TheSetUpGameSeatsItsPlayersWithTheirLevels)
     EXPECT_EQ(game.playerCount, 3);
     EXPECT_STREQ(game.players[0].name, "Marie Claire");
     EXPECT_STREQ(game.setupPlayers[0].name, "Marie Claire");
-    EXPECT_EQ(game.players[0].computer, 0);
+    EXPECT_EQ(game.players[0].computer, 1);
     EXPECT_EQ(game.players[2].computer, 1);
+    EXPECT_EQ(game.players[0].level, kLevelEasy);
     EXPECT_EQ(game.players[1].level, kLevelNormal);
     EXPECT_EQ(game.players[2].level, kLevelStrong);
     EXPECT_EQ(game.setupPlayers[2].level, kLevelStrong);
+    EXPECT_EQ(game.setupPlayers[2].color, game.players[2].color) << "a new game seats them alike";
     EXPECT_EQ(game.turnLimit, 100);
     EXPECT_EQ(game.confirmSales, 1) << "on in a game set up in the window";
 }

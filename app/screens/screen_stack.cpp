@@ -26,7 +26,10 @@ void CScreenStack::Changed()
 
 void CScreenStack::CloseAll()
 {
+    if (m_Screens.size() <= 1)
+        return;
     m_Screens.resize(1);
+    Changed();
 }
 
 bool CScreenStack::IsOpen(const CScreen& screen) const
