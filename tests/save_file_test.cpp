@@ -354,6 +354,14 @@ TEST(SaveFile, EveryNumberIsReadAtItsBoundsAndRefusedOnePast)
         {"player.6.jail", 0, 3},        {"player.6.computer", 0, 1},
         {"property.27.owner", -1, 5},   {"property.27.mortgaged", 0, 1},
         {"property.27.houses", 0, 5},
+        // The keys that came after the first saves.
+        {"player.6.level", 0, 2},       {"setup.6.level", 0, 2},
+        {"turnLimit", 0, 100000000},    {"roundsPlayed", 0, 100000000},
+        {"confirmSales", 0, 1},         {"pendingSale", -1, 27},
+        {"pendingSwap", 0, 1},          {"pendingDeal.asker", -1, 5},
+        {"computerDeals", 0, 1},        {"nextDealRound.5", 0, 100000000},
+        {"paceSpeed", 0, 3},            {"paceFastComputers", 0, 1},
+        {"soundVolume", 0, 100},        {"soundMuted", 0, 1},
     };
     SeededTable table(5);
     table.Seat(3, 40);
