@@ -88,8 +88,9 @@ TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
     EXPECT_EQ(frame.buildings[1], 5);
     EXPECT_EQ(frame.buildings[3], 5);
     EXPECT_EQ(P(0).money, 100000);
-    EXPECT_TRUE(frame.Showed("Player 1 construit une maison sur BOUL. DE BELLEVILLE."));
-    EXPECT_TRUE(frame.Showed("Player 1 construit un hôtel sur RUE LECOURBE."));
+    const auto& said = frame.messages;
+    EXPECT_EQ(std::count(said.begin(), said.end(), "Player 1 construit une maison sur BOUL. DE BELLEVILLE."), 4);
+    EXPECT_EQ(std::count(said.begin(), said.end(), "Player 1 construit un hôtel sur RUE LECOURBE."), 1);
     Check();
     frame.Clear();
     random.QueueDice(1, 2);

@@ -97,7 +97,9 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
         {{{&game.pendingSale, 0}, {&game.inputMode, kYesNo}, {&game.current, 1}}, ""},
         {{{&game.pendingSale, 0}, {&game.inputMode, kYesNo}}, kSaleNotTheirs},
         {{{&game.pendingSale, 0}, {&game.current, 1}}, kSaleNotTheirs},
-        {{{&game.pendingSale, 28}}, "hypothèque en attente sur la propriété 28, qui n'est pas au joueur"},
+        {{{&game.pendingSale, 27}, {&Deed(27).owner, 1}, {&game.inputMode, kYesNo}, {&game.current, 1}}, ""},
+        {{{&game.pendingSale, 28}, {&game.inputMode, kYesNo}, {&game.current, 1}},
+         "hypothèque en attente sur la propriété 28, qui n'est pas au joueur"},
         // An exchange waiting for the asker's yes names both properties.
         {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5},
           {&Deed(5).owner, 0}},
