@@ -1,3 +1,4 @@
+#include "foolish_acts.h"
 #include "game_fixture.h"
 
 // Anne, a person, is to play; Bruno is a person or a computer.
@@ -82,25 +83,55 @@ TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
     Seat(0);
     Own(0, {1, 24});
     Mortgage({1});
-    Own(1, {26});
-    ASSERT_TRUE(game.ProposeDeal(Make(0, kLecourbe | kMontparnasse, 5000, kNord, 0)));
+    Own(1, {0});
+    game.answer = 'y';  // left by an earlier question
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kLecourbe | kMontparnasse, 5000, kBelleville, 0)));
     Tick();
     EXPECT_EQ(game.inputMode, kDealAnswer);
     Tick();
     EXPECT_EQ(game.inputMode, kDealAnswer) << "the step waits for the answer";
+    EXPECT_EQ(P(0).square, 0) << "and nothing else happens";
     Check();
     game.AnswerDeal(true);
     Tick();
-    EXPECT_TRUE(frame.Showed("Anne échange RUE LECOURBE, GARE MONTPARNASSE et 5.000 F contre GARE DU NORD avec Bruno"));
+    EXPECT_TRUE(frame.Showed("Anne échange RUE LECOURBE, GARE MONTPARNASSE et 5.000 F contre BOUL. DE BELLEVILLE avec Bruno"));
     EXPECT_EQ(Deed(1).owner, 1);
     EXPECT_EQ(Deed(1).mortgaged, 1);
     EXPECT_EQ(Deed(24).owner, 1);
-    EXPECT_EQ(Deed(26).owner, 0);
+    EXPECT_EQ(Deed(0).owner, 0);
     EXPECT_EQ(P(0).money, 145000);
     EXPECT_EQ(P(1).money, 155000);
     EXPECT_EQ(game.inputMode, kNoInput);
     EXPECT_EQ(game.current, 0) << "Anne still has to throw";
     Check();
+}
+
+// Anne's side of each deal, as the strong level judges it: the last
+// light-blue street is given only for brown made whole and cash making up
+// its price; two red streets are kept unless one is given; cash is paid
+// down to the largest rent she could owe and no further.
+TEST_F(DealTest, FoolishDealsAreJudgedOnEverySide)
+{
+    const struct {
+        std::vector<int> anneOwns;
+        std::vector<int> brunoOwns;
+        Deal deal;
+        unsigned acts;
+    } cases[] = {
+        {{0, 4}, {1, 2, 3}, Make(0, PropertyBit(4), 0, kLecourbe, 20000), 0},
+        {{0, 4}, {1, 2, 3}, Make(0, PropertyBit(4), 0, kLecourbe, 19999), 1u << kGivesLastStreet},
+        {{11, 12, 24}, {}, Make(0, kMontparnasse, 0, 0, 1000), 0},
+        {{11, 12, 24}, {}, Make(0, PropertyBit(11), 0, 0, 1000), 1u << kBreaksTwoThirds},
+        {{24}, {26}, Make(0, 0, 1000, kNord, 0), 0},
+        {{24}, {26}, Make(0, 0, 1001, kNord, 0), 1u << kPaysBelowLargestRent},
+    };
+    for (const auto& c : cases) {
+        Seat(0);
+        Own(0, c.anneOwns);
+        Own(1, c.brunoOwns);
+        P(0).money = LargestRentAgainst(game, 0) + 1000;
+        EXPECT_EQ(FoolishDeal(game, 0, c.deal), c.acts) << DealText(game, c.deal);
+    }
 }
 
 TEST_F(DealTest, ARefusalOrABoardChangedMeanwhileLeavesEverythingInPlace)
