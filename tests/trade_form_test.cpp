@@ -105,7 +105,25 @@ TEST_F(TradeFormTest, APropertyGoesInOnItsOwnersSideOrIsRefusedWithTheReason)
         EXPECT_EQ(form.Current().askerGives, c.askerGives) << c.property;
         EXPECT_EQ(form.Current().partnerGives, c.partnerGives) << c.property;
         EXPECT_EQ(form.Note(), c.note) << c.property;
+        std::string shown;
+        for (const TradeItem& item : form.Items())
+            if (item.kind == TradeItem::Kind::kNote)
+                shown += (shown.empty() ? "" : " ") + item.text;
+        EXPECT_EQ(shown, c.note) << "the note whole, on as many lines as it needs";
     }
+}
+
+// On Bruno's turn Anne's street is another player's, then the partner's.
+TEST_F(TradeFormTest, OnAnotherTurnTheFirstSeatIsAPartnerLikeAnyOther)
+{
+    game.current = 1;
+    form.Compose();
+    form.ChoosePartner(2);
+    form.Toggle(0);
+    EXPECT_EQ(form.Note(), std::string(game.properties[0].name) + " est à Anne");
+    form.ChoosePartner(0);
+    form.Toggle(0);
+    EXPECT_EQ(form.Current().partnerGives, PropertyBit(0));
 }
 
 TEST_F(TradeFormTest, CashStepsStayBetweenNothingAndWhatTheSideHas)
@@ -174,6 +192,10 @@ TEST_F(TradeFormTest, ProposerWaitsForAValidDealAndEachModeHasItsKeys)
     EXPECT_EQ(ClickOn("Refuser"), O::kRefuse);
     EXPECT_NE(Find("Bruno, acceptez-vous ?"), nullptr);
     EXPECT_NE(Find("20.000 F (hyp.)"), nullptr);  // the station's price
+    for (const TradeItem& chip : form.Items())
+        if (chip.kind == TradeItem::Kind::kChip) {
+            EXPECT_EQ(chip.mortgaged, chip.value == 24) << chip.value;
+        }
     form.Toggle(2);
     EXPECT_EQ(form.Current(), game.pendingDeal);  // nothing changes while answering
 }
