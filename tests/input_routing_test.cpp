@@ -15,6 +15,7 @@
 #include "router.h"
 #include "screen.h"
 #include "speed_control.h"
+#include "tooltips.h"
 #include "turn_number.h"
 
 namespace {
@@ -207,6 +208,17 @@ TEST_F(PressesTest, AKeyKeptThroughAnotherPlayersTurnIsDropped)
     Step();
     ASSERT_EQ(game.current, 1);
     EXPECT_FALSE(StillItsTurn(key, TurnNumber(game)));
+}
+
+// Only the two dice invite a throw, so that an ended game never does.
+TEST(Tooltips, OnlyTheDiceInviteAThrow)
+{
+    for (int action = 0; action < kActionCount; ++action) {
+        const ActionZone& zone = actionZones[action];
+        const char* tip = TooltipAt(zone.x + 20, zone.y + 17);
+        const bool die = action == kActionThrow || action == kActionThrowRight;
+        EXPECT_EQ(InvitesAThrow(tip), die) << action;
+    }
 }
 
 TEST(Router, PlusAndMinusStepTheSpeedAndNoOtherKeyDoes)
