@@ -103,6 +103,7 @@ TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
     EXPECT_EQ(P(1).money, 155000);
     EXPECT_EQ(game.inputMode, kNoInput);
     EXPECT_EQ(game.current, 0) << "Anne still has to throw";
+    EXPECT_EQ(game.answer, ' ') << "the answer is spent";
     Check();
 }
 
@@ -226,6 +227,18 @@ TEST_F(DealTest, EachLevelSaysWhyItRefuses)
         EXPECT_EQ(game.inputMode, kNoInput);
         Check();
     }
+    // To « Normal » a mortgaged street is worth less by the cost of lifting it.
+    Seat(1);
+    P(1).level = kLevelNormal;
+    Own(0, {1});
+    Own(1, {0, 24});
+    Mortgage({1});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kLecourbe, 24299, kMontparnasse, 0)));
+    Tick();
+    EXPECT_EQ(frame.messages.back(), "Bruno refuse : il n'y gagne pas assez");
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kLecourbe, 24300, kMontparnasse, 0)));
+    Tick();
+    EXPECT_EQ(Deed(1).owner, 1);
 }
 
 // Bruno, strong, lacks RUE LECOURBE to complete his group; Anne holds it.
@@ -293,6 +306,7 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     Tick();
     game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
     game.nextDealRound[1] = 7;
+    game.AnswerDeal(true);
     CFakeFrame shown;
     CScriptedRandom dice;
     CGame copy(shown, dice);
@@ -305,7 +319,6 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     copy.pendingDeal.partnerGives = 1u << kPropertyCount;
     EXPECT_EQ(CheckConsistency(copy, nullptr), "échange en attente sur une propriété hors du plateau");
     copy.pendingDeal.partnerGives = kNord;
-    copy.AnswerDeal(true);
     copy.Step();
     EXPECT_EQ(copy.properties[26].owner, 0);
 }

@@ -385,6 +385,44 @@ TEST(SaveFile, EveryNumberIsReadAtItsBoundsAndRefusedOnePast)
     }
 }
 
+// A pending deal's fields and a proposal's are read up to their bounds.
+TEST_F(GameTest, EachDealFieldIsReadAtItsBoundsAndRefusedOnePast)
+{
+    Start({0, 0});
+    Own(0, {24});
+    Own(1, {26});
+    Deal deal;
+    deal.asker = 0;
+    deal.partner = 1;
+    deal.askerGives = PropertyBit(24);
+    deal.partnerGives = PropertyBit(26);
+    ASSERT_TRUE(game.ProposeDeal(deal));
+    Tick();
+    game.proposedDeals.push_back(deal);
+    const std::string text = WriteSave(game, {});
+    const int64_t kAllProperties = (int64_t{1} << kPropertyCount) - 1;
+    const struct { const char* key; int64_t low, high; } bounds[] = {
+        {"pendingDeal.partner", 0, 5},
+        {"pendingDeal.askerGives", 0, kAllProperties},
+        {"pendingDeal.partnerGives", 0, kAllProperties},
+        {"pendingDeal.askerCash", 0, INT32_MAX},
+        {"proposedDeal.0.partner", 0, 5},
+        {"proposedDeal.0.partnerGives", 0, kAllProperties},
+    };
+    for (const auto& b : bounds) {
+        const std::string key = b.key;
+        for (const int64_t value : {b.low, b.high, b.low - 1, b.high + 1}) {
+            CFakeFrame shown;
+            CScriptedRandom dice;
+            CGame copy(shown, dice);
+            GameHistory history;
+            const std::string said = ReadSave(WithLine(text, key, key + " " + std::to_string(value)), copy, history);
+            const bool inBounds = value >= b.low && value <= b.high;
+            EXPECT_EQ(said.find("hors des limites") == std::string::npos, inBounds) << key << " " << value << ": " << said;
+        }
+    }
+}
+
 TEST_F(GameTest, AnEstateIsWorthItsPricesLessMortgagesAndItsBuildings)
 {
     Start({0, 0});
