@@ -76,6 +76,7 @@ TEST_F(DealTest, TextNamesEverySideAndReadsRienForAnEmptyOne)
               "Anne échange RUE LECOURBE et 5.000 F contre GARE DU NORD avec Bruno");
     EXPECT_EQ(DealText(game, Make(0, 0, 5000, kNord, 0)), "Anne échange 5.000 F contre GARE DU NORD avec Bruno");
     EXPECT_EQ(DealText(game, Make(0, 0, 5000, 0, 0)), "Anne échange 5.000 F contre rien avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 1234567, 0, 0)), "Anne échange 1.234.567 F contre rien avec Bruno");
 }
 
 TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
@@ -297,6 +298,24 @@ TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
     EXPECT_EQ(game.proposedDeals.size(), 2u);
 }
 
+// Between two computers a strong one proposes only in the simulator's
+// games that ask for it.
+TEST_F(DealTest, AStrongComputerProposesToAnotherComputerOnlyWhenAskedTo)
+{
+    for (const int32_t computerDeals : {0, 1}) {
+        Seat(1);
+        P(0).computer = 1;
+        P(1).level = kLevelStrong;
+        Own(1, {0, 24});
+        Own(0, {1});
+        game.computerDeals = computerDeals;
+        game.current = 1;
+        random.QueueDice(1, 2);
+        Tick();
+        EXPECT_EQ(frame.Showed("Bruno propose un échange à Anne"), computerDeals == 1);
+    }
+}
+
 TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
 {
     Seat(0);
@@ -342,8 +361,10 @@ TEST_F(DealTest, ASaveFromBeforeDealsLoadsWithNoneProposed)
     CScriptedRandom dice;
     CGame copy(shown, dice);
     copy.proposedDeals.push_back(Make(0, 0, 1, 0, 0));
+    copy.computerDeals = 1;
     GameHistory history;
     ASSERT_EQ(ReadSave(body + "checksum " + SaveChecksum(body) + "\n", copy, history), "");
     EXPECT_TRUE(copy.proposedDeals.empty());
     EXPECT_EQ(copy.pendingDeal.asker, -1);
+    EXPECT_EQ(copy.computerDeals, 0) << "computers propose only to people";
 }
