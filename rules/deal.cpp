@@ -12,27 +12,12 @@ namespace {
 // Property bits beyond the board's: a deal naming one is refused.
 constexpr uint32_t kBoardBits = (1u << kPropertyCount) - 1;
 
-// The refusal last formatted; it names players and properties, so it lives
-// here until the next refusal replaces it.
-char g_refusal[kMessageSize];
-
-const char* Refusal(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-const char* Refusal(const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(g_refusal, sizeof g_refusal, format, args);
-    va_end(args);
-    return g_refusal;
-}
-
 bool InGame(const CGame& game, int player)
 {
     return player >= 0 && player < game.playerCount;
 }
 
-const char* SideRefusal(const CGame& game, int player, uint32_t gives, int32_t cash)
+std::string SideRefusal(const CGame& game, int player, uint32_t gives, int32_t cash)
 {
     const char* name = game.players[player].name;
     if ((gives & ~kBoardBits) != 0)
@@ -41,15 +26,15 @@ const char* SideRefusal(const CGame& game, int player, uint32_t gives, int32_t c
         if ((gives & PropertyBit(p)) == 0)
             continue;
         if (game.properties[p].owner != player)
-            return Refusal("%s n'est pas à %s", game.properties[p].name, name);
+            return TextFormat("%s n'est pas à %s", game.properties[p].name, name);
         if (game.GroupHasBuildings(p))
-            return Refusal("%s est d'un groupe bâti", game.properties[p].name);
+            return TextFormat("%s est d'un groupe bâti", game.properties[p].name);
     }
     if (cash < 0)
         return "Une somme échangée ne peut pas être négative";
     if (cash > game.players[player].money)
-        return Refusal("%s n'a pas %s", name, Francs(cash).c_str());
-    return nullptr;
+        return TextFormat("%s n'a pas %s", name, Francs(cash).c_str());
+    return "";
 }
 
 // One side as a sentence reads it: its properties in the board's order,
@@ -118,7 +103,7 @@ bool DealIsEmpty(const Deal& deal)
     return deal.askerGives == 0 && deal.partnerGives == 0 && deal.askerCash == 0 && deal.partnerCash == 0;
 }
 
-const char* DealRefusal(const CGame& game, const Deal& deal)
+std::string DealRefusal(const CGame& game, const Deal& deal)
 {
     if (!InGame(game, deal.asker) || !InGame(game, deal.partner))
         return "L'échange doit se faire entre deux joueurs de la partie";
@@ -126,10 +111,8 @@ const char* DealRefusal(const CGame& game, const Deal& deal)
         return "Un joueur ne peut pas échanger avec lui-même";
     if (DealIsEmpty(deal))
         return "L'échange est vide";
-    const char* refusal = SideRefusal(game, deal.asker, deal.askerGives, deal.askerCash);
-    if (refusal == nullptr)
-        refusal = SideRefusal(game, deal.partner, deal.partnerGives, deal.partnerCash);
-    return refusal;
+    const std::string refusal = SideRefusal(game, deal.asker, deal.askerGives, deal.askerCash);
+    return refusal.empty() ? SideRefusal(game, deal.partner, deal.partnerGives, deal.partnerCash) : refusal;
 }
 
 std::string DealText(const CGame& game, const Deal& deal)

@@ -50,11 +50,10 @@ uint32_t GottenBy(const Deal& deal, int player);
 // Nothing on either side.
 bool DealIsEmpty(const Deal& deal);
 
-// Why the deal cannot be done as the board stands, or null: a side that is
+// Why the deal cannot be done as the board stands, or "": a side that is
 // not a player in the game, a property its side does not own, a property of
-// a group with buildings, cash above what a side has, an empty deal. A
-// refusal that names players or properties stays readable until the next.
-const char* DealRefusal(const CGame& game, const Deal& deal);
+// a group with buildings, cash above what a side has, an empty deal.
+std::string DealRefusal(const CGame& game, const Deal& deal);
 
 // The deal told whole:
 // "Anne échange RUE LECOURBE et 5.000 F contre GARE DU NORD avec Bruno".

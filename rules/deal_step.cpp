@@ -14,11 +14,10 @@ constexpr int32_t kRoundsBetweenProposals = 5;
 
 bool CGame::ProposeDeal(const Deal& deal)
 {
-    const char* refusal = ProposalRefusal(deal);
-    if (refusal == nullptr)
-        refusal = DealRefusal(*this, deal);
-    if (refusal != nullptr) {
-        ShowText(refusal);
+    const char* early = ProposalRefusal(deal);
+    const std::string refusal = early != nullptr ? early : DealRefusal(*this, deal);
+    if (!refusal.empty()) {
+        ShowText(refusal.c_str());
         return false;
     }
     pendingDeal = deal;
@@ -49,7 +48,7 @@ void CGame::AnswerDeal(bool accepted)
 // A deal that cannot be done as the board stands changes nothing.
 void CGame::ApplyDeal(const Deal& deal)
 {
-    if (DealRefusal(*this, deal) != nullptr)
+    if (!DealRefusal(*this, deal).empty())
         return;
     for (int p = 0; p < kPropertyCount; ++p) {
         if ((deal.askerGives & PropertyBit(p)) != 0)
@@ -68,8 +67,8 @@ void CGame::ApplyDeal(const Deal& deal)
 bool CGame::DealStep()
 {
     const Deal deal = pendingDeal;
-    const char* broken = DealRefusal(*this, deal);
-    const bool askPerson = broken == nullptr && !players[deal.partner].computer;
+    const std::string broken = DealRefusal(*this, deal);
+    const bool askPerson = broken.empty() && !players[deal.partner].computer;
     if (askPerson && inputMode != kDealAnswer) {
         inputMode = kDealAnswer;
         answer = ' ';
@@ -82,8 +81,8 @@ bool CGame::DealStep()
     pendingDeal = Deal{};
     inputMode = kNoInput;
     answer = ' ';
-    if (broken != nullptr)
-        Say("Échange annulé : %s", broken);
+    if (!broken.empty())
+        Say("Échange annulé : %s", broken.c_str());
     else if (askPerson && !accepted)
         Say("%s refuse l'échange", players[deal.partner].name);
     else if (askPerson)
@@ -135,7 +134,7 @@ bool CGame::ComputerProposesDeal()
     for (int partner = 0; partner < playerCount; ++partner) {
         Deal deal;
         if (partner == current || (players[partner].computer && !computerDeals) ||
-            !Strategy(current).ProposesDeal(*this, partner, deal) || DealRefusal(*this, deal) != nullptr)
+            !Strategy(current).ProposesDeal(*this, partner, deal) || !DealRefusal(*this, deal).empty())
             continue;
         nextDealRound[seat] = roundsPlayed + kRoundsBetweenProposals;
         proposedDeals.push_back(DealBySeats(deal));

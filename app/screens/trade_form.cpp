@@ -202,7 +202,7 @@ void CTradeForm::AddCash(int side, int amount)
     m_Note.clear();
 }
 
-const char* CTradeForm::Refusal() const
+std::string CTradeForm::Refusal() const
 {
     return DealRefusal(m_Game, m_Deal);
 }
@@ -223,9 +223,10 @@ CTradeForm::Outcome CTradeForm::Key(unsigned char key)
 
 CTradeForm::Outcome CTradeForm::Propose()
 {
-    if (Refusal() == nullptr)
+    const std::string refusal = Refusal();
+    if (refusal.empty())
         return Outcome::kPropose;
-    m_Note = Refusal();
+    m_Note = refusal;
     return Outcome::kNone;
 }
 
@@ -358,14 +359,14 @@ void CTradeForm::AddSides(std::vector<TradeItem>& items, int top) const
 
 void CTradeForm::AddComposeEnd(std::vector<TradeItem>& items, int top) const
 {
-    const char* refusal = Refusal();
-    const std::string note = !m_Note.empty() ? m_Note : (refusal ? refusal : "");
+    const std::string refusal = Refusal();
+    const std::string note = !m_Note.empty() ? m_Note : refusal;
     for (const std::string& line : NoteLines(note)) {
         items.push_back(Line(TradeItem::Kind::kNote, kLeft, top, line));
         top += kRowHeight;
     }
     top += 4;
-    const TradeItem::Kind propose = refusal ? TradeItem::Kind::kOffButton : TradeItem::Kind::kButton;
+    const TradeItem::Kind propose = refusal.empty() ? TradeItem::Kind::kButton : TradeItem::Kind::kOffButton;
     items.push_back(Button(propose, kLeft + 3, top, "Proposer", TradeItem::Act::kPropose));
     items.push_back(Button(TradeItem::Kind::kButton, kLeft + kColumnWidth + 7, top, "Annuler",
                            TradeItem::Act::kCancel));

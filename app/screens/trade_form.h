@@ -62,7 +62,7 @@ public:
     void AddCash(int side, int amount);
 
     // Why "Proposer" is off, or null.
-    const char* Refusal() const;
+    std::string Refusal() const;
     // The last thing said about a click, until the next one.
     const std::string& Note() const { return m_Note; }
 
