@@ -24,10 +24,14 @@ protected:
         return deal;
     }
 
-    std::string Refusal(const Deal& deal)
+    // Bruno's turn at `round`, his money as at the start, played one step.
+    void BrunosTurnAt(int32_t round)
     {
-        const char* refusal = DealRefusal(game, deal);
-        return refusal == nullptr ? "" : refusal;
+        P(1).money = 150000;
+        game.current = 1;
+        game.roundsPlayed = round;
+        random.QueueDice(1, 2);
+        Tick();
     }
 };
 
@@ -64,7 +68,7 @@ TEST_F(DealTest, EachFaultOfADealIsNamed)
         {absentPartner, "L'échange doit se faire entre deux joueurs de la partie"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Refusal(c.deal), c.refusal);
+        EXPECT_EQ(DealRefusal(game, c.deal), c.refusal);
 }
 
 TEST_F(DealTest, TextNamesEverySideAndReadsRienForAnEmptyOne)
@@ -274,25 +278,14 @@ TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
     Build({0, 1}, 0);
     Own(0, {1});
     Own(1, {0, 24});
-    P(1).money = 150000;
-    game.current = 1;
-    game.roundsPlayed = 5;
-    random.QueueDice(1, 2);
-    Tick();
+    BrunosTurnAt(5);
     EXPECT_NE(game.inputMode, kDealAnswer);
     // Another street wanted: not before five rounds from the last proposal.
     Own(0, {7});
     Own(1, {5, 6});
-    P(1).money = 150000;
-    game.current = 1;
-    game.roundsPlayed = 4;
-    random.QueueDice(1, 2);
-    Tick();
+    BrunosTurnAt(4);
     EXPECT_NE(game.inputMode, kDealAnswer);
-    P(1).money = 150000;
-    game.current = 1;
-    game.roundsPlayed = 5;
-    Tick();
+    BrunosTurnAt(5);
     ASSERT_EQ(game.inputMode, kDealAnswer);
     EXPECT_EQ(game.pendingDeal.partnerGives, PropertyBit(7));
     EXPECT_EQ(game.proposedDeals.size(), 2u);

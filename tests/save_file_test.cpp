@@ -227,8 +227,8 @@ TEST_P(SaveRefusal, NamesTheReason)
     for (const std::string& line : GetParam().lines) {
         const size_t equals = line.find('=');
         const size_t key = std::min(equals, line.find_first_of(" \n"));
-        text = WithLine(text, line.substr(0, key),
-                        equals == std::string::npos ? line : line.substr(equals + 1));
+        const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
+        text = WithLine(text, line.substr(0, key), value);
     }
     EXPECT_EQ(reader.Load(text), reason);
 }
