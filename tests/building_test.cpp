@@ -177,6 +177,7 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
         EXPECT_EQ(frame.messages.back(), "Hypothéquer RUE DE COURCELLES vend les maisons et hôtels de son groupe : d'accord ?");
         EXPECT_EQ(Deed(4).houses, 3) << "nothing sold before the answer";
         Tick(answer);
+        EXPECT_EQ(frame.Showed("Annulé"), answer == 'n') << answer;
         Check();
     }
     EXPECT_FALSE(frame.Showed("Annulé")) << "the last answer was yes";

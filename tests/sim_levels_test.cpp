@@ -100,6 +100,7 @@ TEST(SimulationLevels, ALimitEndsEveryGameAndEachLevelsActsAreCounted)
     EXPECT_EQ(onLimit, 20);
     EXPECT_GT(acts.built[kLevelStrong], 0);
     EXPECT_GT(acts.built[kLevelNormal], 0);
+    EXPECT_GT(acts.foolish[kLevelNormal][kLiftsLooseMortgage], 0) << "the normal level's lifts are watched too";
     EXPECT_GT(acts.strongStepMs.size(), 20u * 20);
     for (int act = 0; act < kFoolishActCount; ++act)
         EXPECT_EQ(acts.foolish[kLevelStrong][act], 0) << kFoolishActNames[act];
