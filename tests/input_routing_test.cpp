@@ -245,6 +245,10 @@ TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
     EXPECT_EQ(speed.Notice(), "Vitesse : Normale");
     speed.NextRound();
     EXPECT_EQ(speed.SpeedLabel(), "Vitesse : Rapide");
+    speed.ToggleFastComputers();
+    EXPECT_TRUE(pace.FastComputers());
+    speed.ToggleFastComputers();
+    EXPECT_FALSE(pace.FastComputers());
 }
 
 TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)

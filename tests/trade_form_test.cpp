@@ -20,6 +20,59 @@ bool Overlap(const TradeRect& a, const TradeRect& b)
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
+// An item as "kind act value side mortgaged left,top,right,bottom text".
+std::string Placed(const TradeItem& item)
+{
+    char placed[160];
+    std::snprintf(placed, sizeof placed, "%d %d %d %d %d %d,%d,%d,%d %s", static_cast<int>(item.kind),
+                  static_cast<int>(item.act), item.value, item.side, item.mortgaged, item.rect.left, item.rect.top,
+                  item.rect.right, item.rect.bottom, item.text.c_str());
+    return placed;
+}
+
+const std::vector<std::string> kComposed = {
+    "0 0 0 0 0 86,88,264,102 Anne propose un échange à :",
+    "5 1 1 0 0 86,105,125,119 Bruno",
+    "4 1 2 0 0 131,105,170,119 Chloé",
+    "1 0 0 0 0 86,122,329,136 Cliquez les propriétés sur le plateau",
+    "0 0 0 0 0 86,145,165,159 Anne donne :",
+    "3 0 0 0 0 86,162,93,176  ",
+    "0 0 0 0 0 98,162,223,176 BOUL. DE BELLEVILLE",
+    "1 0 0 0 0 98,177,144,191 6.000 F",
+    "0 0 0 0 0 86,194,192,208 Argent : 1.000 F",
+    "6 2 -1000 0 0 86,211,145,225 -1.000 F",
+    "6 2 1000 0 0 150,211,209,225 +1.000 F",
+    "6 2 -10000 0 0 86,229,152,243 -10.000 F",
+    "6 2 10000 0 0 157,229,223,243 +10.000 F",
+    "0 0 0 0 0 255,145,341,159 Bruno donne :",
+    "3 0 24 0 1 255,162,262,176  ",
+    "0 0 0 0 0 267,162,379,176 GARE MONTPARNASSE",
+    "1 0 0 0 0 267,177,366,191 20.000 F (hyp.)",
+    "0 0 0 0 0 255,194,334,208 Argent : 0 F",
+    "6 2 -1000 1 0 255,211,314,225 -1.000 F",
+    "6 2 1000 1 0 319,211,378,225 +1.000 F",
+    "6 2 -10000 1 0 255,229,321,243 -10.000 F",
+    "6 2 10000 1 0 326,229,392,243 +10.000 F",
+    "6 3 0 0 0 86,257,145,271 Proposer",
+    "6 4 0 0 0 255,257,307,271 Annuler",
+};
+const std::vector<std::string> kAnswered = {
+    "0 0 0 0 0 86,88,290,102 Anne propose un échange à Bruno",
+    "0 0 0 0 0 86,113,165,127 Anne donne :",
+    "3 0 0 0 0 86,130,93,144  ",
+    "0 0 0 0 0 98,130,223,144 BOUL. DE BELLEVILLE",
+    "1 0 0 0 0 98,145,144,159 6.000 F",
+    "0 0 0 0 0 86,162,192,176 Argent : 1.000 F",
+    "0 0 0 0 0 255,113,341,127 Bruno donne :",
+    "3 0 24 0 1 255,130,262,144  ",
+    "0 0 0 0 0 267,130,379,144 GARE MONTPARNASSE",
+    "1 0 0 0 0 267,145,366,159 20.000 F (hyp.)",
+    "0 0 0 0 0 255,162,334,176 Argent : 0 F",
+    "0 0 0 0 0 86,185,231,199 Bruno, acceptez-vous ?",
+    "6 5 0 0 0 86,206,145,220 Accepter",
+    "6 6 0 0 0 255,206,307,220 Refuser",
+};
+
 class TradeFormTest : public ::testing::Test {
 protected:
     TradeFormTest()
@@ -217,6 +270,12 @@ TEST_F(TradeFormTest, ACrowdedDealStaysInsideTheCentreOfTheBoard)
     answer.Answer();
     for (const CTradeForm* shown : {&form, &answer}) {
         const std::vector<TradeItem> items = shown->Items();
+        std::vector<std::string> more;
+        for (const TradeItem& item : items)
+            if (item.text.find("autres") != std::string::npos)
+                more.push_back(item.text);
+        const std::string left = shown == &form ? "et 12 autres" : "et 10 autres";
+        EXPECT_EQ(more, (std::vector<std::string>{left, left})) << "the rest of each side's fourteen";
         for (const TradeItem& item : items) {
             EXPECT_GE(item.rect.left, 82) << item.text;
             EXPECT_LE(item.rect.right, 418) << item.text;
@@ -227,6 +286,25 @@ TEST_F(TradeFormTest, ACrowdedDealStaysInsideTheCentreOfTheBoard)
             });
             EXPECT_EQ(overlapping, 0) << item.text;
         }
+    }
+}
+
+// A small deal's box, item by item, in both modes: a change of spacing
+// shows here before rows touch or a label leaves its button.
+TEST_F(TradeFormTest, TheBoxIsLaidOutItemByItem)
+{
+    form.Toggle(0);
+    form.Toggle(24);
+    form.AddCash(0, 1000);
+    game.properties[24].mortgaged = 1;
+    game.pendingDeal = form.Current();
+    CTradeForm answer(game);
+    answer.Answer();
+    for (const CTradeForm* shown : {&form, &answer}) {
+        std::vector<std::string> placed;
+        for (const TradeItem& item : shown->Items())
+            placed.push_back(Placed(item));
+        EXPECT_EQ(placed, shown == &form ? kComposed : kAnswered);
     }
 }
 
