@@ -300,17 +300,32 @@ TEST(Guidance, EveryLineFitsOneLineWithTheLongestName)
 
 // The options box lies inside the board view: a click on the panel is
 // outside it, and each row answers its own height.
+// What a click finds along a line of the board view, as runs "found:from-to"
+// of layout pixels: the rows' edges and the box's, pixel for pixel.
+std::string RunsAlong(bool across, int at, int rows)
+{
+    std::string runs;
+    int from = 0;
+    int last = OptionsRowAt(across ? 0 : at, across ? at : 0, rows);
+    for (int k = 1; k <= 520; ++k) {
+        const int found = k == 520 ? last + 1 : OptionsRowAt(across ? k : at, across ? at : k, rows);
+        if (found == last)
+            continue;
+        runs += std::to_string(last) + ":" + std::to_string(from) + "-" + std::to_string(k - 1) + " ";
+        from = k;
+        last = found;
+    }
+    return runs;
+}
+
+// Down the middle of five rows, then across the first: the box stays
+// inside the board view, and every row is found under its own line.
 TEST(OptionsScreen, TheBoxLiesInsideTheBoardView)
 {
-    const FontBox box = OptionsBox(5);
-    EXPECT_GT(box.left, 0.0f);
-    EXPECT_LT(box.right, 640.0f);
-    EXPECT_GT(box.bottom, BoardFontY(500));
+    EXPECT_EQ(RunsAlong(false, 250, 5),
+              "-2:0-74 -1:75-132 0:133-166 1:167-200 2:201-233 3:234-267 4:268-301 -1:302-318 -2:319-519 ");
+    EXPECT_EQ(RunsAlong(true, 160, 5), "-2:0-23 0:24-476 -2:477-519 ");
     EXPECT_EQ(OptionsRowAt(520, 200, 5), kOutsideBox);
-    EXPECT_EQ(OptionsRowAt(250, 160, 5), 0);
-    EXPECT_EQ(OptionsRowAt(250, 197, 5), 1);
-    EXPECT_EQ(OptionsRowAt(250, 300, 5), 4);
-    EXPECT_EQ(OptionsRowAt(250, 60, 5), kOutsideBox);
 }
 
 namespace {
