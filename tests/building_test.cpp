@@ -166,23 +166,23 @@ TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
 TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
 {
     game.confirmSales = 1;
-    // Seven houses on the light blue group.
-    Own(0, {2, 3, 4});
-    Build({2, 3}, 2);
-    Build({4}, 3);
+    // Five houses on the first group.
+    Own(0, {0, 1});
+    Build({0}, 2);
+    Build({1}, 3);
     for (const char answer : {'n', 'y'}) {
         frame.Clear();
-        Pick('m', 3);
+        Pick('m', 0);
         EXPECT_EQ(game.inputMode, kYesNo) << answer;
-        EXPECT_EQ(frame.messages.back(), "Hypothéquer RUE DE COURCELLES vend les maisons et hôtels de son groupe : d'accord ?");
-        EXPECT_EQ(Deed(4).houses, 3) << "nothing sold before the answer";
+        EXPECT_EQ(frame.messages.back(), "Hypothéquer BOUL. DE BELLEVILLE vend les maisons et hôtels de son groupe : d'accord ?");
+        EXPECT_EQ(Deed(1).houses, 3) << "nothing sold before the answer";
         Tick(answer);
         EXPECT_EQ(frame.Showed("Annulé"), answer == 'n') << answer;
         Check();
     }
     EXPECT_FALSE(frame.Showed("Annulé")) << "the last answer was yes";
-    EXPECT_EQ(Deed(3).mortgaged, 1);
-    EXPECT_EQ(Deed(4).houses, 0);
+    EXPECT_EQ(Deed(0).mortgaged, 1);
+    EXPECT_EQ(Deed(1).houses, 0);
 
     Start({0, 0});
     game.confirmSales = 1;
@@ -193,4 +193,31 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
     // payment itself takes them.
     EXPECT_EQ(frame.messages.back(),
               "Hypothéquer BOUL. DE LA VILLETTE, BOUL. DE BELLEVILLE pour acheter RUE DE VAUGIRARD pour 10000F ?");
+}
+
+// A press beside every property leaves the build, mortgage, lift and
+// exchange picks with one line, and the turn goes on; the click on the
+// pick's own icon does not leave it.
+TEST_F(GameTest, APressBesideThePropertiesLeavesEveryPick)
+{
+    const struct {
+        char key;
+        int32_t mode;
+    } picks[] = {{'b', kBuildPick}, {'m', kMortgagePick}, {'u', kLiftPick}, {'q', kTradeWantedPick}};
+    for (const auto& pick : picks) {
+        Start({0, 0});
+        frame.keys.push_back(pick.key);
+        Tick();
+        ASSERT_EQ(game.inputMode, pick.mode) << pick.key;
+        frame.Press(250, 250);
+        frame.Clear();
+        Tick();
+        EXPECT_EQ(game.inputMode, kNoInput) << pick.key;
+        ASSERT_FALSE(frame.messages.empty()) << pick.key;
+        EXPECT_EQ(frame.messages.back(), "Annulé") << pick.key;
+    }
+    Start({0, 0});
+    frame.Press(kBuildX, kBuildY);
+    Tick();
+    EXPECT_EQ(game.inputMode, kBuildPick) << "the icon's own click";
 }

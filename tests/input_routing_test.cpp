@@ -113,32 +113,6 @@ TEST_F(PressesTest, AModeKeyNeverActsOnTheLastClick)
     }
 }
 
-// A press beside every property leaves the build, mortgage, lift and
-// exchange picks with one line, and the turn goes on; the click on the
-// pick's own icon does not leave it.
-TEST_F(PressesTest, APressBesideThePropertiesLeavesEveryPick)
-{
-    const struct {
-        char key;
-        int32_t mode;
-    } picks[] = {{'b', kBuildPick}, {'m', kMortgagePick}, {'u', kLiftPick}, {'q', kTradeWantedPick}};
-    for (const auto& pick : picks) {
-        Start({0, 0});
-        Step(pick.key);
-        ASSERT_EQ(game.inputMode, pick.mode) << pick.key;
-        reader.Press({250, 250, true});
-        frame.Clear();
-        Step();
-        EXPECT_EQ(game.inputMode, kNoInput) << pick.key;
-        ASSERT_FALSE(frame.messages.empty()) << pick.key;
-        EXPECT_EQ(frame.messages.back(), "Annulé") << pick.key;
-    }
-    Start({0, 0});
-    reader.Press({kBuildX, kBuildY, true});
-    Step();
-    EXPECT_EQ(game.inputMode, kBuildPick) << "the icon's own click";
-}
-
 TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
 {
     const PickRect& street = pickRects[kStreet];
