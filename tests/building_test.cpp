@@ -193,6 +193,14 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
     // payment itself takes them.
     EXPECT_EQ(frame.messages.back(),
               "Hypothéquer BOUL. DE LA VILLETTE, BOUL. DE BELLEVILLE pour acheter RUE DE VAUGIRARD pour 10000F ?");
+    // A loose street is named once, though its group would be bare too.
+    Start({0, 0});
+    game.confirmSales = 1;
+    P(0).money = 1000;
+    Own(0, {0, 2, 3, 4});
+    LandOn(propertySquare[8]);
+    EXPECT_EQ(frame.messages.back(), "Hypothéquer BOUL. DE BELLEVILLE, RUE DE VAUGIRARD, RUE DE COURCELLES, "
+                                     "AV. DE LA REPUBLIQUE pour acheter AVENUE MOZART pour 18000F ?");
 }
 
 // A press beside every property leaves the build, mortgage, lift and

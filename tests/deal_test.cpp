@@ -254,8 +254,12 @@ TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
     Own(1, {0, 24});
     Own(0, {1});
     game.current = 1;
+    P(1).square = 38;  // the luxury tax, charged again only by a landing
     Tick();
     ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw while the deal waits";
+    EXPECT_EQ(P(1).money, kStartMoney) << "and no landing";
+    P(1).square = 0;
     EXPECT_TRUE(frame.Showed("Bruno propose un échange à Anne"));
     const Deal proposed = game.pendingDeal;
     EXPECT_EQ(proposed.asker, 1);
@@ -289,6 +293,18 @@ TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
     ASSERT_EQ(game.inputMode, kDealAnswer);
     EXPECT_EQ(game.pendingDeal.partnerGives, PropertyBit(7));
     EXPECT_EQ(game.proposedDeals.size(), 2u);
+
+    // From the first seat, the computer's turn goes on as well.
+    Start({1, 0});
+    P(0).level = kLevelStrong;
+    Own(0, {0, 24});
+    Own(1, {1});
+    Tick();
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    game.AnswerDeal(true);
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(P(0).square, 3);
 }
 
 // Between two computers a strong one proposes only in the simulator's

@@ -432,6 +432,7 @@ TEST_F(LevelsTest, TheTurnLimitEndsTheGameWithTheRichestByWorthAsWinner)
         Start({1, 1});
         game.turnLimit = c.limit;
         P(1).money = c.secondMoney;
+        P(2).money = 900000;  // a seat no one plays is in no ranking
         // Both only visit the prison.
         random.QueueDice(4, 6);
         random.QueueDice(4, 6);

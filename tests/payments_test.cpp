@@ -133,6 +133,7 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_EQ(frame.messages, (Lines{"Player 1 doit 42.000 F de loyer à Player 2 (RUE DE LA PAIX) et ne peut pas payer : faillite",
                                      "Player 2 a gagne!!!"}));
     EXPECT_EQ(game.gameOver, 1);
+    EXPECT_FALSE(game.EndedOnLimit()) << "a game with no limit ends on a bankruptcy";
     EXPECT_EQ(game.playerCount, 2);
     EXPECT_EQ(Deed(22).owner, 0) << "nothing is handed over";
     EXPECT_EQ(P(0).money, 0) << "the bankrupt keeps no cash";
