@@ -167,8 +167,9 @@ TEST_F(AppGame, GameLogWritesEachNewsOnceAndStepsTellItTheBoardsChangesAndTheEnd
 TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
 {
     // Bob's RUE DE LA PAIX, 40000, with a hotel, and station, mortgaged: 20000 - 10000.
-    Own({{21, 1, 5}, {24, 1, 0, 1}});
-    const int64_t money[] = {100000, 10000, 5000, 100000};  // seat 3 level with seat 0
+    // Seat 3 has as much money as seat 0, and a street besides.
+    Own({{21, 1, 5}, {24, 1, 0, 1}, {0, 3}});
+    const int64_t money[] = {100000, 10000, 5000, 100000};
     for (int i = 0; i < 4; ++i)
         game.players[i].money = money[i];
     game.EliminatePlayer(4);  // seat 4 falls first
@@ -178,8 +179,8 @@ TEST_F(AppGame, StandingsRankByMoneyAndEstateThenTheFallen)
     EXPECT_EQ(standings[4].estate, 0);
     EXPECT_EQ(StandingLines(standings),
               (std::vector<std::string>{
-                  "1. Bob                   10000 F + 150000 F", "2. Player 1             100000 F +      0 F",
-                  "3. Player 4             100000 F +      0 F", "4. Player 3            en faillite",
+                  "1. Bob                   10000 F + 150000 F", "2. Player 4             100000 F +   6000 F",
+                  "3. Player 1             100000 F +      0 F", "4. Player 3            en faillite",
                   "5. Player 5            en faillite"}));
     EXPECT_EQ(StandingLines({{"Riche", 4600000000, 0, false}})[0],
               "1. Riche               4600000000 F +      0 F");

@@ -45,7 +45,16 @@ TEST_F(GameTest, EachChangeIsHeardAsItsOwnSoundAndOthersAreNot)
              P(0).square = propertySquare[0];
          },
          [this] { P(0).money -= 400; }, true, SoundEvent::kRent},
+        {"rent to the first player",
+         [this] {
+             Own(0, {3});
+             game.current = 1;
+             P(1).square = propertySquare[3];
+         },
+         [this] { P(1).money -= 600; }, true, SoundEvent::kRent},
         {"a tax", none, [this] { P(0).money -= 600; }, false, SoundEvent::kClick},
+        {"a tax beside a hotel", [this] { Build({0, 1}, 5); }, [this] { P(0).money -= 600; }, false,
+         SoundEvent::kClick},
         {"rent into prison", [this] { Own(1, {3}); },
          [this] {
              P(0).money -= 600;

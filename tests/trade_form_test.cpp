@@ -53,8 +53,9 @@ const std::vector<std::string> kComposed = {
     "6 2 1000 1 0 319,211,378,225 +1.000 F",
     "6 2 -10000 1 0 255,229,321,243 -10.000 F",
     "6 2 10000 1 0 326,229,392,243 +10.000 F",
-    "6 3 0 0 0 86,257,145,271 Proposer",
-    "6 4 0 0 0 255,257,307,271 Annuler",
+    "2 0 0 0 0 86,253,356,267 RUE DE COURCELLES n'appartient à personne",
+    "6 3 0 0 0 86,272,145,286 Proposer",
+    "6 4 0 0 0 255,272,307,286 Annuler",
 };
 const std::vector<std::string> kAnswered = {
     "0 0 0 0 0 86,88,290,102 Anne propose un échange à Bruno",
@@ -125,6 +126,7 @@ TEST_F(TradeFormTest, OpensOnlyForAPersonOnTheirTurnWithNothingElseUnderWay)
         {kYesNo, 0, 0, -1, "Finissez d'abord l'action en cours"},
         {kTradeWantedPick, 0, 0, -1, "Finissez d'abord l'action en cours"},
         {kNoInput, 0, 0, 1, "Un échange attend déjà sa réponse"},
+        {kNoInput, 0, 0, 0, "Un échange attend déjà sa réponse"},
     };
     for (const auto& c : cases) {
         game.inputMode = c.inputMode;
@@ -193,6 +195,9 @@ TEST_F(TradeFormTest, CashStepsStayBetweenNothingAndWhatTheSideHas)
     form.AddCash(1, 20000);
     EXPECT_EQ(form.Current().partnerCash, 12000);
     EXPECT_EQ(form.Current().askerCash, 19000);
+    game.players[1].money = 0;
+    form.AddCash(1, 1000);
+    EXPECT_EQ(form.Current().partnerCash, 0) << "nothing from a side that has nothing";
 }
 
 TEST_F(TradeFormTest, AnotherPartnerTakesTheFormerPartnersSideOutOfTheDeal)
@@ -296,6 +301,7 @@ TEST_F(TradeFormTest, TheBoxIsLaidOutItemByItem)
     form.Toggle(0);
     form.Toggle(24);
     form.AddCash(0, 1000);
+    form.Toggle(3);  // the bank's: a note under the deal
     game.properties[24].mortgaged = 1;
     game.pendingDeal = form.Current();
     CTradeForm answer(game);
@@ -306,6 +312,10 @@ TEST_F(TradeFormTest, TheBoxIsLaidOutItemByItem)
             placed.push_back(Placed(item));
         EXPECT_EQ(placed, shown == &form ? kComposed : kAnswered);
     }
+    form.Answer();
+    EXPECT_EQ(form.Note(), "") << "the note goes with the deal composed";
+    form.Compose();
+    EXPECT_EQ(form.Items().back().text, "Annuler") << "composing again after an answer";
 }
 
 TEST(LongPress, OnlyALeftButtonHeldOnTheExchangeIconLongEnough)
