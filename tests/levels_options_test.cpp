@@ -19,6 +19,7 @@ TEST(LevelOptions, ComputerLevelAndTurnLimitAreReadOrRefused)
         {{"--computer-level", "fort", "--turn-limit", "100"}, "fort 100"},
         {{"--niveau=facile", "--limite-tours=5"}, "facile 5"},
         {{"--niveau", "expert"}, "!"}, {{"--niveau", "Fort"}, "!"},
+        {{"--turn-limit", "1"}, "normal 1"},
         {{"--turn-limit", "0"}, "!"}, {{"--turn-limit", "x"}, "!"}, {{"--turn-limit", "1000001"}, "!"},
     };
     for (const auto& [args, expected] : cases) {

@@ -68,6 +68,13 @@ TEST(SetupForm, ValuesChangeWithTheArrowsAndTheClicks)
     form.Click(7);
     EXPECT_TRUE(setup.fullScreen);
     EXPECT_EQ(form.Click(8), CSetupForm::Outcome::kStart);
+    form.Click(0);
+    EXPECT_EQ(setup.count, 3) << "a click on the first row";
+    // A limit from the command line that the form does not offer.
+    setup.turnLimit = 1;
+    EXPECT_EQ(form.Rows()[8], "Limite : 1 tours");
+    form.Click(8);
+    EXPECT_EQ(setup.turnLimit, 50) << "on from the first";
 }
 
 // A name is typed over the one offered, accents included, at most as long
