@@ -114,6 +114,7 @@ TEST(MessageLayout, LinesAreCentredAndStackUpwards)
         {"0123456789", {"0123456789"}, 194},  {"a  b", {"a  b"}, 227},
         {std::string(45, 'a'), {std::string(45, 'a')}, 0},
         {std::string(44, 'a') + " b", {std::string(44, 'a'), "b"}, 5},
+        {std::string(43, 'a') + " b", {std::string(43, 'a') + " b"}, 0},
         {std::string(46, 'x'), {std::string(45, 'x'), "x"}, 0},  // a long word is cut, not lost
         {std::string(100, 'x'), {std::string(45, 'x'), std::string(45, 'x'), std::string(10, 'x')}, 0},
         // Accented letters count as one character each and are not split.
@@ -222,6 +223,9 @@ TEST_F(AppGame, GuidanceSaysWhoPlaysAndWhatTheGameWaitsFor)
         game.gameOver = c.gameOver;
         EXPECT_EQ(GuidanceLine(game), c.expected);
     }
+    game.gameOver = 0;
+    game.playerCount = 0;
+    EXPECT_EQ(GuidanceLine(game), "") << "before any game";
 }
 
 // The zones are the actions' own; a tip shows after half a second on one.
