@@ -69,6 +69,12 @@ TEST(SaveSlot, EachRunningGameHasASaveOfItsOwn)
     EXPECT_EQ(second.str(), "La sauvegarde " + usual +
                                 " sert à une autre partie en cours : celle-ci s'enregistre dans " +
                                 folder.Path() + "/etat/partie-5.sav.\n");
+    // A lock taken again lets the first save go.
+    CSaveLock moved;
+    ASSERT_EQ(moved.Take(folder.Path() + "/un.sav"), CSaveLock::Outcome::kTaken);
+    ASSERT_EQ(moved.Take(folder.Path() + "/deux.sav"), CSaveLock::Outcome::kTaken);
+    CSaveLock first;
+    EXPECT_EQ(first.Take(folder.Path() + "/un.sav"), CSaveLock::Outcome::kTaken);
 }
 
 // What a game killed while saving left beside its save goes when the save is
@@ -78,7 +84,7 @@ TEST(SaveSlot, StaleTemporariesOfTheTakenSaveAreRemoved)
     CTempFolder folder;
     const std::string usual = folder.Path() + "/partie.sav";
     const std::set<std::string> kept = {"partie.sav", "partie.sav.bak", "partie.sav.lock", "partie.sav.abc",
-                                        "partie.sav.Ab12Cd7", "partie.sav.Ab-2Cd", "partie-2.sav.Xy34Zw",
+                                        "partie.sav.Ab12Cd7", "partie.sav.Ab-2Cd", "partie.sav.-b12Cd", "partie-2.sav.Xy34Zw",
                                         "autre.sav.Ab12Cd"};
     for (const std::string& name : kept)
         folder.Write(name, {});
