@@ -177,5 +177,13 @@ TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
     EXPECT_EQ(Deed(15).owner, 0);
     EXPECT_EQ(P(0).money, 1000);
     EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square again";
+
+    // With the price exactly in hand, the second offer is made.
+    Start({0, 1});
+    Own(1, {9, 10, 3, 4, 14, 16});
+    Own(0, {8, 2, 15});
+    P(0).money = 2000;
+    AskFor(9);
+    EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:2:2000"});
 }
 
