@@ -128,6 +128,7 @@ TEST_F(DealTest, FoolishDealsAreJudgedOnEverySide)
         {{0, 4}, {1, 2, 3}, Make(0, PropertyBit(4), 0, kLecourbe, 19999), 1u << kGivesLastStreet},
         {{11, 12, 24}, {}, Make(0, kMontparnasse, 0, 0, 1000), 0},
         {{11, 12, 24}, {}, Make(0, PropertyBit(11), 0, 0, 1000), 1u << kBreaksTwoThirds},
+        {{11, 12}, {13}, Make(0, PropertyBit(11), 0, PropertyBit(13), 0), 0},  // two of three still
         {{24}, {26}, Make(0, 0, 1000, kNord, 0), 0},
         {{24}, {26}, Make(0, 0, 1001, kNord, 0), 1u << kPaysBelowLargestRent},
     };
