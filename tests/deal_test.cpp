@@ -204,6 +204,8 @@ TEST_F(DealTest, EachLevelSaysWhyItRefuses)
          "Bruno refuse : il n'y gagne pas assez"},
         {kLevelNormal, {1}, {0, 24}, 150000, 0, Make(0, kLecourbe, 21000, kMontparnasse, 0),
          "Anne échange RUE LECOURBE et 21.000 F contre GARE MONTPARNASSE avec Bruno"},
+        {kLevelNormal, {0}, {1, 24}, 150000, 0, Make(0, kBelleville, 21000, kMontparnasse, 0),
+         "Anne échange BOUL. DE BELLEVILLE et 21.000 F contre GARE MONTPARNASSE avec Bruno"},
         {kLevelEasy, {24}, {0, 1}, 150000, 0, Make(0, 0, 30000, kLecourbe, 0),
          "Bruno refuse : il ne défait pas un groupe complet"},
         {kLevelEasy, {0}, {24}, 150000, 0, Make(0, kBelleville, 13999, kMontparnasse, 0),

@@ -374,6 +374,8 @@ TEST_F(LevelsTest, StrongAnswersAHumanOnlyWithAnExchangeThatIsNotFoolish)
 {
     const struct { int32_t level; std::vector<int> computers, humans; int asked; Lines offers; } cases[] = {
         {kLevelNormal, {9, 10, 3, 4}, {8, 2}, 9, {"1:0:9:2:12000"}},
+        {kLevelNormal, {9, 10, 1}, {8, 0}, 9, {"1:0:9:0:18000"}},  // the first street asked in return
+        {kLevelNormal, {9, 10}, {8}, 9, {}},
         {kLevelStrong, {9, 10, 3, 4}, {8, 2}, 9, {}},
         {kLevelStrong, {3, 4, 24}, {2, 8}, 24, {"1:0:24:2:15000"}},
     };
@@ -382,8 +384,10 @@ TEST_F(LevelsTest, StrongAnswersAHumanOnlyWithAnExchangeThatIsNotFoolish)
         P(1).level = c.level;
         Own(1, c.computers);
         Own(0, c.humans);
+        game.inputMode = kTradeWantedPick;
         game.ComputerAnswerTrade(c.asked);
         EXPECT_EQ(frame.Entries("offer"), c.offers) << c.level;
+        EXPECT_EQ(game.inputMode, c.offers.empty() ? kNoInput : kPricedOffer);
         EXPECT_EQ(frame.Showed("Player 2 ne veut pas echanger"), c.offers.empty());
     }
 }
