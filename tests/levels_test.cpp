@@ -321,6 +321,7 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
         {"two of three kept", {8, 9, 2, 3}, {10, 4}, {}, 1, kStartMoney, -1, -1, kStartMoney},
         {"two in one turn", {0, 5, 8, 9, 11, 12}, {10, 13}, {}, 1, 300000, 13, 5, 274000},
         {"the first street", {1, 24}, {0}, {}, 1, kStartMoney, 0, 24, 162000},
+        {"a better street that helps no one", {0, 10}, {1}, {}, 1, kStartMoney, 1, 10, 162000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
