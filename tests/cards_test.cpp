@@ -182,6 +182,14 @@ TEST_F(CardTest, AKeptPrisonCardIsSkippedAndRepairsAndBirthdaysChargeEveryone)
             EXPECT_EQ(P(i).money, i == game.current ? 150000 + 2000 + 300 : 149000) << i;
         Check();
     }
+    // The seat freed by an earlier bankruptcy still holds a copy of the last
+    // player, who pays once all the same.
+    Start({0, 0, 0, 0});
+    Chest(10, 0);
+    game.PayFrom(1, 200000, kBank);
+    LandOn(2);
+    EXPECT_EQ(P(0).money, 152000);
+    EXPECT_EQ(P(2).money, 149000);
     Start({0, 0});
     Chest(10, 0);
     P(1).money = 300;
