@@ -85,8 +85,10 @@ TEST(SavePath, FollowsTheXdgStateFolder)
 TEST_F(SaveTest, AFileIsReplacedInPrivateFoldersAndReadBackWholeUpToTheLimit)
 {
     const size_t openFiles = Names("/proc/self/fd").size();
-    const std::string inner = top + "/etat/bourgade3d", path = inner + "/partie.sav";
-    std::string reason, text;
+    const std::string inner = top + "/etat/bourgade3d";
+    const std::string path = inner + "/partie.sav";
+    std::string reason;
+    std::string text;
     ASSERT_TRUE(WriteFileAtomically(path, "premier\n", reason)) << reason;
     // With standard input closed, the next file opened gets descriptor 0; one byte is one read.
     const int input = dup(0);
@@ -158,7 +160,9 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveTheOldFile)
 TEST_F(SaveTest, AutosavePrintsOneLineForARunOfFailures)
 {
     const std::string blocker = folder.Write("fichier", Bytes{'x'});
-    const std::string bad = blocker + "/partie.sav", good = top + "/partie.sav", logPath = top + "/console";
+    const std::string bad = blocker + "/partie.sav";
+    const std::string good = top + "/partie.sav";
+    const std::string logPath = top + "/console";
     const auto line = [](const std::string& where, const std::string& why) {
         return "Sauvegarde impossible dans " + where + " (" + why + ") ; la partie continue.\n";
     };
@@ -245,7 +249,8 @@ TEST_F(SaveTest, EverySaveIsResumedOrExplained)
         CGame fresh{frame, random};
         fresh.NewGame();
         GameHistory history;
-        std::ostringstream out, err;
+        std::ostringstream out;
+        std::ostringstream err;
         EXPECT_EQ(ResumeGame(path, fresh, history, out, err), c.outcome) << c.said;
         const std::string said = out.str() + err.str();
         EXPECT_NE(said.find(c.said), std::string::npos) << said;

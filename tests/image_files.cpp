@@ -62,7 +62,8 @@ Bytes TargaFile(const TargaHeader& h, const Bytes& pixels)
 Bytes BitmapFile(const BitmapHeader& h, const Bytes& rows)
 {
     const bool core = h.headerSize == 12;
-    Bytes info, b;
+    Bytes info;
+    Bytes b;
     Put(info, {h.headerSize}, 4);
     Put(info, {uint32_t(h.width), uint32_t(h.height)}, core ? 2 : 4);
     Put(info, {1, h.bitCount}, 2);

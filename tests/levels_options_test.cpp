@@ -26,7 +26,8 @@ TEST(LevelOptions, ComputerLevelAndTurnLimitAreReadOrRefused)
         std::vector<const char*> argv = {"bourgade3d"};
         argv.insert(argv.end(), args.begin(), args.end());
         GameOptions o;
-        std::ostringstream out, err;
+        std::ostringstream out;
+        std::ostringstream err;
         int status = 0;
         const bool read = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), kGameProgram,
                                            GameOptionTable(o), out, err, status);

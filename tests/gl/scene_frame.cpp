@@ -18,7 +18,9 @@ WindowPixel Project(const CVector& p, GLint left, GLint bottom, GLint width, GLi
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble x = 0, y = 0, z = 0;
+    GLdouble x = 0;
+    GLdouble y = 0;
+    GLdouble z = 0;
     gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
     return {int(std::floor(x)), int(std::floor(y))};
 }
@@ -76,7 +78,8 @@ CVector SquarePoint(int square, float x, float y, float z)
     // edge at -12. Sides 0 to 3 run along +x at z = -12, +z at x = 12, -x at
     // z = 12 and -z at x = -12.
     const int j = square % 10;
-    const float along = (j == 0 ? -12.0f : 2.0f * j - 11) + x, across = -12 + z;
+    const float along = (j == 0 ? -12.0f : 2.0f * j - 11) + x;
+    const float across = -12 + z;
     const CVector onSide[] = {CVector(along, y, across), CVector(-across, y, along),
                               CVector(-along, y, -across), CVector(across, y, -along)};
     return onSide[square / 10];

@@ -38,7 +38,8 @@ Colour Texel(const std::string& path, float s, float t)
     EXPECT_EQ(texture.Load(path.c_str()), 1) << path;
     if (!texture.m_pData)
         return {0, 0, 0};
-    const unsigned row = unsigned(t * texture.m_nHeight), column = unsigned(s * texture.m_nWidth);
+    const unsigned row = unsigned(t * texture.m_nHeight);
+    const unsigned column = unsigned(s * texture.m_nWidth);
     const unsigned char* p = texture.m_pData + (row * texture.m_nWidth + column) * (texture.m_nBpp / 8);
     return FromBytes(p[0], p[1], p[2]);
 }
@@ -111,7 +112,8 @@ TEST_F(SceneTest, EachThingShowsItsColourAtItsPlace)
     Draw();
     ExpectLit(kMiddle + kOverTheHead, PawnColour(3), 0.1f, false);
     // The first street before it is owned and mortgaged, to compare with.
-    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f), middle = SquarePoint(1, 1, 0, 1.5f);
+    const CVector marker = SquarePoint(1, 1, 0.4f, 3.25f);
+    const CVector middle = SquarePoint(1, 1, 0, 1.5f);
     const CVector picture = SquarePoint(1, 1, 0, 0.6f);  // outside the name plate and the stamp
     const auto stamped = [](const Colour& c) { return c.r > 0.5f && c.g < 0.3f && c.b < 0.3f; };
     ExpectLit(marker, PawnColour(2), 0.1f, false);
@@ -190,7 +192,8 @@ TEST_F(SceneTest, EachDieShowsTheValueAskedForToTheViewer)
         TheApp().Table().dice.m_nDie2 = 7 - value;
         Draw();
         const int shown = value >= 1 && value <= 6 ? value : 1;
-        float darkestPip = 3, brightestGap = 0;
+        float darkestPip = 3;
+        float brightestGap = 0;
         for (const auto& spot : spots) {
             const float light = DieLight(spot.x, spot.y);
             if (std::count(spot.values.begin(), spot.values.end(), shown) > 0)
