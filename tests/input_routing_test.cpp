@@ -340,4 +340,9 @@ TEST(ScreenStack, TheBottomStaysAndAScreenOpensOnce)
     EXPECT_EQ(changes, 4) << "one for closing them all, none for the bottom, which stays";
     EXPECT_EQ(&stack.Top(), &play);
     EXPECT_FALSE(stack.IsOpen(options));
+    stack.Push(help);
+    stack.Pop();
+    EXPECT_EQ(&stack.Top(), &play) << "the one screen over the bottom closes";
+    stack.CloseAll();
+    EXPECT_EQ(changes, 6) << "none when there is nothing to close";
 }

@@ -135,6 +135,9 @@ TEST_F(TradeFormTest, OpensOnlyForAPersonOnTheirTurnWithNothingElseUnderWay)
         game.pendingDeal.asker = c.pendingAsker;
         EXPECT_EQ(TradeClosedReason(game) ? std::string(TradeClosedReason(game)) : "", c.reason ? c.reason : "");
     }
+    game.pendingDeal.asker = -1;
+    game.playerCount = 2;
+    EXPECT_EQ(TradeClosedReason(game), nullptr) << "two players may trade";
     game.playerCount = 0;
     EXPECT_STREQ(TradeClosedReason(game), "Aucune partie en cours");
 }
@@ -281,6 +284,10 @@ TEST_F(TradeFormTest, ACrowdedDealStaysInsideTheCentreOfTheBoard)
                 more.push_back(item.text);
         const std::string left = shown == &form ? "et 12 autres" : "et 10 autres";
         EXPECT_EQ(more, (std::vector<std::string>{left, left})) << "the rest of each side's fourteen";
+        const auto chips = std::count_if(items.begin(), items.end(), [](const TradeItem& item) {
+            return item.kind == TradeItem::Kind::kChip;
+        });
+        EXPECT_EQ(chips, shown == &form ? 4 : 8) << "as many listed as the rest leaves";
         for (const TradeItem& item : items) {
             EXPECT_GE(item.rect.left, 82) << item.text;
             EXPECT_LE(item.rect.right, 418) << item.text;
@@ -316,6 +323,8 @@ TEST_F(TradeFormTest, TheBoxIsLaidOutItemByItem)
     EXPECT_EQ(form.Note(), "") << "the note goes with the deal composed";
     form.Compose();
     EXPECT_EQ(form.Items().back().text, "Annuler") << "composing again after an answer";
+    EXPECT_EQ(form.Current().askerGives, 0u) << "a new deal";
+    EXPECT_EQ(form.Current().askerCash, 0);
 }
 
 TEST(LongPress, OnlyALeftButtonHeldOnTheExchangeIconLongEnough)
