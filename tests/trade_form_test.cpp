@@ -288,6 +288,12 @@ TEST_F(TradeFormTest, ACrowdedDealStaysInsideTheCentreOfTheBoard)
             return item.kind == TradeItem::Kind::kChip;
         });
         EXPECT_EQ(chips, shown == &form ? 4 : 8) << "as many listed as the rest leaves";
+        std::vector<int> partnerRows;
+        for (const TradeItem& item : items)
+            if (item.act == TradeItem::Act::kPartner)
+                partnerRows.push_back(item.rect.top);
+        const std::vector<int> rows = {105, 105, 122, 122, 139};
+        EXPECT_EQ(partnerRows, shown == &form ? rows : std::vector<int>()) << "two names a row";
         for (const TradeItem& item : items) {
             EXPECT_GE(item.rect.left, 82) << item.text;
             EXPECT_LE(item.rect.right, 418) << item.text;
