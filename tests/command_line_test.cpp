@@ -92,6 +92,7 @@ TEST(GameOptions, SpeedSeedFastComputersAndResume)
         {{}, "normal"}, {{"--speed", "faster", "--resume"}, "faster chosen resume="},
         {{"--vitesse=instant", "--seed", "42", "--reprendre", "v.sav"}, "instant chosen seed=42 resume=v.sav"},
         {{"--fast-computers", "--graine=0", "--resume=a b"}, "normal fast seed=0 resume=a b"},
+        {{"--muet", "--menu"}, "normal mute menu"},
         {{"--resume="}, "!"}, {{"--speed", "Rapide"}, "!"}, {{"--seed", "-3"}, "!"}, {{"--speed"}, "!"},
     };
     for (const auto& [args, expected] : cases) {
@@ -100,7 +101,8 @@ TEST(GameOptions, SpeedSeedFastComputersAndResume)
         const std::string read = SpeedInfo(o.speed).option + std::string(o.speedChosen ? " chosen" : "") +
                                  (o.fastComputers ? " fast" : "") +
                                  (o.seeded ? " seed=" + std::to_string(o.seed) : "") +
-                                 (o.resume ? " resume=" + o.resumeFile : "");
+                                 (o.resume ? " resume=" + o.resumeFile : "") + (o.mute ? " mute" : "") +
+                                 (o.menu ? " menu" : "");
         EXPECT_EQ(goesOn ? read : "!", expected);
     }
 }

@@ -117,6 +117,8 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
     pace.Hold(1500);
     EXPECT_EQ(clock.now, 1000u) << "a 1.5 s hold ends at once";
     EXPECT_TRUE(pace.EndedBySkip()) << "its sound is cut";
+    pace.Hold(0);
+    EXPECT_FALSE(pace.EndedBySkip()) << "a hold of nothing was not skipped";
     std::vector<uint32_t> reads;
     pace.SetEventPump([&] {
         EXPECT_TRUE(pace.Waiting()) << "input during a wait is kept, not acted on";

@@ -53,6 +53,12 @@ TEST_F(GameTest, EachChangeIsHeardAsItsOwnSoundAndOthersAreNot)
          },
          [this] { P(1).money -= 600; }, true, SoundEvent::kRent},
         {"a tax", none, [this] { P(0).money -= 600; }, false, SoundEvent::kClick},
+        {"a mortgaged street, nothing paid",
+         [this] {
+             Own(1, {3});
+             Deed(3).mortgaged = 1;
+         },
+         none, false, SoundEvent::kClick},
         {"a tax beside a hotel", [this] { Build({0, 1}, 5); }, [this] { P(0).money -= 600; }, false,
          SoundEvent::kClick},
         {"rent into prison", [this] { Own(1, {3}); },
