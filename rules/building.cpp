@@ -97,13 +97,12 @@ int CGame::PromptedPick(const char* title)
 // A press beside every property leaves a pick, unless it began the pick in
 // this very step (the click on the pick's icon): the player changed their
 // mind.
-bool CGame::LeavesPick()
+void CGame::LeavesPick()
 {
     if (!m_pFrame->LastMouse().pressed || m_bPickBegun)
-        return false;
+        return;
     inputMode = kNoInput;
     ShowText("Annulé");
-    return true;
 }
 
 void CGame::BuildPick()

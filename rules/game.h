@@ -203,8 +203,8 @@ public:
     static int LiftCost(int p);
     void InspectPick();
     void BuildPick();
-    // Leaves the pick on a press beside every property; true when it did.
-    bool LeavesPick();
+    // Leaves the pick on a press beside every property.
+    void LeavesPick();
     // Why the current player may not build on `p`, or null.
     const char* BuildRefusal(int p) const;
     bool MortgagePick();

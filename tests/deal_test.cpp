@@ -336,6 +336,7 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 700, kNord, 300)));
     Tick();
     game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
+    game.proposedDeals.push_back(Make(0, kMontparnasse, 0, kNord, 0));
     game.nextDealRound[1] = 7;
     game.AnswerDeal(true);
     CFakeFrame shown;

@@ -379,6 +379,7 @@ TEST_F(LevelsTest, StrongAnswersAHumanOnlyWithAnExchangeThatIsNotFoolish)
         {kLevelNormal, {9, 10}, {8}, 9, {}},
         {kLevelStrong, {9, 10, 3, 4}, {8, 2}, 9, {}},
         {kLevelStrong, {3, 4, 24}, {2, 8}, 24, {"1:0:24:2:15000"}},
+        {kLevelStrong, {1, 24}, {0}, 24, {"1:0:24:0:21000"}},  // the first street in return
     };
     for (const auto& c : cases) {
         Start({0, 1});

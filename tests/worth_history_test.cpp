@@ -44,6 +44,9 @@ TEST(WorthHistory, KeepsEvenlySpacedTurnsWithinItsBound)
         const std::vector<int64_t> line = history.Line(0);
         EXPECT_LE(history.Entries(), CWorthHistory::kMostEntries);
         EXPECT_GE(history.Entries(), std::min<int64_t>(turns + 1, CWorthHistory::kMostEntries / 2));
+        if (turns < CWorthHistory::kMostEntries) {
+            EXPECT_EQ(history.Entries(), turns + 1) << "every turn kept while they all fit";
+        }
         EXPECT_EQ(history.Turns(), turns);
         EXPECT_EQ(line.front(), 0);
         EXPECT_EQ(line.back(), turns);
