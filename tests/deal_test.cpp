@@ -220,6 +220,8 @@ TEST_F(DealTest, EachLevelSaysWhyItRefuses)
          "Bruno refuse : il n'a pas de quoi payer"},
         {kLevelStrong, {22}, {26}, 150000, 0, Make(0, PropertyBit(22), 0, kNord, 0),
          "Bruno refuse : il n'y gagne pas assez"},
+        {kLevelStrong, {22}, {26}, 150000, 0, Make(0, PropertyBit(22), 7500, kNord, 0),
+         "Anne échange COMPAGNIE D'ELECTRICITE et 7.500 F contre GARE DU NORD avec Bruno"},
     };
     for (const auto& c : cases) {
         Seat(1);
@@ -353,6 +355,8 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     copy.pendingDeal.partnerGives = kNord;
     copy.Step();
     EXPECT_EQ(copy.properties[26].owner, 0);
+    EXPECT_EQ(copy.players[0].money, kStartMoney - 400) << "700 F given, 300 F received";
+    EXPECT_EQ(copy.players[1].money, kStartMoney + 400);
 }
 
 TEST_F(DealTest, ASaveFromBeforeDealsLoadsWithNoneProposed)

@@ -274,6 +274,7 @@ TEST_F(LevelsTest, StrongAcceptsOnlySwapsThatAreWorthItsSide)
     const struct { std::vector<int> mine, theirs, mortgaged; int gives, gets, cash; bool accepts; } cases[] = {
         {{}, {0, 24}, {}, 1, 24, 0, false},
         {{}, {0, 24}, {}, 1, 24, 12000, false},  // paid, but it still hands brown over
+        {{}, {0, 10}, {}, 1, 10, 12000, false},  // for a better street that completes nothing
         {{11, 12}, {0, 13}, {}, 1, 13, 0, true},    // red for brown
         {{0}, {11, 12, 1}, {}, 13, 1, 0, false},    // brown for red
         {{}, {26}, {}, 25, 26, 0, true},
@@ -322,6 +323,8 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
         {"two in one turn", {0, 5, 8, 9, 11, 12}, {10, 13}, {}, 1, 300000, 13, 5, 274000},
         {"the first street", {1, 24}, {0}, {}, 1, kStartMoney, 0, 24, 162000},
         {"a better street that helps no one", {0, 10}, {1}, {}, 1, kStartMoney, 1, 10, 162000},
+        {"a dearer group for a better one, and the difference", {8, 9, 20}, {10, 21}, {}, 1, kStartMoney, 10, 20,
+         131000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
