@@ -339,6 +339,7 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     Tick();
     game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
     game.proposedDeals.push_back(Make(0, kMontparnasse, 0, kNord, 0));
+    game.nextDealRound[0] = 3;
     game.nextDealRound[1] = 7;
     game.AnswerDeal(true);
     CFakeFrame shown;
@@ -349,6 +350,7 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     EXPECT_EQ(copy.pendingDeal, game.pendingDeal);
     EXPECT_EQ(copy.inputMode, kDealAnswer);
     EXPECT_EQ(copy.proposedDeals, game.proposedDeals);
+    EXPECT_EQ(copy.nextDealRound[0], 3);
     EXPECT_EQ(copy.nextDealRound[1], 7);
     copy.pendingDeal.partnerGives = 1u << kPropertyCount;
     EXPECT_EQ(CheckConsistency(copy, nullptr), "échange en attente sur une propriété hors du plateau");

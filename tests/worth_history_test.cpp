@@ -62,6 +62,13 @@ TEST(WorthHistory, KeepsEvenlySpacedTurnsWithinItsBound)
         copy.Record(777);
         EXPECT_EQ(copy.game.worthHistory.Line(0), table.game.worthHistory.Line(0));
     }
+    // A new game after a long one keeps every turn again.
+    CountingTable table;
+    table.Record(5000);
+    table.game.players[0].money = 0;
+    table.game.worthHistory.Start(table.game);
+    table.Record(3);
+    EXPECT_EQ(table.game.worthHistory.Line(0), (std::vector<int64_t>{0, 1, 2, 3}));
 }
 
 // Lines are by seat: the first player falls after one turn and the others
