@@ -108,6 +108,11 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
          kSwapWithout},
         {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 5}},
          kSwapWithout},
+        {{{&game.pendingSwap, 1}, {&game.inputMode, kYesNo}, {&game.tradeWanted, 0}, {&game.tradeOffered, 28}},
+         kSwapWithout},
+        // A game on a limit is over once its rounds are played.
+        {{{&game.turnLimit, 1}, {&game.roundsPlayed, 0}}, ""},
+        {{{&game.turnLimit, 1}, {&game.roundsPlayed, 1}}, "tour 1 au-delà de la limite de 1"},
         // A pending deal is between two players of the game, for no negative
         // cash; a person's answer to it is what the step waits for.
         {{{&game.pendingDeal.asker, 0}, {&game.pendingDeal.partner, 2}, {&game.inputMode, kDealAnswer}}, ""},
