@@ -97,6 +97,10 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_EQ(game.jailCardHolder[1], 0);
     EXPECT_EQ(game.playerEliminated, 1);
     EXPECT_EQ(game.gameOver, 0);
+    Start({0, 0, 0});
+    broke(1);
+    game.PayFrom(0, 2500, 1);
+    EXPECT_EQ(frame.messages.back(), "Player 2 prend toutes vos proprietes & 1F") << "the last franc named";
 
     // The bank takes back everything free of mortgage.
     Start({0, 0, 0});
