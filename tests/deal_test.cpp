@@ -220,6 +220,8 @@ TEST_F(DealTest, EachLevelSaysWhyItRefuses)
          "Bruno refuse : il n'a pas de quoi payer"},
         {kLevelStrong, {22}, {26}, 150000, 0, Make(0, PropertyBit(22), 0, kNord, 0),
          "Bruno refuse : il n'y gagne pas assez"},
+        {kLevelStrong, {13}, {11, 26}, 150000, 0, Make(0, PropertyBit(13), 0, kNord, 6001),
+         "Bruno refuse : il n'y gagne pas assez"},  // one red street of three is no group near whole
         {kLevelStrong, {22}, {26}, 150000, 0, Make(0, PropertyBit(22), 7500, kNord, 0),
          "Anne échange COMPAGNIE D'ELECTRICITE et 7.500 F contre GARE DU NORD avec Bruno"},
     };
