@@ -1,7 +1,5 @@
 #include "deal.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <vector>
 
 #include "game.h"

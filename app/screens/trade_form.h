@@ -61,7 +61,7 @@ public:
     // Changes a side's cash, kept between 0 and what that side has.
     void AddCash(int side, int amount);
 
-    // Why "Proposer" is off, or null.
+    // Why "Proposer" is off, or "".
     std::string Refusal() const;
     // The last thing said about a click, until the next one.
     const std::string& Note() const { return m_Note; }
