@@ -28,6 +28,13 @@ TEST_F(BuildingTest, ABuildGoesToTheLastOfTheLeastBuiltStreets)
     EXPECT_EQ(P(0).money, 135000);
     EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
         << "humans build silently";
+    // The group's first street, when it is the least built.
+    Start({0, 0});
+    Own(0, {0, 1});
+    Build({1}, 1);
+    Pick('b', 1);
+    EXPECT_EQ(Deed(0).houses, 1);
+    EXPECT_EQ(Deed(1).houses, 1);
 }
 
 // A pick by its key: player 1 owns `mine` (with `houses` on each), player 2
@@ -177,6 +184,7 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
         EXPECT_EQ(frame.messages.back(), "Hypothéquer BOUL. DE BELLEVILLE vend les maisons et hôtels de son groupe : d'accord ?");
         EXPECT_EQ(Deed(1).houses, 3) << "nothing sold before the answer";
         Tick(answer);
+        EXPECT_EQ(game.pendingSale, -1) << "answered once";
         EXPECT_EQ(frame.Showed("Annulé"), answer == 'n') << answer;
         Check();
     }
