@@ -1,6 +1,6 @@
-// The generated sounds as the game loads them, and the real playback on
-// SDL's disk audio driver, which writes what the device would play into a
-// file: a throw of the dice is heard there, and a muted game is not.
+// The generated sounds played for real on SDL's disk audio driver, which
+// writes what the device would play into a file: a throw of the dice is
+// heard there, and a muted game is not.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,7 +20,6 @@
 namespace {
 
 const std::string kFolder = SOUNDS_DIR;
-constexpr size_t kWavHeader = 44;
 
 std::vector<uint8_t> ReadAll(const std::string& path)
 {
@@ -28,59 +27,14 @@ std::vector<uint8_t> ReadAll(const std::string& path)
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-uint32_t Little(const std::vector<uint8_t>& bytes, size_t at, int size)
-{
-    uint32_t value = 0;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | bytes[at + k];
-    return value;
-}
-
 // The loudest of the 16-bit samples from `from` on.
 int Peak(const std::vector<uint8_t>& bytes, size_t from)
 {
     int peak = 0;
     for (size_t at = from; at + 1 < bytes.size(); at += 2)
-        peak = std::max(peak, std::abs(static_cast<int16_t>(Little(bytes, at, 2))));
+        peak = std::max(peak, std::abs(static_cast<int16_t>(bytes[at] | bytes[at + 1] << 8)));
     return peak;
 }
-
-std::string Text(const std::vector<uint8_t>& bytes, size_t at)
-{
-    return std::string(bytes.begin() + at, bytes.begin() + at + 4);
-}
-
-}  // namespace
-
-TEST(GeneratedSounds, EachIsAMonoWavWithSoundAndAllFitInAMegabyte)
-{
-    const struct {
-        size_t at;
-        const char* tag;
-    } tags[] = {{0, "RIFF"}, {8, "WAVE"}, {12, "fmt "}, {36, "data"}};
-    const struct {
-        size_t at;
-        int size;
-        uint32_t value;
-        const char* what;
-    } fields[] = {{20, 2, 1, "PCM"}, {22, 2, 1, "mono"}, {24, 4, 22050, "rate"}, {34, 2, 16, "bits"}};
-    size_t total = 0;
-    for (int k = 0; k < kSoundCount; ++k) {
-        const char* file = SoundInfo(SoundAt(k)).file;
-        const std::vector<uint8_t> wav = ReadAll(kFolder + "/" + file);
-        ASSERT_GT(wav.size(), kWavHeader) << file;
-        for (const auto& tag : tags)
-            EXPECT_EQ(Text(wav, tag.at), tag.tag) << file;
-        for (const auto& field : fields)
-            EXPECT_EQ(Little(wav, field.at, field.size), field.value) << file << ": " << field.what;
-        EXPECT_EQ(Little(wav, 40, 4), wav.size() - kWavHeader) << file;
-        EXPECT_GT(Peak(wav, kWavHeader), 8000) << file;
-        total += wav.size();
-    }
-    EXPECT_LT(total, 1000000u);
-}
-
-namespace {
 
 // A game of two on the window's frame, which draws nothing here: its
 // sounds are all that comes out.

@@ -104,24 +104,6 @@ int WhiteOnTheYesWord()
 
 }  // namespace
 
-TEST_F(AppFrameTest, APlayerLeavingShiftsThePawnsBehindIt)
-{
-    CBourgade3D& table = app.Table();
-    for (int k = 0; k < kPawnCount; ++k) {
-        table.pawns[k].m_nNumber = k;
-        table.pawns[k].m_bBuilt = k < 4;
-    }
-    table.fallenSeats.clear();
-    table.RemovePawn(1, 4);
-    EXPECT_EQ(table.pawns[1].m_nNumber, 2);
-    EXPECT_EQ(table.pawns[2].m_nNumber, 3);
-    for (int k = 2; k < 5; ++k)
-        EXPECT_EQ(table.pawns[k].m_bBuilt, k == 2) << k;
-    EXPECT_EQ(table.fallenSeats, std::vector<int>{1});
-    for (int k = 0; k < 4; ++k)
-        table.pawns[k].Build();
-}
-
 TEST_F(AppFrameTest, AClickOnAPropertySeenFromAbovePicksIt)
 {
     ViewFromAbove();
@@ -155,26 +137,6 @@ TEST_F(AppFrameTest, ThePrisonQuestionStaysOnScreenWithItsWords)
         EXPECT_GT(WhiteOnTheYesWord(), 20) << "between the holds, tick " << tick;
     }
     EXPECT_EQ(game.inputMode, kYesNo);
-}
-
-// Every message is held, the same text again too: the console's log writes
-// a reminder once, but the screen shows it each time.
-TEST_F(AppFrameTest, ARepeatedMessageIsShownAndHeldAgain)
-{
-    app.Pace().SetSpeed(Speed::kFaster);
-    const uint64_t before = app.Frames().Frames();
-    app.Table().DrawMessage("BOUL. DE BELLEVILLE");
-    app.Table().DrawMessage("BOUL. DE BELLEVILLE");
-    EXPECT_EQ(app.Frames().Frames() - before, 2u);
-}
-
-// The camera's glide to the next player is drawn as it goes.
-TEST_F(AppFrameTest, TheLookAtAPawnDrawsFrames)
-{
-    app.Pace().SetSpeed(Speed::kNormal);
-    const uint64_t before = app.Frames().Frames();
-    app.Table().RegardePion(1);
-    EXPECT_GT(app.Frames().Frames() - before, 10u);
 }
 
 // Escape and a click outside close the screens one at a time without ending
@@ -225,18 +187,6 @@ TEST_F(AppFrameTest, ScreensOpenAndCloseWithoutQuittingThenInputReachesTheGame)
     const int square = game.players[0].square;
     Click(215, 547);  // the die
     EXPECT_NE(game.players[0].square, square) << "the first click throws";
-}
-
-// '+' and '-' change the speed and say so over the board for a while.
-TEST_F(AppFrameTest, SpeedKeysShowTheNewSpeed)
-{
-    app.Pace().SetSpeed(Speed::kNormal);
-    Key('+');
-    EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kFast);
-    app.ShowFrame(nullptr);
-    EXPECT_GT(PixelsLike({1, 1, 0.6f}, 8, 520, 200, 548), 30) << "Vitesse : Rapide";
-    Key('-');
-    EXPECT_EQ(app.Pace().ChosenSpeed(), Speed::kNormal);
 }
 
 // A click or a key that ends a held message is spent on it, or waits for the

@@ -296,7 +296,8 @@ TEST_F(SceneTest, ThePanelShowsThePlayersInTheirColoursWithTheirChipsAndTheDeeds
 
 TEST(StatusLineTest, MoneyIsRightAlignedInSevenCharacters)
 {
-    char name[32], money[32];
+    char name[32];
+    char money[32];
     FormatStatusLine("Anne", 150000, true, name, sizeof name, money, sizeof money);
     EXPECT_STREQ(name, "> Anne");
     EXPECT_STREQ(money, " 150000 F");
