@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <functional>
 
 #include "game_fixture.h"
 

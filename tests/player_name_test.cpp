@@ -4,7 +4,6 @@
 #include <string>
 
 #include "player_name.h"
-#include "terminal_text.h"
 
 using namespace std::string_literals;
 
