@@ -28,6 +28,12 @@ TEST_F(GameTest, ANewGameResetsEveryFieldThatAGameChanges)
     game.jailCardHolder[1] = 2;
     game.rollState = 2;
     game.current = 2;
+    game.roundsPlayed = 7;
+    game.pendingSale = 3;
+    game.pendingSwap = 1;
+    game.pendingDeal.asker = 1;
+    game.nextDealRound[2] = 9;
+    game.proposedDeals.push_back(Deal{});
     game.worthHistory.Record(game);
     game.NewGame();
     for (int i = 0; i < kPlayerSlots; ++i) {
@@ -46,6 +52,12 @@ TEST_F(GameTest, ANewGameResetsEveryFieldThatAGameChanges)
     EXPECT_EQ(game.jailCardHolder[1], -1);
     EXPECT_EQ(game.rollState, 0);
     EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(game.roundsPlayed, 0);
+    EXPECT_EQ(game.pendingSale, -1);
+    EXPECT_EQ(game.pendingSwap, 0);
+    EXPECT_EQ(game.pendingDeal.asker, -1);
+    EXPECT_EQ(game.nextDealRound[2], 0);
+    EXPECT_TRUE(game.proposedDeals.empty());
     EXPECT_EQ(game.worthHistory.Line(0), std::vector<int64_t>{kStartMoney});
     EXPECT_EQ(game.worthHistory.Turns(), 0);
     EXPECT_EQ(game.setupPlayers[0].seat, 0) << "the set-up records are the console's";
@@ -195,6 +207,7 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
     random.QueueDice(1, 2);
     Tick();
     EXPECT_TRUE(frame.Showed("Player 1 utilise la carte Sortie de Prison"));
+    EXPECT_EQ(game.jailCardHolder[1], -1) << "the card goes back";
     EXPECT_EQ(P(0).square, 13);
     EXPECT_EQ(P(0).money, 150000 - 14000) << "no fine, only the street it stopped on";
 }
