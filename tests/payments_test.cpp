@@ -84,11 +84,15 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_STREQ(P(1).name, "Player 3");
     std::snprintf(P(1).name, kNameSize, "changed");
     P(1).computer = 1;
+    P(1).level = kLevelStrong;
+    P(1).color = 5;
     game.RestoreSetupPlayers();
     EXPECT_STREQ(P(0).name, "Player 1");
     EXPECT_STREQ(P(1).name, "Zoe");
     EXPECT_STREQ(P(2).name, "Player 4");
     EXPECT_EQ(P(1).computer, 0);
     EXPECT_EQ(P(1).seat, 2);
+    EXPECT_EQ(P(1).level, game.setupPlayers[2].level);
+    EXPECT_EQ(P(1).color, game.setupPlayers[2].color);
     EXPECT_EQ(P(2).computer, 1);
 }
