@@ -9,11 +9,9 @@
 #include "option_rows.h"
 #include "pace.h"
 #include "press_reader.h"
-#include "prompt_zones.h"
 #include "router.h"
 #include "screen.h"
 #include "speed_control.h"
-#include "tooltips.h"
 #include "turn_number.h"
 
 namespace {
@@ -128,24 +126,6 @@ TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
     EXPECT_FALSE(pace.FastComputers());
 }
 
-TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)
-{
-    Start({0, 1});
-    GameHistory history;
-    history.speed = static_cast<int32_t>(Speed::kFaster);
-    history.fastComputers = 1;
-    history.soundVolume = 50;
-    history.soundMuted = 1;
-    CFakeFrame shown;
-    CScriptedRandom dice;
-    CGame copy(shown, dice);
-    GameHistory read;
-    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, read), "");
-    EXPECT_EQ(read.speed, history.speed);
-    EXPECT_EQ(read.fastComputers, 1);
-    EXPECT_EQ(read.soundVolume, 50);
-    EXPECT_EQ(read.soundMuted, 1);
-}
 
 // The options box lies inside the board view: a click on the panel is
 // outside it, and each row answers its own height.

@@ -447,3 +447,22 @@ TEST(SaveFile, OnlyASaveThatReadsBackIsWritten)
     EXPECT_EQ(WriteReadableSave(table.game, table.frame.history, refusal), "");
     EXPECT_EQ(refusal, kBrokenRule + "la propriété 5 appartient à 4)");
 }
+
+TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)
+{
+    Start({0, 1});
+    GameHistory history;
+    history.speed = 2;
+    history.fastComputers = 1;
+    history.soundVolume = 50;
+    history.soundMuted = 1;
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    GameHistory read;
+    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, read), "");
+    EXPECT_EQ(read.speed, history.speed);
+    EXPECT_EQ(read.fastComputers, 1);
+    EXPECT_EQ(read.soundVolume, 50);
+    EXPECT_EQ(read.soundMuted, 1);
+}
