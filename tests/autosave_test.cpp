@@ -58,6 +58,19 @@ protected:
 
 }  // namespace
 
+// A second game beside the usual save numbers its own, before ".sav".
+TEST(SavePath, ANumberedSaveKeepsItsFolderAndEndsInSav)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/etat/partie.sav", "/etat/partie-2.sav"},
+        {".sav", "-2.sav"},
+        {"sav", "sav-2.sav"},
+        {"partie.txt", "partie.txt-2.sav"},
+    };
+    for (const auto& [usual, numbered] : cases)
+        EXPECT_EQ(NumberedSave(usual, 2), numbered) << usual;
+}
+
 TEST(SavePath, FollowsTheXdgStateFolder)
 {
     const std::string local = "/home/anne/.local/state/bourgade3d/partie.sav";

@@ -80,6 +80,32 @@ TEST_F(BuildingTest, EveryRefusalNamesItsCause)
         EXPECT_EQ(CGame::LiftCost(p), cost) << p;
 }
 
+TEST_F(BuildingTest, TheMortgagePickIsTitledAndABuiltStreetIsMortgagedBare)
+{
+    Own(0, {0});
+    Pick('m', 0);
+    const auto title = std::find(frame.log.begin(), frame.log.end(), "msg:Hypothequer");
+    ASSERT_NE(title, frame.log.end());
+    EXPECT_EQ(Lines(title + 1, title + 4), (Lines{"redraw", "msg:Choisissez la propriete", "redraw"}))
+        << "the title is drawn before the prompt takes its place";
+    Pick('u', 0);
+    EXPECT_TRUE(frame.Showed("Lever l'hypotheque"));
+
+    // A street is mortgaged bare: the group's buildings are all sold first, so
+    // that no mortgaged group carries buildings.
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {20, 21});
+    Build({20, 21}, 2);
+    Pick('m', 21);
+    EXPECT_EQ(Deed(21).mortgaged, 1);
+    EXPECT_EQ(Deed(20).mortgaged, 0);
+    EXPECT_EQ(Deed(20).houses, 0);
+    EXPECT_EQ(Deed(21).houses, 0);
+    EXPECT_EQ(P(0).money, 4 * 10000 + 20000);
+    EXPECT_EQ(game.inputMode, kNoInput);
+}
+
 // With confirmations on, a mortgage that would sell the group's buildings
 // asks first: a no keeps everything, a yes sells and mortgages. A purchase
 // that needs mortgages names them.

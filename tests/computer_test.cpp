@@ -49,6 +49,38 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
     }
 }
 
+TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
+{
+    Start({1, 0});
+    Own(0, {0, 1});
+    P(0).square = 6;
+    game.ComputerTurnStart();
+    EXPECT_TRUE(frame.Entries("picture").empty()) << "no picture for each building";
+    EXPECT_EQ(Deed(0).houses, 5);
+    EXPECT_EQ(Deed(1).houses, 5);
+    EXPECT_EQ(frame.buildings[1], 5);
+    EXPECT_EQ(frame.buildings[3], 5);
+    EXPECT_EQ(P(0).money, 100000);
+    const auto& said = frame.messages;
+    EXPECT_EQ(std::count(said.begin(), said.end(), "Player 1 construit une maison sur BOUL. DE BELLEVILLE."), 4);
+    EXPECT_EQ(std::count(said.begin(), said.end(), "Player 1 construit un hôtel sur RUE LECOURBE."), 1);
+    Check();
+    frame.Clear();
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(frame.log.front(), "picture:6") << "a turn that builds throws as any other";
+
+    Start({1, 0});
+    Own(0, {0, 1, 2, 3, 4});
+    P(0).money = 10000;
+    Deed(3).mortgaged = 1;
+    game.ComputerTurnStart();
+    EXPECT_EQ(Deed(0).houses, 1);
+    EXPECT_EQ(Deed(1).houses, 1);
+    EXPECT_EQ(Deed(2).houses, 0) << "no house beside a mortgaged street";
+    EXPECT_EQ(P(0).money, 0);
+}
+
 TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCannotPay)
 {
     Start({1, 1});

@@ -1,3 +1,4 @@
+#include "foolish_acts.h"
 #include "game_fixture.h"
 
 // Anne, a person, is to play; Bruno is a person or a computer.
@@ -89,6 +90,35 @@ TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
     Check();
 }
 
+// Anne's side of each deal, as the strong level judges it: the last
+// light-blue street is given only for brown made whole and cash making up
+// its price; two red streets are kept unless one is given; cash is paid
+// down to the largest rent she could owe and no further.
+TEST_F(DealTest, FoolishDealsAreJudgedOnEverySide)
+{
+    const struct {
+        std::vector<int> anneOwns;
+        std::vector<int> brunoOwns;
+        Deal deal;
+        unsigned acts;
+    } cases[] = {
+        {{0, 4}, {1, 2, 3}, Make(0, PropertyBit(4), 0, kLecourbe, 20000), 0},
+        {{0, 4}, {1, 2, 3}, Make(0, PropertyBit(4), 0, kLecourbe, 19999), 1u << kGivesLastStreet},
+        {{11, 12, 24}, {}, Make(0, kMontparnasse, 0, 0, 1000), 0},
+        {{11, 12, 24}, {}, Make(0, PropertyBit(11), 0, 0, 1000), 1u << kBreaksTwoThirds},
+        {{11, 12}, {13}, Make(0, PropertyBit(11), 0, PropertyBit(13), 0), 0},  // two of three still
+        {{24}, {26}, Make(0, 0, 1000, kNord, 0), 0},
+        {{24}, {26}, Make(0, 0, 1001, kNord, 0), 1u << kPaysBelowLargestRent},
+    };
+    for (const auto& c : cases) {
+        Seat(0);
+        Own(0, c.anneOwns);
+        Own(1, c.brunoOwns);
+        P(0).money = LargestRentAgainst(game, 0) + 1000;
+        EXPECT_EQ(FoolishDeal(game, 0, c.deal), c.acts) << DealText(game, c.deal);
+    }
+}
+
 // Anne proposes; Bruno, a computer, answers at the next step.
 TEST_F(DealTest, EachLevelSaysWhyItRefuses)
 {
@@ -172,4 +202,35 @@ TEST_F(DealTest, AStrongComputerProposesToAnotherComputerOnlyWhenAskedTo)
         Tick();
         EXPECT_EQ(frame.Showed("Bruno propose un échange à Anne"), computerDeals == 1);
     }
+}
+
+TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 700, kNord, 300)));
+    Tick();
+    game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
+    game.proposedDeals.push_back(Make(0, kMontparnasse, 0, kNord, 0));
+    game.nextDealRound[0] = 3;
+    game.nextDealRound[1] = 7;
+    game.AnswerDeal(true);
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    GameHistory history;
+    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, history), "");
+    EXPECT_EQ(copy.pendingDeal, game.pendingDeal);
+    EXPECT_EQ(copy.inputMode, kDealAnswer);
+    EXPECT_EQ(copy.proposedDeals, game.proposedDeals);
+    EXPECT_EQ(copy.nextDealRound[0], 3);
+    EXPECT_EQ(copy.nextDealRound[1], 7);
+    copy.pendingDeal.partnerGives = 1u << kPropertyCount;
+    EXPECT_EQ(CheckConsistency(copy, nullptr), "échange en attente sur une propriété hors du plateau");
+    copy.pendingDeal.partnerGives = kNord;
+    copy.Step();
+    EXPECT_EQ(copy.properties[26].owner, 0);
+    EXPECT_EQ(copy.players[0].money, kStartMoney - 400) << "700 F given, 300 F received";
+    EXPECT_EQ(copy.players[1].money, kStartMoney + 400);
 }

@@ -243,3 +243,24 @@ TEST(Quaternion, SlerpFollowsTheShorterArc)
         ExpectQuaternion(q, c.expected);
     }
 }
+
+// The camera's angles for an eye at a distance from the origin, and the up
+// vector they give: no distance gives no direction, and a distance a hair
+// short of the real one must not take asin past 1.
+TEST(CameraState, AnglesFollowTheEyeAndUpFollowsTheAngles)
+{
+    const float half = std::sqrt(0.5f);
+    const struct { CVector eye; float distance, azimuth, elevation; CVector up; } cases[] = {
+        {{-4, 4, 0}, 4 / half, -90, 45, {half, half, 0}}, {{0, 0, 0}, 0, 0, 0, {0, 1, 0}},
+        {{0, 5.0001f, 0}, 5, 0, 90, {0, 0, -1}}};
+    for (const auto& c : cases) {
+        CCamera camera;
+        camera.m_vEye = c.eye;
+        camera.m_fDistance = c.distance;
+        camera.m_Angles = CVector2(7, 7);
+        camera.UpdateAngles();
+        camera.UpdateUp();
+        ExpectVector({camera.m_Angles.x, camera.m_Angles.y, 0}, c.azimuth, c.elevation, 0);
+        ExpectVector(camera.m_vUp, c.up.x, c.up.y, c.up.z);
+    }
+}

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "game_fixture.h"
+#include "guidance_line.h"
+#include "message_layout.h"
 #include "option_rows.h"
 #include "pace.h"
 #include "press_reader.h"
@@ -81,6 +83,41 @@ TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
     EXPECT_EQ(PressForRules(press, kMortgagePick).x, x);
 }
 
+// A click or the space bar skips a wait; a click that answers what the
+// game waits for (the words, the offer's squares, a pick) ends the wait
+// and is kept for the rules.
+TEST(Router, DuringAWaitAClickSkipsButNeverSpendsAnAnswer)
+{
+    using W = WaitingInput;
+    const struct {
+        int x;
+        int y;
+        int32_t mode;
+        WaitingInput expected;
+    } presses[] = {
+        {188, 315, kYesNo, W::kAnswer},        // "OUI"
+        {255, 315, kYesNo, W::kAnswer},        // "NON"
+        {188, 315, kNoInput, W::kAnswer},      // the question still held as a message
+        {220, 315, kYesNo, W::kSkip},          // between the words
+        {215, 545, kNoInput, W::kSkip},        // a die: no throw
+        {45, 110, kPricedOffer, W::kAnswer},   // accept
+        {110, 110, kPricedOffer, W::kAnswer},  // refuse
+        {45, 110, kMortgagePick, W::kAnswer},  // a property in a pick
+        {45, 110, kNoInput, W::kSkip},
+    };
+    for (const auto& p : presses)
+        EXPECT_EQ(WhileWaiting(Event(InputKind::kPress, p.x, p.y), p.mode), p.expected) << p.x << "," << p.y;
+    InputEvent wheel = Event(InputKind::kPress, 250, 250);
+    wheel.button = kWheelUp;
+    EXPECT_EQ(WhileWaiting(wheel, kNoInput), W::kDrop);
+    EXPECT_EQ(WhileWaiting(Event(InputKind::kDrag, 250, 250), kNoInput), W::kDrop);
+    EXPECT_EQ(WhileWaiting(Event(InputKind::kRelease, 250, 250), kNoInput), W::kKeep);
+    const std::pair<unsigned char, WaitingInput> keys[] = {
+        {' ', W::kSkip}, {27, W::kQuit}, {'+', W::kFaster}, {'-', W::kSlower}, {'s', W::kMute}, {'t', W::kKeep}};
+    for (const auto& [key, expected] : keys)
+        EXPECT_EQ(WhileWaiting(KeyEvent(key), kNoInput), expected) << key;
+}
+
 // A key kept through the computer's holds belongs to the computer's turn:
 // once that turn is over it no longer acts.
 TEST_F(PressesTest, AKeyKeptThroughAnotherPlayersTurnIsDropped)
@@ -94,6 +131,17 @@ TEST_F(PressesTest, AKeyKeptThroughAnotherPlayersTurnIsDropped)
     Step();
     ASSERT_EQ(game.current, 1);
     EXPECT_FALSE(StillItsTurn(key, TurnNumber(game)));
+}
+
+// Only the two dice invite a throw, so that an ended game never does.
+TEST(Tooltips, OnlyTheDiceInviteAThrow)
+{
+    for (int action = 0; action < kActionCount; ++action) {
+        const ActionZone& zone = actionZones[action];
+        const char* tip = TooltipAt(zone.x + 20, zone.y + 17);
+        const bool die = action == kActionThrow || action == kActionThrowRight;
+        EXPECT_EQ(InvitesAThrow(tip), die) << action;
+    }
 }
 
 TEST(Router, PlusAndMinusStepTheSpeedAndNoOtherKeyDoes)

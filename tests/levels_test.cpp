@@ -63,6 +63,46 @@ protected:
     }
 };
 
+// The largest rent the second player can charge the first: stations by how
+// many one owner holds (a mortgaged one still counts), utilities at a throw
+// of 12, streets bare, doubled in a whole group, or built; the first
+// player's own properties never count.
+TEST_F(LevelsTest, TheLargestRentAgainstAPlayerIsTheDearestOfTheOthers)
+{
+    const struct { std::vector<int> mine, theirs, mortgaged; std::vector<std::pair<int, int>> built; int32_t rent; } cases[] = {
+        {{}, {}, {}, {}, 0},
+        {{}, {24}, {}, {}, 2500},
+        {{}, {24, 25}, {}, {}, 5000},
+        {{}, {24, 25, 26}, {}, {}, 10000},
+        {{}, {24, 25, 26, 27}, {}, {}, 20000},
+        {{}, {24, 25}, {25}, {}, 5000},
+        {{25}, {24}, {}, {}, 2500},
+        {{}, {22}, {}, {}, 4800},
+        {{23}, {22}, {}, {}, 4800},
+        {{}, {22, 23}, {}, {}, 12000},
+        {{}, {0}, {}, {}, 200},
+        {{}, {1}, {}, {}, 400},
+        {{}, {0, 1}, {}, {}, 800},
+        {{}, {0, 1}, {1}, {}, 400},
+        {{}, {0, 1}, {}, {{0, 1}, {1, 1}}, 2000},
+        {{}, {20, 21}, {}, {{20, 5}, {21, 5}}, 200000},
+        {{20, 21}, {0}, {}, {{20, 5}, {21, 5}}, 200},
+    };
+    for (const auto& c : cases) {
+        StartAt(kLevelStrong);
+        Own(0, c.mine);
+        Own(1, c.theirs);
+        Mortgage(c.mortgaged);
+        BuildEach(c.built);
+        EXPECT_EQ(LargestRentAgainst(game, 0), c.rent) << ::testing::PrintToString(c.theirs);
+    }
+    EXPECT_EQ(GroupPrice(0), 12000);
+    EXPECT_EQ(GroupPrice(8), 56000);
+    EXPECT_EQ(GroupPrice(24), 0);
+    EXPECT_STREQ(kFoolishActNames[kGivesLastStreet], "gives_last_street");
+    EXPECT_STREQ(kFoolishActNames[kPaysBelowLargestRent], "pays_below_largest_rent");
+}
+
 // Player 0 gives `gives` for `gets` and receives `cash`; it holds `mine`
 // besides `gives` and `money`, the second player holds `theirs`.
 TEST_F(LevelsTest, FoolishSwapsAreTheOnesThatGiveAwayOrBreakAGroupOrLeaveTooLittleCash)

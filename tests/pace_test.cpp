@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "brief_notice.h"
@@ -121,6 +122,31 @@ TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
         EXPECT_EQ(fractions, (std::vector<float>{0.0f, 1.0f})) << "a roll or a flight ends on its end";
         EXPECT_LT(clock.now - 2501, 16u);
     }
+}
+
+TEST_F(PaceTest, ASkippedWalkLandsThePawnAtTheEndOfTheWholeWalk)
+{
+    SkipOnCall(3);
+    Wait();
+    EXPECT_EQ(frames, 2);
+    EXPECT_FLOAT_EQ(fractions.back(), 1.0f);
+    pace.SetEventPump(nullptr);
+    Wait();
+    Wait();
+    EXPECT_EQ(frames, 2) << "the next squares of the same walk land at once";
+
+    const uint32_t before = clock.now;
+    pace.Hold(1500);
+    EXPECT_EQ(clock.now - before, 1500u) << "a message after the walk is held";
+    Wait();
+    EXPECT_EQ(frames, 34) << "a later walk walks";
+
+    SkipOnCall(2);
+    Wait();
+    pace.EndStep();
+    pace.SetEventPump(nullptr);
+    Wait();
+    EXPECT_EQ(frames, 35 + 32) << "a skip does not reach into the next step";
 }
 
 TEST(Frames, DrawnForChangesAtMostSixtyTimesASecondWithANoticeWipedOnce)

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <functional>
 
 #include "game_fixture.h"
 

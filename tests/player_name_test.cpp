@@ -4,6 +4,7 @@
 #include <string>
 
 #include "player_name.h"
+#include "terminal_text.h"
 
 using namespace std::string_literals;
 

@@ -2,9 +2,11 @@
 
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "end_signals.h"
 #include "image_files.h"

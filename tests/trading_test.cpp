@@ -163,3 +163,27 @@ TEST_F(PricedOfferTest, OfferWaitsAcrossTicksAndARefusalMovesToTheNextCandidate)
     Check();
 }
 
+TEST_F(PricedOfferTest, UnaffordableOffersAreSkippedAndRefusingAllEndsTheTrade)
+{
+    // So poor that the computer asks 10000 F less for its street, but still
+    // 2000 F for RUE DE VAUGIRARD, which the human cannot pay.
+    P(0).money = 1000;
+    AskFor(9);
+    EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:15:-22000"});
+    Click(kRefuseSquare);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_TRUE(frame.Showed("Player 2 ne veut pas echanger"));
+    EXPECT_EQ(Deed(9).owner, 1);
+    EXPECT_EQ(Deed(15).owner, 0);
+    EXPECT_EQ(P(0).money, 1000);
+    EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square again";
+
+    // With the price exactly in hand, the second offer is made.
+    Start({0, 1});
+    Own(1, {9, 10, 3, 4, 14, 16});
+    Own(0, {8, 2, 15});
+    P(0).money = 2000;
+    AskFor(9);
+    EXPECT_EQ(frame.Entries("offer"), std::vector<std::string>{"1:0:9:2:2000"});
+}
+

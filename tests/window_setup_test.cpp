@@ -17,6 +17,27 @@ constexpr unsigned char kTab = 9;
 
 }  // namespace
 
+// Enter at once starts "Joueur 1", a person, against the computer's
+// "Joueur 2"; every row moves with the arrows and wraps.
+TEST(SetupForm, EnterStartsTheDefaultGameAndTheArrowsGoRound)
+{
+    GameSetup setup;
+    CSetupForm form(setup);
+    EXPECT_EQ(form.Key(kEnter), CSetupForm::Outcome::kStart);
+    EXPECT_EQ(setup.count, 2);
+    EXPECT_EQ(setup.names[0], "Joueur 1");
+    EXPECT_EQ(setup.computer[0], 0);
+    EXPECT_EQ(setup.computer[1], 1);
+    EXPECT_EQ(form.Rows().size(), 9u);
+    form.Special(kKeyUp);
+    EXPECT_EQ(form.Focus(), 8) << "up from the first row: the last";
+    form.Special(kKeyDown);
+    form.Special(kKeyDown);
+    EXPECT_EQ(form.Focus(), 1) << "down one row, round to the first";
+    EXPECT_EQ(form.Rows()[8], "Commencer la partie (Entrée)");
+    EXPECT_EQ(form.Key(27), CSetupForm::Outcome::kBack);
+}
+
 // The count goes round 2 to 6; a player goes round human and the three
 // levels; the speed, the limit and the screen change in place.
 TEST(SetupForm, ValuesChangeWithTheArrowsAndTheClicks)
@@ -54,6 +75,28 @@ TEST(SetupForm, ValuesChangeWithTheArrowsAndTheClicks)
     EXPECT_EQ(form.Rows()[8], "Limite : 1 tours");
     form.Click(8);
     EXPECT_EQ(setup.turnLimit, 50) << "on from the first";
+}
+
+// A name is typed over the one offered, accents included, at most as long
+// as a record holds, and Backspace takes a whole letter away.
+TEST(SetupForm, NamesAreTypedWithTheirAccents)
+{
+    GameSetup setup;
+    CSetupForm form(setup);
+    form.Key(kTab);
+    form.Key('Z');
+    form.Key('o');
+    form.Key(0xE9);  // é, as the window hands it over
+    EXPECT_EQ(setup.names[0], "Zoé");
+    form.Key(kBackspace);
+    EXPECT_EQ(setup.names[0], "Zo");
+    form.Key(' ');
+    form.Key('A');
+    EXPECT_EQ(setup.names[0], "Zo A") << "spaces are kept";
+    form.Key(' ');
+    for (int k = 0; k < 30; ++k)
+        form.Key('x');
+    EXPECT_EQ(setup.names[0].size(), static_cast<size_t>(kNameSize - 1));
 }
 
 // With six players each name row and each kind row reaches its own player,
