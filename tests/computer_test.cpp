@@ -152,3 +152,20 @@ TEST_F(ComputerTest, RandomExchangeAttemptsGrowWithThePlayerCount)
         EXPECT_EQ(queued - random.values.size(), c.draws) << c.players << " players";
     }
 }
+
+TEST_F(ComputerTest, PrisonDecisionsWatchTheDearStreets)
+{
+    Start({1, 0});
+    P(0).money = 20000;
+    Deed(7).houses = 5;  // cheap streets do not count
+    EXPECT_TRUE(game.ComputerPaysJail());
+    EXPECT_TRUE(game.ComputerUsesJailCard());
+    P(0).money = 19999;
+    EXPECT_FALSE(game.ComputerPaysJail());
+    P(0).money = 20000;
+    Deed(8).houses = 2;
+    EXPECT_FALSE(game.ComputerPaysJail());
+    EXPECT_TRUE(game.ComputerUsesJailCard());
+    Deed(21).houses = 3;
+    EXPECT_FALSE(game.ComputerUsesJailCard());
+}

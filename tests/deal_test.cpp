@@ -119,6 +119,30 @@ TEST_F(DealTest, FoolishDealsAreJudgedOnEverySide)
     }
 }
 
+TEST_F(DealTest, ADealIsProposedOnlyOnOnesOwnTurnWithNothingUnderWay)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    EXPECT_FALSE(game.ProposeDeal(Make(1, kNord, 0, kMontparnasse, 0)));
+    EXPECT_TRUE(frame.Showed("On ne propose un échange que pendant son tour"));
+    game.inputMode = kBuildPick;
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Finissez d'abord l'action en cours"));
+    game.inputMode = kNoInput;
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 999999, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Anne n'a pas 999.999 F"));
+    game.gameOver = 1;
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("La partie est finie"));
+    game.gameOver = 0;
+    EXPECT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_FALSE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    EXPECT_TRUE(frame.Showed("Un échange attend déjà sa réponse"));
+    game.ApplyDeal(Make(0, kNord, 0, kMontparnasse, 0));
+    EXPECT_EQ(Deed(24).owner, 0) << "a deal that cannot be done changes nothing";
+}
+
 // Anne proposes; Bruno, a computer, answers at the next step.
 TEST_F(DealTest, EachLevelSaysWhyItRefuses)
 {

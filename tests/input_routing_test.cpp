@@ -62,6 +62,24 @@ struct CFakeClock : CClock {
 
 }  // namespace
 
+// Once read, a press is gone, even while the button is still down: between
+// presses the rules see no button and a point on no zone.
+TEST(PressReader, APressIsReadByTheOneStepAfterIt)
+{
+    CPressReader reader;
+    EXPECT_FALSE(reader.Seen().pressed);
+    reader.Press({188, 315, true});
+    EXPECT_EQ(reader.Seen().x, 188);
+    EXPECT_EQ(reader.Seen().y, 315);
+    EXPECT_TRUE(reader.Seen().pressed);
+    reader.StepRead();
+    const MouseEvent after = reader.Seen();
+    EXPECT_FALSE(after.pressed);
+    EXPECT_EQ(PropertyAt(after.x, after.y), -1);
+    EXPECT_EQ(ChosenAction(after, 0), kNoAction);
+    EXPECT_EQ(PromptClickAt(after.x, after.y), PromptClick::kElsewhere);
+}
+
 TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
 {
     const PickRect& street = pickRects[kStreet];

@@ -1,13 +1,40 @@
-// The game's computer level and turn limit: the set-up, the options
+// The game's computer level and turn limit: options, set-up, the options
 // screen's line and the end's note.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "console_setup.h"
 #include "game.h"
+#include "game_options.h"
 #include "standings.h"
+
+// What the options read, "!" when refused.
+TEST(LevelOptions, ComputerLevelAndTurnLimitAreReadOrRefused)
+{
+    const std::pair<std::vector<const char*>, std::string> cases[] = {
+        {{}, "normal 0"},
+        {{"--computer-level", "fort", "--turn-limit", "100"}, "fort 100"},
+        {{"--niveau=facile", "--limite-tours=5"}, "facile 5"},
+        {{"--niveau", "expert"}, "!"}, {{"--niveau", "Fort"}, "!"},
+        {{"--turn-limit", "1"}, "normal 1"},
+        {{"--turn-limit", "0"}, "!"}, {{"--turn-limit", "x"}, "!"}, {{"--turn-limit", "1000001"}, "!"},
+    };
+    for (const auto& [args, expected] : cases) {
+        std::vector<const char*> argv = {"bourgade3d"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        GameOptions o;
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = 0;
+        const bool read = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), kGameProgram,
+                                           GameOptionTable(o), out, err, status);
+        EXPECT_EQ(read ? std::string(LevelName(o.computerLevel)) + " " + std::to_string(o.turnLimit) : "!",
+                  expected);
+    }
+}
 
 // Each row: which of the players the computer plays, the level chosen, and
 // the options screen's line.

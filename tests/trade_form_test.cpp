@@ -6,7 +6,7 @@
 
 #include "fake_frame.h"
 #include "game.h"
-#include "input_event.h"
+#include "long_press.h"
 #include "trade_form.h"
 
 namespace {
@@ -142,6 +142,35 @@ TEST_F(TradeFormTest, OpensOnlyForAPersonOnTheirTurnWithNothingElseUnderWay)
     EXPECT_STREQ(TradeClosedReason(game), "Aucune partie en cours");
 }
 
+TEST_F(TradeFormTest, APropertyGoesInOnItsOwnersSideOrIsRefusedWithTheReason)
+{
+    for (int p = 8; p <= 10; ++p)
+        Own(p, 0);
+    game.properties[9].houses = 2;
+    const std::string group = std::string("Le groupe de ") + game.properties[8].name + " a des maisons ou un hôtel";
+    const struct { int property; uint32_t askerGives, partnerGives; std::string note; } cases[] = {
+        {0, PropertyBit(0), 0, ""},
+        {24, PropertyBit(0), PropertyBit(24), ""},
+        {0, 0, PropertyBit(24), ""},  // a second click takes it out
+        {5, 0, PropertyBit(24), std::string(game.properties[5].name) + " est à Chloé"},
+        {3, 0, PropertyBit(24), std::string(game.properties[3].name) + " n'appartient à personne"},
+        {8, 0, PropertyBit(24), group},
+        {-1, 0, PropertyBit(24), group},  // a click on no property
+        {kPropertyCount, 0, PropertyBit(24), group},
+    };
+    for (const auto& c : cases) {
+        form.Click(250, 480, c.property);
+        EXPECT_EQ(form.Current().askerGives, c.askerGives) << c.property;
+        EXPECT_EQ(form.Current().partnerGives, c.partnerGives) << c.property;
+        EXPECT_EQ(form.Note(), c.note) << c.property;
+        std::string shown;
+        for (const TradeItem& item : form.Items())
+            if (item.kind == TradeItem::Kind::kNote)
+                shown += (shown.empty() ? "" : " ") + item.text;
+        EXPECT_EQ(shown, c.note) << "the note whole, on as many lines as it needs";
+    }
+}
+
 // On Bruno's turn Anne's street is another player's, then the partner's.
 TEST_F(TradeFormTest, OnAnotherTurnTheFirstSeatIsAPartnerLikeAnyOther)
 {
@@ -153,6 +182,25 @@ TEST_F(TradeFormTest, OnAnotherTurnTheFirstSeatIsAPartnerLikeAnyOther)
     form.ChoosePartner(0);
     form.Toggle(0);
     EXPECT_EQ(form.Current().partnerGives, PropertyBit(0));
+}
+
+TEST_F(TradeFormTest, CashStepsStayBetweenNothingAndWhatTheSideHas)
+{
+    const struct { const char* button; int32_t cash; } cases[] = {
+        {"-1.000 F", 0}, {"+10.000 F", 10000}, {"+10.000 F", 20000}, {"+10.000 F", 30000},
+        {"+1.000 F", 30000}, {"-1.000 F", 29000}, {"-10.000 F", 19000},
+    };
+    for (const auto& c : cases) {
+        ClickOn(c.button);
+        EXPECT_EQ(form.Current().askerCash, c.cash) << c.button;
+    }
+    // Bruno has 12.000 F.
+    form.AddCash(1, 20000);
+    EXPECT_EQ(form.Current().partnerCash, 12000);
+    EXPECT_EQ(form.Current().askerCash, 19000);
+    game.players[1].money = 0;
+    form.AddCash(1, 1000);
+    EXPECT_EQ(form.Current().partnerCash, 0) << "nothing from a side that has nothing";
 }
 
 TEST_F(TradeFormTest, AnotherPartnerTakesTheFormerPartnersSideOutOfTheDeal)
@@ -283,4 +331,34 @@ TEST_F(TradeFormTest, TheBoxIsLaidOutItemByItem)
     EXPECT_EQ(form.Items().back().text, "Annuler") << "composing again after an answer";
     EXPECT_EQ(form.Current().askerGives, 0u) << "a new deal";
     EXPECT_EQ(form.Current().askerCash, 0);
+}
+
+TEST(LongPress, OnlyALeftButtonHeldOnTheExchangeIconLongEnough)
+{
+    const ActionZone icon = actionZones[kActionTrade];
+    const struct { int button, x, y; bool released, draggedOff; uint32_t held; bool due; } cases[] = {
+        {kLeftButton, icon.x + 20, icon.y + 20, false, false, 600, true},
+        {kLeftButton, icon.x, icon.y + 35, false, false, 5000, true},
+        {kLeftButton, icon.x + 20, icon.y + 20, false, false, 599, false},
+        {kLeftButton, icon.x + 20, icon.y + 20, true, false, 600, false},
+        {kLeftButton, icon.x + 20, icon.y + 20, false, true, 600, false},
+        {kRightButton, icon.x + 20, icon.y + 20, false, false, 600, false},
+        {kLeftButton, icon.x - 1, icon.y + 20, false, false, 600, false},
+    };
+    for (const auto& c : cases) {
+        CLongPress press;
+        InputEvent event;
+        event.kind = InputKind::kPress;
+        event.button = c.button;
+        event.x = c.x;
+        event.y = c.y;
+        press.Press(event, 1000);
+        event.x = c.draggedOff ? icon.x + 41 : c.x;
+        press.Drag(event);
+        if (c.released)
+            press.Release();
+        EXPECT_EQ(press.Due(1000 + c.held), c.due) << c.button << " " << c.x << "," << c.y << " " << c.held;
+        press.Take();
+        EXPECT_FALSE(press.Due(1000 + c.held));
+    }
 }

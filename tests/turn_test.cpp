@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <set>
+#include <numeric>
 
 #include "game_fixture.h"
 
@@ -64,6 +66,24 @@ TEST_F(GameTest, ANewGameResetsEveryFieldThatAGameChanges)
     EXPECT_EQ(CheckConsistency(game, nullptr), "") << "both decks shuffled whole";
 }
 
+// A game as made, before any set-up: six named seats at the start with the
+// starting money, two blank slots, every deed the bank's.
+TEST_F(GameTest, AGameIsMadeWithSixSeatsReadyToPlay)
+{
+    CGame made(frame, random);
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        const bool seated = i < kMaxPlayers;
+        EXPECT_EQ(made.players[i].name, seated ? "Player " + std::to_string(i + 1) : "") << i;
+        EXPECT_EQ(made.players[i].money, seated ? kStartMoney : 0) << i;
+        EXPECT_EQ(made.players[i].color, seated ? i : 0) << i;
+        EXPECT_EQ(made.players[i].seat, seated ? i : 0) << i;
+        EXPECT_EQ(made.players[i].square, 0) << i;
+        EXPECT_EQ(made.players[i].jail, 0) << i;
+        EXPECT_EQ(made.players[i].computer, 0) << i;
+    }
+    EXPECT_EQ(std::memcmp(made.properties, deedTable, sizeof deedTable), 0);
+}
+
 TEST_F(GameTest, HumansThrowOnAClickOrAKeyAndTheTurnGoesRound)
 {
     Start({0, 0, 0});
@@ -89,6 +109,55 @@ TEST_F(GameTest, HumansThrowOnAClickOrAKeyAndTheTurnGoesRound)
     EXPECT_EQ(P(2).square, 4);
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
+}
+
+TEST(Random, DecksArePermutationsTheSeededSequenceIsFixedAndClockThrowsDiffer)
+{
+    CNullFrame frame;
+    // A source that repeats itself: duplicates are drawn again until new.
+    CScriptedRandom repeating;
+    for (int i = 0; i < 40; ++i)
+        repeating.values.push_back(i % 3 == 0 ? 7 : i);
+    CGame shuffled(frame, repeating);
+    shuffled.ShuffleDecks();
+    std::vector<int32_t> chest(shuffled.chestOrder, shuffled.chestOrder + kChestCards);
+    std::sort(chest.begin(), chest.end());
+    std::vector<int32_t> everyChest(kChestCards);
+    std::iota(everyChest.begin(), everyChest.end(), 0);
+    EXPECT_EQ(chest, everyChest);
+    EXPECT_EQ(shuffled.chestOrder[0], 7);
+
+    // SplitMix64 from seed 0 gives 0xE220A8397B1DCDAF, 0x6E789E6AA1B965F4,
+    // 0x06C45D188009454F: their top 15 bits, so that a seed replays the
+    // same game on every platform and every version.
+    CSeededRandom reference(0);
+    for (int expected : {28944, 14140, 866})
+        EXPECT_EQ(reference.Next(), expected);
+    // Throws a second apart or less must still differ: a source that started
+    // afresh from the clock before each throw would repeat the last one.
+    CClockRandom clock;
+    CGame timed(frame, clock);
+    std::set<int> throws;
+    for (int i = 0; i < 30; ++i) {
+        timed.ThrowDice();
+        EXPECT_GE(timed.die1, 1);
+        EXPECT_LE(timed.die1, 6);
+        throws.insert(timed.die1 * 10 + timed.die2);
+    }
+    EXPECT_GE(throws.size(), 5u);
+
+    // Made, it seeds itself from the clock: it never goes on from a seed
+    // that something else left.
+    std::srand(1);
+    std::vector<int> fromSeedOne;
+    for (int i = 0; i < 8; ++i)
+        fromSeedOne.push_back(std::rand() % 32768);
+    std::srand(1);
+    CClockRandom seeded;
+    std::vector<int> drawn;
+    for (int i = 0; i < 8; ++i)
+        drawn.push_back(seeded.Next());
+    EXPECT_NE(drawn, fromSeedOne);
 }
 
 
