@@ -185,6 +185,39 @@ TEST_F(SaveTest, AutosavePrintsOneLineForARunOfFailures)
     }
 }
 
+// Players at the reader's bound of money play on, saved at every step: every
+// save on the disk reads back, and the first state beyond the bound is said
+// once and not written.
+TEST_F(SaveTest, OnlyWhatReadsBackIsWritten)
+{
+    constexpr int64_t kMostMoney = 1000000000000000;
+    for (int i = 0; i < game.playerCount; ++i)
+        game.players[i].money = kMostMoney - 5000;
+    const std::string path = top + "/partie.sav";
+    const std::string logPath = top + "/console";
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> console(
+        std::fopen(logPath.c_str(), "w"), std::fclose);
+    CAutosave autosave(console.get());
+    autosave.SetPath(path);
+    bool beyond = false;
+    for (int step = 0; step < 400 && !beyond; ++step) {
+        game.Step();
+        for (int i = 0; i < game.playerCount; ++i)
+            beyond = beyond || game.players[i].money > kMostMoney;
+        autosave.Write(game, {});
+        autosave.Finish();
+        CNullFrame spareFrame;
+        CGame spare{spareFrame, random};
+        GameHistory history;
+        ASSERT_EQ(ReadSave(Contents(path), spare, history), "") << "step " << step;
+    }
+    ASSERT_TRUE(beyond) << "the game never went past the bound";
+    const std::string said = Contents(logPath);
+    EXPECT_EQ(said.rfind("Sauvegarde impossible dans " + path + " (elle serait refusée à la lecture : ligne ", 0), 0u)
+        << said;
+    EXPECT_NE(said.find("money vaut 1000000000"), std::string::npos) << said;
+}
+
 // Whatever the save, the player hears of it before it is replaced; only a game in progress is taken up.
 TEST_F(SaveTest, EverySaveIsResumedOrExplained)
 {

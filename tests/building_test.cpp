@@ -15,6 +15,28 @@ protected:
     }
 };
 
+TEST_F(BuildingTest, ABuildGoesToTheLastOfTheLeastBuiltStreets)
+{
+    Own(0, {11, 12, 13});
+    Build({11}, 1);
+    Pick('b', 11);
+    EXPECT_EQ(game.inputMode, kNoInput);
+    EXPECT_EQ(Deed(11).houses, 1);
+    EXPECT_EQ(Deed(12).houses, 0);
+    EXPECT_EQ(Deed(13).houses, 1);
+    EXPECT_EQ(frame.buildings[24], 1);
+    EXPECT_EQ(P(0).money, 135000);
+    EXPECT_FALSE(frame.Showed("Player 1 construit un(e) house sur AV. HENRI-MARTIN."))
+        << "humans build silently";
+    // The group's first street, when it is the least built.
+    Start({0, 0});
+    Own(0, {0, 1});
+    Build({1}, 1);
+    Pick('b', 1);
+    EXPECT_EQ(Deed(0).houses, 1);
+    EXPECT_EQ(Deed(1).houses, 1);
+}
+
 // A pick by its key: player 1 owns `mine` (with `houses` on each), player 2
 // `others`. The last thing said is the refusal, or the property's name when
 // the pick is taken; a refusal costs nothing.
@@ -106,6 +128,45 @@ TEST_F(BuildingTest, TheMortgagePickIsTitledAndABuiltStreetIsMortgagedBare)
     EXPECT_EQ(game.inputMode, kNoInput);
 }
 
+// Nothing is landed on, or thrown, while the pick waits.
+TEST_F(BuildingTest, AThrowTypedDuringAPickWaitsForThePick)
+{
+    P(0).square = 4;  // IMPOTS SUR LE REVENU
+    for (auto [key, mode] : {std::pair{'m', kMortgagePick}, {'u', kLiftPick}}) {
+        frame.keys.push_back(key);
+        Tick();
+        frame.mouse = {470, 470, false};  // over DEPART, no click
+        Tick();
+        frame.keys.push_back('t');
+        random.QueueDice(1, 2);
+        Tick();
+        EXPECT_EQ(game.inputMode, mode) << key;
+        EXPECT_TRUE(frame.Entries("dice").empty()) << "a typed throw waits for the pick";
+        game.inputMode = kNoInput;
+    }
+    EXPECT_EQ(P(0).money, 150000);
+
+    // A throw typed with the click of a pick: a pick made lets the turn start
+    // on the same tick, a refused one ends the tick.
+    Own(0, {0});
+    Own(1, {25});
+    const struct { char key; int property; size_t thrown; } picks[] = {
+        {'m', 25, 0}, {'m', 0, 1}, {'u', 25, 1}, {'u', 0, 2},
+    };
+    for (const auto& [key, p, thrown] : picks) {
+        game.current = 0;
+        frame.mouse = {700, 300, false};
+        frame.keys.push_back(key);
+        Tick();
+        frame.keys.push_back('t');
+        random.QueueDice(1, 2);
+        PressOn(p);
+        Tick();
+        frame.Release();
+        EXPECT_EQ(frame.Entries("dice").size(), thrown);
+    }
+}
+
 // With confirmations on, a mortgage that would sell the group's buildings
 // asks first: a no keeps everything, a yes sells and mortgages. A purchase
 // that needs mortgages names them.
@@ -148,4 +209,31 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
     LandOn(propertySquare[8]);
     EXPECT_EQ(frame.messages.back(), "Hypothéquer BOUL. DE BELLEVILLE, RUE DE VAUGIRARD, RUE DE COURCELLES, "
                                      "AV. DE LA REPUBLIQUE pour acheter AVENUE MOZART pour 18000F ?");
+}
+
+// A press beside every property leaves the build, mortgage, lift and
+// exchange picks with one line, and the turn goes on; the click on the
+// pick's own icon does not leave it.
+TEST_F(GameTest, APressBesideThePropertiesLeavesEveryPick)
+{
+    const struct {
+        char key;
+        int32_t mode;
+    } picks[] = {{'b', kBuildPick}, {'m', kMortgagePick}, {'u', kLiftPick}, {'q', kTradeWantedPick}};
+    for (const auto& pick : picks) {
+        Start({0, 0});
+        frame.keys.push_back(pick.key);
+        Tick();
+        ASSERT_EQ(game.inputMode, pick.mode) << pick.key;
+        frame.Press(250, 250);
+        frame.Clear();
+        Tick();
+        EXPECT_EQ(game.inputMode, kNoInput) << pick.key;
+        ASSERT_FALSE(frame.messages.empty()) << pick.key;
+        EXPECT_EQ(frame.messages.back(), "Annulé") << pick.key;
+    }
+    Start({0, 0});
+    frame.Press(kBuildX, kBuildY);
+    Tick();
+    EXPECT_EQ(game.inputMode, kBuildPick) << "the icon's own click";
 }

@@ -49,6 +49,33 @@ TEST_F(ComputerTest, TradeValueCountsGroupsCashPricesAndMortgages)
     }
 }
 
+TEST_F(ComputerTest, LiftsAMortgageOnlyWithMoreThan10000LeftOverBeforeTheDice)
+{
+    Start({1, 0});
+    Own(0, {4});  // mortgage value 6000, lifted for 6600
+    for (auto [money, after] : {std::pair{16000, 16000}, {16600, 16600}, {30000, 23400}}) {
+        Deed(4).mortgaged = 1;
+        P(0).money = money;
+        game.ComputerTurnStart();
+        EXPECT_EQ(P(0).money, after) << money;
+        EXPECT_EQ(Deed(4).mortgaged, money == after) << money;
+    }
+    EXPECT_TRUE(frame.Showed("Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE."));
+
+    // A turn makes these decisions first, then throws the dice.
+    frame.Clear();
+    Deed(4).mortgaged = 1;
+    P(0).square = 6;
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(frame.log.front(), "picture:6") << "the square it stands on first";
+    const auto lift = std::find(frame.log.begin(), frame.log.end(),
+                                "msg:Player 1 lève l'hypothèque sur AV. DE LA REPUBLIQUE.");
+    const auto dice = std::find(frame.log.begin(), frame.log.end(), "dice:1:2");
+    EXPECT_LT(lift, dice);
+    EXPECT_NE(dice, frame.log.end());
+}
+
 TEST_F(ComputerTest, BuildsEvenlyUntilHotelsOrShortOfCash)
 {
     Start({1, 0});
@@ -131,6 +158,40 @@ TEST_F(ComputerTest, SwapsCompleteGroupsAreAnnouncedAndRefusedWhenEitherSideCann
     EXPECT_TRUE(frame.log.empty());
 }
 
+// The first pair, in the order of the deeds, that completes a group on each
+// side, traded with a computer only: player 1 plays, player 2 is the other.
+// The bank keeps the rest, so that no random exchange follows.
+TEST_F(ComputerTest, AnExchangeCompletingAGroupOnEachSideIsTheFirstFound)
+{
+    const struct {
+        std::vector<int> mine, others;
+        bool otherComputer;
+        std::vector<int> mineAfter;
+    } cases[] = {
+        {{0, 2, 3}, {1, 4}, true, {2, 3, 4}},
+        {{0, 2, 3}, {1, 4}, false, {0, 2, 3}},
+        {{0, 2}, {1, 3, 4}, true, {0, 1}},
+        {{1, 4}, {0, 2, 3}, true, {0, 1}},
+        {{0, 5, 6}, {1, 7, 2, 3}, true, {5, 6, 7}},
+        {{0}, {1}, true, {0}},
+        {{2, 3}, {1}, true, {2, 3}},
+        {{0, 1, 2, 3, 4}, {}, true, {0, 1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.mine) + " against " + ::testing::PrintToString(c.others));
+        Start({1, c.otherComputer});
+        Own(0, c.mine);
+        Own(1, c.others);
+        game.ComputerTrades();
+        std::vector<int> mineAfter;
+        for (int p = 0; p < kPropertyCount; ++p)
+            if (Deed(p).owner == 0)
+                mineAfter.push_back(p);
+        EXPECT_EQ(mineAfter, c.mineAfter);
+        EXPECT_EQ(frame.messages.empty(), c.mine == c.mineAfter);
+    }
+}
+
 // Every property is owned, by player 1, so that the random step is reached
 // and no group can be completed; an attempt whose partner is the current
 // player draws no more. What is left queued counts the draws.
@@ -151,6 +212,33 @@ TEST_F(ComputerTest, RandomExchangeAttemptsGrowWithThePlayerCount)
         game.ComputerTrades();
         EXPECT_EQ(queued - random.values.size(), c.draws) << c.players << " players";
     }
+}
+
+TEST_F(ComputerTest, RandomExchangeSwapsTwoLoosePropertiesOnceTheBankHoldsNone)
+{
+    Start({1, 1, 1});
+    OwnAll(1);
+    Deed(27).owner = -1;
+    random.values = {1, 24, 25};
+    game.ComputerTrades();
+    EXPECT_EQ(random.values.size(), 3u);
+
+    OwnAll(2);
+    Own(0, {24});
+    Own(1, {25});
+    game.ComputerTrades();
+    EXPECT_EQ(Deed(24).owner, 1);
+    EXPECT_EQ(Deed(25).owner, 0);
+    EXPECT_TRUE(random.values.empty());
+
+    Start({1, 0, 1});  // the same draws, but a human is never swapped with unasked
+    OwnAll(2);
+    Own(0, {24});
+    Own(1, {25});
+    random.values = {1, 24, 25};
+    game.ComputerTrades();
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(Deed(25).owner, 1);
 }
 
 TEST_F(ComputerTest, PrisonDecisionsWatchTheDearStreets)

@@ -143,3 +143,18 @@ TEST_F(ConsistencyTest, EachRuleHoldsAtItsBoundAndNamesItselfOnePast)
     P(2).money = -1;
     EXPECT_EQ(CheckConsistency(game, nullptr), "le joueur 2 a -1F");
 }
+
+// The board is only compared when given, square by square.
+TEST_F(ConsistencyTest, TheBoardShowsEverySquaresBuildings)
+{
+    Check();
+    frame.buildings[1] = 4;
+    EXPECT_EQ(CheckConsistency(game, nullptr), "");
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 1 montre 4 bâtiments, et non 2");
+    frame.buildings[1] = 2;
+    frame.buildings[0] = 1;
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 0 montre 1 bâtiments, et non 0");
+    frame.buildings[0] = 0;
+    frame.buildings[39] = 1;
+    EXPECT_EQ(CheckConsistency(game, frame.buildings), "la case 39 montre 1 bâtiments, et non 0");
+}

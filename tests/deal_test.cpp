@@ -23,6 +23,16 @@ protected:
         deal.partnerCash = partnerCash;
         return deal;
     }
+
+    // Bruno's turn at `round`, his money as at the start, played one step.
+    void BrunosTurnAt(int32_t round)
+    {
+        P(1).money = 150000;
+        game.current = 1;
+        game.roundsPlayed = round;
+        random.QueueDice(1, 2);
+        Tick();
+    }
 };
 
 constexpr uint32_t kBelleville = PropertyBit(0);
@@ -59,6 +69,18 @@ TEST_F(DealTest, EachFaultOfADealIsNamed)
     };
     for (const auto& c : cases)
         EXPECT_EQ(DealRefusal(game, c.deal), c.refusal);
+}
+
+TEST_F(DealTest, TextNamesEverySideAndReadsRienForAnEmptyOne)
+{
+    Seat(0);
+    Own(0, {1, 24});
+    Own(1, {26});
+    EXPECT_EQ(DealText(game, Make(0, kLecourbe, 5000, kNord, 0)),
+              "Anne échange RUE LECOURBE et 5.000 F contre GARE DU NORD avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 5000, kNord, 0)), "Anne échange 5.000 F contre GARE DU NORD avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 5000, 0, 0)), "Anne échange 5.000 F contre rien avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 1234567, 0, 0)), "Anne échange 1.234.567 F contre rien avec Bruno");
 }
 
 TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
@@ -117,6 +139,27 @@ TEST_F(DealTest, FoolishDealsAreJudgedOnEverySide)
         P(0).money = LargestRentAgainst(game, 0) + 1000;
         EXPECT_EQ(FoolishDeal(game, 0, c.deal), c.acts) << DealText(game, c.deal);
     }
+}
+
+TEST_F(DealTest, ARefusalOrABoardChangedMeanwhileLeavesEverythingInPlace)
+{
+    Seat(0);
+    Own(0, {24});
+    Own(1, {26});
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    Tick();
+    game.AnswerDeal(false);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Bruno refuse l'échange"));
+    ASSERT_TRUE(game.ProposeDeal(Make(0, kMontparnasse, 0, kNord, 0)));
+    Tick();
+    Deed(26).owner = kBank;
+    game.AnswerDeal(true);
+    Tick();
+    EXPECT_TRUE(frame.Showed("Échange annulé : GARE DU NORD n'est pas à Bruno"));
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(game.pendingDeal.asker, -1);
+    Check();
 }
 
 TEST_F(DealTest, ADealIsProposedOnlyOnOnesOwnTurnWithNothingUnderWay)
@@ -210,6 +253,67 @@ TEST_F(DealTest, EachLevelSaysWhyItRefuses)
     EXPECT_EQ(Deed(1).owner, 1);
 }
 
+// Bruno, strong, lacks RUE LECOURBE to complete his group; Anne holds it.
+TEST_F(DealTest, AStrongComputerProposesToAPersonOnceAndPlaysItsTurnOn)
+{
+    Seat(1);
+    P(1).level = kLevelStrong;
+    Own(1, {0, 24});
+    Own(0, {1});
+    game.current = 1;
+    P(1).square = 38;  // the luxury tax, charged again only by a landing
+    Tick();
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_TRUE(frame.Entries("dice").empty()) << "no throw while the deal waits";
+    EXPECT_EQ(P(1).money, kStartMoney) << "and no landing";
+    P(1).square = 0;
+    EXPECT_TRUE(frame.Showed("Bruno propose un échange à Anne"));
+    const Deal proposed = game.pendingDeal;
+    EXPECT_EQ(proposed.asker, 1);
+    EXPECT_EQ(proposed.partnerGives, kLecourbe);
+    EXPECT_EQ(proposed.askerGives, kMontparnasse);
+    Check();
+    const std::string told = DealText(game, proposed);
+    game.AnswerDeal(true);
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_TRUE(frame.Showed(told));
+    EXPECT_EQ(Deed(1).owner, 1);
+    EXPECT_EQ(Deed(24).owner, 0);
+    EXPECT_EQ(P(1).square, 3) << "the turn went on to its throw";
+    EXPECT_EQ(game.current, 0);
+    EXPECT_EQ(game.proposedDeals.size(), 1u);
+    Check();
+
+    // Given back, the street is not asked for again, even five rounds on.
+    Build({0, 1}, 0);
+    Own(0, {1});
+    Own(1, {0, 24});
+    BrunosTurnAt(5);
+    EXPECT_NE(game.inputMode, kDealAnswer);
+    // Another street wanted: not before five rounds from the last proposal.
+    Own(0, {7});
+    Own(1, {5, 6});
+    BrunosTurnAt(4);
+    EXPECT_NE(game.inputMode, kDealAnswer);
+    BrunosTurnAt(5);
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    EXPECT_EQ(game.pendingDeal.partnerGives, PropertyBit(7));
+    EXPECT_EQ(game.proposedDeals.size(), 2u);
+
+    // From the first seat, the computer's turn goes on as well.
+    Start({1, 0});
+    P(0).level = kLevelStrong;
+    Own(0, {0, 24});
+    Own(1, {1});
+    Tick();
+    ASSERT_EQ(game.inputMode, kDealAnswer);
+    game.AnswerDeal(true);
+    random.QueueDice(1, 2);
+    Tick();
+    EXPECT_EQ(P(0).square, 3);
+}
+
 // Between two computers a strong one proposes only in the simulator's
 // games that ask for it.
 TEST_F(DealTest, AStrongComputerProposesToAnotherComputerOnlyWhenAskedTo)
@@ -257,4 +361,31 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     EXPECT_EQ(copy.properties[26].owner, 0);
     EXPECT_EQ(copy.players[0].money, kStartMoney - 400) << "700 F given, 300 F received";
     EXPECT_EQ(copy.players[1].money, kStartMoney + 400);
+}
+
+TEST_F(DealTest, ASaveFromBeforeDealsLoadsWithNoneProposed)
+{
+    Seat(0);
+    game.proposedDeals.push_back(Make(1, kNord, 0, kMontparnasse, 0));
+    const std::string text = WriteSave(game, GameHistory());
+    std::string body;
+    size_t start = 0;
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        const std::string line = text.substr(start, end + 1 - start);
+        const bool dealLine = line.find("Deal") != std::string::npos;
+        if (!dealLine && line.rfind("checksum", 0) != 0)
+            body += line;
+        start = end + 1;
+    }
+    EXPECT_EQ(body.find("Deal"), std::string::npos);
+    CFakeFrame shown;
+    CScriptedRandom dice;
+    CGame copy(shown, dice);
+    copy.proposedDeals.push_back(Make(0, 0, 1, 0, 0));
+    copy.computerDeals = 1;
+    GameHistory history;
+    ASSERT_EQ(ReadSave(body + "checksum " + SaveChecksum(body) + "\n", copy, history), "");
+    EXPECT_TRUE(copy.proposedDeals.empty());
+    EXPECT_EQ(copy.pendingDeal.asker, -1);
+    EXPECT_EQ(copy.computerDeals, 0) << "computers propose only to people";
 }

@@ -33,6 +33,12 @@ protected:
         reader.StepRead();
     }
 
+    void PressProperty(int p)
+    {
+        const PickRect& rect = pickRects[p];
+        reader.Press({(rect.xFrom + rect.xTo) / 2, (rect.yFrom + rect.yTo) / 2, true});
+    }
+
     CPressReader reader;
 };
 
@@ -78,6 +84,31 @@ TEST(PressReader, APressIsReadByTheOneStepAfterIt)
     EXPECT_EQ(PropertyAt(after.x, after.y), -1);
     EXPECT_EQ(ChosenAction(after, 0), kNoAction);
     EXPECT_EQ(PromptClickAt(after.x, after.y), PromptClick::kElsewhere);
+}
+
+// After a click mortgaged a street, a mode key alone acts on nothing: the
+// pick waits for a click of its own.
+TEST_F(PressesTest, AModeKeyNeverActsOnTheLastClick)
+{
+    const struct {
+        char key;
+        int32_t mode;
+    } keys[] = {{'u', kLiftPick}, {'q', kTradeWantedPick}, {'b', kBuildPick}, {'i', kInspectPick}};
+    for (const auto& k : keys) {
+        Start({0, 0});
+        Own(0, {kStreet});
+        Step('m');
+        PressProperty(kStreet);
+        Step();
+        ASSERT_EQ(Deed(kStreet).mortgaged, 1);
+        const int64_t money = P(0).money;
+        Step(k.key);
+        Step();
+        EXPECT_EQ(game.inputMode, k.mode) << k.key;
+        EXPECT_EQ(Deed(kStreet).mortgaged, 1) << k.key;
+        EXPECT_EQ(Deed(kStreet).owner, 0) << k.key;
+        EXPECT_EQ(P(0).money, money) << k.key;
+    }
 }
 
 TEST(Router, ARightClickInAPickLiesBesideEveryProperty)
@@ -192,6 +223,34 @@ TEST(SpeedControl, ANewSpeedIsShownForTwoSecondsAndKeptInTheSave)
     EXPECT_FALSE(pace.FastComputers());
 }
 
+
+// Whatever the mode and however long the name, the guidance takes one line
+// of the board view, and nothing at all when it has nothing to say.
+TEST(Guidance, EveryLineFitsOneLineWithTheLongestName)
+{
+    EXPECT_LE(kGuidanceChars * 14 * kGuidanceScale, 640.0f);
+    CNullFrame frame;
+    CScriptedRandom random;
+    CGame game(frame, random);
+    game.playerCount = 2;
+    for (int i = 0; i < 2; ++i)
+        std::snprintf(game.players[i].name, kNameSize, "%s", "Marie-Charlotte-Ann");
+    ASSERT_EQ(CountCharacters(game.players[0].name), 19);
+    game.properties[0].owner = 1;
+    game.tradeWanted = 0;
+    for (int32_t mode = kNoInput; mode <= kLiftPick; ++mode) {
+        game.inputMode = mode;
+        for (int computer = 0; computer < 2; ++computer) {
+            game.players[0].computer = computer;
+            const std::string line = GuidanceLine(game);
+            EXPECT_LE(CountCharacters(line), kGuidanceChars) << line;
+        }
+    }
+    EXPECT_EQ(GuidanceLine(game).empty(), false);
+    game.gameOver = 1;
+    EXPECT_EQ(GuidanceLine(game), "");
+    EXPECT_TRUE(LayOutMessage("").empty());
+}
 
 // The options box lies inside the board view: a click on the panel is
 // outside it, and each row answers its own height.

@@ -21,6 +21,25 @@ protected:
 
 }  // namespace
 
+TEST_F(JournalTest, KeepsEachNewsOnceWithAMarkBetweenTurnsAndTheLatestLines)
+{
+    log.TurnOver();
+    log.Message("Anne paye 2000F de loyer");
+    log.Message("Anne paye 2000F de loyer");
+    log.TurnOver();
+    log.TurnOver();
+    log.Message("Bruno a gagne!!!");
+    const std::deque<std::string> expected = {"Anne paye 2000F de loyer", CGameLog::kTurnMark,
+                                              "Bruno a gagne!!!"};
+    EXPECT_EQ(log.Journal(), expected);
+    for (int k = 0; k < 1200; ++k) {
+        log.Event();
+        log.Message("ligne " + std::to_string(k));
+    }
+    EXPECT_EQ(log.Journal().size(), CGameLog::kJournalLines);
+    EXPECT_EQ(log.Journal().back(), "ligne 1199");
+}
+
 TEST_F(JournalTest, TheViewBreaksLongLinesAndScrollsWithinTheJournal)
 {
     log.Message(std::string(44, 'a') + " b");

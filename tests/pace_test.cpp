@@ -92,6 +92,24 @@ TEST_P(SpeedTest, NamesAndWaitsDividedBySpeed)
 
 INSTANTIATE_TEST_SUITE_P(FourSpeeds, SpeedTest, testing::ValuesIn(kSpeeds));
 
+// Going to « Instantanée » during a wait ends it; another speed lets it run on.
+TEST_F(PaceTest, ASpeedChangedDuringAWaitEndsItOnlyAtInstant)
+{
+    CSpeedControl control(pace);
+    bool changed = false;
+    pace.SetEventPump([&] {
+        if (!changed)
+            control.Step(1);
+        changed = true;
+    });
+    pace.Hold(1500);
+    EXPECT_FALSE(pace.EndedBySkip()) << "on at « Rapide »";
+    changed = false;
+    pace.SetSpeed(Speed::kFaster);
+    pace.Hold(1500);
+    EXPECT_TRUE(pace.EndedBySkip());
+}
+
 TEST_F(PaceTest, ASkipEndsTheWaitUnderWayAndNoOtherWhileEventsAreReadOften)
 {
     EXPECT_FALSE(pace.Skip()) << "no wait under way: an ordinary click";

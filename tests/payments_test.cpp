@@ -5,6 +5,75 @@
 
 using PaymentTest = GameTest;
 
+// The payer stands on a street whose deed stays hidden while money is
+// raised: the board is redrawn for each sale and mortgage, no deed shown.
+TEST_F(PaymentTest, CashFirstThenLooseMortgagesThenBuildingsThenTheGroup)
+{
+    Start({0, 0});
+    P(0).square = 39;
+    P(0).money = 1000;
+    Own(0, {0, 1, 24});
+    EXPECT_EQ(game.Pay(4000, kBank), 4000);
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de GARE MONTPARNASSE pour 10000F."});
+    EXPECT_EQ(P(0).money, 7000);
+    EXPECT_EQ(Deed(0).mortgaged, 0) << "the group is untouched";
+    EXPECT_EQ(Deed(1).mortgaged, 0);
+
+    frame.Clear();
+    EXPECT_EQ(game.Pay(10000, kBank), 10000);
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+    EXPECT_EQ(P(0).money, 0);
+    EXPECT_TRUE(frame.Entries("picture").empty());
+    EXPECT_EQ(game.showSquare, 1) << "the next throw shows its square again";
+    Check();
+
+    // Loose properties go in the order of the deeds, the first one first.
+    Own(1, {1});
+    Deed(0).mortgaged = 0;
+    Deed(24).mortgaged = 0;
+    frame.Clear();
+    EXPECT_EQ(game.Pay(1000, kBank), 1000);
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+
+    // A bare whole group is mortgaged before another group's buildings go.
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {0, 1, 2, 3, 4});
+    Build({2, 3, 4}, 1);
+    EXPECT_EQ(game.Pay(3000, kBank), 3000);
+    EXPECT_EQ(frame.messages, Lines{"Hypothèque de BOUL. DE BELLEVILLE pour 3000F."});
+
+    // Buildings are sold one at a time, then the streets mortgaged.
+    Start({0, 0});
+    P(0).square = 39;
+    P(0).money = 0;
+    Own(0, {20, 21});
+    Build({20, 21}, 5);
+    EXPECT_EQ(game.Pay(115000, 1), 115000);
+    Lines expected;
+    for (const char* sale : {"Hotel retire de ", "Maison retirée de ", "Maison retirée de ", "Maison retirée de ",
+                             "Maison retirée de "})
+        for (const char* street : {"AV. DES CHAMPS-ELYSEES.", "RUE DE LA PAIX."})
+            expected.push_back(std::string(sale) + street);
+    expected.push_back("Hypothèque de AV. DES CHAMPS-ELYSEES pour 17500F.");
+    EXPECT_EQ(frame.messages, expected);
+    EXPECT_EQ(P(0).money, 2500);
+    EXPECT_EQ(P(1).money, 150000) << "the caller credits";
+    EXPECT_EQ(frame.buildings[37], 0);
+    EXPECT_EQ(frame.buildings[39], 0);
+    EXPECT_TRUE(frame.Entries("picture").empty());
+    Check();
+
+    // Nor when a sale is the last step.
+    Start({0, 0});
+    P(0).money = 0;
+    Own(0, {20, 21});
+    Build({20, 21}, 1);
+    EXPECT_EQ(game.Pay(10000, kBank), 10000);
+    EXPECT_EQ(frame.messages, Lines{"Maison retirée de AV. DES CHAMPS-ELYSEES."});
+    EXPECT_EQ(game.showSquare, 1);
+}
+
 TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
 {
     const auto broke = [this](int64_t cash) {
@@ -97,4 +166,45 @@ TEST_F(PaymentTest, ABankruptsEstateGoesToTheCreditorOrTheBankAndTheTableCloses)
     EXPECT_EQ(P(1).level, game.setupPlayers[2].level);
     EXPECT_EQ(P(1).color, game.setupPlayers[2].color);
     EXPECT_EQ(P(2).computer, 1);
+}
+
+// A game that no one can lose goes on paying "DEPART" every lap, so cash
+// grows without end; it must stay whole past 2^31 and past 2^32 F, and the
+// rules that compare sums must still read it right.
+TEST_F(PaymentTest, FortunesBeyondTwoBillionStayWhole)
+{
+    constexpr int64_t kRich = 3000000000;
+    // What is played, and the first player's cash afterwards.
+    const struct { const char* what; std::function<void()> play; int64_t expected; } cases[] = {
+        {"passing DEPART", [this] { game.AdvanceOneSquare(0); }, kRich + 20000},
+        {"receiving rent",
+         [this] {
+             game.current = 1;
+             LandOn(1);
+         },
+         kRich + 200},
+        {"paying rent",
+         [this] {
+             Own(1, {1});
+             LandOn(3);
+         },
+         kRich - 400},
+    };
+    for (const auto& c : cases) {
+        Start({0, 0});
+        P(0).money = kRich;
+        P(0).square = kSquareCount - 1;
+        Own(0, {0});
+        c.play();
+        EXPECT_EQ(P(0).money, c.expected) << c.what;
+        Check();
+    }
+
+    Start({1, 1});
+    P(0).money = kRich;
+    Own(0, {24});
+    Own(1, {25});
+    EXPECT_EQ(game.TradeValue(24, 25), -10000) << "the richer side pays more";
+    P(0).money = int64_t{1} << 32;
+    EXPECT_FALSE(game.MoneyTight());
 }

@@ -48,3 +48,46 @@ TEST(PlayerName, NamesAreCleanedDefaultedAndCut)
         EXPECT_STREQ(name, c.stored) << "typed: " << testing::PrintToString(c.typed);
     }
 }
+
+TEST(PrintableText, ControlsAndStrayBytesShowAsEscapes)
+{
+    struct Case { std::string text; std::string shown; };
+    const Case cases[] = {
+        {"/home/zo\xc3\xa9/partie.sav", "/home/zo\xc3\xa9/partie.sav"},
+        {"\x1b]0;T\a", "\\x1B]0;T\\x07"},
+        {"a\x7f" "b", "a\\x7Fb"},
+        {"\xc2\x9b" "2J", "\\xC2\\x9B2J"},
+        {"\x9b" "2J", "\\x9B2J"},
+        {"\xc2\xa0", "\xc2\xa0"},
+        {"\xe9t\xe9", "\\xE9t\\xE9"},
+        {"\xf5\x80\x80", "\\xF5\\x80\\x80"},
+        {"\xf4\x8f\xbf\x80", "\xf4\x8f\xbf\x80"},
+        {"C:\\jeux", "C:\\jeux"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Printable(c.text), c.shown) << testing::PrintToString(c.text);
+}
+
+// Every lead byte range, whole and with a continuation missing or wrong:
+// C0 and C1 would spell ASCII again, F5 and above lie past U+10FFFF.
+TEST(PrintableText, Utf8LengthKnowsEveryLeadByte)
+{
+    struct Case { std::string text; size_t at; size_t length; };
+    const Case cases[] = {
+        {"\x80\x80", 0, 0},             {"\xbf\x80", 0, 0},
+        {"\xc0\x80", 0, 0},             {"\xc1\xbf", 0, 0},
+        {"\xc2\x80", 0, 2},             {"\xc2", 0, 0},
+        {"\xc2" "A", 0, 0},             {"\xdf\xbf", 0, 2},
+        {"\xdf\xc0", 0, 0},             {"\xe0\xa0\x80", 0, 3},
+        {"\xe0\xa0", 0, 0},             {"\xe0\xa0" "A", 0, 0},
+        {"\xe0" "A\x80", 0, 0},         {"\xef\xbf\xbf", 0, 3},
+        {"\xef\xbf\xc0", 0, 0},         {"\xf0\x90\x80\x80", 0, 4},
+        {"\xf0\x90\x80", 0, 0},         {"\xf0\x90\x80" "A", 0, 0},
+        {"\xf0\x90" "A\x80", 0, 0},     {"\xf4\x8f\xbf\xbf", 0, 4},
+        {"\xf5\x80\x80\x80", 0, 0},     {"\xff\x80\x80\x80", 0, 0},
+        {"A\xc3\xa9", 1, 2},            {"A\xc3", 1, 0},
+        {"AB\xe2\x82\xac", 2, 3},       {"AB\xe2\x82", 2, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Utf8Length(c.text, c.at), c.length) << testing::PrintToString(c.text);
+}

@@ -36,6 +36,47 @@ TEST(EndSignals, AnInheritedIgnoreIsKept)
     std::signal(SIGINT, SIG_DFL);
 }
 
+// A second game never takes the save of one that runs: it takes the next
+// free numbered save and says so; with every one held it plays unsaved.
+TEST(SaveSlot, EachRunningGameHasASaveOfItsOwn)
+{
+    CTempFolder folder;
+    const std::string usual = folder.Path() + "/etat/partie.sav";
+    std::vector<std::unique_ptr<CSaveLock>> games;
+    std::vector<std::string> chosen;
+    std::string said;
+    for (int n = 1; n <= 10; ++n) {
+        games.push_back(std::make_unique<CSaveLock>());
+        std::ostringstream out;
+        chosen.push_back(ChooseSave(usual, *games.back(), out));
+        said = out.str();
+    }
+    EXPECT_EQ(chosen[0], usual);
+    EXPECT_EQ(chosen[1], folder.Path() + "/etat/partie-2.sav");
+    EXPECT_EQ(chosen[8], folder.Path() + "/etat/partie-9.sav");
+    EXPECT_EQ(chosen[9], "");
+    EXPECT_EQ(said, "Toutes les sauvegardes servent à d'autres parties en cours : celle-ci ne sera pas "
+                    "enregistrée.\n");
+    games[0].reset();
+    std::ostringstream out;
+    CSaveLock next;
+    EXPECT_EQ(ChooseSave(usual, next, out), usual) << "a game that ended lets its save go";
+    EXPECT_EQ(out.str(), "");
+    games[4].reset();
+    std::ostringstream second;
+    CSaveLock another;
+    ChooseSave(usual, another, second);
+    EXPECT_EQ(second.str(), "La sauvegarde " + usual +
+                                " sert à une autre partie en cours : celle-ci s'enregistre dans " +
+                                folder.Path() + "/etat/partie-5.sav.\n");
+    // A lock taken again lets the first save go.
+    CSaveLock moved;
+    ASSERT_EQ(moved.Take(folder.Path() + "/un.sav"), CSaveLock::Outcome::kTaken);
+    ASSERT_EQ(moved.Take(folder.Path() + "/deux.sav"), CSaveLock::Outcome::kTaken);
+    CSaveLock first;
+    EXPECT_EQ(first.Take(folder.Path() + "/un.sav"), CSaveLock::Outcome::kTaken);
+}
+
 // What a game killed while saving left beside its save goes when the save is
 // taken again; nothing else in the folder does.
 TEST(SaveSlot, StaleTemporariesOfTheTakenSaveAreRemoved)

@@ -82,6 +82,17 @@ TEST_F(GameTest, EachChangeIsHeardAsItsOwnSoundAndOthersAreNot)
     }
 }
 
+// A player who leaves the table from prison is not freed from it.
+TEST_F(GameTest, APlayerLeavingFromPrisonIsNotHeardFreed)
+{
+    Start({0, 0, 0});
+    P(2).jail = 2;
+    const HeardState before = TakeHeardState(game);
+    game.playerCount = 2;
+    SoundEvent sound = SoundEvent::kClick;
+    EXPECT_FALSE(SoundOfChange(before, TakeHeardState(game), sound));
+}
+
 TEST(SoundTable, EveryEventHasItsOwnRowAndFile)
 {
     std::set<std::string> files;

@@ -70,3 +70,38 @@ TEST(WorthHistory, KeepsEvenlySpacedTurnsWithinItsBound)
     table.Record(3);
     EXPECT_EQ(table.game.worthHistory.Line(0), (std::vector<int64_t>{0, 1, 2, 3}));
 }
+
+// Lines are by seat: the first player falls after one turn and the others
+// move down a place; at the end only the winner is in play.
+TEST(WorthHistory, EachSeatsLineEndsWithTheZeroOfItsFall)
+{
+    CNullFrame frame;
+    CSeededRandom random{1};
+    CGame game{frame, random};
+    game.playerCount = 3;
+    game.NewGame();
+    game.players[0].money = 160000;
+    game.players[1].money = 140000;
+    game.worthHistory.Record(game);
+    game.players[0] = game.players[1];
+    game.players[1] = game.players[2];
+    game.playerCount = 2;
+    game.players[0].money = 130000;
+    game.players[1].money = 155000;
+    game.worthHistory.Record(game);
+    game.gameOver = 1;
+    game.current = 1;
+    game.players[1].money = 400000;
+    game.worthHistory.Record(game);
+    const CWorthHistory& history = game.worthHistory;
+    EXPECT_EQ(history.Line(0), (std::vector<int64_t>{150000, 160000, 0}));
+    EXPECT_EQ(history.Line(1), (std::vector<int64_t>{150000, 140000, 130000, 0}));
+    EXPECT_EQ(history.Line(2), (std::vector<int64_t>{150000, 150000, 155000, 400000}));
+    for (int seat : {-1, 3, 7, 8})
+        EXPECT_TRUE(history.Line(seat).empty()) << seat;
+    EXPECT_EQ(history.Highest(), 400000);
+    for (Player& player : game.players)
+        player.money = 0;
+    game.worthHistory.Start(game);
+    EXPECT_EQ(game.worthHistory.Highest(), 1) << "a chart of nothing still has a scale";
+}
