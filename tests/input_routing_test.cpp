@@ -11,9 +11,11 @@
 #include "option_rows.h"
 #include "pace.h"
 #include "press_reader.h"
+#include "prompt_zones.h"
 #include "router.h"
 #include "screen.h"
 #include "speed_control.h"
+#include "tooltips.h"
 #include "turn_number.h"
 
 namespace {
