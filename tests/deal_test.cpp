@@ -79,7 +79,7 @@ TEST_F(DealTest, TextNamesEverySideAndReadsRienForAnEmptyOne)
     EXPECT_EQ(DealText(game, Make(0, kLecourbe, 5000, kNord, 0)),
               "Anne échange RUE LECOURBE et 5.000 F contre GARE DU NORD avec Bruno");
     EXPECT_EQ(DealText(game, Make(0, 0, 5000, kNord, 0)), "Anne échange 5.000 F contre GARE DU NORD avec Bruno");
-    EXPECT_EQ(DealText(game, Make(0, 0, 5000, 0, 0)), "Anne échange 5.000 F contre rien avec Bruno");
+    EXPECT_EQ(DealText(game, Make(0, 0, 1, 0, 0)), "Anne échange 1 F contre rien avec Bruno");
     EXPECT_EQ(DealText(game, Make(0, 0, 1234567, 0, 0)), "Anne échange 1.234.567 F contre rien avec Bruno");
 }
 
@@ -344,11 +344,9 @@ TEST_F(DealTest, APendingDealAndTheProposalsMadeGoThroughASave)
     game.nextDealRound[0] = 3;
     game.nextDealRound[1] = 7;
     game.AnswerDeal(true);
-    CFakeFrame shown;
-    CScriptedRandom dice;
-    CGame copy(shown, dice);
-    GameHistory history;
-    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, history), "");
+    Copy read;
+    ASSERT_EQ(ReadInto(read), "");
+    CGame& copy = read.game;
     EXPECT_EQ(copy.pendingDeal, game.pendingDeal);
     EXPECT_EQ(copy.inputMode, kDealAnswer);
     EXPECT_EQ(copy.proposedDeals, game.proposedDeals);
@@ -378,13 +376,11 @@ TEST_F(DealTest, ASaveFromBeforeDealsLoadsWithNoneProposed)
         start = end + 1;
     }
     EXPECT_EQ(body.find("Deal"), std::string::npos);
-    CFakeFrame shown;
-    CScriptedRandom dice;
-    CGame copy(shown, dice);
+    Copy read;
+    CGame& copy = read.game;
     copy.proposedDeals.push_back(Make(0, 0, 1, 0, 0));
     copy.computerDeals = 1;
-    GameHistory history;
-    ASSERT_EQ(ReadSave(body + "checksum " + SaveChecksum(body) + "\n", copy, history), "");
+    ASSERT_EQ(ReadSave(body + "checksum " + SaveChecksum(body) + "\n", copy, read.history), "");
     EXPECT_TRUE(copy.proposedDeals.empty());
     EXPECT_EQ(copy.pendingDeal.asker, -1);
     EXPECT_EQ(copy.computerDeals, 0) << "computers propose only to people";

@@ -123,16 +123,27 @@ protected:
         frame.Release();
     }
 
+    // A second game on a frame of its own, to read a save into.
+    struct Copy {
+        CFakeFrame shown;
+        CScriptedRandom dice;
+        CGame game{shown, dice};
+        GameHistory history;
+    };
+
+    // Saves this game with `history` and reads it into `copy`: the refusal.
+    std::string ReadInto(Copy& copy, const GameHistory& history = {})
+    {
+        return ReadSave(WriteSave(game, history), copy.game, copy.history);
+    }
+
     // The frame of a game read back from a save of this one, after a step.
     CFakeFrame Resumed()
     {
-        CFakeFrame shown;
-        CScriptedRandom dice;
-        CGame copy(shown, dice);
-        GameHistory history;
-        EXPECT_EQ(ReadSave(WriteSave(game, history), copy, history), "");
-        copy.Step();
-        return shown;
+        Copy copy;
+        EXPECT_EQ(ReadInto(copy), "");
+        copy.game.Step();
+        return copy.shown;
     }
 
     // Every rule of the game state holds, the board's buildings included.

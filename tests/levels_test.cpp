@@ -349,22 +349,24 @@ TEST_F(LevelsTest, StrongBuysTheLastStreetOfAGroupFromAComputerAtTheGroupsPrice)
 TEST_F(LevelsTest, StrongStaysInPrisonOnceRentsAreDear)
 {
     const std::vector<int> streets = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
-    const struct { size_t sold; std::vector<std::pair<int, int>> built; std::vector<int> utilities; int64_t money;
+    const struct { size_t sold; std::vector<std::pair<int, int>> built; std::vector<int> utilities, mine; int64_t money;
                    bool usesCard, pays; } cases[] = {
-        {0, {}, {}, kStartMoney, true, true},
-        {18, {{5, 2}, {6, 2}, {7, 1}}, {}, kStartMoney, true, true},
-        {19, {{5, 2}, {6, 2}, {7, 1}}, {}, kStartMoney, false, false},
-        {19, {{5, 2}, {6, 1}, {7, 1}}, {}, kStartMoney, false, false},
-        {19, {{5, 1}, {6, 1}, {7, 1}}, {22, 23}, kStartMoney, true, true},
-        {19, {}, {22, 23}, 11000, true, true},
-        {19, {}, {22, 23}, 10999, true, false},
-        {0, {}, {}, 10000, true, true},
-        {0, {}, {}, 9999, true, false},
+        {0, {}, {}, {}, kStartMoney, true, true},
+        {18, {{5, 2}, {6, 2}, {7, 1}}, {}, {}, kStartMoney, true, true},
+        {19, {{5, 2}, {6, 2}, {7, 1}}, {}, {}, kStartMoney, false, false},
+        {18, {{5, 2}, {6, 2}, {7, 1}}, {}, {21}, kStartMoney, false, false},  // its own is not the bank's
+        {19, {{5, 2}, {6, 1}, {7, 1}}, {}, {}, kStartMoney, false, false},
+        {19, {{5, 1}, {6, 1}, {7, 1}}, {22, 23}, {}, kStartMoney, true, true},
+        {19, {}, {22, 23}, {}, 11000, true, true},
+        {19, {}, {22, 23}, {}, 10999, true, false},
+        {0, {}, {}, {}, 10000, true, true},
+        {0, {}, {}, {}, 9999, true, false},
     };
     for (const auto& c : cases) {
         StartAt(kLevelStrong);
         Own(1, std::vector<int>(streets.begin(), streets.begin() + static_cast<std::ptrdiff_t>(c.sold)));
         Own(1, c.utilities);
+        Own(0, c.mine);
         BuildEach(c.built);
         P(0).money = c.money;
         EXPECT_EQ(Strong().UsesJailCard(game), c.usesCard) << c.sold << " " << c.money;

@@ -262,8 +262,7 @@ const Refusal kRefusals[] = {
     {"another format", [](auto) { return std::string("GIF89a\n"); }, {},
      "ce n'est pas une sauvegarde de Bourgade3D"},
     {"owner not playing", {}, {"property.5.owner 4"}, kBrokenRule + "la propriété 5 appartient à 4)"},
-    {"money not a number", {}, {"player.0.money 12e3"},
-     "ligne @player.0.money : player.0.money n'est pas un nombre entier"},
+    {"a die not a number", {}, {"die1 7e0"}, "ligne @die1 : die1 n'est pas un nombre entier"},
     {"money past 64 bits", {}, {"player.0.money 99999999999999999999"},
      "ligne @player.0.money : player.0.money n'est pas un nombre entier"},
     {"blank answer", {}, {"answer  "}, "ligne @answer : réponse «   » inconnue"},
@@ -412,11 +411,9 @@ TEST_F(GameTest, EachDealFieldIsReadAtItsBoundsAndRefusedOnePast)
     for (const auto& b : bounds) {
         const std::string key = b.key;
         for (const int64_t value : {b.low, b.high, b.low - 1, b.high + 1}) {
-            CFakeFrame shown;
-            CScriptedRandom dice;
-            CGame copy(shown, dice);
-            GameHistory history;
-            const std::string said = ReadSave(WithLine(text, key, key + " " + std::to_string(value)), copy, history);
+            Copy copy;
+            const std::string line = key + " " + std::to_string(value);
+            const std::string said = ReadSave(WithLine(text, key, line), copy.game, copy.history);
             const bool inBounds = value >= b.low && value <= b.high;
             EXPECT_EQ(said.find("hors des limites") == std::string::npos, inBounds) << key << " " << value << ": " << said;
         }
@@ -456,13 +453,10 @@ TEST_F(GameTest, TheSpeedTheComputersPaceAndTheSoundComeBackWithTheGame)
     history.fastComputers = 1;
     history.soundVolume = 50;
     history.soundMuted = 1;
-    CFakeFrame shown;
-    CScriptedRandom dice;
-    CGame copy(shown, dice);
-    GameHistory read;
-    ASSERT_EQ(ReadSave(WriteSave(game, history), copy, read), "");
-    EXPECT_EQ(read.speed, history.speed);
-    EXPECT_EQ(read.fastComputers, 1);
-    EXPECT_EQ(read.soundVolume, 50);
-    EXPECT_EQ(read.soundMuted, 1);
+    Copy copy;
+    ASSERT_EQ(ReadInto(copy, history), "");
+    EXPECT_EQ(copy.history.speed, history.speed);
+    EXPECT_EQ(copy.history.fastComputers, 1);
+    EXPECT_EQ(copy.history.soundVolume, 50);
+    EXPECT_EQ(copy.history.soundMuted, 1);
 }
