@@ -53,7 +53,8 @@ TEST(WorthHistory, KeepsEvenlySpacedTurnsWithinItsBound)
         const int64_t stride = line.size() > 1 ? line[1] - line[0] : 1;
         for (size_t k = 1; k + 1 < line.size(); ++k)
             EXPECT_EQ(line[k], static_cast<int64_t>(k) * stride) << "entry " << k;
-        EXPECT_LE(line.back() - line[line.size() - 2 + (line.size() == 1)], stride);
+        const int64_t lastGap = line.size() > 1 ? line.back() - line[line.size() - 2] : 0;
+        EXPECT_LE(lastGap, stride) << "the latest turn is at most one stride after the entry before";
 
         CountingTable copy;
         GameHistory fallen;
