@@ -201,6 +201,10 @@ TEST_F(BuildingTest, ConfirmationsAskBeforeSellingOrMortgaging)
     // payment itself takes them.
     EXPECT_EQ(frame.messages.back(),
               "Hypothéquer BOUL. DE LA VILLETTE, BOUL. DE BELLEVILLE pour acheter RUE DE VAUGIRARD pour 10000F ?");
+    // Exactly the price is enough.
+    P(0).money = 3000;
+    LandOn(propertySquare[2]);
+    EXPECT_EQ(frame.messages.back(), "Hypothéquer BOUL. DE LA VILLETTE pour acheter RUE DE VAUGIRARD pour 10000F ?");
     // A loose street is named once, though its group would be bare too.
     Start({0, 0});
     game.confirmSales = 1;

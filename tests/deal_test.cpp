@@ -102,6 +102,7 @@ TEST_F(DealTest, TwoPeopleAgreeAndTheDealIsDoneWithItsMortgage)
     EXPECT_TRUE(frame.Showed("Anne échange RUE LECOURBE, GARE MONTPARNASSE et 5.000 F contre BOUL. DE BELLEVILLE avec Bruno"));
     EXPECT_EQ(Deed(1).owner, 1);
     EXPECT_EQ(Deed(1).mortgaged, 1);
+    EXPECT_EQ(Deed(2).owner, kBank) << "nothing outside the deal changes hands";
     EXPECT_EQ(Deed(24).owner, 1);
     EXPECT_EQ(Deed(0).owner, 0);
     EXPECT_EQ(P(0).money, 145000);

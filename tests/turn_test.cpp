@@ -109,6 +109,11 @@ TEST_F(GameTest, HumansThrowOnAClickOrAKeyAndTheTurnGoesRound)
     EXPECT_EQ(P(2).square, 4);
     EXPECT_EQ(game.current, 0);
     EXPECT_EQ(frame.Entries("look"), (Lines{"1", "2", "0"}));
+    frame.Clear();
+    Throw(1, 2);
+    const auto picture = std::find(frame.log.begin(), frame.log.end(), "picture:5");
+    ASSERT_NE(picture, frame.log.end()) << "the deed it stands on, shown before the throw";
+    EXPECT_EQ(*std::next(picture), "redraw");
 }
 
 TEST(Random, DecksArePermutationsTheSeededSequenceIsFixedAndClockThrowsDiffer)
@@ -258,6 +263,16 @@ TEST_F(GameTest, PrisonIsLeftByADoubleTheFineOrACardAndComputersWeighTheCard)
         EXPECT_EQ(game.gameOver, frame.Showed("Player 2 a gagne!!!"));
         EXPECT_EQ(game.gameOver, c.moneyAfter == 0);
     }
+
+    // Ruined by the fine at a table of three, the prisoner walks no further.
+    Start({0, 0, 0});
+    P(0).square = kPrisonSquare;
+    P(0).jail = 3;
+    P(0).money = 4000;
+    random.QueueDice(2, 3);
+    ClickDie();
+    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_TRUE(frame.Entries("move").empty());
 
     // A computer uses its prison card unless dear streets are built.
     Start({1, 0});
