@@ -226,9 +226,9 @@ TEST_P(SaveRefusal, NamesTheReason)
         text = GetParam().damage(text);
     for (const std::string& line : GetParam().lines) {
         const size_t equals = line.find('=');
-        const size_t key = std::min(equals, line.find_first_of(" \n"));
+        const std::string key = line.substr(0, std::min(equals, line.find_first_of(" \n")));
         const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
-        text = WithLine(text, line.substr(0, key), value);
+        text = WithLine(text, key, value);
     }
     EXPECT_EQ(reader.Load(text), reason);
 }
